@@ -1,0 +1,58 @@
+// GameHost: everything RunGame needs from outside the rules. The window implements it with the
+// real view and clock; the simulator and the tests implement it with a virtual clock and no view.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_state.hpp"
+
+namespace ursa {
+
+// Where in RunGame the event pump is called; a host may treat the passes differently
+// (a waiting pass may block, the simulator feeds scripted keys only between frames).
+enum class PumpKind {
+  kWaiting,     // the frame loop waits for the next tick
+  kAfterFrame,  // right after a frame of play
+  kDeath,       // once per frame of the death sequence
+  kLeaving,     // once on the way to the title or the ending screen
+};
+
+// How a frame of play ended.
+enum class FrameResult { kNone, kDoor, kFall, kSpike };
+
+class GameHost {
+ public:
+  virtual ~GameHost() = default;
+
+  // Milliseconds of a monotonic 64-bit counter; the tick number is this divided by 20.
+  virtual int64_t Milliseconds() = 0;
+  // Processes every pending window event once. In a waiting pass it may block until
+  // wakeAtMs (on the Milliseconds clock) or the next event, whichever comes first.
+  virtual void PumpEvents(PumpKind kind, int64_t wakeAtMs) = 0;
+  virtual void SetPictureVisible(bool visible) = 0;
+
+  // Stage start (BuildStage calls these around LoadStageLayout and PlacePlayerAtStart).
+  virtual void DrawHud(const GameState& s) = 0;
+  virtual void BuildScene(const GameState& s) = 0;
+  // Empties the scene handles (ReleaseScene has already cleared running).
+  virtual void ReleaseScene() = 0;
+
+  virtual void DrawTitleScreen() = 0;
+  virtual void DrawEndingScreen(GameState& s) = 0;
+
+  // The view calls of a frame of play, at their frame steps.
+  virtual void ObjectMoved(const GameState& s, int i) = 0;     // step 2, movers only
+  virtual void PlayerFacing(const GameState& s) = 0;           // step 4, with a direction held
+  virtual void PlacePlayerAndCamera(const GameState& s) = 0;   // step 12
+  virtual void AimCameraAndLight(const GameState& s) = 0;      // step 14
+  virtual void RenderView() = 0;                               // step 16
+  virtual void RenderDeathFrame(const GameState& s) = 0;       // one frame of the death sequence
+
+  // Called after every frame of play that ran, before any stage start that follows.
+  virtual void FrameEnded(const GameState& /*s*/, FrameResult /*result*/) {}
+
+  // Ends the program (Esc on the title or ending screen, closing the window).
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace ursa
