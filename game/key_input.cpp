@@ -1,0 +1,103 @@
+// The window's key and close events, applied to the game.
+// Enter restarts the stage in play instead of nesting a second game; Esc quits only from a screen.
+#include "game/game.hpp"
+#include "game/player_motion.hpp"
+#include "game/stage_lifecycle.hpp"
+
+namespace ursa {
+
+namespace {
+
+void EndProgram(Game& game, GameHost& host) {
+  ReleaseScene(game, host);
+  game.quit = true;
+  host.EndProgram();
+}
+
+void PressJump(GameState& s) {
+  if (s.jumpKey == kJumpReleased) s.jumpKey = kJumpPressed;
+}
+
+void PressEnter(Game& game, GameHost& host) {
+  switch (game.screen) {
+    case Screen::kTitle:
+      game.state.frameCount = 0;
+      RunGame(game, host);
+      break;
+    case Screen::kPlaying:
+      // Restart the current stage from its layout, without a miss; the frame loop carries on.
+      game.state.frameCount = 0;
+      StartStage(game, host);
+      break;
+    case Screen::kDying:
+    case Screen::kLeaving:
+    case Screen::kEnding:
+      break;
+  }
+}
+
+void PressEsc(Game& game, GameHost& host) {
+  switch (game.screen) {
+    case Screen::kTitle:
+    case Screen::kEnding:
+      EndProgram(game, host);
+      break;
+    case Screen::kPlaying:
+      game.state.running = kFalse;
+      break;
+    case Screen::kDying:
+      game.state.running = kFalse;
+      game.titleAfterDeath = true;
+      break;
+    case Screen::kLeaving:
+      break;
+  }
+}
+
+}  // namespace
+
+void KeyDown(Game& game, GameHost& host, int keyCode) {
+  GameState& s = game.state;
+  switch (keyCode) {
+    case kKeyLeft:
+      s.moveInput = -1;
+      break;
+    case kKeyRight:
+      s.moveInput = 1;
+      break;
+    case kKeyUp:
+    case kKeySpace:
+      PressJump(s);
+      break;
+    case kKeyEnter:
+      PressEnter(game, host);
+      break;
+    case kKeyEsc:
+      PressEsc(game, host);
+      break;
+    default:
+      break;
+  }
+}
+
+void KeyUp(Game& game, int keyCode) {
+  GameState& s = game.state;
+  switch (keyCode) {
+    case kKeyLeft:
+      if (s.moveInput == -1) s.moveInput = 0;
+      break;
+    case kKeyRight:
+      if (s.moveInput == 1) s.moveInput = 0;
+      break;
+    case kKeyUp:
+    case kKeySpace:
+      s.jumpKey = kJumpReleased;
+      break;
+    default:
+      break;
+  }
+}
+
+void QueryUnload(Game& game, GameHost& host) { EndProgram(game, host); }
+
+}  // namespace ursa
