@@ -1,0 +1,27 @@
+// Input scripts of the simulator: key presses and releases, each tied to a frame of play.
+// Parsing is strict: the first malformed line stops it with a message naming that line.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace ursa::sim {
+
+struct ScriptEvent {
+  uint64_t frame = 0;  // frames of play run before the event is delivered
+  int keyCode = 0;
+  bool down = false;
+};
+
+struct ScriptParse {
+  std::vector<ScriptEvent> events;
+  std::string error;  // empty when the whole script was read
+};
+
+// Lines are "<frame> <key> <down|up>", blank lines and lines starting with '#' are skipped;
+// frame numbers never decrease. Blanks around a line and CRLF line ends are accepted.
+ScriptParse ParseScript(std::istream& in);
+
+}  // namespace ursa::sim

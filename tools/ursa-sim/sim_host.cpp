@@ -1,0 +1,41 @@
+// The simulator's host.
+// Keys reach the game only in the pumps between frames, never during a death or on the way out.
+#include "tools/ursa-sim/sim_host.hpp"
+
+#include "tools/ursa-sim/trace_format.hpp"
+
+namespace ursa::sim {
+
+SimHost::SimHost(Game& game, std::span<const ScriptEvent> events, uint64_t frameLimit,
+                 std::FILE* trace)
+    : game_(game), events_(events), frameLimit_(frameLimit), trace_(trace) {}
+
+void SimHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
+  NullHost::PumpEvents(kind, wakeAtMs);
+  if (kind != PumpKind::kWaiting && kind != PumpKind::kAfterFrame) return;
+  if (framesRun_ == frameLimit_) {
+    limitReached_ = true;
+    game_.quit = true;
+    return;
+  }
+  DeliverEventsOfThisFrame();
+}
+
+void SimHost::DeliverEventsOfThisFrame() {
+  while (nextEvent_ < events_.size() && events_[nextEvent_].frame <= framesRun_) {
+    const ScriptEvent& event = events_[nextEvent_++];
+    if (event.frame != framesRun_) continue;
+    if (event.down) {
+      KeyDown(game_, *this, event.keyCode);
+    } else {
+      KeyUp(game_, event.keyCode);
+    }
+  }
+}
+
+void SimHost::FrameEnded(const GameState& s, FrameResult result) {
+  if (trace_ != nullptr) WriteTraceLine(trace_, framesRun_, s, result);
+  ++framesRun_;
+}
+
+}  // namespace ursa::sim

@@ -1,0 +1,38 @@
+// SimHost: the simulator's game host. It feeds the script's keys between frames, stops play at
+// the frame limit and reports every frame that ran.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <span>
+
+#include "game/game.hpp"
+#include "game/null_host.hpp"
+#include "tools/ursa-sim/script.hpp"
+
+namespace ursa::sim {
+
+class SimHost : public NullHost {
+ public:
+  // `trace` receives one line per frame that ran; nullptr prints nothing.
+  SimHost(Game& game, std::span<const ScriptEvent> events, uint64_t frameLimit,
+          std::FILE* trace);
+
+  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override;
+  void FrameEnded(const GameState& s, FrameResult result) override;
+
+  bool LimitReached() const { return limitReached_; }
+
+ private:
+  void DeliverEventsOfThisFrame();
+
+  Game& game_;
+  std::span<const ScriptEvent> events_;
+  std::size_t nextEvent_ = 0;
+  uint64_t frameLimit_;
+  uint64_t framesRun_ = 0;
+  bool limitReached_ = false;
+  std::FILE* trace_;
+};
+
+}  // namespace ursa::sim
