@@ -1,0 +1,92 @@
+// The backing image's 2D operations on a CPU surface. It keeps its content until drawn
+// over, so a screen stays up without ever being redrawn by the game.
+#include "app/toolkit/canvas.hpp"
+
+#include "app/toolkit/colour.hpp"
+#include "app/toolkit/fatal.hpp"
+#include "app/toolkit/text_face.hpp"
+
+namespace ursa::tk {
+namespace {
+
+constexpr uint32_t ToArgb(uint32_t colour) {
+  return 0xFF000000u | (uint32_t{RedOf(colour)} << 16) | (uint32_t{GreenOf(colour)} << 8) |
+         BlueOf(colour);
+}
+
+// Nearest source pixel of destination offset `d` in a copy of `sourceSize` over `destSize`:
+// the source pixel whose span covers the destination pixel's centre.
+int SourceOffset(int d, int sourceSize, int destSize) {
+  return static_cast<int>((2LL * d + 1) * sourceSize / (2LL * destSize));
+}
+
+}  // namespace
+
+Canvas::Canvas(const TextFace& face)
+    : face_(face),
+      surface_(SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888)) {
+  if (!surface_) throw Error(std::string("cannot create the window image: ") + SDL_GetError());
+  SDL_SetSurfaceBlendMode(surface_.get(), SDL_BLENDMODE_NONE);
+  Cls();
+}
+
+uint32_t* Canvas::Row(int y) const {
+  return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface_->pixels) +
+                                     y * surface_->pitch);
+}
+
+void Canvas::Cls() {
+  SDL_FillRect(surface_.get(), nullptr, ToArgb(kBlack));
+  currentX_ = 0;
+  currentY_ = 0;
+  ++version_;
+}
+
+void Canvas::PaintPicture(const Image& picture, Rect source, Rect dest) {
+  if (picture.Empty() || source.width <= 0 || source.height <= 0 || dest.width <= 0 ||
+      dest.height <= 0) {
+    return;
+  }
+  for (int dy = 0; dy < dest.height; ++dy) {
+    const int y = dest.y + dy;
+    const int sy = source.y + SourceOffset(dy, source.height, dest.height);
+    if (y < 0 || y >= kHeight || sy < 0 || sy >= picture.Height()) continue;
+    uint32_t* row = Row(y);
+    for (int dx = 0; dx < dest.width; ++dx) {
+      const int x = dest.x + dx;
+      const int sx = source.x + SourceOffset(dx, source.width, dest.width);
+      if (x < 0 || x >= kWidth || sx < 0 || sx >= picture.Width()) continue;
+      row[x] = ToArgb(picture.Pixel(sx, sy));
+    }
+  }
+  ++version_;
+}
+
+uint32_t Canvas::Point(int x, int y) const {
+  if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) return kNoPixel;
+  const uint32_t argb = Row(y)[x];
+  return PackColour((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+void Canvas::PSet(int x, int y, uint32_t colour) {
+  currentX_ = x;
+  currentY_ = y;
+  if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) return;
+  Row(y)[x] = ToArgb(colour);
+  ++version_;
+}
+
+void Canvas::Print(const std::string& text) {
+  SurfacePtr glyphs = face_.Render(text, foreColor_);
+  if (glyphs) {
+    SDL_Rect at{currentX_, currentY_, glyphs->w, glyphs->h};
+    if (SDL_BlitSurface(glyphs.get(), nullptr, surface_.get(), &at) != 0) {
+      throw Error(std::string("cannot print text: ") + SDL_GetError());
+    }
+    ++version_;
+  }
+  currentX_ = 0;
+  currentY_ += face_.LineHeight();
+}
+
+}  // namespace ursa::tk

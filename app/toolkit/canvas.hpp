@@ -1,0 +1,61 @@
+// The window's persistent 640 x 480 backing image and its 2D drawing operations:
+// clear, scaled copy, pixel read and write, text colour and print at the current position.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/toolkit/image.hpp"
+#include "app/toolkit/rect.hpp"
+#include "app/toolkit/sdl_handles.hpp"
+
+namespace ursa::tk {
+
+class TextFace;
+
+// Pixel read of a point outside the image.
+inline constexpr uint32_t kNoPixel = 0xFFFFFFFF;
+
+class Canvas {
+ public:
+  static constexpr int kWidth = 640;
+  static constexpr int kHeight = 480;
+
+  // `face` prints the text and must outlive the canvas. Starts black, white text, at (0, 0).
+  explicit Canvas(const TextFace& face);
+
+  // Fills everything with the background colour (black); the position goes back to (0, 0).
+  void Cls();
+  // Copies `source` of `picture` onto `dest`, scaled by nearest pixel (exactly 2 x 2 window
+  // pixels per picture pixel for a 2x copy). Parts outside the window or the picture are left.
+  void PaintPicture(const Image& picture, Rect source, Rect dest);
+  // The packed colour at (x, y), or kNoPixel outside the image.
+  uint32_t Point(int x, int y) const;
+  // Sets the pixel (if inside) and makes (x, y) the current position either way.
+  void PSet(int x, int y, uint32_t colour);
+  void SetForeColor(uint32_t colour) { foreColor_ = colour & 0xFFFFFF; }
+  uint32_t ForeColor() const { return foreColor_; }
+  // Prints a line: the top-left of its text cell at the current position, only the glyphs'
+  // pixels change, cut at the image's edges. Afterwards the position is at the start of the
+  // next line (x 0, one line lower).
+  void Print(const std::string& text);
+  int CurrentX() const { return currentX_; }
+  int CurrentY() const { return currentY_; }
+
+  // The pixels, ARGB8888 rows top to bottom, for presenting.
+  const SDL_Surface& Surface() const { return *surface_; }
+  // Counts every change, so the presenter can tell whether the picture is new.
+  uint64_t Version() const { return version_; }
+
+ private:
+  uint32_t* Row(int y) const;
+
+  const TextFace& face_;
+  SurfacePtr surface_;
+  uint32_t foreColor_ = 0xFFFFFF;
+  int currentX_ = 0;
+  int currentY_ = 0;
+  uint64_t version_ = 0;
+};
+
+}  // namespace ursa::tk

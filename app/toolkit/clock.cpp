@@ -1,0 +1,33 @@
+// The system clock (SDL's counter, SDL's event wait) and the virtual test clock.
+// Waiting never spins: SDL blocks in the window system until an event or the timeout.
+#include "app/toolkit/clock.hpp"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace ursa::tk {
+
+int64_t SystemClock::Milliseconds() { return static_cast<int64_t>(SDL_GetTicks64()); }
+
+void SystemClock::WaitForEvent(int64_t wakeAtMs) {
+  if (wakeAtMs < 0) {
+    SDL_WaitEvent(nullptr);
+    return;
+  }
+  const int64_t remaining = wakeAtMs - Milliseconds();
+  if (remaining <= 0) return;
+  const int64_t capped = std::min<int64_t>(remaining, std::numeric_limits<int>::max());
+  SDL_WaitEventTimeout(nullptr, static_cast<int>(capped));
+}
+
+void VirtualClock::WaitForEvent(int64_t wakeAtMs) {
+  if (wakeAtMs < 0) {
+    ++now_;
+  } else {
+    now_ = std::max(now_, wakeAtMs);
+  }
+}
+
+}  // namespace ursa::tk

@@ -1,0 +1,37 @@
+// Pushing synthetic key and close events into SDL's queue.
+#include "app/toolkit/event_injection.hpp"
+
+#include "app/toolkit/fatal.hpp"
+
+namespace ursa::tk {
+namespace {
+
+void Push(SDL_Event& event) {
+  if (SDL_PushEvent(&event) < 0) {
+    throw Error(std::string("cannot queue a window event: ") + SDL_GetError());
+  }
+}
+
+}  // namespace
+
+void PushKeyEvent(Uint32 windowId, SDL_Keycode key, bool down, bool repeat, Uint16 modifiers) {
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.timestamp = SDL_GetTicks();
+  event.key.windowID = windowId;
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.repeat = repeat ? 1 : 0;
+  event.key.keysym.sym = key;
+  event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+  event.key.keysym.mod = modifiers;
+  Push(event);
+}
+
+void PushCloseEvent() {
+  SDL_Event event{};
+  event.type = SDL_QUIT;
+  event.quit.timestamp = SDL_GetTicks();
+  Push(event);
+}
+
+}  // namespace ursa::tk

@@ -1,0 +1,124 @@
+// Form1, the game's one window: a persistent 640 x 480 backing image for 2D drawing, the
+// picture box Picture1 for the 3D view, the image control Image1, events and the event pump.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/toolkit/canvas.hpp"
+#include "app/toolkit/clock.hpp"
+#include "app/toolkit/display_window.hpp"
+#include "app/toolkit/form_events.hpp"
+#include "app/toolkit/form_options.hpp"
+#include "app/toolkit/image.hpp"
+#include "app/toolkit/key_router.hpp"
+#include "app/toolkit/picture_box.hpp"
+#include "app/toolkit/presenter.hpp"
+#include "app/toolkit/random.hpp"
+#include "app/toolkit/rect.hpp"
+#include "app/toolkit/rgb_image.hpp"
+#include "app/toolkit/text_face.hpp"
+#include "view/rm/platform.hpp"
+
+namespace ursa::tk {
+
+class Form1 final : public rm::Display {
+ public:
+  static constexpr int kWidth = Canvas::kWidth;
+  static constexpr int kHeight = Canvas::kHeight;
+
+  // Opens the window hidden, with its OpenGL context current. Throws Error when there is no
+  // display, no OpenGL 3.3 or no font.
+  explicit Form1(FormOptions options = {});
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // --- Events and the program's life ---
+  // Where events go; null drops them. The sink must outlive its use.
+  void SetEvents(FormEvents* events) { events_ = events; }
+  // Delivers Load, then waits for and delivers events until the program ends.
+  void Run();
+  void Show();
+  // The event pump: every event pending now is delivered once, then it returns. With
+  // wakeAtMs >= 0 and nothing pending, it first waits until that time on the clock or the
+  // next event, whichever comes first. Also puts a changed window image on screen.
+  void DoEvents(int64_t wakeAtMs = -1);
+  // Ends the program at once: no event is delivered after this, Run returns and DoEvents
+  // does nothing, so the shell's loops unwind.
+  void EndProgram() { ended_ = true; }
+  bool Ended() const { return ended_; }
+  int64_t Milliseconds() { return clock_->Milliseconds(); }
+
+  // --- Controls and program services ---
+  PictureBox& Picture1() { return picture1_; }
+  Image& Image1() { return image1_; }
+  // The program's directory, without a trailing separator.
+  std::string AppPath() const;
+  // The next value of the never-seeded generator, in [0, 1).
+  float Rnd() { return random_.Next(); }
+  // The window's icon, a 32 x 32 BMP with alpha; a missing file leaves the default icon.
+  void SetIcon(const std::string& bmpPath) { window_.SetIcon(bmpPath); }
+
+  // --- 2D drawing on the backing image (window pixels, y down; see Canvas) ---
+  void Cls() { canvas_.Cls(); }
+  void PaintPicture(const Image& picture, Rect source, Rect dest) {
+    canvas_.PaintPicture(picture, source, dest);
+  }
+  uint32_t Point(int x, int y) const { return canvas_.Point(x, y); }
+  void PSet(int x, int y, uint32_t colour) { canvas_.PSet(x, y, colour); }
+  void SetForeColor(uint32_t colour) { canvas_.SetForeColor(colour); }
+  uint32_t ForeColor() const { return canvas_.ForeColor(); }
+  void Print(const std::string& text) { canvas_.Print(text); }
+  int CurrentX() const { return canvas_.CurrentX(); }
+  int CurrentY() const { return canvas_.CurrentY(); }
+
+  // --- The display ---
+  // Only 640 x 480 is offered; 16 bits per pixel reduces what the player sees to 5-6-5.
+  // Switches to the full screen (or the window of FormOptions::windowed).
+  void SetDisplayMode(int width, int height, int bitsPerPixel) override;
+  bool MakeContextCurrent() override { return window_.MakeCurrent(); }
+  // F11 and Alt+Enter do this too.
+  void ToggleFullscreen();
+  bool Fullscreen() const { return window_.Fullscreen(); }
+  // The 640 x 480 image the player sees now (after the 16-bit reduction); also written to
+  // `pngPath` as a PNG unless it is empty.
+  RgbImage Screenshot(const std::string& pngPath = {});
+
+  // --- Test hooks ---
+  // Called at the start of every DoEvents, before any waiting, so a test can act (push
+  // keys, advance a virtual clock, end the program) at a chosen moment.
+  void SetPumpHook(std::function<void()> hook) { pumpHook_ = std::move(hook); }
+  // Queues a real key event for this window, as the keyboard would.
+  void InjectKey(SDL_Keycode key, bool down, bool repeat = false, Uint16 modifiers = KMOD_NONE);
+
+ private:
+  void ProcessPendingEvents();
+  void Dispatch(const SDL_Event& event);
+  void DispatchKey(const SDL_KeyboardEvent& key);
+  void Compose();
+  void Present();
+
+  FormOptions options_;
+  SystemClock systemClock_;
+  Clock* clock_;
+  DisplayWindow window_;
+  TextFace face_;
+  Canvas canvas_;
+  Presenter presenter_;
+  PictureBox picture1_;
+  Image image1_;
+  Random random_;
+  KeyRouter keys_;
+  FormEvents* events_ = nullptr;
+  std::function<void()> pumpHook_;
+  uint64_t uploadedVersion_ = 0;
+  bool reduceTo16Bit_ = false;
+  bool dirty_ = true;
+  bool ended_ = false;
+};
+
+}  // namespace ursa::tk

@@ -1,0 +1,82 @@
+// Form1's event delivery: the idle loop, the event pump and the routing of keys and of the
+// window's close. Events reach the game one at a time, only from Run and DoEvents.
+#include "app/toolkit/form1.hpp"
+
+namespace ursa::tk {
+namespace {
+
+bool EventsPending() {
+  SDL_PumpEvents();
+  return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
+}  // namespace
+
+void Form1::Run() {
+  if (!ended_ && events_ != nullptr) events_->Load();
+  while (!ended_) {
+    if (!EventsPending()) clock_->WaitForEvent(-1);
+    DoEvents();
+  }
+}
+
+void Form1::DoEvents(int64_t wakeAtMs) {
+  if (ended_) return;
+  if (pumpHook_) pumpHook_();
+  if (ended_) return;
+  if (wakeAtMs >= 0 && !EventsPending()) clock_->WaitForEvent(wakeAtMs);
+  ProcessPendingEvents();
+  if (dirty_ && !ended_) Present();
+}
+
+void Form1::ProcessPendingEvents() {
+  // Only the events queued now: a handler that pumps again (Enter starts a game inside its
+  // KeyDown) takes later ones itself, and a flood of key repeats cannot keep this call busy.
+  SDL_PumpEvents();
+  const int pending = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+  for (int i = 0; i < pending && !ended_; ++i) {
+    SDL_Event event;
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
+    Dispatch(event);
+  }
+}
+
+void Form1::Dispatch(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      if (events_ != nullptr) events_->QueryUnload();
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      DispatchKey(event.key);
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+          event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+          event.window.event == SDL_WINDOWEVENT_SHOWN) {
+        dirty_ = true;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1::DispatchKey(const SDL_KeyboardEvent& key) {
+  const KeyRoute route = keys_.Route(key);
+  switch (route.action) {
+    case KeyRoute::Action::kKeyDown:
+      if (events_ != nullptr) events_->KeyDown(route.keyCode);
+      break;
+    case KeyRoute::Action::kKeyUp:
+      if (events_ != nullptr) events_->KeyUp(route.keyCode);
+      break;
+    case KeyRoute::Action::kToggleFullscreen:
+      ToggleFullscreen();
+      break;
+    case KeyRoute::Action::kNone:
+      break;
+  }
+}
+
+}  // namespace ursa::tk

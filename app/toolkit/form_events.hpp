@@ -1,0 +1,19 @@
+// The window's events as the game's shell receives them, one at a time on the one thread.
+// Key codes: Enter 13, Esc 27, Space 32, Left 37, Up 38, Right 39 (see key_codes.hpp).
+#pragma once
+
+namespace ursa::tk {
+
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  // Start-up, delivered first by Form1::Run.
+  virtual void Load() = 0;
+  // A game key went down; a held key's auto-repeat delivers it again.
+  virtual void KeyDown(int keyCode) = 0;
+  virtual void KeyUp(int keyCode) = 0;
+  // The window is being closed (also on SIGINT/SIGTERM).
+  virtual void QueryUnload() = 0;
+};
+
+}  // namespace ursa::tk

@@ -1,0 +1,37 @@
+// Picture1, the picture box: a child rectangle of the window (0, 50, 640, 430), hidden at
+// start, never taking input. While visible, the 3D device's image is composed into it.
+#pragma once
+
+#include <functional>
+
+#include "app/toolkit/rect.hpp"
+#include "view/rm/platform.hpp"
+
+namespace ursa::tk {
+
+class Presenter;
+
+class PictureBox final : public rm::PictureWindow {
+ public:
+  static constexpr Rect kBox{0, 50, 640, 430};
+
+  // `present` puts the window on screen now; `changed` marks it for the next pump.
+  PictureBox(Presenter& presenter, std::function<void()> present,
+             std::function<void()> changed);
+
+  // Showing a hidden box starts it black, its background, until the device draws into it.
+  void SetVisible(bool visible);
+  bool Visible() const { return visible_; }
+  Rect Box() const { return kBox; }
+
+  // Keeps a copy of the device's image for the box and presents the window at once.
+  void ShowDeviceImage(unsigned texture, int width, int height) override;
+
+ private:
+  Presenter& presenter_;
+  std::function<void()> present_;
+  std::function<void()> changed_;
+  bool visible_ = false;
+};
+
+}  // namespace ursa::tk

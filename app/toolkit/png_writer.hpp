@@ -1,0 +1,13 @@
+// Writing an RGB picture to a PNG file with libpng (screenshots).
+#pragma once
+
+#include <string>
+
+#include "app/toolkit/rgb_image.hpp"
+
+namespace ursa::tk {
+
+// Throws Error naming the file when it cannot be written.
+void WritePng(const RgbImage& image, const std::string& path);
+
+}  // namespace ursa::tk

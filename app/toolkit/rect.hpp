@@ -1,0 +1,13 @@
+// A rectangle of pixels: left, top, width, height, y downwards as on the window.
+#pragma once
+
+namespace ursa::tk {
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+}  // namespace ursa::tk

@@ -1,0 +1,39 @@
+// The face all of the game's text is printed in: IPAPGothic at 32 pixels (24 points at
+// 96 dpi), or another installed face at the same size when it is missing.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "app/toolkit/sdl_handles.hpp"
+
+namespace ursa::tk {
+
+inline constexpr const char* kGameFontFamily = "IPAPGothic";
+inline constexpr int kGameFontPixels = 32;
+
+class TextFace {
+ public:
+  // Opens `family` at `pixels` pixels per em. A stand-in face is announced once on
+  // `warnings`; no usable face at all throws Error.
+  static TextFace Open(const std::string& family, int pixels, std::ostream& warnings);
+
+  // The text in `colour` (packed, blue high) on a transparent background, glyph edges hard
+  // so that overlapping prints keep clean colour borders; the surface's top edge is the top
+  // of the text line. Null for empty text.
+  SurfacePtr Render(const std::string& text, uint32_t colour) const;
+  // Height of a text line (the full character cell) in pixels.
+  int LineHeight() const;
+  const std::string& Family() const { return family_; }
+
+ private:
+  TextFace(std::shared_ptr<void> library, FontPtr font, std::string family);
+
+  std::shared_ptr<void> library_;  // keeps SDL2_ttf started while the font is open
+  FontPtr font_;
+  std::string family_;
+};
+
+}  // namespace ursa::tk

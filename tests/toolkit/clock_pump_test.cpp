@@ -1,0 +1,126 @@
+// The event pump and its waiting on the game's clock: events pending at the call are
+// delivered once, a waiting pass sleeps until the wake-up time or the next event, and
+// ending the program stops delivery at once.
+#include <gtest/gtest.h>
+
+#include "app/toolkit/clock.hpp"
+#include "form_fixture.hpp"
+#include "recording_events.hpp"
+
+namespace ursa::tk {
+namespace {
+
+class PumpTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    form->SetEvents(&events);
+  }
+  RecordingEvents events;
+};
+
+TEST_F(PumpTest, WaitingPassWithNothingPendingSleepsUntilTheWakeTime) {
+  form->DoEvents(1020);
+  EXPECT_EQ(form->Milliseconds(), 1020);
+  form->DoEvents(1000);  // a wake-up time already past does not turn the clock back
+  EXPECT_EQ(form->Milliseconds(), 1020);
+  form->DoEvents();  // a plain pass never waits
+  EXPECT_EQ(form->Milliseconds(), 1020);
+  EXPECT_TRUE(events.seen.empty());
+}
+
+TEST_F(PumpTest, WaitingPassWithAPendingKeyDeliversItWithoutWaiting) {
+  form->InjectKey(SDLK_ESCAPE, true);
+  form->DoEvents(1020);
+  EXPECT_EQ(form->Milliseconds(), 1000);
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 27"}));
+}
+
+TEST_F(PumpTest, HookActsAtTheStartOfEachPassBeforeWaiting) {
+  int passes = 0;
+  form->SetPumpHook([&] {
+    if (++passes == 3) form->InjectKey(SDLK_SPACE, true);
+  });
+  form->DoEvents(1020);
+  form->DoEvents(1040);
+  EXPECT_TRUE(events.seen.empty());
+  form->DoEvents(1060);  // the key pushed by the hook wakes this pass at once
+  EXPECT_EQ(passes, 3);
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 32"}));
+  EXPECT_EQ(form->Milliseconds(), 1040);
+}
+
+TEST_F(PumpTest, EventQueuedByAHandlerWaitsForTheNextPass) {
+  events.onEvent = [&](const std::string& what) {
+    if (what == "Down 37") form->InjectKey(SDLK_LEFT, false);
+  };
+  form->InjectKey(SDLK_LEFT, true);
+  form->DoEvents();
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 37"}));
+  form->DoEvents();
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 37", "Up 37"}));
+}
+
+// Enter starts a game inside its KeyDown, and the game pumps: later keys go to the inner
+// pump, each exactly once, in order.
+TEST_F(PumpTest, NestedPumpInsideAHandlerTakesTheLaterEventsOnce) {
+  events.onEvent = [&](const std::string& what) {
+    if (what == "Down 13") form->DoEvents();
+  };
+  form->InjectKey(SDLK_RETURN, true);
+  form->InjectKey(SDLK_RIGHT, true);
+  form->InjectKey(SDLK_RIGHT, false);
+  form->DoEvents();
+  form->DoEvents();
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 13", "Down 39", "Up 39"}));
+}
+
+TEST_F(PumpTest, EndingTheProgramStopsDeliveryAtOnce) {
+  events.onEvent = [&](const std::string& what) {
+    if (what == "Down 27") form->EndProgram();
+  };
+  form->InjectKey(SDLK_ESCAPE, true);
+  form->InjectKey(SDLK_ESCAPE, false);
+  form->DoEvents();
+  EXPECT_TRUE(form->Ended());
+  form->InjectKey(SDLK_SPACE, true);
+  form->DoEvents(5000);
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 27"}));
+  EXPECT_EQ(form->Milliseconds(), 1000) << "an ended program's pump still waited";
+}
+
+TEST_F(PumpTest, RunDeliversLoadThenEventsUntilTheProgramEnds) {
+  int passes = 0;
+  form->SetPumpHook([&] {
+    if (++passes == 5) PushCloseEvent();
+  });
+  events.onEvent = [&](const std::string& what) {
+    if (what == "Load") form->InjectKey(SDLK_UP, true);
+    if (what == "Unload") form->EndProgram();
+  };
+  form->Run();
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Load", "Down 38", "Unload"}));
+}
+
+TEST(SystemClockTest, WaitsUntilTheWakeTimeWhenNothingHappens) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+  SystemClock clock;
+  const int64_t wake = clock.Milliseconds() + 30;
+  clock.WaitForEvent(wake);
+  EXPECT_GE(clock.Milliseconds(), wake);
+  SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
+TEST(VirtualClockTest, MovesOnlyWhenToldOrWaiting) {
+  VirtualClock clock(50);
+  EXPECT_EQ(clock.Milliseconds(), 50);
+  clock.Advance(20);
+  EXPECT_EQ(clock.Milliseconds(), 70);
+  clock.WaitForEvent(90);
+  EXPECT_EQ(clock.Milliseconds(), 90);
+  clock.WaitForEvent(-1);  // idle: one millisecond goes by
+  EXPECT_EQ(clock.Milliseconds(), 91);
+}
+
+}  // namespace
+}  // namespace ursa::tk

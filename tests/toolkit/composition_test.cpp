@@ -1,0 +1,200 @@
+// What the player sees: the backing image, the device image in Picture1 only while it is
+// visible, the 16-bit reduction of the 16-bit display mode, and the screenshot of it all.
+#include <epoxy/gl.h>
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "app/toolkit/presenter.hpp"
+#include "form_fixture.hpp"
+
+namespace ursa::tk {
+namespace {
+
+uint32_t BackingColour(int x, int y) { return PackColour(x & 0xF8, y & 0xFC, 0x40); }
+uint32_t DeviceColour(int x, int row) { return PackColour(0x80, x & 0xF8, row & 0xF8); }
+
+class CompositionTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    for (int y = 0; y < 480; ++y) {
+      for (int x = 0; x < 640; ++x) form->PSet(x, y, BackingColour(x, y));
+    }
+  }
+  void TearDown() override {
+    if (deviceTexture != 0) glDeleteTextures(1, &deviceTexture);
+  }
+
+  // A device image as the renderer leaves it: RGBA8, row 0 at the bottom.
+  void MakeDeviceImage(int width, int height) {
+    std::vector<uint8_t> texels(static_cast<size_t>(width) * height * 4);
+    for (int glRow = 0; glRow < height; ++glRow) {
+      for (int x = 0; x < width; ++x) {
+        const uint32_t c = DeviceColour(x, height - 1 - glRow);
+        uint8_t* t = &texels[(static_cast<size_t>(glRow) * width + x) * 4];
+        t[0] = RedOf(c);
+        t[1] = GreenOf(c);
+        t[2] = BlueOf(c);
+        t[3] = 255;
+      }
+    }
+    ASSERT_TRUE(form->MakeContextCurrent());
+    glGenTextures(1, &deviceTexture);
+    glBindTexture(GL_TEXTURE_2D, deviceTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 texels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+  }
+
+  // Counts the window pixels of the screenshot that differ from `expected`.
+  template <typename Expected>
+  int Mismatches(const RgbImage& shot, Expected expected) {
+    int wrong = 0;
+    for (int y = 0; y < 480; ++y) {
+      for (int x = 0; x < 640; ++x) wrong += shot.At(x, y) != expected(x, y);
+    }
+    return wrong;
+  }
+
+  GLuint deviceTexture = 0;
+};
+
+TEST_F(CompositionTest, HiddenPictureBoxShowsOnlyTheBackingImage) {
+  MakeDeviceImage(640, 480);
+  form->Picture1().ShowDeviceImage(deviceTexture, 640, 480);
+  EXPECT_FALSE(form->Picture1().Visible());
+  EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
+}
+
+TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
+  MakeDeviceImage(640, 480);
+  form->Picture1().SetVisible(true);
+  const auto inBoxOnly = [](auto insideBox) {
+    return [=](int x, int y) { return y >= 50 ? insideBox(x, y) : BackingColour(x, y); };
+  };
+  // Shown, before the device has drawn: the box's black background.
+  EXPECT_EQ(Mismatches(form->Screenshot(), inBoxOnly([](int, int) { return kBlack; })), 0);
+  // The device image's top-left at the box's top-left; its last 50 rows fall outside.
+  form->Picture1().ShowDeviceImage(deviceTexture, 640, 480);
+  EXPECT_EQ(
+      Mismatches(form->Screenshot(), inBoxOnly([](int x, int y) { return DeviceColour(x, y - 50); })),
+      0);
+  form->Picture1().SetVisible(false);
+  EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
+}
+
+TEST_F(CompositionTest, SmallerDeviceImageLeavesTheRestOfTheBoxBlack) {
+  MakeDeviceImage(320, 200);
+  form->Picture1().SetVisible(true);
+  form->Picture1().ShowDeviceImage(deviceTexture, 320, 200);
+  EXPECT_EQ(Mismatches(form->Screenshot(),
+                       [](int x, int y) {
+                         if (y < 50) return BackingColour(x, y);
+                         return x < 320 && y < 250 ? DeviceColour(x, y - 50) : kBlack;
+                       }),
+            0);
+}
+
+TEST_F(CompositionTest, SixteenBitModeReducesWhatThePlayerSeesTo565) {
+  const uint32_t colours[] = {kWhite, kBlue, kBlack, 0x123456, 0x07FB0C, 0x808080};
+  for (int i = 0; i < 6; ++i) form->PSet(i, 0, colours[i]);
+  const RgbImage full = form->Screenshot();
+  form->SetDisplayMode(640, 480, 16);
+  const RgbImage reduced = form->Screenshot();
+  for (int i = 0; i < 6; ++i) {
+    const uint32_t c = colours[i];
+    EXPECT_EQ(full.At(i, 0), c);
+    EXPECT_EQ(reduced.At(i, 0), PackColour(ReduceChannel(RedOf(c), 5),
+                                           ReduceChannel(GreenOf(c), 6),
+                                           ReduceChannel(BlueOf(c), 5)))
+        << std::hex << c;
+  }
+  EXPECT_EQ(reduced.At(0, 0), kWhite);
+  EXPECT_EQ(reduced.At(1, 0), kBlue);
+  EXPECT_EQ(reduced.At(3, 0), PackColour(0x52, 0x34, 0x10)) << "0x123456 in 5-6-5";
+  EXPECT_EQ(form->Point(3, 0), 0x123456u) << "the reduction changed the backing image";
+}
+
+TEST_F(CompositionTest, OtherDisplayModesAreRefused) {
+  EXPECT_THROW(form->SetDisplayMode(800, 600, 16), Error);
+}
+
+TEST_F(CompositionTest, ComposingLeavesTheRenderersOpenGlStateAlone) {
+  ASSERT_TRUE(form->MakeContextCurrent());
+  GLuint framebuffer = 0;
+  GLuint colour = 0;
+  glGenTextures(1, &colour);
+  glBindTexture(GL_TEXTURE_2D, colour);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 64, 64, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  glGenFramebuffers(1, &framebuffer);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_CULL_FACE);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(1, 2, 3, 4);
+  glViewport(120, 65, 400, 300);
+
+  form->Picture1().SetVisible(true);
+  form->Screenshot();
+
+  GLint bound = 0;
+  GLint viewport[4] = {};
+  GLint scissor[4] = {};
+  GLint texture = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  glGetIntegerv(GL_SCISSOR_BOX, scissor);
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+  EXPECT_EQ(bound, static_cast<GLint>(framebuffer));
+  EXPECT_EQ(texture, static_cast<GLint>(colour));
+  EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{120, 65, 400, 300}));
+  EXPECT_EQ(std::vector<GLint>(scissor, scissor + 4), (std::vector<GLint>{1, 2, 3, 4}));
+  EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+  EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glDeleteFramebuffers(1, &framebuffer);
+  glDeleteTextures(1, &colour);
+}
+
+TEST_F(CompositionTest, ScreenshotFileHoldsTheSamePixels) {
+  const auto path = std::filesystem::temp_directory_path() / "ursa_toolkit_shot.png";
+  const RgbImage shot = form->Screenshot(path.string());
+  png_image png;
+  std::memset(&png, 0, sizeof png);
+  png.version = PNG_IMAGE_VERSION;
+  ASSERT_NE(png_image_begin_read_from_file(&png, path.c_str()), 0) << png.message;
+  png.format = PNG_FORMAT_RGB;
+  std::vector<uint8_t> read(PNG_IMAGE_SIZE(png));
+  ASSERT_NE(png_image_finish_read(&png, nullptr, read.data(), 0, nullptr), 0) << png.message;
+  EXPECT_EQ(png.width, 640u);
+  EXPECT_EQ(png.height, 480u);
+  EXPECT_EQ(read, shot.rgb);
+  std::filesystem::remove(path);
+  EXPECT_THROW(form->Screenshot("/nonexistent/dir/shot.png"), Error);
+}
+
+TEST(LetterboxTest, ImageFillsTheLargestAspectCorrectCentredRectangle) {
+  const struct {
+    int width, height;
+    Rect expected;
+  } cases[] = {{640, 480, {0, 0, 640, 480}},      {1280, 960, {0, 0, 1280, 960}},
+               {1920, 1080, {240, 0, 1440, 1080}}, {1920, 1200, {160, 0, 1600, 1200}},
+               {3840, 2160, {480, 0, 2880, 2160}}, {320, 480, {0, 120, 320, 240}}};
+  for (const auto& c : cases) {
+    const Rect r = LetterboxRect(c.width, c.height);
+    EXPECT_EQ(r.x, c.expected.x) << c.width << "x" << c.height;
+    EXPECT_EQ(r.y, c.expected.y) << c.width << "x" << c.height;
+    EXPECT_EQ(r.width, c.expected.width) << c.width << "x" << c.height;
+    EXPECT_EQ(r.height, c.expected.height) << c.width << "x" << c.height;
+  }
+}
+
+}  // namespace
+}  // namespace ursa::tk

@@ -1,0 +1,27 @@
+// A hidden, windowed Form1 on a virtual clock that presents nothing, for tests that need a
+// window: events, composition and screenshots work as in the game.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/toolkit/toolkit.hpp"
+
+namespace ursa::tk {
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FormOptions options;
+    options.windowed = true;
+    options.present = false;
+    options.clock = &clock;
+    form = std::make_unique<Form1>(options);
+  }
+
+  VirtualClock clock{1000};
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace ursa::tk

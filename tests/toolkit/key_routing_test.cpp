@@ -1,0 +1,124 @@
+// Keys from SDL to the game: the six game keys and their codes, auto-repeat as repeated
+// KeyDown, F11 and Alt+Enter toggling the window mode without reaching the game.
+#include <gtest/gtest.h>
+
+#include "app/toolkit/key_codes.hpp"
+#include "app/toolkit/key_router.hpp"
+#include "form_fixture.hpp"
+#include "recording_events.hpp"
+
+namespace ursa::tk {
+namespace {
+
+using Action = KeyRoute::Action;
+
+SDL_KeyboardEvent Key(SDL_Keycode sym, bool down, bool repeat = false, Uint16 mod = KMOD_NONE) {
+  SDL_KeyboardEvent event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.repeat = repeat ? 1 : 0;
+  event.keysym.sym = sym;
+  event.keysym.mod = mod;
+  return event;
+}
+
+TEST(KeyRouter, GameKeysCarryTheirCodesOthersAreDropped) {
+  const struct {
+    SDL_Keycode sym;
+    int code;  // 0: not delivered
+  } cases[] = {{SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},
+               {SDLK_LEFT, 37},   {SDLK_UP, 38},       {SDLK_RIGHT, 39},  {SDLK_DOWN, 0},
+               {SDLK_a, 0},       {SDLK_LALT, 0},      {SDLK_KP_4, 0}};
+  for (const auto& c : cases) {
+    KeyRouter router;
+    const KeyRoute down = router.Route(Key(c.sym, true));
+    const KeyRoute up = router.Route(Key(c.sym, false));
+    if (c.code == 0) {
+      EXPECT_EQ(down.action, Action::kNone) << SDL_GetKeyName(c.sym);
+      EXPECT_EQ(up.action, Action::kNone) << SDL_GetKeyName(c.sym);
+      continue;
+    }
+    EXPECT_EQ(down.action, Action::kKeyDown) << SDL_GetKeyName(c.sym);
+    EXPECT_EQ(down.keyCode, c.code);
+    EXPECT_EQ(up.action, Action::kKeyUp);
+    EXPECT_EQ(up.keyCode, c.code);
+  }
+}
+
+TEST(KeyRouter, HeldKeyRepeatsAsKeyDown) {
+  KeyRouter router;
+  for (int i = 0; i < 3; ++i) {
+    const KeyRoute r = router.Route(Key(SDLK_SPACE, true, i > 0));
+    EXPECT_EQ(r.action, Action::kKeyDown);
+    EXPECT_EQ(r.keyCode, kKeySpace);
+  }
+}
+
+TEST(KeyRouter, AltEnterTogglesOnceAndNeverReachesTheGame) {
+  KeyRouter router;
+  EXPECT_EQ(router.Route(Key(SDLK_RETURN, true, false, KMOD_LALT)).action,
+            Action::kToggleFullscreen);
+  EXPECT_EQ(router.Route(Key(SDLK_RETURN, true, true, KMOD_LALT)).action, Action::kNone);
+  // Alt let go first: the held Enter's repeats and release still belong to the toggle.
+  EXPECT_EQ(router.Route(Key(SDLK_RETURN, true, true)).action, Action::kNone);
+  EXPECT_EQ(router.Route(Key(SDLK_RETURN, false)).action, Action::kNone);
+  // The next plain Enter is the game's again.
+  const KeyRoute enter = router.Route(Key(SDLK_RETURN, true));
+  EXPECT_EQ(enter.action, Action::kKeyDown);
+  EXPECT_EQ(enter.keyCode, kKeyEnter);
+  EXPECT_EQ(router.Route(Key(SDLK_KP_ENTER, true, false, KMOD_RALT)).action,
+            Action::kToggleFullscreen);
+}
+
+TEST(KeyRouter, F11TogglesOnPressOnly) {
+  KeyRouter router;
+  EXPECT_EQ(router.Route(Key(SDLK_F11, true)).action, Action::kToggleFullscreen);
+  EXPECT_EQ(router.Route(Key(SDLK_F11, true, true)).action, Action::kNone);
+  EXPECT_EQ(router.Route(Key(SDLK_F11, false)).action, Action::kNone);
+}
+
+// The same, through real SDL events in the window's queue and the event pump.
+class FormKeysTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    form->SetEvents(&events);
+  }
+  RecordingEvents events;
+};
+
+TEST_F(FormKeysTest, PumpDeliversKeysInOrderWithRepeats) {
+  form->InjectKey(SDLK_RIGHT, true);
+  form->InjectKey(SDLK_RIGHT, true, true);
+  form->InjectKey(SDLK_RIGHT, true, true);
+  form->InjectKey(SDLK_a, true);
+  form->InjectKey(SDLK_UP, true);
+  form->InjectKey(SDLK_RIGHT, false);
+  form->DoEvents();
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 39", "Down 39", "Down 39", "Down 38",
+                                                    "Up 39"}));
+}
+
+TEST_F(FormKeysTest, AltEnterTogglesTheWindowModeAndIsNotEnter) {
+  form->SetDisplayMode(640, 480, 16);
+  ASSERT_FALSE(form->Fullscreen());
+  form->InjectKey(SDLK_RETURN, true, false, KMOD_LALT);
+  form->InjectKey(SDLK_RETURN, false);
+  form->DoEvents();
+  EXPECT_TRUE(events.seen.empty());
+  EXPECT_TRUE(form->Fullscreen());
+  form->InjectKey(SDLK_F11, true);
+  form->InjectKey(SDLK_F11, false);
+  form->InjectKey(SDLK_KP_ENTER, true);
+  form->DoEvents();
+  EXPECT_FALSE(form->Fullscreen());
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 13"}));
+}
+
+TEST_F(FormKeysTest, ClosingTheWindowDeliversQueryUnload) {
+  PushCloseEvent();
+  form->DoEvents();
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Unload"}));
+}
+
+}  // namespace
+}  // namespace ursa::tk

@@ -1,0 +1,30 @@
+// An event sink for tests that writes down every event Form1 delivers, in order.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/toolkit/form_events.hpp"
+
+namespace ursa::tk {
+
+class RecordingEvents : public FormEvents {
+ public:
+  void Load() override { Note("Load"); }
+  void KeyDown(int keyCode) override { Note("Down " + std::to_string(keyCode)); }
+  void KeyUp(int keyCode) override { Note("Up " + std::to_string(keyCode)); }
+  void QueryUnload() override { Note("Unload"); }
+
+  std::vector<std::string> seen;
+  // Runs after each event is written down, so a test can react (end the program, pump).
+  std::function<void(const std::string&)> onEvent;
+
+ private:
+  void Note(const std::string& what) {
+    seen.push_back(what);
+    if (onEvent) onEvent(what);
+  }
+};
+
+}  // namespace ursa::tk
