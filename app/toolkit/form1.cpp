@@ -64,12 +64,13 @@ void Form1::Compose() {
 
 void Form1::Present() {
   dirty_ = false;
+  presentedVersion_ = canvas_.Version();
   if (!options_.present) return;
   Compose();
   int width = 0;
   int height = 0;
   window_.DrawableSize(width, height);
-  presenter_.DrawToWindow(width, height);
+  presenter_.DrawScaled(0, width, height);
   window_.Swap();
 }
 

@@ -101,6 +101,8 @@ class Form1 final : public rm::Display {
   void DispatchKey(const SDL_KeyboardEvent& key);
   void Compose();
   void Present();
+  // The window image changed since it was last put on screen.
+  bool NeedsPresent() const { return dirty_ || canvas_.Version() != presentedVersion_; }
 
   FormOptions options_;
   SystemClock systemClock_;
@@ -116,6 +118,7 @@ class Form1 final : public rm::Display {
   FormEvents* events_ = nullptr;
   std::function<void()> pumpHook_;
   uint64_t uploadedVersion_ = 0;
+  uint64_t presentedVersion_ = 0;
   bool reduceTo16Bit_ = false;
   bool dirty_ = true;
   bool ended_ = false;

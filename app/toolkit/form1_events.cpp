@@ -15,6 +15,8 @@ bool EventsPending() {
 void Form1::Run() {
   if (!ended_ && events_ != nullptr) events_->Load();
   while (!ended_) {
+    // What Load or the last event drew must be on screen before the loop sleeps.
+    if (NeedsPresent()) Present();
     if (!EventsPending()) clock_->WaitForEvent(-1);
     DoEvents();
   }
@@ -26,7 +28,7 @@ void Form1::DoEvents(int64_t wakeAtMs) {
   if (ended_) return;
   if (wakeAtMs >= 0 && !EventsPending()) clock_->WaitForEvent(wakeAtMs);
   ProcessPendingEvents();
-  if (dirty_ && !ended_) Present();
+  if (NeedsPresent() && !ended_) Present();
 }
 
 void Form1::ProcessPendingEvents() {

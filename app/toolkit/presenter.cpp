@@ -183,13 +183,13 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit) {
   CheckGl("composing the window image");
 }
 
-void Presenter::DrawToWindow(int drawableWidth, int drawableHeight) {
+void Presenter::DrawScaled(GLuint framebuffer, int width, int height) {
   GlStateGuard guard;
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glViewport(0, 0, drawableWidth, drawableHeight);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+  glViewport(0, 0, width, height);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
-  const Rect to = LetterboxRect(drawableWidth, drawableHeight);
+  const Rect to = LetterboxRect(width, height);
   glViewport(to.x, to.y, to.width, to.height);
   glUseProgram(scale_->Id());
   glUniform1i(scale_->Uniform("image"), 0);

@@ -32,8 +32,9 @@ class Presenter {
   void CopyDeviceImage(GLuint texture, int width, int height);
   // Builds the 640 x 480 image the player sees.
   void Compose(bool pictureVisible, bool reduceTo16Bit);
-  // Draws the composed image into the window's default framebuffer of the given size.
-  void DrawToWindow(int drawableWidth, int drawableHeight);
+  // Draws the composed image scaled into `framebuffer` (0: the window's) of the given size
+  // in pixels, black around it.
+  void DrawScaled(GLuint framebuffer, int width, int height);
   // The composed image, rows top to bottom.
   RgbImage ReadComposed();
 

@@ -198,3 +198,83 @@ TEST(LetterboxTest, ImageFillsTheLargestAspectCorrectCentredRectangle) {
 
 }  // namespace
 }  // namespace ursa::tk
+
+namespace ursa::tk {
+namespace {
+
+// The window's scaling pass, drawn into a framebuffer of a chosen size and read back.
+class ScalingTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ASSERT_TRUE(form->MakeContextCurrent());
+    presenter = std::make_unique<Presenter>(PictureBox::kBox);
+    SurfacePtr backing(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
+    for (int y = 0; y < 480; ++y) {
+      auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) +
+                                              y * backing->pitch);
+      for (int x = 0; x < 640; ++x) row[x] = (x + y) % 2 == 0 ? 0xFFFFFFFF : 0xFF0000FF;
+    }
+    presenter->UploadBacking(*backing);
+    presenter->Compose(false, false);
+  }
+
+  static uint32_t Checker(int x, int y) { return (x + y) % 2 == 0 ? kWhite : kBlue; }
+
+  // The scaled image in a width x height framebuffer, rows top to bottom.
+  RgbImage DrawScaled(int width, int height) {
+    GLuint texture = 0;
+    GLuint framebuffer = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    presenter->DrawScaled(framebuffer, width, height);
+    RgbImage image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
+    std::vector<uint8_t> bottomUp(image.rgb.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    for (int y = 0; y < height; ++y) {
+      std::memcpy(&image.rgb[y * rowBytes], &bottomUp[(height - 1 - y) * rowBytes], rowBytes);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+    return image;
+  }
+
+  std::unique_ptr<Presenter> presenter;
+};
+
+TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
+  for (const int scale : {1, 2, 3}) {
+    const RgbImage image = DrawScaled(640 * scale, 480 * scale);
+    int wrong = 0;
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) wrong += image.At(x, y) != Checker(x / scale, y / scale);
+    }
+    EXPECT_EQ(wrong, 0) << "scale " << scale;
+  }
+}
+
+TEST_F(ScalingTest, WideScreenGetsBlackBarsAndSharpTexels) {
+  const RgbImage image = DrawScaled(1920, 1080);  // 2.25 times, 1440 x 1080 at x 240
+  for (int y = 0; y < 1080; y += 7) {
+    EXPECT_EQ(image.At(0, y), kBlack);
+    EXPECT_EQ(image.At(239, y), kBlack);
+    EXPECT_EQ(image.At(1680, y), kBlack);
+    EXPECT_EQ(image.At(1919, y), kBlack);
+  }
+  // The output pixel at the middle of each texel's 2.25-pixel span shows it unblended.
+  for (const auto& [tx, ty] : {std::pair{0, 0}, {1, 0}, {320, 240}, {639, 479}, {77, 301}}) {
+    const int x = 240 + static_cast<int>((tx + 0.5) * 2.25);
+    const int y = static_cast<int>((ty + 0.5) * 2.25);
+    EXPECT_EQ(image.At(x, y), Checker(tx, ty)) << tx << "," << ty;
+  }
+}
+
+}  // namespace
+}  // namespace ursa::tk
