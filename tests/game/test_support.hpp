@@ -1,0 +1,139 @@
+// Helpers for the rules tests: hand-built stage states and a game host that records what
+// RunGame asks of it and lets a test act inside the event pumps.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/game.hpp"
+#include "game/null_host.hpp"
+#include "game/stage_layouts.hpp"
+
+namespace ursa::test {
+
+// A state laid out for `stage` with the player at the start point.
+inline GameState StageState(int16_t stage) {
+  GameState s;
+  s.stage = stage;
+  LoadStageLayout(s);
+  PlacePlayerAtStart(s);
+  return s;
+}
+
+// Empty tables; the player stands still at (x, y).
+inline GameState EmptyState(int16_t x = 0, int16_t y = 0) {
+  GameState s = StageState(0);
+  s.playerX = x;
+  s.playerY = y;
+  return s;
+}
+
+// A floor of blocks 150 apart with its top at y = 0, from x = -1500 far to the right.
+inline GameState FloorState(int16_t x = 0) {
+  GameState s = EmptyState(x, 0);
+  for (int i = 0; i < 60; ++i) {
+    s.blockX[i] = static_cast<int16_t>(-1500 + 150 * i);
+    s.blockY[i] = -150;
+  }
+  return s;
+}
+
+inline void PutObject(GameState& s, int i, int16_t kind, int16_t x, int16_t y, int16_t limitA = 0,
+                      int16_t limitB = 0, int16_t vel = 0) {
+  s.objKind[i] = kind;
+  s.objX[i] = x;
+  s.objY[i] = y;
+  s.objLimitA[i] = limitA;
+  s.objLimitB[i] = limitB;
+  s.objVel[i] = vel;
+}
+
+// Records the host calls in order ("hud 1", "build 1", "pump waiting", "frame door", ...) and
+// runs `onPump` inside every event pump, after the clock has moved.
+class RecordingHost : public NullHost {
+ public:
+  explicit RecordingHost(Game& game) : game_(game) {}
+
+  std::function<void(Game&, PumpKind)> onPump;
+  std::vector<std::string> log;
+  std::vector<FrameResult> frames;
+  std::vector<int64_t> frameStartsMs;  // clock at step 12 of each frame that got there
+  int64_t frameCostMs = 0;              // time each rendered frame takes
+  int deathFrames = 0;
+  int endProgramCalls = 0;
+  bool logPumps = true;
+
+  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override {
+    NullHost::PumpEvents(kind, wakeAtMs);
+    if (logPumps || kind == PumpKind::kLeaving) log.push_back(std::string("pump ") + Name(kind));
+    if (onPump) onPump(game_, kind);
+  }
+  void SetPictureVisible(bool visible) override {
+    log.push_back(visible ? "show" : "hide");
+  }
+  void DrawHud(const GameState& s) override { log.push_back("hud " + std::to_string(s.stage)); }
+  void BuildScene(const GameState& s) override {
+    log.push_back("build " + std::to_string(s.stage));
+  }
+  void ReleaseScene() override { log.push_back("release"); }
+  void DrawTitleScreen() override { log.push_back("title"); }
+  void DrawEndingScreen(GameState& s) override {
+    log.push_back("ending " + std::to_string(s.frameCount));
+  }
+  void PlacePlayerAndCamera(const GameState& /*s*/) override {
+    frameStartsMs.push_back(Milliseconds());
+  }
+  void RenderView() override { AdvanceClock(frameCostMs); }
+  void RenderDeathFrame(const GameState& /*s*/) override { ++deathFrames; }
+  void FrameEnded(const GameState& s, FrameResult result) override {
+    frames.push_back(result);
+    log.push_back("frame " + std::string(Name(result)) + " miss " + std::to_string(s.missCount));
+  }
+  void EndProgram() override {
+    ++endProgramCalls;
+    log.push_back("end program");
+  }
+
+  int Count(const std::string& entry) const {
+    int n = 0;
+    for (const std::string& e : log) n += e == entry ? 1 : 0;
+    return n;
+  }
+
+  static const char* Name(PumpKind kind) {
+    switch (kind) {
+      case PumpKind::kWaiting:
+        return "waiting";
+      case PumpKind::kAfterFrame:
+        return "after";
+      case PumpKind::kDeath:
+        return "death";
+      case PumpKind::kLeaving:
+        return "leaving";
+    }
+    return "?";
+  }
+  static const char* Name(FrameResult result) {
+    switch (result) {
+      case FrameResult::kNone:
+        return "-";
+      case FrameResult::kDoor:
+        return "door";
+      case FrameResult::kFall:
+        return "fall";
+      case FrameResult::kSpike:
+        return "spike";
+    }
+    return "?";
+  }
+
+ private:
+  Game& game_;
+};
+
+// Number of frames of play that have run so far, as seen from inside a pump.
+inline int FramesRun(const RecordingHost& host) { return static_cast<int>(host.frames.size()); }
+
+}  // namespace ursa::test
