@@ -68,6 +68,12 @@ class Form1 final : public rm::Display {
   void PaintPicture(const Image& picture, Rect source, Rect dest) {
     canvas_.PaintPicture(picture, source, dest);
   }
+  // The screens' copy: a rectangle of Image1's picture onto a window rectangle, scaled.
+  void PaintPicture(int sourceX, int sourceY, int sourceWidth, int sourceHeight, int x, int y,
+                    int width, int height) {
+    canvas_.PaintPicture(image1_, {sourceX, sourceY, sourceWidth, sourceHeight},
+                         {x, y, width, height});
+  }
   uint32_t Point(int x, int y) const { return canvas_.Point(x, y); }
   void PSet(int x, int y, uint32_t colour) { canvas_.PSet(x, y, colour); }
   void SetForeColor(uint32_t colour) { canvas_.SetForeColor(colour); }
