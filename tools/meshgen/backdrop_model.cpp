@@ -1,0 +1,65 @@
+// One tile of the rubble wall behind every stage: irregular stones in dark mortar.
+// Stones follow a jittered lattice that repeats every 750 units and are cut at the tile's
+// edges, so tiles laid side by side continue each other's stones without a seam.
+#include <array>
+
+#include "clip.hpp"
+#include "models.hpp"
+#include "relief.hpp"
+#include "rng.hpp"
+#include "shapes.hpp"
+
+namespace ursa::meshgen {
+namespace {
+
+constexpr float kHalf = 375;
+constexpr int kCells = 9;  // stones per row and per column of a tile
+constexpr float kCell = 2 * kHalf / kCells;
+constexpr uint64_t kSeed = 0x5EED;
+
+int Wrap(int i) { return ((i % kCells) + kCells) % kCells; }
+
+// Lattice corner (i, j); the jitter repeats with the tile.
+Vec3 Corner(int i, int j) {
+  const float jx = (LatticeNoise(Wrap(i), Wrap(j), kSeed) - 0.5f) * 0.55f * kCell;
+  const float jy = (LatticeNoise(Wrap(i), Wrap(j), kSeed + 1) - 0.5f) * 0.45f * kCell;
+  return {-kHalf + kCell * static_cast<float>(i) + jx, -kHalf + kCell * static_cast<float>(j) + jy,
+          0};
+}
+
+Rgba StoneColour(Rng& rng) {
+  const Rgba grey{0.50f, 0.48f, 0.45f, 1};
+  const Rgba brown{0.55f, 0.44f, 0.33f, 1};
+  const Rgba dark{0.36f, 0.33f, 0.30f, 1};
+  Rgba c = Mix(grey, brown, rng.Unit());
+  if (rng.Unit() < 0.2f) c = Mix(c, dark, 0.6f);
+  return Scale(c, rng.Range(0.85f, 1.1f));
+}
+
+}  // namespace
+
+Model MakeBackdrop() {
+  Mesh stones("BackdropMesh", /*vertexColours=*/true);
+  Material rock = Matte({1, 1, 1, 1}, 0);
+  rock.emissive = {0.11f, 0.10f, 0.09f};
+  const int material = stones.AddMaterial(rock);
+  const std::array<Vec3, 4> wall{Vec3{-kHalf, -kHalf, 0}, Vec3{kHalf, -kHalf, 0},
+                                 Vec3{kHalf, kHalf, 0}, Vec3{-kHalf, kHalf, 0}};
+  stones.AddFace(wall, material, {0.26f, 0.23f, 0.21f, 1}, {0, 0, 1});
+  // One ring of cells beyond the tile supplies the parts of stones that straddle its edges.
+  for (int j = -1; j <= kCells; ++j) {
+    for (int i = -1; i <= kCells; ++i) {
+      Rng rng(kSeed * 977 + static_cast<uint64_t>(Wrap(j) * kCells + Wrap(i)));
+      const std::array<Vec3, 4> cell{Corner(i, j), Corner(i + 1, j), Corner(i + 1, j + 1),
+                                     Corner(i, j + 1)};
+      const std::vector<Vec3> outline = InsetPolygon(cell, 2.5f);
+      const ReliefStyle style{rng.Range(7, 13), rng.Range(5, 9),
+                              {rng.Range(-0.07f, 0.07f), rng.Range(-0.05f, 0.09f), 0}};
+      AddRelief(stones, outline, style, material, StoneColour(rng), Mat4{});
+    }
+  }
+  return SingleMeshModel("Backdrop",
+                         ClipToRectangle(stones, {-kHalf, -kHalf, 0}, {kHalf, kHalf, 0}));
+}
+
+}  // namespace ursa::meshgen

@@ -1,0 +1,152 @@
+// The player: a chubby brown bear in a red shirt and blue shorts, facing +z.
+// Body, head, arms and legs are frames of their own so the walk cycle can swing them.
+#include <cmath>
+#include <numbers>
+
+#include "models.hpp"
+#include "shapes.hpp"
+
+namespace ursa::meshgen {
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+constexpr int kCycle = 20;  // times 0..19, then 0 again
+
+constexpr float kHip = 21;         // hip joint above the feet
+constexpr Vec3 kNeck{0, 30, 0};    // in the body's frame
+constexpr Vec3 kShoulder{15, 24, 0};
+constexpr Vec3 kHipJoint{8, 0, 0};
+constexpr float kArmRest = 0.28f;  // arms hang a little away from the body
+
+struct Palette {
+  int fur, tan, shirt, shorts, black, white;
+};
+
+Palette AddPalette(Mesh& mesh) {
+  Palette p;
+  p.fur = mesh.AddMaterial(Matte({0.58f, 0.36f, 0.19f, 1}, 0.32f));
+  p.tan = mesh.AddMaterial(Matte({0.92f, 0.76f, 0.55f, 1}, 0.32f));
+  p.shirt = mesh.AddMaterial(Matte({0.88f, 0.16f, 0.14f, 1}, 0.32f));
+  p.shorts = mesh.AddMaterial(Matte({0.18f, 0.34f, 0.82f, 1}, 0.32f));
+  Material shiny = Matte({0.07f, 0.05f, 0.05f, 1}, 0.2f);
+  shiny.power = 40;
+  shiny.specular = {0.8f, 0.8f, 0.8f};
+  p.black = mesh.AddMaterial(shiny);
+  p.white = mesh.AddMaterial(Matte({1, 1, 1, 1}, 0.8f));
+  return p;
+}
+
+Mesh BodyMesh() {
+  Mesh mesh("BodyMesh");
+  const Palette p = AddPalette(mesh);
+  // The shorts are the lower band of the belly.
+  AddEllipsoid(mesh, {0, 13, 0}, {16, 17, 13.5f}, 10, 6,
+               [&](Vec3 c) { return c.y < 3.5f ? p.shorts : p.shirt; });
+  AddEllipsoid(mesh, {0, 16, 11.5f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);  // a shirt button
+  AddEllipsoid(mesh, {0, 9, 11.8f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);
+  AddEllipsoid(mesh, {0, 5, -13}, {5, 5, 4.5f}, 6, 4, p.fur);  // tail
+  return mesh;
+}
+
+Mesh HeadMesh() {
+  Mesh mesh("HeadMesh");
+  const Palette p = AddPalette(mesh);
+  AddEllipsoid(mesh, {0, 14, 0}, {15, 13.5f, 13.5f}, 10, 7, p.fur);
+  for (float side : {-1.0f, 1.0f}) {
+    AddEllipsoid(mesh, {10.5f * side, 25, -1}, {5.5f, 5.5f, 3.5f}, 6, 4, p.fur);
+    AddEllipsoid(mesh, {10.5f * side, 25, 1.6f}, {3.2f, 3.2f, 1.6f}, 6, 2, p.tan);
+    AddEllipsoid(mesh, {5.6f * side, 17, 11.3f}, {2.1f, 2.7f, 1.7f}, 6, 3, p.black);
+    AddEllipsoid(mesh, {5.0f * side, 18.2f, 12.7f}, {0.8f, 0.8f, 0.5f}, 4, 2, p.white);
+  }
+  AddEllipsoid(mesh, {0, 9.5f, 10.5f}, {7.5f, 6, 5.5f}, 8, 4, p.tan);  // muzzle
+  AddEllipsoid(mesh, {0, 12, 15.6f}, {3.2f, 2.3f, 2}, 6, 3, p.black);  // nose
+  return mesh;
+}
+
+Mesh ArmMesh(const char* name) {
+  Mesh mesh(name);
+  const Palette p = AddPalette(mesh);
+  AddFrustum(mesh, {0, 3, 0}, {0, -8, 0}, 6.2f, 5.6f, 8, p.shirt, {}, true);  // sleeve
+  AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 4.4f, 4.2f, 6, p.fur, {}, false);
+  AddEllipsoid(mesh, {0, -18, 0.5f}, {5.2f, 5, 5}, 6, 4, p.fur);  // paw
+  return mesh;
+}
+
+Mesh LegMesh(const char* name) {
+  Mesh mesh(name);
+  const Palette p = AddPalette(mesh);
+  AddFrustum(mesh, {0, 2, 0}, {0, -8, 0}, 7.2f, 6.8f, 8, p.shorts, {}, true);
+  AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 6, 5.6f, 6, p.fur, {}, false);
+  AddEllipsoid(mesh, {0, -17.6f, 2.5f}, {6.6f, 3.4f, 8.4f}, 8, 4, p.fur);  // foot
+  return mesh;
+}
+
+// How far each part turns at time t of the walk; time 0 is standing still, time 5 is the
+// stride with arms flung up that also serves as the leap.
+struct Pose {
+  float bob = 0, lean = 0, nod = 0, leg = 0, arm = 0, raise = 0;
+};
+
+Pose WalkPose(int t) {
+  const float phase = 2 * kPi * static_cast<float>(t) / kCycle;
+  const float stride = std::sin(phase);
+  const float once = (1 - std::cos(phase)) / 2;  // 0 at time 0, 1 at time 10
+  Pose pose;
+  pose.leg = 0.6f * stride;
+  pose.arm = 0.75f * stride;
+  pose.raise = 0.55f * stride * stride;
+  pose.lean = 0.08f * stride * stride;
+  pose.bob = 2.0f * once;
+  pose.nod = 0.12f * once;
+  return pose;
+}
+
+// Local transforms of the animated frames for a pose; positive x-rotation swings a hanging
+// limb backward (toward -z), so the right leg steps forward on a positive stride.
+Mat4 BodyKey(const Pose& p) {
+  return Then(Mat4::RotationX(p.lean), Mat4::Translation({0, kHip + p.bob, 0}));
+}
+Mat4 HeadKey(const Pose& p) { return Then(Mat4::RotationX(p.nod), Mat4::Translation(kNeck)); }
+Mat4 ArmKey(const Pose& p, float side) {
+  const Mat4 tilt = Mat4::RotationZ(side * (kArmRest + p.raise));
+  const Mat4 swing = Mat4::RotationX(side * p.arm);
+  return Then(Then(tilt, swing), Mat4::Translation({kShoulder.x * side, kShoulder.y, 0}));
+}
+Mat4 LegKey(const Pose& p, float side) {
+  return Then(Mat4::RotationX(-side * p.leg), Mat4::Translation({kHipJoint.x * side, 0, 0}));
+}
+
+}  // namespace
+
+Model MakeBear() {
+  const Pose rest = WalkPose(0);
+  Frame body{"Body", BodyKey(rest), {BodyMesh()}, {}};
+  body.children.push_back({"Head", HeadKey(rest), {HeadMesh()}, {}});
+  body.children.push_back({"ArmR", ArmKey(rest, 1), {ArmMesh("ArmRMesh")}, {}});
+  body.children.push_back({"ArmL", ArmKey(rest, -1), {ArmMesh("ArmLMesh")}, {}});
+  body.children.push_back({"LegR", LegKey(rest, 1), {LegMesh("LegRMesh")}, {}});
+  body.children.push_back({"LegL", LegKey(rest, -1), {LegMesh("LegLMesh")}, {}});
+  Frame root{"Bear", Mat4{}, {}, {}};
+  root.children.push_back(std::move(body));
+
+  AnimationSet walk;
+  walk.name = "Walk";
+  AnimationTrack bodyTrack{"Body", {}}, head{"Head", {}}, armR{"ArmR", {}}, armL{"ArmL", {}},
+      legR{"LegR", {}}, legL{"LegL", {}};
+  for (int t = 0; t < kCycle; ++t) {
+    const Pose p = WalkPose(t);
+    bodyTrack.keys.push_back(BodyKey(p));
+    head.keys.push_back(HeadKey(p));
+    armR.keys.push_back(ArmKey(p, 1));
+    armL.keys.push_back(ArmKey(p, -1));
+    legR.keys.push_back(LegKey(p, 1));
+    legL.keys.push_back(LegKey(p, -1));
+  }
+  walk.tracks = {bodyTrack, head, armR, armL, legR, legL};
+  Model model;
+  model.frames.push_back(std::move(root));
+  model.animation = std::move(walk);
+  return model;
+}
+
+}  // namespace ursa::meshgen

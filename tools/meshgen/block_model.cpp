@@ -1,0 +1,77 @@
+// The brick block: a mortar core wrapped in courses of chunky raised bricks.
+// Bricks carry their colour per vertex so all 100 blocks of a stage draw with one material.
+#include <algorithm>
+#include <array>
+
+#include "models.hpp"
+#include "relief.hpp"
+#include "rng.hpp"
+#include "shapes.hpp"
+
+namespace ursa::meshgen {
+namespace {
+
+constexpr float kHalf = 75;       // half the block's width
+constexpr float kHeight = 150;    // top surface
+constexpr float kBrickDepth = 3;  // bricks stand this far out of the core
+constexpr float kCore = kHalf - kBrickDepth;
+constexpr float kCourse = 37.5f;  // about four courses per side
+constexpr float kBrickLength = 75;
+constexpr float kMortar = 1.5f;  // half the width of a mortar joint
+
+const Rgba kMortarColour{0.66f, 0.61f, 0.53f, 1};
+
+Rgba BrickColour(Rng& rng) {
+  const Rgba base{0.72f, 0.31f, 0.19f, 1};
+  const Rgba burnt{0.50f, 0.20f, 0.14f, 1};
+  const Rgba light{0.82f, 0.45f, 0.27f, 1};
+  const float pick = rng.Unit();
+  Rgba c = pick < 0.15f ? Mix(base, burnt, rng.Range(0.4f, 0.9f))
+                        : (pick < 0.3f ? Mix(base, light, rng.Range(0.3f, 0.8f)) : base);
+  return Scale(c, rng.Range(0.9f, 1.06f));
+}
+
+// Running-bond courses over u0..u1 x v0..v1 of a side; `shift` offsets the bond by half a
+// brick so that neighbouring sides interlock at the corners.
+void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
+                const Mat4& place, int material, Rng& rng) {
+  const ReliefStyle style{kBrickDepth, 2.5f, {}};
+  const int courses = static_cast<int>((v1 - v0) / kCourse + 0.5f);
+  const float course = (v1 - v0) / static_cast<float>(courses);
+  for (int c = 0; c < courses; ++c) {
+    const float lo = v0 + course * static_cast<float>(c);
+    const float hi = lo + course;
+    const bool half = (c % 2 == 1) != shift;
+    float start = u0 - (half ? kBrickLength / 2 : 0);
+    for (float a = start; a < u1 - 0.5f; a += kBrickLength) {
+      const float b = std::min(a + kBrickLength, u1);
+      const float left = std::max(a, u0);
+      // Joints between bricks; the block's own edges stay flush.
+      const float l = left + (left > u0 ? kMortar : 0), r = b - (b < u1 ? kMortar : 0);
+      const float bottom = lo + (c > 0 ? kMortar : 0), top = hi - (c + 1 < courses ? kMortar : 0);
+      const std::array<Vec3, 4> outline{Vec3{l, bottom, 0}, Vec3{r, bottom, 0}, Vec3{r, top, 0},
+                                        Vec3{l, top, 0}};
+      AddRelief(mesh, outline, style, material, BrickColour(rng), place);
+    }
+  }
+}
+
+}  // namespace
+
+Model MakeBlock() {
+  Mesh mesh("BlockMesh", /*vertexColours=*/true);
+  Material brick = Matte({1, 1, 1, 1}, 0);
+  brick.emissive = {0.20f, 0.09f, 0.06f};
+  const int material = mesh.AddMaterial(brick);
+  Rng rng(0xB10C);
+  AddBevelBox(mesh, {-kCore, 0, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0, material,
+              kMortarColour);
+  AddCourses(mesh, -kHalf, kHalf, 0, kHeight, false, FacingFront(kCore), material, rng);
+  AddCourses(mesh, -kCore, kHalf, 0, kHeight, true, FacingRight(kCore), material, rng);
+  AddCourses(mesh, -kHalf, kCore, 0, kHeight, true, FacingLeft(kCore), material, rng);
+  AddCourses(mesh, -kCore, kCore, -kCore, kCore, false,
+             FacingUp(kHeight - kBrickDepth), material, rng);
+  return SingleMeshModel("Block", std::move(mesh));
+}
+
+}  // namespace ursa::meshgen
