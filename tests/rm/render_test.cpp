@@ -1,0 +1,179 @@
+// Rendering tests: where the projection puts a mesh, lighting, culling, colours and the
+// viewport rectangle, read back from the device's image.
+#include <gtest/gtest.h>
+
+#include "rm_test_scene.hpp"
+
+namespace ursa::rm {
+namespace {
+
+using RenderTest = RmTest;
+
+TEST_F(RenderTest, LitCubeLandsWhereTheProjectionPutsIt) {
+  // The cube spans x 2..4, y -1..1, z 9..11: the camera sees its front and its left side.
+  AddMesh("cube.x", 3.0F, 0.0F, 10.0F);
+  // Shining along (1, 0, 2): the front (normal -z) gets cos 0.89, the left side 0.45.
+  AddLight(1.0F, 0.0F, 2.0F);
+  const Image image = RenderImage();
+
+  float left = 0, top = 0, right = 0, bottom = 0;
+  ASSERT_TRUE(viewport->Project({2.0F, 1.0F, 9.0F}, left, top));
+  ASSERT_TRUE(viewport->Project({4.0F, -1.0F, 9.0F}, right, bottom));
+  // Half-extent 0.5 at unit distance on the 400-pixel side: x = 2 at z = 9 is 120 + 200 *
+  // (1 + 2 * 2 / 9) pixels from the left.
+  EXPECT_NEAR(left, 120.0F + 200.0F * (1.0F + 4.0F / 9.0F), 0.01F);
+  EXPECT_NEAR(top, 65.0F + 150.0F * (1.0F - 2.0F * (4.0F / 3.0F) / 9.0F), 0.01F);
+
+  const int cx = static_cast<int>((left + right) / 2);
+  const int cy = static_cast<int>((top + bottom) / 2);
+  const int front = Brightness(image, cx, cy);
+  EXPECT_NEAR(front, 3 * 228, 6);
+  // Just inside and just outside the front face's edges.
+  EXPECT_GT(Brightness(image, static_cast<int>(right) - 2, cy), 600);
+  EXPECT_EQ(Brightness(image, static_cast<int>(right) + 2, cy), 0);
+  EXPECT_GT(Brightness(image, cx, static_cast<int>(top) + 2), 600);
+  EXPECT_EQ(Brightness(image, cx, static_cast<int>(top) - 2), 0);
+
+  // The left side lies between x = 2 at z = 11 and x = 2 at z = 9.
+  float sideFar = 0, unused = 0;
+  ASSERT_TRUE(viewport->Project({2.0F, 0.0F, 11.0F}, sideFar, unused));
+  const int side = Brightness(image, static_cast<int>((sideFar + left) / 2), cy);
+  EXPECT_NEAR(side, 3 * 114, 6);
+  EXPECT_GT(front, side);
+}
+
+TEST_F(RenderTest, OnlyFacesTurnedTowardTheViewerAreDrawn) {
+  struct Case {
+    const char* file;
+    bool visible;
+  };
+  for (const Case& c : {Case{"tri_front.x", true}, Case{"tri_back.x", false}}) {
+    SCOPED_TRACE(c.file);
+    FramePtr frame = AddMesh(c.file, 0.0F, 0.0F, 0.0F);
+    const Image image = RenderImage();
+    // The triangle's corners are (0, 0, 5), (0, 2, 5), (2, 0, 5): emissive white, no light.
+    float x = 0, y = 0;
+    ASSERT_TRUE(viewport->Project({0.4F, 0.4F, 5.0F}, x, y));
+    EXPECT_EQ(Brightness(image, static_cast<int>(x), static_cast<int>(y)), c.visible ? 765 : 0);
+    // Lower left of the centre there is nothing, whichever way the triangle faces.
+    EXPECT_EQ(Brightness(image, 320 - 40, 215 + 40), 0);
+    scene->DeleteChild(frame);
+  }
+}
+
+TEST_F(RenderTest, NearerMeshHidesFartherOne) {
+  // The white triangle is drawn first, the red cube behind it second: depth keeps it hidden.
+  AddMesh("tri_front.x", 0.0F, 0.0F, 0.0F);
+  FramePtr farther = AddMesh("cube.x", 0.0F, 0.0F, 10.0F);
+  farther->Visuals().front()->SetColorRGB(1.0F, 0.0F, 0.0F);
+  FramePtr ambient = d3drm->CreateFrame(scene);
+  ambient->AddLight(d3drm->CreateLightRGB(LightType::kAmbient, 1.0F, 1.0F, 1.0F));
+  const Image image = RenderImage();
+  float x = 0, y = 0;
+  ASSERT_TRUE(viewport->Project({0.2F, 0.2F, 5.0F}, x, y));
+  EXPECT_EQ(Brightness(image, static_cast<int>(x), static_cast<int>(y)), 765);
+  ASSERT_TRUE(viewport->Project({-0.5F, -0.5F, 9.0F}, x, y));
+  const Image::Pixel red = image.At(static_cast<int>(x), static_cast<int>(y));
+  EXPECT_EQ(red.r, 255);
+  EXPECT_EQ(red.g + red.b, 0);
+}
+
+TEST_F(RenderTest, SetColorRGBChangesOnlyItsOwnBuilder) {
+  FramePtr plain = AddMesh("cube.x", -3.0F, 0.0F, 10.0F);
+  FramePtr coloured = AddMesh("cube.x", 3.0F, 0.0F, 10.0F);
+  coloured->Visuals().front()->SetColorRGB(0.0F, 1.0F, 0.0F);
+  AddLight(0.0F, 0.0F, 1.0F);
+  const Image image = RenderImage();
+
+  float x = 0, y = 0;
+  ASSERT_TRUE(viewport->Project({-3.0F, 0.0F, 9.0F}, x, y));
+  const Image::Pixel white = image.At(static_cast<int>(x), static_cast<int>(y));
+  EXPECT_EQ(white.r, 255);
+  EXPECT_EQ(white.g, 255);
+  EXPECT_EQ(white.b, 255);
+  ASSERT_TRUE(viewport->Project({3.0F, 0.0F, 9.0F}, x, y));
+  const Image::Pixel green = image.At(static_cast<int>(x), static_cast<int>(y));
+  EXPECT_EQ(green.r, 0);
+  EXPECT_EQ(green.g, 255);
+  EXPECT_EQ(green.b, 0);
+  const Color fileColour = plain->Visuals().front()->Parts().front().material.diffuse;
+  EXPECT_EQ(fileColour, (Color{1.0F, 1.0F, 1.0F}));
+}
+
+TEST_F(RenderTest, VertexColoursShowUntilSetColorRGBReplacesThem) {
+  FramePtr cube = AddMesh("colored_cube.x", 0.0F, 0.0F, 10.0F);
+  AddLight(0.0F, 0.0F, 1.0F);
+  float x = 0, y = 0;
+  ASSERT_TRUE(viewport->Project({0.0F, 0.0F, 9.0F}, x, y));
+  // The front face (normal -z) is the first face of the file: red.
+  Image::Pixel p = RenderImage().At(static_cast<int>(x), static_cast<int>(y));
+  EXPECT_EQ(p.r, 255);
+  EXPECT_EQ(p.g, 0);
+  EXPECT_EQ(p.b, 0);
+  cube->Visuals().front()->SetColorRGB(0.0F, 0.0F, 1.0F);
+  p = RenderImage().At(static_cast<int>(x), static_cast<int>(y));
+  EXPECT_EQ(p.r, 0);
+  EXPECT_EQ(p.b, 255);
+}
+
+TEST_F(RenderTest, NoLightLeavesNonEmissiveMeshesBlack) {
+  AddMesh("cube.x", 0.0F, 0.0F, 10.0F);
+  const Image image = RenderImage();
+  EXPECT_EQ(Brightness(image, 320, 215), 0);
+  FramePtr ambient = d3drm->CreateFrame(scene);
+  ambient->AddLight(d3drm->CreateLightRGB(LightType::kAmbient, 0.5F, 0.5F, 0.5F));
+  EXPECT_NEAR(Brightness(RenderImage(), 320, 215), 3 * 128, 3);
+}
+
+TEST_F(RenderTest, DrawingAndClearingStayInsideTheViewport) {
+  // A second viewport on the left of the same device, seeing the same scene.
+  ViewportPtr other = d3drm->CreateViewport(device, camera, 0, 0, 100, 100);
+  AddMesh("cube.x", 0.0F, 0.0F, 3.0F);  // fills both viewports
+  AddLight(0.0F, 0.0F, 1.0F);
+  viewport->Clear(7);
+  viewport->Render(scene);
+  other->Clear(7);
+  other->Render(scene);
+  Image image = device->ReadImage();
+  EXPECT_GT(Brightness(image, 50, 50), 0);
+  EXPECT_GT(Brightness(image, 320, 215), 0);
+  EXPECT_EQ(Brightness(image, 110, 50), 0);  // between the two
+  EXPECT_EQ(Brightness(image, 320, 370), 0);  // below the game's viewport
+
+  other->Clear(kClearTarget | kClearDepth);
+  image = device->ReadImage();
+  EXPECT_EQ(Brightness(image, 50, 50), 0);
+  EXPECT_GT(Brightness(image, 320, 215), 0);
+}
+
+TEST_F(RenderTest, UpdateShowsTheDeviceImageInThePictureBox) {
+  AddMesh("tri_front.x", 0.0F, 0.0F, 0.0F);
+  const Image rendered = RenderImage();
+  device->Update();
+  ASSERT_EQ(picture.ShowCount(), 1);
+  EXPECT_EQ(picture.LastImage().rgba, rendered.rgba);
+  clipper->SetHWnd(nullptr);
+  EXPECT_THROW(device->Update(), Error);
+}
+
+TEST_F(RenderTest, ANewDeviceIsBlack) {
+  const Image image = device->ReadImage();
+  ASSERT_EQ(image.width, 640);
+  ASSERT_EQ(image.height, 480);
+  for (size_t i = 0; i < image.rgba.size(); i += 4) {
+    ASSERT_EQ(image.rgba[i] + image.rgba[i + 1] + image.rgba[i + 2], 0) << "byte " << i;
+  }
+}
+
+TEST_F(RenderTest, BadArgumentsAreRefused) {
+  EXPECT_THROW(d3drm->CreateViewport(device, camera, 600, 0, 100, 100), Error);
+  EXPECT_THROW(d3drm->CreateViewport(device, nullptr, 0, 0, 100, 100), Error);
+  EXPECT_THROW(d3drm->CreateDeviceFromClipper(clipper, "", 0, 480), Error);
+  EXPECT_THROW(d3drm->CreateDeviceFromClipper(nullptr, "", 640, 480), Error);
+  EXPECT_THROW(d3drm->CreateLightRGB(static_cast<LightType>(1), 1, 1, 1), Error);
+  EXPECT_THROW(viewport->SetBack(0.5F), Error);
+  EXPECT_THROW(viewport->Render(nullptr), Error);
+}
+
+}  // namespace
+}  // namespace ursa::rm

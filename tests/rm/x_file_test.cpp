@@ -1,0 +1,181 @@
+// .x loading tests: the file's left-handed space survives the importer, each file is parsed
+// once, and missing, damaged or oversized files fail cleanly with rm::Error.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "rm_test_scene.hpp"
+#include "view/rm/x_file.hpp"
+
+namespace ursa::rm {
+namespace {
+
+namespace fs = std::filesystem;
+
+using XFileTest = RmTest;
+
+// A scratch folder of this test process for files written by the tests, removed at exit.
+struct ScratchFolder {
+  fs::path dir = fs::temp_directory_path() / ("ursa_rm_test_" + std::to_string(getpid()));
+  ScratchFolder() { fs::create_directories(dir); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+};
+
+fs::path Scratch() {
+  static ScratchFolder folder;
+  return folder.dir;
+}
+
+std::string WriteScratch(const std::string& name, const std::string& content) {
+  const fs::path path = Scratch() / name;
+  std::ofstream(path, std::ios::binary) << content;
+  return path.string();
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(XFileTest, FilePositiveZStaysAwayFromTheViewerAndFrontsStayClockwise) {
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  mesh->LoadFromFile(DataFile("tri_front.x"), 0, 0);
+  const Box box = mesh->GetBox();
+  EXPECT_FLOAT_EQ(box.min.z, 5.0F);
+  EXPECT_FLOAT_EQ(box.max.z, 5.0F);
+  EXPECT_FLOAT_EQ(box.max.x, 2.0F);
+  EXPECT_FLOAT_EQ(box.max.y, 2.0F);
+  // The triangle's corners in drawing order turn clockwise seen from -z: their cross product
+  // points back at the viewer, as the file's normal does.
+  const MeshPart& part = mesh->Parts().front();
+  ASSERT_EQ(part.indices.size(), 3u);
+  const Vec3 a = part.vertices[part.indices[0]].position;
+  const Vec3 b = part.vertices[part.indices[1]].position;
+  const Vec3 c = part.vertices[part.indices[2]].position;
+  EXPECT_LT(Cross(b - a, c - a).z, 0.0F);
+  EXPECT_FLOAT_EQ(part.vertices[0].normal.z, -1.0F);
+}
+
+TEST_F(XFileTest, FrameMatricesAndMaterialsComeThrough) {
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  // anim.x's body mesh lies in its frame, which the file moves to (0, 1, 2).
+  mesh->LoadFromFile(DataFile("anim.x"), 0, 0);
+  const Box box = mesh->GetBox();
+  EXPECT_FLOAT_EQ(box.min.y, 1.0F);
+  EXPECT_FLOAT_EQ(box.min.z, 2.0F);
+  EXPECT_FLOAT_EQ(box.max.z, 2.0F);
+
+  MeshBuilderPtr front = d3drm->CreateMeshBuilder();
+  front->LoadFromFile(DataFile("tri_front.x"), 0, 0);
+  const Material& m = front->Parts().front().material;
+  EXPECT_EQ(m.diffuse, (Color{0, 0, 0}));
+  EXPECT_EQ(m.emissive, (Color{1, 1, 1}));
+  EXPECT_EQ(front->FaceCount(), 1);
+
+  MeshBuilderPtr cube = d3drm->CreateMeshBuilder();
+  cube->LoadFromFile(DataFile("cube.x"), 0, 0);
+  EXPECT_EQ(cube->FaceCount(), 12);  // six quads, triangulated
+}
+
+TEST_F(XFileTest, EachFileIsParsedOnceAndEachBuilderOwnsItsCopy) {
+  const std::string path = WriteScratch("once.x", ReadFile(DataFile("cube.x")));
+  MeshBuilderPtr first = d3drm->CreateMeshBuilder();
+  first->LoadFromFile(path, 0, 0);
+  const int parses = XFileParseCount();
+  MeshBuilderPtr second = d3drm->CreateMeshBuilder();
+  second->LoadFromFile(path, 0, 0);
+  EXPECT_EQ(XFileParseCount(), parses);
+  first->SetColorRGB(0.25F, 0.5F, 0.75F);
+  EXPECT_EQ(second->Parts().front().material.diffuse, (Color{1, 1, 1}));
+  MeshBuilderPtr third = d3drm->CreateMeshBuilder();
+  third->LoadFromFile(path, 0, 0);
+  EXPECT_EQ(third->Parts().front().material.diffuse, (Color{1, 1, 1}));
+}
+
+TEST_F(XFileTest, BackslashBeforeTheFileNameIsADirectorySeparator) {
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  mesh->LoadFromFile(std::string(URSA_RM_TEST_DATA) + "\\cube.x", 0, 0);
+  EXPECT_EQ(mesh->FaceCount(), 12);
+}
+
+TEST_F(XFileTest, BadFilesFailWithAClearErrorAndLeaveTheBuilderAsItWas) {
+  const std::string cube = ReadFile(DataFile("cube.x"));
+  struct Case {
+    const char* name;
+    std::string path;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"missing", (Scratch() / "no_such_mesh.x").string(), "file not found"},
+      {"folder", Scratch().string(), "not a regular file"},
+      {"empty", WriteScratch("empty.x", ""), "not a readable .x file"},
+      {"truncated", WriteScratch("truncated.x", cube.substr(0, cube.size() / 2)),
+       "not a readable .x file"},
+      {"garbage", WriteScratch("garbage.x", "xof 0303txt 0032\nMesh { 3; 1.0; }}}{{ ;;;"),
+       "not a readable .x file"},
+      {"not x", WriteScratch("text.x", "this is not a mesh file at all\n"),
+       "not a readable .x file"},
+      {"bad binary", WriteScratch("binary.x", std::string("xof 0303bin 0032\x01\x02\xff\xff", 20)),
+       "not a readable .x file"},
+  };
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  mesh->LoadFromFile(DataFile("cube.x"), 0, 0);
+  AnimationSetPtr animation = d3drm->CreateAnimationSet();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      mesh->LoadFromFile(c.path, 0, 0);
+      ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+      const std::string what = e.what();
+      EXPECT_NE(what.find("LoadFromFile: "), std::string::npos) << what;
+      EXPECT_NE(what.find(c.path), std::string::npos) << what;
+      EXPECT_NE(what.find(c.why), std::string::npos) << what;
+    }
+    EXPECT_EQ(mesh->FaceCount(), 12);
+    EXPECT_THROW(animation->LoadFromFile(c.path, 0, 0, scene), Error);
+    EXPECT_EQ(scene->Children().size(), 1u);  // only the camera
+  }
+}
+
+TEST_F(XFileTest, FaceIndexOutOfRangeNeverReachesTheRenderer) {
+  // The importer drops the corner that names a missing vertex; what is left is no triangle.
+  std::string text = ReadFile(DataFile("tri_front.x"));
+  text.replace(text.find("3;0,1,2;;"), 9, "3;0,1,9;;");
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  mesh->LoadFromFile(WriteScratch("bad_index.x", text), 0, 0);
+  EXPECT_EQ(mesh->FaceCount(), 0);
+  for (const MeshPart& part : mesh->Parts()) {
+    for (uint32_t index : part.indices) EXPECT_LT(index, part.vertices.size());
+  }
+  FramePtr frame = d3drm->CreateFrame(scene);
+  frame->AddVisual(mesh);
+  EXPECT_EQ(Brightness(RenderImage(), 330, 200), 0);
+}
+
+TEST_F(XFileTest, FilesOverSixteenMebibytesAreRefusedUnread) {
+  const fs::path path = Scratch() / "huge.x";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << "xof 0303txt 0032\n";
+  }
+  fs::resize_file(path, kMaxXFileBytes + 1);
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  try {
+    mesh->LoadFromFile(path.string(), 0, 0);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("larger than 16 MiB"), std::string::npos) << e.what();
+  }
+  fs::remove(path);
+}
+
+}  // namespace
+}  // namespace ursa::rm

@@ -1,0 +1,59 @@
+// Device: the image the renderer draws into (an offscreen OpenGL framebuffer with colour and
+// depth), shown in its clipper's picture box by Update.
+#pragma once
+
+#include <memory>
+
+#include "view/rm/handles.hpp"
+#include "view/rm/image.hpp"
+
+namespace ursa::rm {
+
+class GlContext;
+class GlObject;
+
+class Device {
+ public:
+  // Makes a width x height image, cleared to black. Throws Error when OpenGL cannot.
+  Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width, int height);
+  ~Device();
+  Device(const Device&) = delete;
+  Device& operator=(const Device&) = delete;
+
+  // Rendering settings as the game gives them (137: Gouraud shading, lights on, solid fill;
+  // then 64 and 0). They are kept; drawing is always lit, Gouraud-shaded and solid.
+  void SetQuality(int quality) { quality_ = quality; }
+  void SetShades(int shades) { shades_ = shades; }
+  void SetDither(int dither) { dither_ = dither; }
+  int Quality() const { return quality_; }
+  int Shades() const { return shades_; }
+  int Dither() const { return dither_; }
+
+  // Presents: hands the image to the clipper's picture box.
+  void Update();
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The image as it is now, rows from the top.
+  Image ReadImage();
+
+  // For viewports: binds the framebuffer with the context current.
+  void BindForDrawing(const char* operation);
+  GlContext& Context() { return *context_; }
+  // The colour texture (row 0 at the bottom).
+  unsigned Texture() const;
+
+ private:
+  std::shared_ptr<GlContext> context_;
+  ClipperPtr clipper_;
+  int width_;
+  int height_;
+  int quality_ = 0;
+  int shades_ = 0;
+  int dither_ = 0;
+  std::unique_ptr<GlObject> color_;
+  std::unique_ptr<GlObject> depth_;
+  std::unique_ptr<GlObject> framebuffer_;
+};
+
+}  // namespace ursa::rm

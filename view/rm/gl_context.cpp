@@ -1,0 +1,51 @@
+// The shared OpenGL context: making it current, checking for errors, the lazily built shader.
+// Every OpenGL call of the layer goes through a context made current here first.
+#include "view/rm/gl_context.hpp"
+
+#include <epoxy/gl.h>
+
+#include <cstdio>
+
+#include "view/rm/error.hpp"
+#include "view/rm/gouraud_shader.hpp"
+
+namespace ursa::rm {
+
+GlContext::GlContext(Display& display) : display_(&display) {}
+
+GlContext::~GlContext() {
+  // The program must go while the context is current; without one it dies with the context.
+  if (shader_ && !TryUse()) shader_->Abandon();
+  shader_.reset();
+}
+
+void GlContext::Use(const std::string& operation) {
+  if (!display_->MakeContextCurrent()) throw Error(operation, "no OpenGL context on the display");
+  if (!versionChecked_) {
+    if (!epoxy_is_desktop_gl() || epoxy_gl_version() < 33) {
+      throw Error(operation, "OpenGL 3.3 core is needed, the display offers version " +
+                                 std::to_string(epoxy_gl_version()));
+    }
+    versionChecked_ = true;
+  }
+}
+
+bool GlContext::TryUse() { return display_->MakeContextCurrent(); }
+
+void GlContext::Check(const std::string& operation) {
+  const GLenum error = glGetError();
+  if (error == GL_NO_ERROR) return;
+  // Drain the rest so the next operation starts clean.
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%04X", error);
+  throw Error(operation, std::string("OpenGL error ") + code);
+}
+
+GouraudShader& GlContext::Shader(const std::string& operation) {
+  if (!shader_) shader_ = std::make_unique<GouraudShader>(operation);
+  return *shader_;
+}
+
+}  // namespace ursa::rm

@@ -1,0 +1,45 @@
+// GouraudShader: the one OpenGL program meshes are drawn with. Lighting is computed per
+// vertex (Gouraud) from up to kMaxLights directional lights and an ambient term.
+#pragma once
+
+#include <string>
+
+#include "view/rm/math.hpp"
+#include "view/rm/mesh_part.hpp"
+
+namespace ursa::rm {
+
+inline constexpr int kMaxLights = 8;
+
+struct SceneLights {
+  Color ambient;
+  int count = 0;
+  Vec3 direction[kMaxLights];  // the way each light travels, in world space
+  Color color[kMaxLights];
+};
+
+class GouraudShader {
+ public:
+  // Compiles and links; the context must be current. Throws Error naming the operation.
+  explicit GouraudShader(const std::string& operation);
+  ~GouraudShader();
+  GouraudShader(const GouraudShader&) = delete;
+  GouraudShader& operator=(const GouraudShader&) = delete;
+
+  // Forgets the program without deleting it (its context is gone).
+  void Abandon();
+
+  void Bind() const;
+  void SetCamera(const Mat4& viewProjection, Vec3 eye) const;
+  void SetLights(const SceneLights& lights) const;
+  void SetModel(const Mat4& model) const;
+  void SetMaterial(const Material& material, bool useVertexColors) const;
+
+ private:
+  unsigned program_ = 0;
+  int viewProjection_ = -1, eye_ = -1, model_ = -1, normalMatrix_ = -1;
+  int ambient_ = -1, lightCount_ = -1, lightDirection_ = -1, lightColor_ = -1;
+  int diffuse_ = -1, specular_ = -1, emissive_ = -1, power_ = -1, useVertexColors_ = -1;
+};
+
+}  // namespace ursa::rm

@@ -1,0 +1,13 @@
+// Writing an Image to a PNG file, for tools and for looking at what a test rendered.
+#pragma once
+
+#include <string>
+
+#include "view/rm/image.hpp"
+
+namespace ursa::rm {
+
+// Throws Error("SavePng", path, why) when the file cannot be written.
+void SavePng(const Image& image, const std::string& path);
+
+}  // namespace ursa::rm

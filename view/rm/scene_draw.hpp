@@ -1,0 +1,14 @@
+// Drawing a scene tree with the Gouraud shader: gathering lights and meshes with their world
+// transforms, then one draw per mesh part. Internal to the layer.
+#pragma once
+
+#include "view/rm/frame.hpp"
+#include "view/rm/gl_context.hpp"
+
+namespace ursa::rm {
+
+// The framebuffer, viewport rectangle and depth state must be set; the context current.
+void DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& projection,
+               Vec3 eye, const char* operation);
+
+}  // namespace ursa::rm

@@ -1,0 +1,136 @@
+// Viewports: the projection, clearing and rendering into a rectangle of the device's image.
+// OpenGL state is set for each call and put back afterwards for the window's drawing.
+#include "view/rm/viewport.hpp"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "view/rm/device.hpp"
+#include "view/rm/error.hpp"
+#include "view/rm/frame.hpp"
+#include "view/rm/gl_context.hpp"
+#include "view/rm/live_objects.hpp"
+#include "view/rm/scene_draw.hpp"
+
+namespace ursa::rm {
+namespace {
+
+// At unit distance the larger side of the rectangle spans this half-extent.
+constexpr float kHalfExtent = 0.5F;
+
+}  // namespace
+
+Viewport::Viewport(DevicePtr device, FramePtr camera, int left, int top, int width, int height)
+    : device_(std::move(device)),
+      camera_(std::move(camera)),
+      left_(left),
+      top_(top),
+      width_(width),
+      height_(height) {
+  const char* kOperation = "CreateViewport";
+  if (!device_) throw Error(kOperation, "no device given");
+  if (!camera_) throw Error(kOperation, "no camera frame given");
+  if (left < 0 || top < 0 || width <= 0 || height <= 0 || left + width > device_->Width() ||
+      top + height > device_->Height()) {
+    throw Error(kOperation, "rectangle (" + std::to_string(left) + ", " + std::to_string(top) +
+                                ", " + std::to_string(width) + ", " + std::to_string(height) +
+                                ") does not lie inside the device's image");
+  }
+  live::Add(live::kViewport, 1);
+}
+
+Viewport::~Viewport() { live::Add(live::kViewport, -1); }
+
+void Viewport::SetBack(float back) {
+  if (!(back > front_)) throw Error("SetBack", "the back clip must lie beyond the front clip");
+  back_ = back;
+}
+
+void Viewport::SetFront(float front) {
+  if (!(front > 0.0F && front < back_)) {
+    throw Error("SetFront", "the front clip must lie between 0 and the back clip");
+  }
+  front_ = front;
+}
+
+Mat4 Viewport::Projection() const {
+  const float larger = static_cast<float>(std::max(width_, height_));
+  const float sx = larger / (kHalfExtent * static_cast<float>(width_));
+  const float sy = larger / (kHalfExtent * static_cast<float>(height_));
+  Mat4 p;
+  p(0, 0) = sx;
+  p(1, 1) = sy;
+  // Camera space looks down +z: depth grows with z, and w is z itself.
+  p(2, 2) = (back_ + front_) / (back_ - front_);
+  p(2, 3) = -2.0F * back_ * front_ / (back_ - front_);
+  p(3, 2) = 1.0F;
+  p(3, 3) = 0.0F;
+  return p;
+}
+
+bool Viewport::Project(Vec3 world, float& x, float& y) const {
+  const Vec3 camera = TransformPoint(Inverse(camera_->WorldTransform()), world);
+  if (camera.z < front_) return false;
+  const Mat4 p = Projection();
+  const float ndcX = p(0, 0) * camera.x / camera.z;
+  const float ndcY = p(1, 1) * camera.y / camera.z;
+  x = static_cast<float>(left_) + (ndcX + 1.0F) * 0.5F * static_cast<float>(width_);
+  y = static_cast<float>(top_) + (1.0F - ndcY) * 0.5F * static_cast<float>(height_);
+  return true;
+}
+
+void Viewport::BindRectangle(const char* operation) {
+  device_->BindForDrawing(operation);
+  // The device's rows run from the bottom in OpenGL.
+  const int bottom = device_->Height() - (top_ + height_);
+  glViewport(left_, bottom, width_, height_);
+  glScissor(left_, bottom, width_, height_);
+  glEnable(GL_SCISSOR_TEST);
+}
+
+void Viewport::Clear(int flags) {
+  BindRectangle("Clear");
+  GLbitfield mask = 0;
+  if ((flags & kClearTarget) != 0) {
+    glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+    mask |= GL_COLOR_BUFFER_BIT;
+  }
+  if ((flags & kClearDepth) != 0) {
+    glClearDepth(1.0);
+    glDepthMask(GL_TRUE);
+    mask |= GL_DEPTH_BUFFER_BIT;
+  }
+  if (mask != 0) glClear(mask);
+  glDisable(GL_SCISSOR_TEST);
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  device_->Context().Check("Clear");
+}
+
+void Viewport::Render(const FramePtr& scene) {
+  if (!scene) throw Error("Render", "no scene frame given");
+  BindRectangle("Render");
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LESS);
+  glDepthMask(GL_TRUE);
+  glEnable(GL_CULL_FACE);
+  glCullFace(GL_BACK);
+  glDisable(GL_BLEND);
+  const Mat4 cameraWorld = camera_->WorldTransform();
+  try {
+    DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
+              cameraWorld.Column(3), "Render");
+  } catch (...) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    throw;
+  }
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_SCISSOR_TEST);
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  device_->Context().Check("Render");
+}
+
+}  // namespace ursa::rm

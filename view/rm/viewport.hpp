@@ -1,0 +1,53 @@
+// Viewport: a rectangle of a device's image through which a camera frame sees a scene.
+// Perspective with the classic default field of view: at unit distance the larger side of
+// the rectangle spans -0.5..0.5; front clip 1, back clip as set.
+#pragma once
+
+#include "view/rm/handles.hpp"
+#include "view/rm/math.hpp"
+
+namespace ursa::rm {
+
+// Clear flags; Clear(7) clears all.
+inline constexpr int kClearTarget = 1;
+inline constexpr int kClearDepth = 2;
+inline constexpr int kClearDirtyRects = 4;
+
+class Viewport {
+ public:
+  // left, top, width, height in pixels of the device's image, top-left origin; the rectangle
+  // must lie inside the image.
+  Viewport(DevicePtr device, FramePtr camera, int left, int top, int width, int height);
+  ~Viewport();
+  Viewport(const Viewport&) = delete;
+  Viewport& operator=(const Viewport&) = delete;
+
+  // Distance of the back clipping plane; it must lie beyond the front one.
+  void SetBack(float back);
+  void SetFront(float front);
+  float Back() const { return back_; }
+  float Front() const { return front_; }
+
+  // Clears the rectangle: colour to black (target) and/or depth to far.
+  void Clear(int flags);
+  // Draws every mesh under scene, lit by the lights under scene, seen from the camera.
+  void Render(const FramePtr& scene);
+
+  // From the camera's space to OpenGL clip space (x right, y up, depth in -1..1).
+  Mat4 Projection() const;
+  // Where a world point lands in the device image (pixels from the top-left); false when it
+  // lies behind the front clip.
+  bool Project(Vec3 world, float& x, float& y) const;
+  const FramePtr& Camera() const { return camera_; }
+
+ private:
+  void BindRectangle(const char* operation);
+
+  DevicePtr device_;
+  FramePtr camera_;
+  int left_, top_, width_, height_;
+  float front_ = 1.0F;
+  float back_ = 100.0F;
+};
+
+}  // namespace ursa::rm
