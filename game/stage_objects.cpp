@@ -36,6 +36,12 @@ void SlidingPlatform(GameState& s, GameHost& host, int i) {
   BumpHead(s, x, y, kBlockFootprint);
 }
 
+void StartSinking(GameState& s, int i) {
+  s.objLimitA[i] = kSinkFloor;
+  s.objLimitB[i] = kSinkFloor;
+  s.objVel[i] = kSinkSpeed;
+}
+
 // A vertical mover: bobs until the player lands on it, then sinks to the floor and rests.
 void SinkingPlatform(GameState& s, GameHost& host, int i) {
   MoveAndTurn(s.objY[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
@@ -43,11 +49,7 @@ void SinkingPlatform(GameState& s, GameHost& host, int i) {
   const int16_t x = s.objX[i];
   const int16_t y = s.objY[i];
   if (StandsOn(s, x, y, kSinkerFootprint)) s.onGround = 1;
-  if (CatchOnTop(s, x, y, kSinkerFootprint)) {
-    s.objLimitA[i] = kSinkFloor;
-    s.objLimitB[i] = kSinkFloor;
-    s.objVel[i] = kSinkSpeed;
-  }
+  if (CatchOnTop(s, x, y, kSinkerFootprint)) StartSinking(s, i);
   if (s.objY[i] <= kSinkFloor) {
     s.objY[i] = kSinkFloor;
     s.objVel[i] = 0;
