@@ -1,0 +1,38 @@
+// GameWindow: the game's one window and its events. It owns the window, the game state and
+// the renderer handles; Load, KeyDown, KeyUp and QueryUnload are the game's only entry points.
+#pragma once
+
+#include <memory>
+
+#include "app/toolkit/form1.hpp"
+#include "app/window_host.hpp"
+#include "game/game.hpp"
+#include "view/scene_handles.hpp"
+
+namespace ursa {
+
+class GameWindow final : public tk::FormEvents {
+ public:
+  explicit GameWindow(const tk::FormOptions& options = {});
+
+  // Loads the window (start-up) and serves its events until the program ends.
+  void Run();
+
+  void Load() override;
+  void KeyDown(int keyCode) override;
+  void KeyUp(int keyCode) override;
+  void QueryUnload() override;
+
+  tk::Form1& form() { return form_; }
+  Game& game() { return game_; }
+  SceneHandles& handles() { return handles_; }
+
+ private:
+  // Declared first so it is destroyed last: the renderer's objects need its OpenGL context.
+  tk::Form1 form_;
+  SceneHandles handles_;
+  Game game_;
+  WindowHost host_{form_, handles_};
+};
+
+}  // namespace ursa

@@ -1,0 +1,24 @@
+// Ursa: a small 3D platform game. Starts the window at the title screen and plays until
+// the player quits; any failure ends in one clear message and a non-zero exit status.
+#include <exception>
+#include <string>
+
+#include "app/game_window.hpp"
+#include "app/toolkit/fatal.hpp"
+#include "view/rm/rm.hpp"
+
+int main() {
+  try {
+    ursa::GameWindow window;
+    window.Run();
+  } catch (const ursa::rm::Error& e) {
+    ursa::tk::Fatal(std::string(e.what()) +
+                    "\nThe game's mesh files must lie beside the program; rebuild with "
+                    "'bash scripts/build.sh' to put them back.");
+  } catch (const ursa::tk::Error& e) {
+    ursa::tk::Fatal(e.what());
+  } catch (const std::exception& e) {
+    ursa::tk::Fatal(std::string("unexpected error: ") + e.what());
+  }
+  return 0;
+}

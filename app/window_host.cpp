@@ -1,0 +1,72 @@
+// WindowHost: the game's rules driving the real window and renderer.
+// The death sequence is paced here at 60 pictures a second so its camera pull-back can be seen.
+#include "app/window_host.hpp"
+
+#include "app/toolkit/form1.hpp"
+#include "view/scene_build.hpp"
+#include "view/screens.hpp"
+#include "view/view_update.hpp"
+
+namespace ursa {
+namespace {
+
+// Picture k of the death sequence is shown no earlier than k/60 s after the first.
+int64_t DeathFrameDueMs(int64_t startMs, int deathTimer) {
+  return startMs + (static_cast<int64_t>(deathTimer) * 1000 + 59) / 60;
+}
+
+}  // namespace
+
+int64_t WindowHost::Milliseconds() { return form_.Milliseconds(); }
+
+void WindowHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
+  switch (kind) {
+    case PumpKind::kWaiting:
+      form_.DoEvents(wakeAtMs);
+      break;
+    case PumpKind::kDeath:
+      // Sleep toward the next death picture instead of spinning; events still come through.
+      form_.DoEvents(deathDueMs_);
+      break;
+    case PumpKind::kAfterFrame:
+    case PumpKind::kLeaving:
+      form_.DoEvents();
+      break;
+  }
+}
+
+void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(visible); }
+
+void WindowHost::DrawHud(const GameState& s) { ursa::DrawHud(form_, s); }
+
+void WindowHost::BuildScene(const GameState& s) { ursa::BuildScene(handles_, s, form_); }
+
+void WindowHost::ReleaseScene() { ReleaseSceneHandles(handles_); }
+
+void WindowHost::DrawTitleScreen() { ursa::DrawTitleScreen(form_); }
+
+void WindowHost::DrawEndingScreen(GameState& s) { ursa::DrawEndingScreen(form_, s); }
+
+void WindowHost::ObjectMoved(const GameState& s, int i) { PlaceObject(handles_, s, i); }
+
+void WindowHost::PlayerFacing(const GameState& s) { TurnPlayer(handles_, s); }
+
+void WindowHost::PlacePlayerAndCamera(const GameState& s) {
+  ursa::PlacePlayerAndCamera(handles_, s);
+}
+
+void WindowHost::AimCameraAndLight(const GameState& s) { ursa::AimCameraAndLight(handles_, s); }
+
+void WindowHost::RenderView() { ursa::RenderView(handles_); }
+
+void WindowHost::RenderDeathFrame(const GameState& s) {
+  if (s.deathTimer == 0) deathStartMs_ = form_.Milliseconds();
+  // A key press may end the pump's wait early; the picture still waits for its time.
+  while (!form_.Ended() && form_.Milliseconds() < deathDueMs_) form_.DoEvents(deathDueMs_);
+  ursa::RenderDeathFrame(handles_, s);
+  deathDueMs_ = DeathFrameDueMs(deathStartMs_, s.deathTimer + 1);
+}
+
+void WindowHost::EndProgram() { form_.EndProgram(); }
+
+}  // namespace ursa

@@ -1,0 +1,46 @@
+// WindowHost: RunGame's view of the real window: the toolkit's clock and event pump, the
+// screens and HUD, and the stage scene drawn by the retained-mode renderer.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_host.hpp"
+#include "view/scene_handles.hpp"
+
+namespace ursa::tk {
+class Form1;
+}
+
+namespace ursa {
+
+class WindowHost final : public GameHost {
+ public:
+  WindowHost(tk::Form1& form, SceneHandles& handles) : form_(form), handles_(handles) {}
+
+  int64_t Milliseconds() override;
+  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override;
+  void SetPictureVisible(bool visible) override;
+
+  void DrawHud(const GameState& s) override;
+  void BuildScene(const GameState& s) override;
+  void ReleaseScene() override;
+  void DrawTitleScreen() override;
+  void DrawEndingScreen(GameState& s) override;
+
+  void ObjectMoved(const GameState& s, int i) override;
+  void PlayerFacing(const GameState& s) override;
+  void PlacePlayerAndCamera(const GameState& s) override;
+  void AimCameraAndLight(const GameState& s) override;
+  void RenderView() override;
+  void RenderDeathFrame(const GameState& s) override;
+
+  void EndProgram() override;
+
+ private:
+  tk::Form1& form_;
+  SceneHandles& handles_;
+  int64_t deathStartMs_ = 0;
+  int64_t deathDueMs_ = 0;  // when the next death picture may be shown
+};
+
+}  // namespace ursa

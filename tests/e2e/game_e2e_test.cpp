@@ -1,0 +1,284 @@
+// The whole game in a headless window: start-up, play, misses, the death sequence, restarts,
+// the ending and quitting, checked on the screen the player sees and in the game state.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/e2e/game_driver.hpp"
+#include "view/rm/rm.hpp"
+
+namespace ursa::test {
+namespace {
+
+constexpr tk::Rect kHudBand{0, 0, 640, 50};
+constexpr tk::Rect kViewport{120, 115, 400, 300};  // the 3D view, in window pixels
+
+// The first pump runs inside start-up, before the title is drawn.
+GameDriver::Step StartUp() {
+  return {"start-up", [] { return true; }, [] {}};
+}
+
+// What the HUD band must look like: the two texts printed on black at their places.
+tk::RgbImage ReferenceHud(GameDriver& d, const std::string& stageText,
+                          const std::string& missText) {
+  d.form().Cls();
+  d.form().SetForeColor(tk::kWhite);
+  d.form().PSet(5, 5, tk::kBlack);
+  d.form().Print(stageText);
+  d.form().PSet(500, 5, tk::kBlack);
+  d.form().Print(missText);
+  return d.form().Screenshot();
+}
+
+void ExpectSameArea(const tk::RgbImage& a, const tk::RgbImage& b, tk::Rect area) {
+  int wrong = 0;
+  for (int y = area.y; y < area.y + area.height; ++y) {
+    for (int x = area.x; x < area.x + area.width; ++x) {
+      if (!Near(a.At(x, y), b.At(x, y), 0)) ++wrong;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+int Area(tk::Rect r) { return r.width * r.height; }
+
+void ExpectSceneComplete(GameWindow& w) {
+  const SceneHandles& h = w.handles();
+  ASSERT_TRUE(h.sceneFrame);
+  // Camera, light, player, 48 backdrop tiles, 100 blocks and 50 objects.
+  EXPECT_EQ(h.sceneFrame->Children().size(), 201u);
+  for (const auto& frame : h.blockFrames) {
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->Parent(), h.sceneFrame);
+  }
+  for (const auto& frame : h.objectFrames) {
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->Visuals().size(), 1u);
+  }
+}
+
+TEST(GameE2E, TitlePlayHudViewEscToTitleAndEscQuits) {
+  GameDriver d;
+  tk::RgbImage playShot;
+  std::weak_ptr<rm::Frame> oldBlock;
+  std::weak_ptr<rm::Device> oldDevice;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
+         d.Tap(SDLK_RETURN);
+       }},
+      {"20 frames of stage 1", [&] { return Playing(d, 20); },
+       [&] {
+         playShot = d.form().Screenshot();
+         EXPECT_TRUE(d.form().Picture1().Visible());
+         ExpectSceneComplete(d.window());
+         oldBlock = d.window().handles().blockFrames[0];
+         oldDevice = d.window().handles().device;
+         d.Tap(SDLK_ESCAPE);
+       }},
+      {"back on the title", [&] { return OnTitle(d); },
+       [&] {
+         ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
+         EXPECT_FALSE(d.form().Picture1().Visible());
+         EXPECT_EQ(d.state().stage, 1);
+         EXPECT_EQ(d.state().missCount, 0);
+         EXPECT_TRUE(oldBlock.expired()) << "the scene's frames outlive ReleaseScene";
+         EXPECT_TRUE(oldDevice.expired()) << "the device outlives ReleaseScene";
+         d.Tap(SDLK_ESCAPE);
+       }},
+  });
+  EXPECT_TRUE(d.form().Ended());
+  EXPECT_TRUE(d.game().quit);
+
+  // The HUD: "STAGE : 1" and "MISS : 0" in white at (5, 5) and (500, 5) on black.
+  ExpectSameArea(playShot, ReferenceHud(d, "STAGE : 1", "MISS : 0"), kHudBand);
+  EXPECT_GT(CountNear(playShot, {5, 5, 200, 40}, tk::kWhite, 0), 50);
+  EXPECT_GT(CountNear(playShot, {500, 5, 140, 40}, tk::kWhite, 0), 50);
+  // The 3D view fills the viewport; the rest of the picture box is black.
+  EXPECT_LT(CountNear(playShot, kViewport, tk::kBlack, 0), Area(kViewport) / 10);
+  const tk::Rect around[] = {{0, 50, 640, 65}, {0, 415, 640, 65}, {0, 115, 120, 300},
+                             {520, 115, 120, 300}};
+  for (const tk::Rect& r : around) EXPECT_EQ(CountNear(playShot, r, tk::kBlack, 0), Area(r));
+}
+
+TEST(GameE2E, FallingOffStageOneCostsAMissShownInTheHud) {
+  GameDriver d;
+  tk::RgbImage shot;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; }, [&] { d.Tap(SDLK_RETURN); }},
+      {"standing", [&] { return Playing(d, 5); }, [&] { d.Press(SDLK_LEFT); }},
+      {"after the fall", [&] { return d.state().missCount == 1 && Playing(d, 0); },
+       [&] {
+         shot = d.form().Screenshot();
+         EXPECT_EQ(d.state().stage, 1);
+         EXPECT_EQ(d.state().playerX, 0);
+         d.Tap(SDLK_ESCAPE);
+       }},
+      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+  });
+  ExpectSameArea(shot, ReferenceHud(d, "STAGE : 1", "MISS : 1"), kHudBand);
+}
+
+TEST(GameE2E, EnterDuringPlayRestartsTheStageWithoutAMiss) {
+  GameDriver d;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; }, [&] { d.Tap(SDLK_RETURN); }},
+      {"walking", [&] { return Playing(d, 30); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"restart", [&] { return Playing(d, 60); },
+       [&] {
+         EXPECT_GT(d.state().playerX, 0);
+         d.Tap(SDLK_RETURN);
+       }},
+      {"rebuilt", [] { return true; },
+       [&] {
+         EXPECT_EQ(d.state().frameCount, 0);
+         EXPECT_EQ(d.state().playerX, 0);
+         EXPECT_EQ(d.state().playerY, 50);
+         EXPECT_EQ(d.state().moveInput, 0);
+         EXPECT_EQ(d.state().missCount, 0);
+         EXPECT_EQ(d.state().stage, 1);
+         EXPECT_EQ(d.game().screen, Screen::kPlaying);
+         ExpectSceneComplete(d.window());
+       }},
+      {"standing again", [&] { return Playing(d, 10); },
+       [&] {
+         EXPECT_EQ(d.state().playerX, 0);
+         d.Tap(SDLK_ESCAPE);
+       }},
+      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+  });
+}
+
+TEST(GameE2E, RebuildingAStageManyTimesDoesNotGrow) {
+  GameDriver d;
+  rm::LiveObjects first;
+  int restarts = 0;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         d.state().stage = 10;  // the stage with the most objects: 47 meshes of their own
+         d.Tap(SDLK_RETURN);
+       }},
+      {"first build", [&] { return Playing(d, 2); },
+       [&] {
+         ExpectSceneComplete(d.window());
+         first = rm::CountLiveObjects();
+       }},
+      {"five restarts", [&] { return Playing(d, 2) && ++restarts > 5; }, [] {}},
+      {"after them", [&] { return Playing(d, 2); },
+       [&] {
+         EXPECT_EQ(rm::CountLiveObjects(), first);
+         d.Tap(SDLK_ESCAPE);
+       }},
+      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+  });
+}
+
+TEST(GameE2E, SpikeDeathIsPacedAndCostsAMiss) {
+  GameDriver d;
+  int64_t deathStart = 0;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         d.state().stage = 6;  // a spike stands at x 400 on the floor
+         d.Tap(SDLK_RETURN);
+       }},
+      {"walk into the spike", [&] { return Playing(d, 3); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"dying", [&] { return d.game().screen == Screen::kDying; },
+       [&] { deathStart = d.Now(); }},
+      {"restarted", [&] { return d.state().missCount == 1 && Playing(d, 0); },
+       [&] {
+         // 200 intervals of at least 1/60 s between the 201 pictures.
+         EXPECT_GE(d.Now() - deathStart, 200 * 1000 / 60);
+         EXPECT_EQ(d.state().stage, 6);
+         EXPECT_EQ(d.state().playerX, 0);
+         d.Tap(SDLK_ESCAPE);
+       }},
+      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+  });
+}
+
+TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
+  GameDriver d;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         d.state().stage = 6;
+         d.Tap(SDLK_RETURN);
+       }},
+      {"walk into the spike", [&] { return Playing(d, 3); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"dying", [&] { return d.game().screen == Screen::kDying; },
+       [&] {
+         d.Tap(SDLK_ESCAPE);
+         d.Tap(SDLK_ESCAPE);  // a double press must not quit the game
+       }},
+      {"title", [&] { return OnTitle(d); },
+       [&] {
+         EXPECT_FALSE(d.form().Ended());
+         EXPECT_EQ(d.state().missCount, 1);
+         EXPECT_EQ(d.state().stage, 6);
+         ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
+         d.Tap(SDLK_ESCAPE);
+       }},
+  });
+  EXPECT_TRUE(d.form().Ended());
+}
+
+TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
+  GameDriver d;
+  tk::RgbImage ending;
+  d.Run({
+      StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         d.state().stage = 15;
+         d.Tap(SDLK_RETURN);
+       }},
+      {"landed", [&] { return Playing(d, 3) && d.state().onGround == 1; },
+       [&] {
+         // Put the bear in front of the door on top of the tower, then open it.
+         d.state().playerX = 400;
+         d.state().playerY = 800;
+         d.Tap(SDLK_SPACE);
+       }},
+      {"ending", [&] { return d.game().screen == Screen::kEnding; },
+       [&] {
+         ending = d.form().Screenshot();
+         EXPECT_EQ(d.state().stage, 16);
+         EXPECT_EQ(d.state().running, kFalse);
+         EXPECT_FALSE(d.form().Picture1().Visible());
+         d.Tap(SDLK_RETURN);  // does nothing on the ending screen
+       }},
+      {"still the ending", [] { return true; },
+       [&] {
+         EXPECT_EQ(d.game().screen, Screen::kEnding);
+         ExpectSameArea(d.form().Screenshot(), ending, {0, 0, 640, 480});
+         d.Tap(SDLK_ESCAPE);
+       }},
+  });
+  EXPECT_TRUE(d.form().Ended());
+
+  // Left of the numbers the ending half of the picture; the numbers white, outlined in blue.
+  int wrong = 0;
+  for (int y = 0; y < 480; ++y) {
+    for (int x = 0; x < 240; ++x) {
+      if (!Near(ending.At(x, y), d.form().Image1().Pixel(x / 2, 240 + y / 2))) ++wrong;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  for (int rowTop : {182, 245, 370}) {
+    const tk::Rect number{249, rowTop - 1, 160, 36};
+    EXPECT_GT(CountNear(ending, number, tk::kWhite, 0), 20) << "row at " << rowTop;
+    EXPECT_GT(CountNear(ending, number, tk::kBlue, 8), 20) << "row at " << rowTop;
+  }
+}
+
+}  // namespace
+}  // namespace ursa::test

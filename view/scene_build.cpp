@@ -1,0 +1,122 @@
+// The 3D scene of a stage, built from nothing at every start and restart.
+// Objects each get a mesh builder of their own so that stage 10 can colour them one by one.
+#include "view/scene_build.hpp"
+
+#include <string>
+
+#include "app/toolkit/form1.hpp"
+
+namespace ursa {
+namespace {
+
+constexpr int kDeviceWidth = 640;
+constexpr int kDeviceHeight = 480;
+constexpr int kQualityGouraudLitSolid = 137;
+constexpr float kBackClip = 5000.0F;
+constexpr int kColourStage = 10;  // its sinking platforms get random colours
+
+constexpr int kBackdropColumns = 12;
+constexpr int kBackdropRows = 4;
+constexpr int kBackdropTile = 750;
+
+// Mesh file of each object kind; kind 0 (an empty entry) loads nothing.
+constexpr const char* kKindMeshFile[] = {nullptr,    "door.x", "light.x", "arrow.x",
+                                         "block2.x", "toge.x", "block3.x"};
+
+std::string MeshPath(const tk::Form1& form, const char* file) {
+  return form.AppPath() + "/" + file;
+}
+
+rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
+  rm::FramePtr frame = h.d3drm->CreateFrame(h.sceneFrame);
+  frame->AddVisual(h.meshBuilder);
+  frame->SetPosition(nullptr, x, y, z);
+  return frame;
+}
+
+void BuildBackdrop(SceneHandles& h, tk::Form1& form) {
+  h.meshBuilder = h.d3drm->CreateMeshBuilder();
+  h.meshBuilder->LoadFromFile(MeshPath(form, "back.x"), 0, 0);
+  for (int row = 0; row < kBackdropRows; ++row) {
+    for (int col = 0; col < kBackdropColumns; ++col) {
+      h.backdropFrames[kBackdropColumns * row + col] =
+          PlaceVisual(h, static_cast<float>(kBackdropTile * col - 1000),
+                      static_cast<float>(kBackdropTile * row - 400), 500.0F);
+    }
+  }
+}
+
+void BuildBlocks(SceneHandles& h, const GameState& s, tk::Form1& form) {
+  h.meshBuilder = h.d3drm->CreateMeshBuilder();
+  h.meshBuilder->LoadFromFile(MeshPath(form, "block.x"), 0, 0);
+  for (int i = 0; i < kBlockCount; ++i) {
+    h.blockFrames[i] = PlaceVisual(h, s.blockX[i], s.blockY[i], 0.0F);
+  }
+}
+
+void BuildObjects(SceneHandles& h, const GameState& s, tk::Form1& form) {
+  for (int i = 0; i < kObjectCount; ++i) {
+    h.meshBuilder = h.d3drm->CreateMeshBuilder();
+    const int kind = s.objKind[i];
+    if (kind >= kKindDoor && kind <= kKindBlock3) {
+      h.meshBuilder->LoadFromFile(MeshPath(form, kKindMeshFile[kind]), 0, 0);
+    }
+    if (kind == kKindBlock3 && s.stage == kColourStage) {
+      const float red = form.Rnd();
+      const float green = form.Rnd();
+      const float blue = form.Rnd();
+      h.meshBuilder->SetColorRGB(red, green, blue);
+    }
+    h.objectFrames[i] = PlaceVisual(h, s.objX[i], s.objY[i], 0.0F);
+  }
+}
+
+}  // namespace
+
+void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form) {
+  h.clipper = h.ddraw->CreateClipper(0);
+  h.clipper->SetHWnd(&form.Picture1());
+  if (!h.dxRoot) h.dxRoot = rm::CreateDirectXRoot(form);
+  h.d3drm = h.dxRoot->Direct3DRMCreate();
+
+  h.device = h.d3drm->CreateDeviceFromClipper(h.clipper, "", kDeviceWidth, kDeviceHeight);
+  h.device->SetQuality(kQualityGouraudLitSolid);
+  h.device->SetShades(64);
+  h.device->SetDither(0);
+
+  h.sceneFrame = h.d3drm->CreateFrame(nullptr);
+  h.cameraFrame = h.d3drm->CreateFrame(h.sceneFrame);
+  h.lightFrame = h.d3drm->CreateFrame(h.sceneFrame);
+  h.viewport = h.d3drm->CreateViewport(h.device, h.cameraFrame, 120, 65, 400, 300);
+
+  h.playerFrame = h.d3drm->CreateFrame(h.sceneFrame);
+  h.playerAnim = h.d3drm->CreateAnimationSet();
+  h.playerAnim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, h.playerFrame);
+  h.playerFrame->SetOrientation(nullptr, 1, 0, 0, 0, 1, 0);
+
+  h.sceneLight = h.d3drm->CreateLightRGB(rm::LightType::kDirectional, 1.0F, 1.0F, 1.0F);
+  h.lightFrame->AddLight(h.sceneLight);
+  h.cameraFrame->SetPosition(nullptr, 0, 250, -650);
+
+  BuildBackdrop(h, form);
+  BuildBlocks(h, s, form);
+  BuildObjects(h, s, form);
+
+  h.viewport->SetBack(kBackClip);
+}
+
+void ReleaseSceneHandles(SceneHandles& h) {
+  h.sceneFrame.reset();
+  h.cameraFrame.reset();
+  h.playerFrame.reset();
+  h.lightFrame.reset();
+  for (auto& frame : h.blockFrames) frame.reset();
+  for (auto& frame : h.objectFrames) frame.reset();
+  h.sceneLight.reset();
+  h.device.reset();
+  h.viewport.reset();
+  h.clipper.reset();
+  h.d3drm.reset();
+}
+
+}  // namespace ursa

@@ -1,0 +1,23 @@
+// The 3D scene of a stage: built from the stage tables at every stage start, released when
+// play ends. The frame tree: scene root with camera, light, player, 48 backdrop tiles,
+// 100 blocks and 50 objects, each a direct child of the root.
+#pragma once
+
+#include "game/game_state.hpp"
+#include "view/scene_handles.hpp"
+
+namespace ursa::tk {
+class Form1;
+}
+
+namespace ursa {
+
+// Builds the whole scene of the stage laid out in `s` (the layout is already loaded).
+// Throws rm::Error when a renderer call fails, e.g. a mesh file is missing.
+void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form);
+
+// Empties the scene handles in the order the scene was taken apart in; dxRoot, ddraw, the
+// backdrop tiles, the animation set and the working mesh builder are left to the next build.
+void ReleaseSceneHandles(SceneHandles& h);
+
+}  // namespace ursa
