@@ -6,8 +6,6 @@ namespace ursa {
 
 int32_t ClearTime(const GameState& s) { return s.frameCount / 10; }
 
-int64_t Score(const GameState& s) {
-  return 10000 - int64_t{500} * s.missCount - ClearTime(s);
-}
+int64_t Score(const GameState& s) { return 10000 - int64_t{500} * s.missCount - ClearTime(s); }
 
 }  // namespace ursa

@@ -28,4 +28,18 @@ FrameResult RunFrame(GameState& s, GameHost& host) {
   return FrameResult::kNone;
 }
 
+std::string_view FrameResultName(FrameResult result) {
+  switch (result) {
+    case FrameResult::kDoor:
+      return "door";
+    case FrameResult::kFall:
+      return "fall";
+    case FrameResult::kSpike:
+      return "spike";
+    case FrameResult::kNone:
+      break;
+  }
+  return "-";
+}
+
 }  // namespace ursa

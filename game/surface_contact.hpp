@@ -10,9 +10,9 @@ namespace ursa {
 
 // The shape of a solid thing, relative to its reference point (x centre, y bottom).
 struct Footprint {
-  int halfWidth;    // feet count as over it within this distance of its x, inclusive
-  int top;          // its top surface, above its bottom
-  int landingFloor; // feet above this height (and below the top) are caught onto the top
+  int halfWidth;     // feet count as over it within this distance of its x, inclusive
+  int top;           // its top surface, above its bottom
+  int landingFloor;  // feet above this height (and below the top) are caught onto the top
 };
 
 inline constexpr Footprint kBlockFootprint{75, 150, 100};

@@ -56,9 +56,7 @@ void BM_RulesFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_RulesFrame)->DenseRange(kFirstStage, kLastStage)->ArgName("stage");
 
-void BM_RulesFrameAllStages(benchmark::State& state) {
-  RunStages(state, kFirstStage, kLastStage);
-}
+void BM_RulesFrameAllStages(benchmark::State& state) { RunStages(state, kFirstStage, kLastStage); }
 BENCHMARK(BM_RulesFrameAllStages);
 
 // RunGame itself over a view-less host: the frame loop, its pumps and the stage starts.

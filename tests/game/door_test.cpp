@@ -39,19 +39,19 @@ TEST_P(DoorZone, OpensOnlyInsideWithAFreshPress) {
   EXPECT_EQ(s.stage, c.opens ? 8 : 7) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Door, DoorZone,
-    testing::Values(DoorCase{"centre", 600, 0, kJumpPressed, true},
-                    DoorCase{"key held since a jump", 600, 0, kJumpUsed, false},
-                    DoorCase{"key released", 600, 0, kJumpReleased, false},
-                    DoorCase{"left inside", 551, 0, kJumpPressed, true},
-                    DoorCase{"left edge", 550, 0, kJumpPressed, false},
-                    DoorCase{"right inside", 649, 0, kJumpPressed, true},
-                    DoorCase{"right edge", 650, 0, kJumpPressed, false},
-                    DoorCase{"high inside", 600, 49, kJumpPressed, true},
-                    DoorCase{"high edge", 600, 50, kJumpPressed, false},
-                    DoorCase{"low inside", 600, -99, kJumpPressed, true},
-                    DoorCase{"low edge", 600, -100, kJumpPressed, false}));
+INSTANTIATE_TEST_SUITE_P(Door, DoorZone,
+                         testing::Values(DoorCase{"centre", 600, 0, kJumpPressed, true},
+                                         DoorCase{"key held since a jump", 600, 0, kJumpUsed,
+                                                  false},
+                                         DoorCase{"key released", 600, 0, kJumpReleased, false},
+                                         DoorCase{"left inside", 551, 0, kJumpPressed, true},
+                                         DoorCase{"left edge", 550, 0, kJumpPressed, false},
+                                         DoorCase{"right inside", 649, 0, kJumpPressed, true},
+                                         DoorCase{"right edge", 650, 0, kJumpPressed, false},
+                                         DoorCase{"high inside", 600, 49, kJumpPressed, true},
+                                         DoorCase{"high edge", 600, 50, kJumpPressed, false},
+                                         DoorCase{"low inside", 600, -99, kJumpPressed, true},
+                                         DoorCase{"low edge", 600, -100, kJumpPressed, false}));
 
 TEST(Door, TakesThePlayerThroughInsteadOfJumping) {
   GameState s = AtDoor(600, 0, kJumpPressed);

@@ -1,7 +1,7 @@
 // Clear time and score of the ending, including scores far below zero.
-#include <gtest/gtest.h>
-
 #include "game/ending_figures.hpp"
+
+#include <gtest/gtest.h>
 
 namespace ursa {
 namespace {

@@ -22,15 +22,19 @@ struct KeyStep {
 TEST(KeyInput, DirectionAndJumpKeysFollowTheirRules) {
   const std::vector<std::vector<KeyStep>> sequences = {
       // Right while Left is held wins; releasing Left keeps Right.
-      {{kKeyLeft, true, -1, 0}, {kKeyRight, true, 1, 0}, {kKeyLeft, false, 1, 0},
+      {{kKeyLeft, true, -1, 0},
+       {kKeyRight, true, 1, 0},
+       {kKeyLeft, false, 1, 0},
        {kKeyRight, false, 0, 0}},
       // Releasing the direction not in force changes nothing.
       {{kKeyRight, true, 1, 0}, {kKeyLeft, false, 1, 0}},
       // A held jump key repeats without re-arming once used.
       {{kKeyUp, true, 0, kJumpPressed}, {kKeyUp, true, 0, kJumpPressed}},
       // Up and Space share the jump: releasing either re-arms it.
-      {{kKeySpace, true, 0, kJumpPressed}, {kKeyUp, true, 0, kJumpPressed},
-       {kKeyUp, false, 0, kJumpReleased}, {kKeySpace, true, 0, kJumpPressed}},
+      {{kKeySpace, true, 0, kJumpPressed},
+       {kKeyUp, true, 0, kJumpPressed},
+       {kKeyUp, false, 0, kJumpReleased},
+       {kKeySpace, true, 0, kJumpPressed}},
   };
   for (std::size_t row = 0; row < sequences.size(); ++row) {
     Game game;

@@ -11,13 +11,13 @@ namespace {
 using test::StageState;
 
 int UsedBlocks(const GameState& s) {
-  return static_cast<int>(std::count_if(s.blockX.begin(), s.blockX.end(),
-                                        [](int16_t x) { return x != kParkedX; }));
+  return static_cast<int>(
+      std::count_if(s.blockX.begin(), s.blockX.end(), [](int16_t x) { return x != kParkedX; }));
 }
 
 int UsedObjects(const GameState& s) {
-  return static_cast<int>(std::count_if(s.objKind.begin(), s.objKind.end(),
-                                        [](int16_t k) { return k != kKindNone; }));
+  return static_cast<int>(
+      std::count_if(s.objKind.begin(), s.objKind.end(), [](int16_t k) { return k != kKindNone; }));
 }
 
 bool IsEmpty(const GameState& s) {
@@ -39,8 +39,8 @@ TEST(Layouts, EveryStageHasItsNumberOfBlocksAndObjects) {
     int blocks;
     int objects;
   };
-  const Count counts[] = {{1, 20, 3},  {2, 22, 3},  {3, 11, 2},   {4, 8, 6},   {5, 6, 8},
-                          {6, 12, 9},  {7, 10, 9},  {8, 8, 5},    {9, 8, 10},  {10, 48, 47},
+  const Count counts[] = {{1, 20, 3},  {2, 22, 3},   {3, 11, 2}, {4, 8, 6},   {5, 6, 8},
+                          {6, 12, 9},  {7, 10, 9},   {8, 8, 5},  {9, 8, 10},  {10, 48, 47},
                           {11, 22, 8}, {12, 16, 16}, {13, 6, 1}, {14, 15, 1}, {15, 12, 2}};
   for (const Count& c : counts) {
     const GameState s = StageState(c.stage);
@@ -78,8 +78,8 @@ TEST(Layouts, IrregularRowsKeepTheirIndexOrder) {
     int16_t x;
     int16_t y;
   };
-  const Entry blocks[] = {{1, 12, 1500, -50}, {1, 19, 1450, 500},  {2, 18, -100, 1000},
-                          {2, 21, 50, 1000},  {3, 6, 900, -150},   {10, 6, 5800, 400},
+  const Entry blocks[] = {{1, 12, 1500, -50},  {1, 19, 1450, 500},  {2, 18, -100, 1000},
+                          {2, 21, 50, 1000},   {3, 6, 900, -150},   {10, 6, 5800, 400},
                           {11, 20, 1400, 300}, {14, 12, 1200, 450}, {15, 7, 600, 250},
                           {15, 8, 300, 250}};
   for (const Entry& e : blocks) {
@@ -138,8 +138,7 @@ TEST(Layouts, PlayerStartsAtRestWithNoKeysButKeepsTheCounters) {
   PlacePlayerAtStart(s);
   EXPECT_EQ(std::tie(s.playerX, s.playerY, s.velX, s.velY, s.animFrame, s.moveInput, s.jumpKey),
             std::make_tuple(0, 50, 0, 0, 0, 0, 0));
-  EXPECT_EQ(std::tie(s.stage, s.missCount, s.frameCount, s.onGround),
-            std::make_tuple(5, 7, 99, 1));
+  EXPECT_EQ(std::tie(s.stage, s.missCount, s.frameCount, s.onGround), std::make_tuple(5, 7, 99, 1));
 }
 
 TEST(Layouts, RestartingStageFourPutsTheMoversBack) {

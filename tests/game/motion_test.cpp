@@ -130,25 +130,25 @@ TEST_P(BlockBands, BlockPassMovesThePlayerAsExpected) {
   EXPECT_EQ(s.playerX, c.x);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Motion, BlockBands,
-    testing::Values(BandCase{"standing on top", 0, 150, 150, -3, 1},
-                    BandCase{"just above top", 0, 151, 151, -3, 0},
-                    BandCase{"step up 49", 0, 101, 150, 0, 1},
-                    BandCase{"step up at right edge", 75, 149, 150, 0, 1},
-                    BandCase{"past right edge", 76, 149, 149, -3, 0},
-                    BandCase{"at left edge", -75, 120, 150, 0, 1},
-                    BandCase{"pass-through top of band", 0, 100, 100, -3, 0},
-                    BandCase{"pass-through middle", 0, 50, 50, -3, 0},
-                    BandCase{"pass-through at bottom", 0, 0, 0, -3, 0},
-                    BandCase{"head bump just under", 0, -1, -75, 0, 0},
-                    BandCase{"head bump deepest", 0, -74, -75, 0, 0},
-                    BandCase{"below head band", 0, -75, -75, -3, 0}),
-    [](const testing::TestParamInfo<BandCase>& info) {
-      std::string name = info.param.what;
-      for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Motion, BlockBands,
+                         testing::Values(BandCase{"standing on top", 0, 150, 150, -3, 1},
+                                         BandCase{"just above top", 0, 151, 151, -3, 0},
+                                         BandCase{"step up 49", 0, 101, 150, 0, 1},
+                                         BandCase{"step up at right edge", 75, 149, 150, 0, 1},
+                                         BandCase{"past right edge", 76, 149, 149, -3, 0},
+                                         BandCase{"at left edge", -75, 120, 150, 0, 1},
+                                         BandCase{"pass-through top of band", 0, 100, 100, -3, 0},
+                                         BandCase{"pass-through middle", 0, 50, 50, -3, 0},
+                                         BandCase{"pass-through at bottom", 0, 0, 0, -3, 0},
+                                         BandCase{"head bump just under", 0, -1, -75, 0, 0},
+                                         BandCase{"head bump deepest", 0, -74, -75, 0, 0},
+                                         BandCase{"below head band", 0, -75, -75, -3, 0}),
+                         [](const testing::TestParamInfo<BandCase>& info) {
+                           std::string name = info.param.what;
+                           for (char& ch : name)
+                             ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                           return name;
+                         });
 
 TEST(Motion, WalkingIntoALowBlockClimbsOntoIt) {
   GameState s = FloorState();

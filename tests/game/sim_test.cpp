@@ -41,8 +41,7 @@ std::string TempPath(const std::string& name) {
 SimRun Sim(const std::string& args) {
   const std::string out = TempPath("out.txt");
   const std::string err = TempPath("err.txt");
-  const std::string command =
-      std::string(URSA_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
+  const std::string command = std::string(URSA_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
   const int raw = std::system(command.c_str());
   SimRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -168,11 +167,11 @@ TEST(UrsaSim, ScriptLayoutDoesNotChangeThePlay) {
 
 TEST(UrsaSim, OtherStageNumbersPlayOnEmptyTables) {
   const SimRun run = Sim("trace --stage 17 --frames 1 " + Script("empty.script"));
-  EXPECT_EQ(run.out,
-            "0 17 0 1 0 49 0 -1 5 0 0 " + Fields(Sim("trace --stage -5 --frames 1 " +
-                                                     Script("empty.script"))
-                                                     .Lines()[0])[11] +
-                " -\nend limit stage=17 miss=0 frames=1 time=0 score=10000\n");
+  EXPECT_EQ(
+      run.out,
+      "0 17 0 1 0 49 0 -1 5 0 0 " +
+          Fields(Sim("trace --stage -5 --frames 1 " + Script("empty.script")).Lines()[0])[11] +
+          " -\nend limit stage=17 miss=0 frames=1 time=0 score=10000\n");
 }
 
 TEST(UrsaSim, MalformedScriptLinesAreRefused) {

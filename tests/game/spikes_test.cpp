@@ -32,18 +32,16 @@ TEST_P(SpikeReach, HurtsOnlyStrictlyInsideItsReach) {
   EXPECT_EQ(ObjectPass(s, host), c.hurts);
 }
 
-INSTANTIATE_TEST_SUITE_P(Spikes, SpikeReach,
-                         testing::Values(SpikeCase{0, 0, true},      // centre
-                                         SpikeCase{54, 0, true},     // right side
-                                         SpikeCase{55, 0, false},    //
-                                         SpikeCase{-54, -60, true},  // left side
-                                         SpikeCase{-55, -60, false},
-                                         SpikeCase{0, 4, true},  // from above
-                                         SpikeCase{0, 5, false},
-                                         SpikeCase{0, -119, true},  // from below
-                                         SpikeCase{0, -120, false},
-                                         SpikeCase{54, -119, true},  // corner
-                                         SpikeCase{-54, 4, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Spikes, SpikeReach,
+    testing::Values(SpikeCase{0, 0, true},                                 // centre
+                    SpikeCase{54, 0, true},                                // right side
+                    SpikeCase{55, 0, false},                               //
+                    SpikeCase{-54, -60, true},                             // left side
+                    SpikeCase{-55, -60, false}, SpikeCase{0, 4, true},     // from above
+                    SpikeCase{0, 5, false}, SpikeCase{0, -119, true},      // from below
+                    SpikeCase{0, -120, false}, SpikeCase{54, -119, true},  // corner
+                    SpikeCase{-54, 4, true}));
 
 TEST(Spikes, JumpingUpUnderASpikeKills) {
   GameState s = test::FloorState(0);

@@ -79,9 +79,9 @@ TEST(StageLoop, ADoorBuildsTheNextStageAndStageSixteenShowsTheEnding) {
   EXPECT_EQ(game.state.missCount, 3);
   EXPECT_EQ(game.state.running, kFalse);
   EXPECT_EQ(game.screen, Screen::kEnding);
-  const std::vector<std::string> want = {"show",    "hud 15", "build 15",     "frame door miss 3",
-                                         "hud 16",  "build 16", "release",    "hide",
-                                         "pump leaving", "ending 0"};
+  const std::vector<std::string> want = {
+      "show",     "hud 15",  "build 15", "frame door miss 3", "hud 16",
+      "build 16", "release", "hide",     "pump leaving",      "ending 0"};
   EXPECT_EQ(host.log, want);
 }
 
@@ -90,8 +90,8 @@ TEST(StageLoop, EnteringAtStageSixteenBuildsOnceAndShowsTheEnding) {
   game.state.frameCount = 25;
   RecordingHost host(game);
   RunGame(game, host);
-  const std::vector<std::string> want = {"show", "hud 16",       "build 16",
-                                         "release", "hide", "pump leaving", "ending 25"};
+  const std::vector<std::string> want = {"show", "hud 16",       "build 16", "release",
+                                         "hide", "pump leaving", "ending 25"};
   EXPECT_EQ(host.log, want);
   EXPECT_TRUE(host.frames.empty());
 }
@@ -123,10 +123,9 @@ TEST(StageLoop, EveryFrameWaitsForTheNextTick) {
   EXPECT_EQ(host.frameStartsMs, (std::vector<int64_t>{20, 40, 60, 80}));
   std::vector<std::string> play = Without(Without(host.log, "hud"), "build");
   play.resize(10);
-  const std::vector<std::string> want = {"show",         "pump waiting", "frame - miss 0",
-                                         "pump after",   "pump waiting", "frame - miss 0",
-                                         "pump after",   "pump waiting", "frame - miss 0",
-                                         "pump after"};
+  const std::vector<std::string> want = {
+      "show",           "pump waiting", "frame - miss 0", "pump after",     "pump waiting",
+      "frame - miss 0", "pump after",   "pump waiting",   "frame - miss 0", "pump after"};
   EXPECT_EQ(play, want);
 }
 
@@ -163,8 +162,8 @@ TEST(StageLoop, ASpikePlaysTheDeathSequenceThenCountsTheMiss) {
 }
 
 TEST(StageLoop, QuitInsideAPumpReturnsAtOnce) {
-  for (PumpKind quitIn : {PumpKind::kWaiting, PumpKind::kAfterFrame, PumpKind::kDeath,
-                          PumpKind::kLeaving}) {
+  for (PumpKind quitIn :
+       {PumpKind::kWaiting, PumpKind::kAfterFrame, PumpKind::kDeath, PumpKind::kLeaving}) {
     Game game = GameAt(6);
     RecordingHost host(game);
     host.onPump = [&](Game& g, PumpKind kind) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/frame.hpp"
 #include "game/game.hpp"
 #include "game/null_host.hpp"
 #include "game/stage_layouts.hpp"
@@ -60,7 +61,7 @@ class RecordingHost : public NullHost {
   std::vector<std::string> log;
   std::vector<FrameResult> frames;
   std::vector<int64_t> frameStartsMs;  // clock at step 12 of each frame that got there
-  int64_t frameCostMs = 0;              // time each rendered frame takes
+  int64_t frameCostMs = 0;             // time each rendered frame takes
   int deathFrames = 0;
   int endProgramCalls = 0;
   bool logPumps = true;
@@ -70,9 +71,7 @@ class RecordingHost : public NullHost {
     if (logPumps || kind == PumpKind::kLeaving) log.push_back(std::string("pump ") + Name(kind));
     if (onPump) onPump(game_, kind);
   }
-  void SetPictureVisible(bool visible) override {
-    log.push_back(visible ? "show" : "hide");
-  }
+  void SetPictureVisible(bool visible) override { log.push_back(visible ? "show" : "hide"); }
   void DrawHud(const GameState& s) override { log.push_back("hud " + std::to_string(s.stage)); }
   void BuildScene(const GameState& s) override {
     log.push_back("build " + std::to_string(s.stage));
@@ -89,7 +88,8 @@ class RecordingHost : public NullHost {
   void RenderDeathFrame(const GameState& /*s*/) override { ++deathFrames; }
   void FrameEnded(const GameState& s, FrameResult result) override {
     frames.push_back(result);
-    log.push_back("frame " + std::string(Name(result)) + " miss " + std::to_string(s.missCount));
+    log.push_back("frame " + std::string(FrameResultName(result)) + " miss " +
+                  std::to_string(s.missCount));
   }
   void EndProgram() override {
     ++endProgramCalls;
@@ -112,19 +112,6 @@ class RecordingHost : public NullHost {
         return "death";
       case PumpKind::kLeaving:
         return "leaving";
-    }
-    return "?";
-  }
-  static const char* Name(FrameResult result) {
-    switch (result) {
-      case FrameResult::kNone:
-        return "-";
-      case FrameResult::kDoor:
-        return "door";
-      case FrameResult::kFall:
-        return "fall";
-      case FrameResult::kSpike:
-        return "spike";
     }
     return "?";
   }

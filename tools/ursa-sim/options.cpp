@@ -60,8 +60,7 @@ OptionsParse ParseOptions(int argc, const char* const argv[]) {
       if (!v) return {o, Numbered(arg, "from 0 to 32767")};
       o.misses = *v;
     } else if (arg == "--frames") {
-      const auto v =
-          ParseNumber<uint64_t>(argv[++i], 0, std::numeric_limits<uint64_t>::max());
+      const auto v = ParseNumber<uint64_t>(argv[++i], 0, std::numeric_limits<uint64_t>::max());
       if (!v) return {o, Numbered(arg, "of 0 or more")};
       o.frameLimit = *v;
     } else if (arg.starts_with("-") && arg.size() > 1) {

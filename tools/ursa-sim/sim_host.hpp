@@ -15,8 +15,7 @@ namespace ursa::sim {
 class SimHost : public NullHost {
  public:
   // `trace` receives one line per frame that ran; nullptr prints nothing.
-  SimHost(Game& game, std::span<const ScriptEvent> events, uint64_t frameLimit,
-          std::FILE* trace);
+  SimHost(Game& game, std::span<const ScriptEvent> events, uint64_t frameLimit, std::FILE* trace);
 
   void PumpEvents(PumpKind kind, int64_t wakeAtMs) override;
   void FrameEnded(const GameState& s, FrameResult result) override;

@@ -5,37 +5,22 @@
 #include <cinttypes>
 
 #include "game/ending_figures.hpp"
+#include "game/frame.hpp"
 #include "game/state_digest.hpp"
 
 namespace ursa::sim {
 
-namespace {
-
-const char* ResultName(FrameResult result) {
-  switch (result) {
-    case FrameResult::kDoor:
-      return "door";
-    case FrameResult::kFall:
-      return "fall";
-    case FrameResult::kSpike:
-      return "spike";
-    case FrameResult::kNone:
-      break;
-  }
-  return "-";
-}
-
-}  // namespace
-
 void WriteTraceLine(std::FILE* out, uint64_t frame, const GameState& s, FrameResult result) {
-  std::fprintf(out, "%" PRIu64 " %d %d %" PRId32 " %d %d %d %d %d %d %d %08" PRIx32 " %s\n",
+  const std::string_view name = FrameResultName(result);
+  std::fprintf(out, "%" PRIu64 " %d %d %" PRId32 " %d %d %d %d %d %d %d %08" PRIx32 " %.*s\n",
                frame, s.stage, s.missCount, s.frameCount, s.playerX, s.playerY, s.velX, s.velY,
-               s.animFrame, s.onGround, s.jumpKey, ObjectHash(s), ResultName(result));
+               s.animFrame, s.onGround, s.jumpKey, ObjectHash(s), static_cast<int>(name.size()),
+               name.data());
 }
 
 void WriteEndLine(std::FILE* out, std::string_view reason, const GameState& s) {
-  std::fprintf(out, "end %.*s stage=%d miss=%d frames=%" PRId32 " time=%" PRId32 " score=%" PRId64
-               "\n",
+  std::fprintf(out,
+               "end %.*s stage=%d miss=%d frames=%" PRId32 " time=%" PRId32 " score=%" PRId64 "\n",
                static_cast<int>(reason.size()), reason.data(), s.stage, s.missCount, s.frameCount,
                ClearTime(s), Score(s));
 }
