@@ -31,8 +31,7 @@ Canvas::Canvas(const TextFace& face)
 }
 
 uint32_t* Canvas::Row(int y) const {
-  return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface_->pixels) +
-                                     y * surface_->pitch);
+  return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface_->pixels) + y * surface_->pitch);
 }
 
 void Canvas::Cls() {

@@ -19,7 +19,8 @@ Form1::Form1(FormOptions options)
       canvas_(face_),
       presenter_(PictureBox::kBox),
       picture1_(
-          presenter_, [this] { Present(); }, [this] { dirty_ = true; }) {}
+          presenter_, [this](const DeviceImage& device) { Present(&device); },
+          [this] { dirty_ = true; }) {}
 
 Form1::~Form1() {
   // The presenter's textures and programs belong to this window's context.
@@ -53,20 +54,22 @@ void Form1::InjectKey(SDL_Keycode key, bool down, bool repeat, Uint16 modifiers)
   PushKeyEvent(window_.Id(), key, down, repeat, modifiers);
 }
 
-void Form1::Compose() {
+void Form1::Compose(const DeviceImage* device) {
   if (!window_.MakeCurrent()) throw Error(std::string("the window lost OpenGL: ") + SDL_GetError());
   if (uploadedVersion_ != canvas_.Version()) {
     presenter_.UploadBacking(canvas_.Surface());
     uploadedVersion_ = canvas_.Version();
   }
-  presenter_.Compose(picture1_.Visible(), reduceTo16Bit_);
+  presenter_.Compose(picture1_.Visible(), reduceTo16Bit_, device);
 }
 
-void Form1::Present() {
+void Form1::Present(const DeviceImage* device) {
   dirty_ = false;
   presentedVersion_ = canvas_.Version();
+  // Without presenting, a device image is still composed: a later screenshot shows it.
+  if (!options_.present && device == nullptr) return;
+  Compose(device);
   if (!options_.present) return;
-  Compose();
   int width = 0;
   int height = 0;
   window_.DrawableSize(width, height);

@@ -105,8 +105,8 @@ class Form1 final : public rm::Display {
   void ProcessPendingEvents();
   void Dispatch(const SDL_Event& event);
   void DispatchKey(const SDL_KeyboardEvent& key);
-  void Compose();
-  void Present();
+  void Compose(const DeviceImage* device = nullptr);
+  void Present(const DeviceImage* device = nullptr);
   // The window image changed since it was last put on screen.
   bool NeedsPresent() const { return dirty_ || canvas_.Version() != presentedVersion_; }
 

@@ -1,16 +1,12 @@
-// Picture1: the visible flag and the device image kept for composing.
-// A device image shown while the box is hidden is kept but not presented.
+// Picture1: the visible flag, and the device image handed on to the window's presenting.
+// Its content lives in the window's composed image, so nothing is copied here.
 #include "app/toolkit/picture_box.hpp"
-
-#include "app/toolkit/presenter.hpp"
 
 namespace ursa::tk {
 
-PictureBox::PictureBox(Presenter& presenter, std::function<void()> present,
+PictureBox::PictureBox(Presenter& presenter, std::function<void(const DeviceImage&)> present,
                        std::function<void()> changed)
-    : presenter_(presenter),
-      present_(std::move(present)),
-      changed_(std::move(changed)) {}
+    : presenter_(presenter), present_(std::move(present)), changed_(std::move(changed)) {}
 
 void PictureBox::SetVisible(bool visible) {
   if (visible == visible_) return;
@@ -20,8 +16,7 @@ void PictureBox::SetVisible(bool visible) {
 }
 
 void PictureBox::ShowDeviceImage(unsigned texture, int width, int height) {
-  presenter_.CopyDeviceImage(texture, width, height);
-  if (visible_) present_();
+  if (visible_) present_(DeviceImage{texture, width, height});
 }
 
 }  // namespace ursa::tk

@@ -4,19 +4,19 @@
 
 #include <functional>
 
+#include "app/toolkit/presenter.hpp"
 #include "app/toolkit/rect.hpp"
 #include "view/rm/platform.hpp"
 
 namespace ursa::tk {
 
-class Presenter;
-
 class PictureBox final : public rm::PictureWindow {
  public:
   static constexpr Rect kBox{0, 50, 640, 430};
 
-  // `present` puts the window on screen now; `changed` marks it for the next pump.
-  PictureBox(Presenter& presenter, std::function<void()> present,
+  // `present` composes the window with a new device image and puts it on screen now;
+  // `changed` marks the window for the next pump.
+  PictureBox(Presenter& presenter, std::function<void(const DeviceImage&)> present,
              std::function<void()> changed);
 
   // Showing a hidden box starts it black, its background, until the device draws into it.
@@ -24,12 +24,14 @@ class PictureBox final : public rm::PictureWindow {
   bool Visible() const { return visible_; }
   Rect Box() const { return kBox; }
 
-  // Keeps a copy of the device's image for the box and presents the window at once.
+  // Composes the device's image into the box and presents the window at once; the box
+  // keeps showing it until the next one. Ignored while the box is hidden: showing the box
+  // again starts it black.
   void ShowDeviceImage(unsigned texture, int width, int height) override;
 
  private:
   Presenter& presenter_;
-  std::function<void()> present_;
+  std::function<void(const DeviceImage&)> present_;
   std::function<void()> changed_;
   bool visible_ = false;
 };

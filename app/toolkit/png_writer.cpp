@@ -16,8 +16,8 @@ void WritePng(const RgbImage& image, const std::string& path) {
   png.width = static_cast<png_uint_32>(image.width);
   png.height = static_cast<png_uint_32>(image.height);
   png.format = PNG_FORMAT_RGB;
-  if (png_image_write_to_file(&png, path.c_str(), 0, image.rgb.data(), image.width * 3,
-                              nullptr) == 0) {
+  if (png_image_write_to_file(&png, path.c_str(), 0, image.rgb.data(), image.width * 3, nullptr) ==
+      0) {
     const std::string why = png.message;
     png_image_free(&png);
     throw Error("cannot write the screenshot " + path + ": " + why);

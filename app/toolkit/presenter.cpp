@@ -25,11 +25,13 @@ void main() {
 )";
 
 // Window pixel (x, y down) from the framebuffer's row order (y up). The backing image is
-// stored rows top to bottom, the picture box's content in OpenGL's order.
+// stored rows top to bottom; the picture (the device image, or the last composed image)
+// in OpenGL's order. Picture sources: 0 black, 1 device image, 2 last composed image.
 constexpr const char* kComposeFragment = R"(#version 330 core
 uniform sampler2D backing;
 uniform sampler2D picture;
-uniform bool pictureVisible;
+uniform int pictureSource;
+uniform ivec2 deviceSize;
 uniform ivec4 box;
 uniform bool reduceTo16Bit;
 out vec4 colour;
@@ -38,8 +40,14 @@ void main() {
   ivec2 window = ivec2(at.x, 479 - at.y);
   vec3 c = texelFetch(backing, window, 0).rgb;
   ivec2 inBox = window - box.xy;
-  if (pictureVisible && all(greaterThanEqual(inBox, ivec2(0))) && all(lessThan(inBox, box.zw))) {
-    c = texelFetch(picture, ivec2(inBox.x, box.w - 1 - inBox.y), 0).rgb;
+  if (pictureSource != -1 && all(greaterThanEqual(inBox, ivec2(0))) &&
+      all(lessThan(inBox, box.zw))) {
+    c = vec3(0.0);
+    if (pictureSource == 1 && all(lessThan(inBox, deviceSize))) {
+      c = texelFetch(picture, ivec2(inBox.x, deviceSize.y - 1 - inBox.y), 0).rgb;
+    } else if (pictureSource == 2) {
+      c = texelFetch(picture, at, 0).rgb;
+    }
   }
   if (reduceTo16Bit) {
     uvec3 bits = uvec3(5u, 6u, 5u);
@@ -49,6 +57,11 @@ void main() {
   colour = vec4(c, 1.0);
 }
 )";
+
+constexpr int kHidden = -1;
+constexpr int kBlackPicture = 0;
+constexpr int kDevicePicture = 1;
+constexpr int kLastComposedPicture = 2;
 
 // Sharp bilinear: each texel is a flat block and only the seam between two blocks is
 // blended, one output pixel wide. At a whole-number scale every output pixel lands on a
@@ -109,20 +122,19 @@ Presenter::Presenter(Rect box) : box_(box) {
   scale_ = std::make_unique<GlProgram>(kFullWindowVertex, kScaleFragment);
   glGenVertexArrays(1, &vertexArray_);
   backingTexture_ = MakeTexture(kWidth, kHeight, GL_NEAREST);
-  pictureTexture_ = MakeTexture(box.width, box.height, GL_NEAREST);
-  composedTexture_ = MakeTexture(kWidth, kHeight, GL_LINEAR);
-  pictureFramebuffer_ = MakeFramebuffer(pictureTexture_);
-  composedFramebuffer_ = MakeFramebuffer(composedTexture_);
-  glGenFramebuffers(1, &deviceFramebuffer_);
+  for (int i = 0; i < 2; ++i) {
+    composedTextures_[i] = MakeTexture(kWidth, kHeight, GL_LINEAR);
+    composedFramebuffers_[i] = MakeFramebuffer(composedTextures_[i]);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
   CheckGl("setting up the window's image");
-  ClearPicture();
 }
 
 Presenter::~Presenter() {
-  const GLuint framebuffers[] = {pictureFramebuffer_, composedFramebuffer_, deviceFramebuffer_};
-  glDeleteFramebuffers(3, framebuffers);
-  const GLuint textures[] = {backingTexture_, pictureTexture_, composedTexture_};
-  glDeleteTextures(3, textures);
+  glDeleteFramebuffers(2, composedFramebuffers_);
+  glDeleteTextures(2, composedTextures_);
+  glDeleteTextures(1, &backingTexture_);
   glDeleteVertexArrays(1, &vertexArray_);
 }
 
@@ -136,67 +148,67 @@ void Presenter::UploadBacking(const SDL_Surface& backing) {
   CheckGl("copying the window image");
 }
 
-void Presenter::ClearPicture() {
+void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device) {
   GlStateGuard guard;
-  glBindFramebuffer(GL_FRAMEBUFFER, pictureFramebuffer_);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
-  CheckGl("clearing the picture box");
-}
-
-void Presenter::CopyDeviceImage(GLuint texture, int width, int height) {
-  GlStateGuard guard;
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, pictureFramebuffer_);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, deviceFramebuffer_);
-  glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-  if (glCheckFramebufferStatus(GL_READ_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
-    throw Error("the 3D device's image cannot be shown: its texture is not a colour image");
+  int source = kHidden;
+  GLuint picture = 0;
+  if (pictureVisible) {
+    if (device != nullptr) {
+      if (glIsTexture(device->texture) == GL_FALSE) {
+        throw Error("the 3D device's image cannot be shown: its texture does not exist");
+      }
+      source = kDevicePicture;
+      picture = device->texture;
+      // Read texel by texel; a render target without mipmaps would otherwise sample as black.
+      glActiveTexture(GL_TEXTURE1);
+      glBindTexture(GL_TEXTURE_2D, picture);
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    } else if (pictureBlack_) {
+      source = kBlackPicture;
+    } else {
+      source = kLastComposedPicture;
+      picture = composedTextures_[current_];
+    }
+    // From now on the box keeps what this image shows in it.
+    pictureBlack_ = false;
   }
-  // The device image's top rows are the highest in OpenGL's order; they meet the box's top.
-  const int copyWidth = std::min(width, box_.width);
-  const int copyHeight = std::min(height, box_.height);
-  glBlitFramebuffer(0, height - copyHeight, copyWidth, height, 0, box_.height - copyHeight,
-                    copyWidth, box_.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-  glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
-  CheckGl("showing the 3D device's image");
-}
-
-void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit) {
-  GlStateGuard guard;
-  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffer_);
+  current_ = 1 - current_;
+  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffers_[current_]);
   glViewport(0, 0, kWidth, kHeight);
   glUseProgram(compose_->Id());
   glUniform1i(compose_->Uniform("backing"), 0);
   glUniform1i(compose_->Uniform("picture"), 1);
-  glUniform1i(compose_->Uniform("pictureVisible"), pictureVisible ? 1 : 0);
+  glUniform1i(compose_->Uniform("pictureSource"), source);
+  glUniform2i(compose_->Uniform("deviceSize"), device != nullptr ? device->width : 0,
+              device != nullptr ? device->height : 0);
   glUniform4i(compose_->Uniform("box"), box_.x, box_.y, box_.width, box_.height);
   glUniform1i(compose_->Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
   glActiveTexture(GL_TEXTURE1);
-  glBindTexture(GL_TEXTURE_2D, pictureTexture_);
+  glBindTexture(GL_TEXTURE_2D, picture);
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, backingTexture_);
   glBindVertexArray(vertexArray_);
   glDrawArrays(GL_TRIANGLES, 0, 3);
-  CheckGl("composing the window image");
+  CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
 }
 
 void Presenter::DrawScaled(GLuint framebuffer, int width, int height) {
   GlStateGuard guard;
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glViewport(0, 0, width, height);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
   const Rect to = LetterboxRect(width, height);
+  if (to.width != width || to.height != height) {
+    glViewport(0, 0, width, height);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
   glViewport(to.x, to.y, to.width, to.height);
   glUseProgram(scale_->Id());
   glUniform1i(scale_->Uniform("image"), 0);
   glUniform2f(scale_->Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
   glUniform2f(scale_->Uniform("outputSize"), static_cast<float>(to.width),
               static_cast<float>(to.height));
-  glBindTexture(GL_TEXTURE_2D, composedTexture_);
+  glBindTexture(GL_TEXTURE_2D, composedTextures_[current_]);
   glBindVertexArray(vertexArray_);
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckGl("drawing the window");
@@ -205,7 +217,7 @@ void Presenter::DrawScaled(GLuint framebuffer, int width, int height) {
 RgbImage Presenter::ReadComposed() {
   GlStateGuard guard;
   RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_]);
   std::vector<uint8_t> bottomUp(image.rgb.size());
   glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
   CheckGl("reading the window image");

@@ -1,5 +1,5 @@
 // Composes what the player sees and puts it on the window: the backing image, the picture
-// box's last device image while it is visible, the 16-bit (5-6-5) reduction, then a sharp,
+// box's content while it is visible, the 16-bit (5-6-5) reduction, then a sharp,
 // aspect-correct scale to the window's drawable pixels with black borders.
 #pragma once
 
@@ -15,6 +15,14 @@ struct SDL_Surface;
 
 namespace ursa::tk {
 
+// A device image as the 3D renderer leaves it: an RGBA8 texture, row 0 at the bottom.
+// Composing sets its filters to nearest, the only way it is ever read.
+struct DeviceImage {
+  GLuint texture = 0;
+  int width = 0;
+  int height = 0;
+};
+
 class Presenter {
  public:
   // Needs the window's OpenGL context current; `box` is the picture box's rectangle.
@@ -25,13 +33,12 @@ class Presenter {
 
   // Takes a copy of the window's 640 x 480 backing image.
   void UploadBacking(const SDL_Surface& backing);
-  // Fills the picture box's content with its background, black.
-  void ClearPicture();
-  // Copies a device image (RGBA8 texture, row 0 at the bottom) into the picture box, its
-  // top-left corner at the box's top-left, cut at the box's edges.
-  void CopyDeviceImage(GLuint texture, int width, int height);
-  // Builds the 640 x 480 image the player sees.
-  void Compose(bool pictureVisible, bool reduceTo16Bit);
+  // The picture box's content becomes its background, black, as when it is shown.
+  void ClearPicture() { pictureBlack_ = true; }
+  // Builds the 640 x 480 image the player sees. While the box is visible it shows `device`
+  // when given (its top-left corner at the box's top-left, cut at the box's edges), else
+  // what it showed in the last composed image.
+  void Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device = nullptr);
   // Draws the composed image scaled into `framebuffer` (0: the window's) of the given size
   // in pixels, black around it.
   void DrawScaled(GLuint framebuffer, int width, int height);
@@ -40,9 +47,14 @@ class Presenter {
 
  private:
   Rect box_;
+  bool pictureBlack_ = true;
   GLuint vertexArray_ = 0;
-  GLuint backingTexture_ = 0, pictureTexture_ = 0, composedTexture_ = 0;
-  GLuint pictureFramebuffer_ = 0, composedFramebuffer_ = 0, deviceFramebuffer_ = 0;
+  GLuint backingTexture_ = 0;
+  // Two composed images in turn: the box's content is carried from the last one into the
+  // next, so no separate copy of the device image is kept.
+  GLuint composedTextures_[2] = {};
+  GLuint composedFramebuffers_[2] = {};
+  int current_ = 0;
   std::unique_ptr<GlProgram> compose_;
   std::unique_ptr<GlProgram> scale_;
 };

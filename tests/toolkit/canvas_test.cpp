@@ -1,11 +1,12 @@
 // The window's 2D operations on the backing image: clear, pixel read and write, the 2x
 // picture copy, and print (position, transparency, clipping, the outlined text).
+#include "app/toolkit/canvas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
 #include <set>
 
-#include "app/toolkit/canvas.hpp"
 #include "app/toolkit/colour.hpp"
 #include "app/toolkit/fatal.hpp"
 #include "app/toolkit/text_face.hpp"
@@ -59,7 +60,10 @@ TEST_F(CanvasTest, PixelWriteThenReadGivesTheColourAndMovesThePosition) {
   const struct {
     int x, y;
     uint32_t colour;
-  } cases[] = {{0, 0, kWhite}, {639, 479, kBlue}, {5, 5, kBlack}, {500, 5, 0x123456},
+  } cases[] = {{0, 0, kWhite},
+               {639, 479, kBlue},
+               {5, 5, kBlack},
+               {500, 5, 0x123456},
                {320, 240, PackColour(1, 2, 3)}};
   for (const auto& c : cases) {
     canvas.PSet(c.x, c.y, c.colour);
@@ -107,7 +111,8 @@ TEST_F(CanvasTest, TwoTimesCopyMakesEveryPicturePixelATwoByTwoBlock) {
     canvas.PaintPicture(picture, {0, top, 320, 240}, {0, 0, 640, 480});
     int wrong = 0;
     for (int y = 0; y < 480; ++y) {
-      for (int x = 0; x < 640; ++x) wrong += canvas.Point(x, y) != PatternColour(x / 2, top + y / 2);
+      for (int x = 0; x < 640; ++x)
+        wrong += canvas.Point(x, y) != PatternColour(x / 2, top + y / 2);
     }
     EXPECT_EQ(wrong, 0) << "half starting at picture row " << top;
   }

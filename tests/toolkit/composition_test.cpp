@@ -8,7 +8,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/toolkit/picture_box.hpp"
 #include "app/toolkit/presenter.hpp"
+#include "app/toolkit/sdl_handles.hpp"
 #include "form_fixture.hpp"
 
 namespace ursa::tk {
@@ -68,6 +70,8 @@ TEST_F(CompositionTest, HiddenPictureBoxShowsOnlyTheBackingImage) {
   form->Picture1().ShowDeviceImage(deviceTexture, 640, 480);
   EXPECT_FALSE(form->Picture1().Visible());
   EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
+  form->Picture1().SetVisible(true);
+  EXPECT_EQ(form->Screenshot().At(320, 240), kBlack) << "an image shown while hidden appeared";
 }
 
 TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
@@ -80,11 +84,22 @@ TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
   EXPECT_EQ(Mismatches(form->Screenshot(), inBoxOnly([](int, int) { return kBlack; })), 0);
   // The device image's top-left at the box's top-left; its last 50 rows fall outside.
   form->Picture1().ShowDeviceImage(deviceTexture, 640, 480);
+  const auto device = inBoxOnly([](int x, int y) { return DeviceColour(x, y - 50); });
+  EXPECT_EQ(Mismatches(form->Screenshot(), device), 0);
+  // A new HUD is drawn over the band; the box keeps the last device image.
+  form->PSet(3, 4, kWhite);
+  form->DoEvents();
+  const RgbImage afterHud = form->Screenshot();
+  EXPECT_EQ(afterHud.At(3, 4), kWhite);
   EXPECT_EQ(
-      Mismatches(form->Screenshot(), inBoxOnly([](int x, int y) { return DeviceColour(x, y - 50); })),
+      Mismatches(afterHud, [&](int x, int y) { return x == 3 && y == 4 ? kWhite : device(x, y); }),
       0);
   form->Picture1().SetVisible(false);
+  form->PSet(3, 4, BackingColour(3, 4));
   EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
+  // Shown again, the box starts from its black background.
+  form->Picture1().SetVisible(true);
+  EXPECT_EQ(Mismatches(form->Screenshot(), inBoxOnly([](int, int) { return kBlack; })), 0);
 }
 
 TEST_F(CompositionTest, SmallerDeviceImageLeavesTheRestOfTheBoxBlack) {
@@ -108,8 +123,7 @@ TEST_F(CompositionTest, SixteenBitModeReducesWhatThePlayerSeesTo565) {
   for (int i = 0; i < 6; ++i) {
     const uint32_t c = colours[i];
     EXPECT_EQ(full.At(i, 0), c);
-    EXPECT_EQ(reduced.At(i, 0), PackColour(ReduceChannel(RedOf(c), 5),
-                                           ReduceChannel(GreenOf(c), 6),
+    EXPECT_EQ(reduced.At(i, 0), PackColour(ReduceChannel(RedOf(c), 5), ReduceChannel(GreenOf(c), 6),
                                            ReduceChannel(BlueOf(c), 5)))
         << std::hex << c;
   }
@@ -184,7 +198,7 @@ TEST(LetterboxTest, ImageFillsTheLargestAspectCorrectCentredRectangle) {
   const struct {
     int width, height;
     Rect expected;
-  } cases[] = {{640, 480, {0, 0, 640, 480}},      {1280, 960, {0, 0, 1280, 960}},
+  } cases[] = {{640, 480, {0, 0, 640, 480}},       {1280, 960, {0, 0, 1280, 960}},
                {1920, 1080, {240, 0, 1440, 1080}}, {1920, 1200, {160, 0, 1600, 1200}},
                {3840, 2160, {480, 0, 2880, 2160}}, {320, 480, {0, 120, 320, 240}}};
   for (const auto& c : cases) {
@@ -211,8 +225,8 @@ class ScalingTest : public FormTest {
     presenter = std::make_unique<Presenter>(PictureBox::kBox);
     SurfacePtr backing(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
     for (int y = 0; y < 480; ++y) {
-      auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) +
-                                              y * backing->pitch);
+      auto* row =
+          reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) + y * backing->pitch);
       for (int x = 0; x < 640; ++x) row[x] = (x + y) % 2 == 0 ? 0xFFFFFFFF : 0xFF0000FF;
     }
     presenter->UploadBacking(*backing);
@@ -254,7 +268,8 @@ TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
     const RgbImage image = DrawScaled(640 * scale, 480 * scale);
     int wrong = 0;
     for (int y = 0; y < image.height; ++y) {
-      for (int x = 0; x < image.width; ++x) wrong += image.At(x, y) != Checker(x / scale, y / scale);
+      for (int x = 0; x < image.width; ++x)
+        wrong += image.At(x, y) != Checker(x / scale, y / scale);
     }
     EXPECT_EQ(wrong, 0) << "scale " << scale;
   }

@@ -1,7 +1,7 @@
 // Fatal errors end the program with status 1 and the message on stderr.
-#include <gtest/gtest.h>
-
 #include "app/toolkit/fatal.hpp"
+
+#include <gtest/gtest.h>
 
 namespace ursa::tk {
 namespace {

@@ -94,8 +94,8 @@ TEST_F(FormKeysTest, PumpDeliversKeysInOrderWithRepeats) {
   form->InjectKey(SDLK_UP, true);
   form->InjectKey(SDLK_RIGHT, false);
   form->DoEvents();
-  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 39", "Down 39", "Down 39", "Down 38",
-                                                    "Up 39"}));
+  EXPECT_EQ(events.seen,
+            (std::vector<std::string>{"Down 39", "Down 39", "Down 39", "Down 38", "Up 39"}));
 }
 
 TEST_F(FormKeysTest, AltEnterTogglesTheWindowModeAndIsNotEnter) {

@@ -15,7 +15,7 @@ TEST(NumberText, BlankBeforeZeroOrMoreMinusBelowZero) {
   const struct {
     long long n;
     const char* text;
-  } cases[] = {{0, " 0"},     {7, " 7"},           {-120, "-120"},
+  } cases[] = {{0, " 0"},       {7, " 7"},          {-120, "-120"},
                {9998, " 9998"}, {-32768, "-32768"}, {2147483647, " 2147483647"}};
   for (const auto& c : cases) EXPECT_EQ(Str(c.n), c.text) << c.n;
 }

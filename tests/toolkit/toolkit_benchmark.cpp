@@ -1,0 +1,96 @@
+// What the window costs per use on this machine: presenting a 3D frame through the picture
+// box, a screenshot, a screen's 2x copy, the HUD and an outlined text. Not run by CTest.
+#include <benchmark/benchmark.h>
+#include <epoxy/gl.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/toolkit/toolkit.hpp"
+
+namespace ursa::tk {
+namespace {
+
+std::unique_ptr<Form1> OpenForm(bool present) {
+  FormOptions options;
+  options.windowed = true;
+  options.present = present;
+  auto form = std::make_unique<Form1>(options);
+  form->SetDisplayMode(640, 480, 16);
+  form->Show();
+  return form;
+}
+
+GLuint MakeDeviceImage() {
+  std::vector<uint8_t> texels(640 * 480 * 4, 0x80);
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 640, 480, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+  return texture;
+}
+
+// One frame's Update: device image into the picture box, compose, scale, swap. glFinish
+// makes the software rasteriser's work count in the frame that caused it.
+void BM_PresentFrame(benchmark::State& state) {
+  auto form = OpenForm(true);
+  const GLuint texture = MakeDeviceImage();
+  form->Picture1().SetVisible(true);
+  for (auto _ : state) {
+    form->Picture1().ShowDeviceImage(texture, 640, 480);
+    glFinish();
+  }
+  glDeleteTextures(1, &texture);
+}
+BENCHMARK(BM_PresentFrame)->Unit(benchmark::kMillisecond);
+
+void BM_Screenshot(benchmark::State& state) {
+  auto form = OpenForm(false);
+  for (auto _ : state) benchmark::DoNotOptimize(form->Screenshot());
+}
+BENCHMARK(BM_Screenshot)->Unit(benchmark::kMillisecond);
+
+void BM_ScreenCopyTwice(benchmark::State& state) {
+  auto form = OpenForm(false);
+  std::vector<uint8_t> bmp(54 + 320 * 480 * 3);
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 320, 480, 24, SDL_PIXELFORMAT_BGR24);
+  SDL_RWops* rw = SDL_RWFromMem(bmp.data(), static_cast<int>(bmp.size()));
+  SDL_SaveBMP_RW(surface, rw, 1);
+  SDL_FreeSurface(surface);
+  form->Image1().LoadFromMemory(bmp.data(), bmp.size());
+  for (auto _ : state) form->PaintPicture(0, 0, 320, 240, 0, 0, 640, 480);
+}
+BENCHMARK(BM_ScreenCopyTwice)->Unit(benchmark::kMicrosecond);
+
+void BM_Hud(benchmark::State& state) {
+  auto form = OpenForm(false);
+  for (auto _ : state) {
+    form->Cls();
+    form->PSet(5, 5, kBlack);
+    form->Print("STAGE :" + Str(15));
+    form->PSet(500, 5, kBlack);
+    form->Print("MISS :" + Str(123));
+  }
+}
+BENCHMARK(BM_Hud)->Unit(benchmark::kMicrosecond);
+
+void BM_OutlinedText(benchmark::State& state) {
+  auto form = OpenForm(false);
+  const int offsets[9][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0},
+                             {-1, 1},  {0, 1},  {1, 1},  {0, 0}};
+  for (auto _ : state) {
+    for (const auto& o : offsets) {
+      const int x = 250 + o[0];
+      const int y = 370 + o[1];
+      form->PSet(x, y, form->Point(x, y));
+      form->SetForeColor(o[0] == 0 && o[1] == 0 ? kWhite : kBlue);
+      form->Print(Str(-120));
+    }
+  }
+}
+BENCHMARK(BM_OutlinedText)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace ursa::tk
+
+BENCHMARK_MAIN();
