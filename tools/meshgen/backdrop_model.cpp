@@ -28,12 +28,12 @@ Vec3 Corner(int i, int j) {
 }
 
 Rgba StoneColour(Rng& rng) {
-  const Rgba grey{0.50f, 0.48f, 0.45f, 1};
-  const Rgba brown{0.55f, 0.44f, 0.33f, 1};
-  const Rgba dark{0.36f, 0.33f, 0.30f, 1};
+  const Rgba grey{0.40f, 0.38f, 0.36f, 1};
+  const Rgba brown{0.45f, 0.36f, 0.28f, 1};
+  const Rgba dark{0.27f, 0.25f, 0.23f, 1};
   Rgba c = Mix(grey, brown, rng.Unit());
-  if (rng.Unit() < 0.2f) c = Mix(c, dark, 0.6f);
-  return Scale(c, rng.Range(0.85f, 1.1f));
+  if (rng.Unit() < 0.25f) c = Mix(c, dark, 0.6f);
+  return Scale(c, rng.Range(0.9f, 1.05f));
 }
 
 }  // namespace
@@ -41,11 +41,11 @@ Rgba StoneColour(Rng& rng) {
 Model MakeBackdrop() {
   Mesh stones("BackdropMesh", /*vertexColours=*/true);
   Material rock = Matte({1, 1, 1, 1}, 0);
-  rock.emissive = {0.11f, 0.10f, 0.09f};
+  rock.emissive = {0.08f, 0.07f, 0.065f};
   const int material = stones.AddMaterial(rock);
   const std::array<Vec3, 4> wall{Vec3{-kHalf, -kHalf, 0}, Vec3{kHalf, -kHalf, 0},
                                  Vec3{kHalf, kHalf, 0}, Vec3{-kHalf, kHalf, 0}};
-  stones.AddFace(wall, material, {0.26f, 0.23f, 0.21f, 1}, {0, 0, 1});
+  stones.AddFace(wall, material, {0.17f, 0.15f, 0.14f, 1}, {0, 0, 1});
   // One ring of cells beyond the tile supplies the parts of stones that straddle its edges.
   for (int j = -1; j <= kCells; ++j) {
     for (int i = -1; i <= kCells; ++i) {
@@ -53,8 +53,8 @@ Model MakeBackdrop() {
       const std::array<Vec3, 4> cell{Corner(i, j), Corner(i + 1, j), Corner(i + 1, j + 1),
                                      Corner(i, j + 1)};
       const std::vector<Vec3> outline = InsetPolygon(cell, 2.5f);
-      const ReliefStyle style{rng.Range(7, 13), rng.Range(5, 9),
-                              {rng.Range(-0.07f, 0.07f), rng.Range(-0.05f, 0.09f), 0}};
+      const ReliefStyle style{rng.Range(6, 11), rng.Range(6, 11),
+                              {rng.Range(-0.06f, 0.06f), rng.Range(-0.08f, 0.04f), 0}};
       AddRelief(stones, outline, style, material, StoneColour(rng), Mat4{});
     }
   }

@@ -40,11 +40,11 @@ Mesh BodyMesh() {
   Mesh mesh("BodyMesh");
   const Palette p = AddPalette(mesh);
   // The shorts are the lower band of the belly.
-  AddEllipsoid(mesh, {0, 13, 0}, {16, 17, 13.5f}, 10, 6,
-               [&](Vec3 c) { return c.y < 3.5f ? p.shorts : p.shirt; });
-  AddEllipsoid(mesh, {0, 16, 11.5f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);  // a shirt button
-  AddEllipsoid(mesh, {0, 9, 11.8f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);
-  AddEllipsoid(mesh, {0, 5, -13}, {5, 5, 4.5f}, 6, 4, p.fur);  // tail
+  AddEllipsoid(mesh, {0, 13, 0}, {15, 16.5f, 12.5f}, 10, 6,
+               [&](Vec3 c) { return c.y < 6.5f ? p.shorts : p.shirt; });
+  AddEllipsoid(mesh, {0, 20, 10.8f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);  // shirt buttons
+  AddEllipsoid(mesh, {0, 13.5f, 12.2f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);
+  AddEllipsoid(mesh, {0, 5, -12}, {5, 5, 4.5f}, 6, 4, p.fur);  // tail
   return mesh;
 }
 
@@ -82,9 +82,9 @@ Mesh LegMesh(const char* name) {
 }
 
 // How far each part turns at time t of the walk; time 0 is standing still, time 5 is the
-// stride with arms flung up that also serves as the leap.
+// longest stride with the arms thrown forward and up, which also serves as the leap.
 struct Pose {
-  float bob = 0, lean = 0, nod = 0, leg = 0, arm = 0, raise = 0;
+  float bob = 0, lean = 0, nod = 0, leg = 0, arm = 0, reach = 0, spread = 0;
 };
 
 Pose WalkPose(int t) {
@@ -92,9 +92,10 @@ Pose WalkPose(int t) {
   const float stride = std::sin(phase);
   const float once = (1 - std::cos(phase)) / 2;  // 0 at time 0, 1 at time 10
   Pose pose;
-  pose.leg = 0.6f * stride;
-  pose.arm = 0.75f * stride;
-  pose.raise = 0.55f * stride * stride;
+  pose.leg = 0.65f * stride;
+  pose.arm = 0.9f * std::abs(stride) * stride;
+  pose.reach = 0.9f * stride * stride;
+  pose.spread = 0.3f * stride * stride;
   pose.lean = 0.08f * stride * stride;
   pose.bob = 2.0f * once;
   pose.nod = 0.12f * once;
@@ -108,8 +109,8 @@ Mat4 BodyKey(const Pose& p) {
 }
 Mat4 HeadKey(const Pose& p) { return Then(Mat4::RotationX(p.nod), Mat4::Translation(kNeck)); }
 Mat4 ArmKey(const Pose& p, float side) {
-  const Mat4 tilt = Mat4::RotationZ(side * (kArmRest + p.raise));
-  const Mat4 swing = Mat4::RotationX(side * p.arm);
+  const Mat4 tilt = Mat4::RotationZ(side * (kArmRest + p.spread));
+  const Mat4 swing = Mat4::RotationX(side * p.arm - p.reach);
   return Then(Then(tilt, swing), Mat4::Translation({kShoulder.x * side, kShoulder.y, 0}));
 }
 Mat4 LegKey(const Pose& p, float side) {
