@@ -78,6 +78,40 @@ TEST_F(RenderTest, NearerMeshHidesFartherOne) {
   EXPECT_EQ(red.g + red.b, 0);
 }
 
+TEST_F(RenderTest, MeshesOutOfViewAreSkippedButEdgeStraddlersAreDrawn) {
+  // Far to the right, behind the camera, beyond the back clip: none can show.
+  AddMesh("cube.x", 500.0F, 0.0F, 10.0F);
+  AddMesh("cube.x", 0.0F, 0.0F, -10.0F);
+  AddMesh("cube.x", 0.0F, 0.0F, 5010.0F);
+  // Centre outside the view on the right, its left edge inside: x 4.2..6.2 at z 9, where
+  // the right edge of the view is x = 4.5.
+  AddMesh("cube.x", 5.2F, 0.0F, 10.0F);
+  AddLight(0.0F, 0.0F, 1.0F);
+  const Image image = RenderImage();
+  EXPECT_EQ(viewport->LastDrawCount(), 1);
+  EXPECT_GT(Brightness(image, 518, 215), 600);
+  EXPECT_EQ(Brightness(image, 490, 215), 0);
+}
+
+TEST(FrustumTest, SpheresOutsideOnlyWhenWhollyBeyondAPlane) {
+  const Frustum f{2.0F, 2.0F, 1.0F, 100.0F};  // the right edge is x = z / 2
+  struct Case {
+    Vec3 centre;
+    float radius;
+    bool outside;
+  };
+  const Case cases[] = {
+      {{0, 0, 10}, 1, false},     {{0, 0, -5}, 1, true},      {{0, 0, 0.5F}, 1, false},
+      {{0, 0, 102}, 1, true},     {{0, 0, 100.5F}, 1, false}, {{8, 0, 10}, 1, true},
+      {{5.5F, 0, 10}, 1, false},  {{-8, 0, 10}, 1, true},     {{0, 8, 10}, 1, true},
+      {{0, -5.5F, 10}, 1, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(f.SphereOutside(c.centre, c.radius), c.outside)
+        << c.centre.x << ", " << c.centre.y << ", " << c.centre.z;
+  }
+}
+
 TEST_F(RenderTest, SetColorRGBChangesOnlyItsOwnBuilder) {
   FramePtr plain = AddMesh("cube.x", -3.0F, 0.0F, 10.0F);
   FramePtr coloured = AddMesh("cube.x", 3.0F, 0.0F, 10.0F);

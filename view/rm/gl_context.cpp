@@ -14,9 +14,11 @@ namespace ursa::rm {
 GlContext::GlContext(Display& display) : display_(&display) {}
 
 GlContext::~GlContext() {
-  // The program must go while the context is current; without one it dies with the context.
-  if (shader_ && !TryUse()) shader_->Abandon();
-  shader_.reset();
+  // Programs must go while the context is current; without one they die with the context.
+  const bool current = TryUse();
+  for (auto& shader : shaders_) {
+    if (shader && !current) shader->Abandon();
+  }
 }
 
 void GlContext::Use(const std::string& operation) {
@@ -43,9 +45,11 @@ void GlContext::Check(const std::string& operation) {
   throw Error(operation, std::string("OpenGL error ") + code);
 }
 
-GouraudShader& GlContext::Shader(const std::string& operation) {
-  if (!shader_) shader_ = std::make_unique<GouraudShader>(operation);
-  return *shader_;
+GouraudShader& GlContext::Shader(const std::string& operation, int lightCount) {
+  if (shaders_.empty()) shaders_.resize(kMaxLights + 1);
+  auto& shader = shaders_.at(static_cast<size_t>(lightCount));
+  if (!shader) shader = std::make_unique<GouraudShader>(operation, lightCount);
+  return *shader;
 }
 
 }  // namespace ursa::rm

@@ -1,9 +1,10 @@
 // GlContext: the display's OpenGL context as the renderer's objects share it, with the
-// Gouraud shader built once per context. Internal to the layer.
+// Gouraud shaders built once per context. Internal to the layer.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "view/rm/platform.hpp"
 
@@ -27,13 +28,14 @@ class GlContext {
   bool TryUse();
   // Throws Error naming the operation when OpenGL has recorded an error since the last check.
   void Check(const std::string& operation);
-  // The shader every mesh is drawn with; built on first use. The context must be current.
-  GouraudShader& Shader(const std::string& operation);
+  // The shader meshes are drawn with under lightCount directional lights (0..kMaxLights);
+  // built on first use. The context must be current.
+  GouraudShader& Shader(const std::string& operation, int lightCount);
 
  private:
   Display* display_;
   bool versionChecked_ = false;
-  std::unique_ptr<GouraudShader> shader_;
+  std::vector<std::unique_ptr<GouraudShader>> shaders_;
 };
 
 using GlContextPtr = std::shared_ptr<GlContext>;

@@ -5,6 +5,7 @@
 #include <epoxy/gl.h>
 
 #include <array>
+#include <string>
 
 #include "view/rm/error.hpp"
 #include "view/rm/live_objects.hpp"
@@ -12,7 +13,9 @@
 namespace ursa::rm {
 namespace {
 
-constexpr const char* kVertexSource = R"(#version 330 core
+// The number of lights is built into each program: a loop of known length runs much faster
+// on a software rasteriser than one bounded by a uniform.
+constexpr const char* kVertexSource = R"(
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec3 aColor;
@@ -21,7 +24,6 @@ uniform mat4 uModel;
 uniform mat3 uNormalMatrix;
 uniform vec3 uEye;
 uniform vec3 uAmbient;
-uniform int uLightCount;
 uniform vec3 uLightDirection[8];
 uniform vec3 uLightColor[8];
 uniform vec3 uDiffuse;
@@ -37,7 +39,7 @@ void main() {
   vec3 toEye = normalize(uEye - world.xyz);
   vec3 base = uUseVertexColors ? aColor : uDiffuse;
   vec3 color = uEmissive + uAmbient * base;
-  for (int i = 0; i < uLightCount; ++i) {
+  for (int i = 0; i < LIGHT_COUNT; ++i) {
     vec3 toLight = -uLightDirection[i];
     float diffuse = max(dot(n, toLight), 0.0);
     color += uLightColor[i] * base * diffuse;
@@ -73,8 +75,11 @@ GLuint Compile(GLenum stage, const char* source, const std::string& operation) {
 
 }  // namespace
 
-GouraudShader::GouraudShader(const std::string& operation) {
-  const GLuint vs = Compile(GL_VERTEX_SHADER, kVertexSource, operation);
+GouraudShader::GouraudShader(const std::string& operation, int lightCount)
+    : lightCount_(lightCount) {
+  const std::string vertexSource = "#version 330 core\n#define LIGHT_COUNT " +
+                                   std::to_string(lightCount) + "\n" + kVertexSource;
+  const GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource.c_str(), operation);
   GLuint fs = 0;
   try {
     fs = Compile(GL_FRAGMENT_SHADER, kFragmentSource, operation);
@@ -102,7 +107,6 @@ GouraudShader::GouraudShader(const std::string& operation) {
   model_ = glGetUniformLocation(program_, "uModel");
   normalMatrix_ = glGetUniformLocation(program_, "uNormalMatrix");
   ambient_ = glGetUniformLocation(program_, "uAmbient");
-  lightCount_ = glGetUniformLocation(program_, "uLightCount");
   lightDirection_ = glGetUniformLocation(program_, "uLightDirection");
   lightColor_ = glGetUniformLocation(program_, "uLightColor");
   diffuse_ = glGetUniformLocation(program_, "uDiffuse");
@@ -132,10 +136,9 @@ void GouraudShader::SetCamera(const Mat4& viewProjection, Vec3 eye) const {
 
 void GouraudShader::SetLights(const SceneLights& lights) const {
   glUniform3f(ambient_, lights.ambient.r, lights.ambient.g, lights.ambient.b);
-  glUniform1i(lightCount_, lights.count);
   std::array<float, 3 * kMaxLights> directions{};
   std::array<float, 3 * kMaxLights> colors{};
-  for (int i = 0; i < lights.count; ++i) {
+  for (int i = 0; i < lightCount_; ++i) {
     directions[3 * i] = lights.direction[i].x;
     directions[3 * i + 1] = lights.direction[i].y;
     directions[3 * i + 2] = lights.direction[i].z;

@@ -1,5 +1,5 @@
-// GouraudShader: the one OpenGL program meshes are drawn with. Lighting is computed per
-// vertex (Gouraud) from up to kMaxLights directional lights and an ambient term.
+// GouraudShader: the OpenGL program meshes are drawn with, one per number of directional
+// lights (up to kMaxLights). Lighting is computed per vertex (Gouraud), plus an ambient term.
 #pragma once
 
 #include <string>
@@ -20,8 +20,9 @@ struct SceneLights {
 
 class GouraudShader {
  public:
-  // Compiles and links; the context must be current. Throws Error naming the operation.
-  explicit GouraudShader(const std::string& operation);
+  // Compiles and links the program for lightCount directional lights; the context must be
+  // current. Throws Error naming the operation.
+  GouraudShader(const std::string& operation, int lightCount);
   ~GouraudShader();
   GouraudShader(const GouraudShader&) = delete;
   GouraudShader& operator=(const GouraudShader&) = delete;
@@ -31,14 +32,17 @@ class GouraudShader {
 
   void Bind() const;
   void SetCamera(const Mat4& viewProjection, Vec3 eye) const;
+  // Sets the ambient colour and the first LightCount() directional lights.
   void SetLights(const SceneLights& lights) const;
+  int LightCount() const { return lightCount_; }
   void SetModel(const Mat4& model) const;
   void SetMaterial(const Material& material, bool useVertexColors) const;
 
  private:
+  int lightCount_;
   unsigned program_ = 0;
   int viewProjection_ = -1, eye_ = -1, model_ = -1, normalMatrix_ = -1;
-  int ambient_ = -1, lightCount_ = -1, lightDirection_ = -1, lightColor_ = -1;
+  int ambient_ = -1, lightDirection_ = -1, lightColor_ = -1;
   int diffuse_ = -1, specular_ = -1, emissive_ = -1, power_ = -1, useVertexColors_ = -1;
 };
 

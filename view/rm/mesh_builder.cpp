@@ -37,6 +37,7 @@ void MeshBuilder::LoadFromFile(const std::string& path, int /*id*/, int /*flags*
   for (const XNode& root : file->roots) Flatten(*file, root, Mat4{}, parts);
   parts_ = std::move(parts);
   gpu_.reset();
+  sphere_.reset();
 }
 
 void MeshBuilder::SetColorRGB(float r, float g, float b) {
@@ -49,6 +50,7 @@ void MeshBuilder::SetColorRGB(float r, float g, float b) {
 void MeshBuilder::AddParts(std::vector<MeshPart> parts) {
   for (MeshPart& part : parts) parts_.push_back(std::move(part));
   gpu_.reset();
+  sphere_.reset();
 }
 
 int MeshBuilder::FaceCount() const {
@@ -73,6 +75,14 @@ Box MeshBuilder::GetBox() const {
     }
   }
   return box;
+}
+
+const MeshBuilder::Sphere& MeshBuilder::BoundingSphere() {
+  if (!sphere_) {
+    const Box box = GetBox();
+    sphere_ = Sphere{(box.min + box.max) * 0.5F, Length(box.max - box.min) * 0.5F};
+  }
+  return *sphere_;
 }
 
 const GpuMesh& MeshBuilder::Gpu() {

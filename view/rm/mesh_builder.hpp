@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,13 @@ class MeshBuilder {
   int FaceCount() const;
   // Bounds of all vertices; all zero when empty.
   Box GetBox() const;
+  // A sphere around all vertices (the box's centre and half diagonal), kept until the
+  // content changes.
+  struct Sphere {
+    Vec3 centre;
+    float radius = 0.0F;
+  };
+  const Sphere& BoundingSphere();
 
   // The geometry on the GPU, uploaded on first use; the context must be current.
   const GpuMesh& Gpu();
@@ -47,6 +55,7 @@ class MeshBuilder {
   std::shared_ptr<GlContext> context_;
   std::vector<MeshPart> parts_;
   std::unique_ptr<GpuMesh> gpu_;
+  std::optional<Sphere> sphere_;
 };
 
 }  // namespace ursa::rm

@@ -1,9 +1,11 @@
-// The render pass: one walk over the tree for lights and visuals, then the draws.
+// The render pass: one walk over the tree for lights and visuals, then the draws, nearest first.
 // A mirroring transform turns the winding round, so its front faces are flipped back here.
 #include "view/rm/scene_draw.hpp"
 
 #include <epoxy/gl.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "view/rm/gouraud_shader.hpp"
@@ -38,20 +40,44 @@ void Gather(Frame& frame, const Mat4& parentWorld, SceneLights& lights,
   for (const FramePtr& child : frame.Children()) Gather(*child, world, lights, visuals);
 }
 
+// The visuals the frustum can see, nearest first (by the centre of their bounding spheres),
+// so that the depth test turns away most of what lies behind. A sphere's radius grows with
+// its transform's largest axis scale.
+std::vector<Visual> VisibleNearestFirst(const std::vector<Visual>& visuals, const Mat4& view,
+                                        const Frustum& frustum) {
+  std::vector<std::pair<float, const Visual*>> seen;
+  seen.reserve(visuals.size());
+  for (const Visual& visual : visuals) {
+    const Mat4 modelView = view * visual.world;
+    const MeshBuilder::Sphere& sphere = visual.mesh->BoundingSphere();
+    const float scale = std::max({Length(modelView.Column(0)), Length(modelView.Column(1)),
+                                  Length(modelView.Column(2))});
+    const Vec3 centre = TransformPoint(modelView, sphere.centre);
+    if (!frustum.SphereOutside(centre, sphere.radius * scale)) seen.push_back({centre.z, &visual});
+  }
+  std::stable_sort(seen.begin(), seen.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<Visual> out;
+  out.reserve(seen.size());
+  for (const auto& entry : seen) out.push_back(*entry.second);
+  return out;
+}
+
 }  // namespace
 
-void DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& projection,
-               Vec3 eye, const char* operation) {
+int DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& projection,
+              const Frustum& frustum, Vec3 eye, const char* operation) {
   SceneLights lights;
   std::vector<Visual> visuals;
   const FramePtr parent = scene.Parent();
   Gather(scene, parent ? parent->WorldTransform() : Mat4{}, lights, visuals);
 
-  const GouraudShader& shader = context.Shader(operation);
+  const GouraudShader& shader = context.Shader(operation, lights.count);
   shader.Bind();
   shader.SetCamera(projection * view, eye);
   shader.SetLights(lights);
-  for (const Visual& visual : visuals) {
+  const std::vector<Visual> visible = VisibleNearestFirst(visuals, view, frustum);
+  for (const Visual& visual : visible) {
     const GpuMesh& gpu = visual.mesh->Gpu();
     shader.SetModel(visual.world);
     // Files keep clockwise fronts; a mirroring frame shows them counter-clockwise.
@@ -66,6 +92,7 @@ void DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& p
   glBindVertexArray(0);
   glUseProgram(0);
   glFrontFace(GL_CCW);
+  return static_cast<int>(visible.size());
 }
 
 }  // namespace ursa::rm

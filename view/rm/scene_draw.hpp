@@ -3,12 +3,14 @@
 #pragma once
 
 #include "view/rm/frame.hpp"
+#include "view/rm/frustum.hpp"
 #include "view/rm/gl_context.hpp"
 
 namespace ursa::rm {
 
 // The framebuffer, viewport rectangle and depth state must be set; the context current.
-void DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& projection,
-               Vec3 eye, const char* operation);
+// Meshes wholly outside the frustum are skipped. Returns the number of meshes drawn.
+int DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& projection,
+              const Frustum& frustum, Vec3 eye, const char* operation);
 
 }  // namespace ursa::rm

@@ -56,13 +56,17 @@ void Viewport::SetFront(float front) {
   front_ = front;
 }
 
-Mat4 Viewport::Projection() const {
+Frustum Viewport::ViewFrustum() const {
   const float larger = static_cast<float>(std::max(width_, height_));
-  const float sx = larger / (kHalfExtent * static_cast<float>(width_));
-  const float sy = larger / (kHalfExtent * static_cast<float>(height_));
+  return {larger / (kHalfExtent * static_cast<float>(width_)),
+          larger / (kHalfExtent * static_cast<float>(height_)), front_, back_};
+}
+
+Mat4 Viewport::Projection() const {
+  const Frustum f = ViewFrustum();
   Mat4 p;
-  p(0, 0) = sx;
-  p(1, 1) = sy;
+  p(0, 0) = f.scaleX;
+  p(1, 1) = f.scaleY;
   // Camera space looks down +z: depth grows with z, and w is z itself.
   p(2, 2) = (back_ + front_) / (back_ - front_);
   p(2, 3) = -2.0F * back_ * front_ / (back_ - front_);
@@ -120,8 +124,8 @@ void Viewport::Render(const FramePtr& scene) {
   glDisable(GL_BLEND);
   const Mat4 cameraWorld = camera_->WorldTransform();
   try {
-    DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
-              cameraWorld.Column(3), "Render");
+    lastDrawCount_ = DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
+                               ViewFrustum(), cameraWorld.Column(3), "Render");
   } catch (...) {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     throw;

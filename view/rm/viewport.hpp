@@ -3,6 +3,7 @@
 // the rectangle spans -0.5..0.5; front clip 1, back clip as set.
 #pragma once
 
+#include "view/rm/frustum.hpp"
 #include "view/rm/handles.hpp"
 #include "view/rm/math.hpp"
 
@@ -35,10 +36,13 @@ class Viewport {
 
   // From the camera's space to OpenGL clip space (x right, y up, depth in -1..1).
   Mat4 Projection() const;
+  Frustum ViewFrustum() const;
   // Where a world point lands in the device image (pixels from the top-left); false when it
   // lies behind the front clip.
   bool Project(Vec3 world, float& x, float& y) const;
   const FramePtr& Camera() const { return camera_; }
+  // Meshes drawn by the last Render (those wholly outside the view are skipped).
+  int LastDrawCount() const { return lastDrawCount_; }
 
  private:
   void BindRectangle(const char* operation);
@@ -48,6 +52,7 @@ class Viewport {
   int left_, top_, width_, height_;
   float front_ = 1.0F;
   float back_ = 100.0F;
+  int lastDrawCount_ = 0;
 };
 
 }  // namespace ursa::rm
