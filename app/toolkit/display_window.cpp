@@ -59,6 +59,13 @@ void DisplayWindow::Swap() { SDL_GL_SwapWindow(window_); }
 
 void DisplayWindow::SetFullscreen(bool fullscreen) {
   if (fullscreen) {
+    // Cover the screen first: without a window manager to honour the full-screen request
+    // (a bare X server), the window would otherwise keep its old size and place.
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &bounds) == 0) {
+      SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+      SDL_SetWindowSize(window_, bounds.w, bounds.h);
+    }
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
       fullscreen_ = true;
       return;
