@@ -29,6 +29,12 @@ void Fatal(const std::string& message) {
   std::fprintf(stderr, "ursa: %s\n", message.c_str());
   std::fflush(stderr);
   if (HasRealDisplay()) {
+    // A full-screen game window would hide the message box behind it.
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+      for (Uint32 id = 1; id <= 8; ++id) {
+        if (SDL_Window* window = SDL_GetWindowFromID(id)) SDL_HideWindow(window);
+      }
+    }
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Ursa", message.c_str(), nullptr);
   }
   std::exit(1);
