@@ -1,0 +1,31 @@
+// ursa-screengen: paints the screen picture and the window icon from the game's meshes,
+// writing ASSET_DIRECTORY/screen.bmp and ASSET_DIRECTORY/icon.bmp.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "bmp_file.hpp"
+#include "screens.hpp"
+
+int main(int argc, char** argv) {
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s ASSET_DIRECTORY [OUTPUT_DIRECTORY]\n", argv[0]);
+    return 2;
+  }
+  const std::string assets = argv[1];
+  const std::string out = argc == 3 ? argv[2] : assets;
+  try {
+    using namespace ursa::screengen;
+    ShotRenderer renderer(assets);
+    TextPainter text;
+    if (!WriteFile(out + "/screen.bmp", EncodeBmp24(PaintScreenPicture(renderer, text))) ||
+        !WriteFile(out + "/icon.bmp", EncodeBmp32(PaintIcon(renderer)))) {
+      std::fprintf(stderr, "ursa-screengen: cannot write into %s\n", out.c_str());
+      return 1;
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "ursa-screengen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,123 @@
+// Procedural stone: a stretched Voronoi pattern gives the rubble, whose distance to the
+// nearest cell border makes the mortar and the bevelled, lit edges of each stone.
+#include "stone_textures.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ursa::screengen {
+namespace {
+
+float Hash(int x, int y, uint32_t seed) {
+  uint32_t h = static_cast<uint32_t>(x) * 0x8DA6B343u ^ static_cast<uint32_t>(y) * 0xD8163841u ^
+               seed * 0xCB1AB31Fu;
+  h ^= h >> 13;
+  h *= 0x5BD1E995u;
+  h ^= h >> 15;
+  return static_cast<float>(h & 0xFFFFFF) / 16777216.0f;
+}
+
+Rgb StoneColour(float a, float b, float c) {
+  const Rgb grey{0.46f, 0.44f, 0.41f}, brown{0.52f, 0.42f, 0.32f}, dark{0.30f, 0.28f, 0.26f};
+  Rgb colour = MixRgb(grey, brown, a);
+  if (b < 0.22f) colour = MixRgb(colour, dark, 0.55f);
+  return colour * (0.88f + 0.2f * c);
+}
+
+Rgb BrickColour(float a, float b) {
+  const Rgb base{0.70f, 0.31f, 0.19f}, burnt{0.48f, 0.20f, 0.14f}, light{0.80f, 0.44f, 0.27f};
+  Rgb colour = a < 0.15f ? MixRgb(base, burnt, 0.7f) : (a < 0.3f ? MixRgb(base, light, 0.6f) : base);
+  return colour * (0.9f + 0.16f * b);
+}
+
+}  // namespace
+
+void PaintRubble(Canvas& canvas, Rect rect, float stone, uint32_t seed) {
+  // Stones are wider than tall: the pattern is built in a space squeezed along x.
+  const float squeeze = 0.7f;
+  const float cell = stone * squeeze;
+  const float mortar = std::max(1.5f, stone * 0.05f), bevel = stone * 0.14f;
+  const float lx = -0.6f, ly = -0.8f;  // toward the light: up and to the left
+  for (int y = static_cast<int>(rect.y); y < static_cast<int>(rect.Bottom()); ++y) {
+    for (int x = static_cast<int>(rect.x); x < static_cast<int>(rect.Right()); ++x) {
+      const float px = (static_cast<float>(x) + 0.5f) * squeeze / cell;
+      const float py = (static_cast<float>(y) + 0.5f) / cell;
+      const int gx = static_cast<int>(std::floor(px)), gy = static_cast<int>(std::floor(py));
+      float cx[9], cy[9];
+      int best = 0;
+      float bestD = 1e9f;
+      for (int k = 0; k < 9; ++k) {
+        const int ix = gx + k % 3 - 1, iy = gy + k / 3 - 1;
+        cx[k] = static_cast<float>(ix) + 0.15f + 0.7f * Hash(ix, iy, seed);
+        cy[k] = static_cast<float>(iy) + 0.15f + 0.7f * Hash(ix, iy, seed + 1);
+        const float d = (px - cx[k]) * (px - cx[k]) + (py - cy[k]) * (py - cy[k]);
+        if (d < bestD) {
+          bestD = d;
+          best = k;
+        }
+      }
+      // Distance to the nearest border of this stone's cell, in pixels of the squeezed space.
+      float edge = 1e9f;
+      for (int k = 0; k < 9; ++k) {
+        if (k == best) continue;
+        const float dx = cx[k] - cx[best], dy = cy[k] - cy[best];
+        const float len = std::sqrt(dx * dx + dy * dy);
+        const float mx = (cx[k] + cx[best]) / 2 - px, my = (cy[k] + cy[best]) / 2 - py;
+        edge = std::min(edge, (mx * dx + my * dy) / len);
+      }
+      edge *= cell;
+      const float grain = Hash(x, y, seed + 7) - 0.5f;
+      Rgb colour;
+      if (edge < mortar) {
+        colour = Rgb{0.16f, 0.14f, 0.13f} * (1 + 0.2f * grain);
+      } else {
+        const int id = (gx + best % 3 - 1) * 7919 + (gy + best / 3 - 1);
+        colour = StoneColour(Hash(id, 3, seed), Hash(id, 5, seed), Hash(id, 9, seed));
+        const float ox = px - cx[best], oy = py - cy[best];
+        const float olen = std::max(std::sqrt(ox * ox + oy * oy), 1e-4f);
+        const float facing = (ox * lx + oy * ly) / olen;
+        const float t = std::clamp((edge - mortar) / bevel, 0.0f, 1.0f);
+        const float shade = (1 + (1 - t) * 0.55f * facing) * (0.72f + 0.28f * t);
+        colour = colour * (shade * (1 + 0.12f * grain));
+      }
+      canvas.Set(x, y, colour);
+    }
+  }
+}
+
+void PaintBrickFloor(Canvas& canvas, int top, uint32_t seed) {
+  const float horizon = static_cast<float>(top) - 150.0f;
+  const float focal = 400, centre = static_cast<float>(canvas.width()) / 2;
+  const float length = 0.32f, depth = 0.16f, joint = 0.014f;
+  for (int y = top; y < canvas.height(); ++y) {
+    const float depthZ = focal / (static_cast<float>(y) + 0.5f - horizon);
+    const float row = depthZ / depth;
+    const int course = static_cast<int>(std::floor(row));
+    const float across = row - static_cast<float>(course);
+    const float nearness = static_cast<float>(y - top) / static_cast<float>(canvas.height() - top);
+    for (int x = 0; x < canvas.width(); ++x) {
+      const float worldX = (static_cast<float>(x) + 0.5f - centre) * depthZ / focal;
+      const float along = worldX / length + (course % 2 == 0 ? 0.0f : 0.5f);
+      const int brick = static_cast<int>(std::floor(along));
+      const float inBrick = along - static_cast<float>(brick);
+      const bool isJoint = across * depth < joint || inBrick * length < joint;
+      Rgb colour;
+      if (isJoint) {
+        colour = {0.30f, 0.26f, 0.22f};
+      } else {
+        colour = BrickColour(Hash(brick, course, seed), Hash(brick, course, seed + 3));
+        // The near edge of each brick catches the light; the far edge sits in the joint's shade.
+        colour = colour * (1.08f - 0.18f * across);
+      }
+      const float grain = Hash(x, y, seed + 11) - 0.5f;
+      canvas.Set(x, y, colour * ((0.5f + 0.5f * nearness) * (1 + 0.1f * grain)));
+    }
+  }
+  // The wall's foot lies in the floor's shade.
+  for (int y = std::max(top - 24, 0); y < top; ++y) {
+    const float t = static_cast<float>(top - y) / 24.0f;
+    for (int x = 0; x < canvas.width(); ++x) canvas.Blend(x, y, {0, 0, 0}, 0.55f * (1 - t) * (1 - t));
+  }
+}
+
+}  // namespace ursa::screengen
