@@ -1,4 +1,5 @@
-// Pushing synthetic key and close events into SDL's queue.
+// Pushing synthetic key and close events into SDL's queue; the pump cannot tell them
+// from the keyboard's or the window manager's.
 #include "app/toolkit/event_injection.hpp"
 
 #include "app/toolkit/fatal.hpp"

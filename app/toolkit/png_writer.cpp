@@ -1,4 +1,5 @@
 // PNG output through libpng's simplified API, which needs no setjmp handling here.
+// A write failure names the file and libpng's reason.
 #include "app/toolkit/png_writer.hpp"
 
 #include <png.h>

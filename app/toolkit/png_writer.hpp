@@ -1,4 +1,5 @@
-// Writing an RGB picture to a PNG file with libpng (screenshots).
+// Writing an RGB picture to a PNG file with libpng: how a screenshot reaches the disk,
+// for tests to keep and for anyone who wants to see what a player sees.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // A rectangle of pixels: left, top, width, height, y downwards as on the window.
+// Used for the picture box, the scaled copy and the window's letterbox.
 #pragma once
 
 namespace ursa::tk {

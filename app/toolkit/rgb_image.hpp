@@ -1,4 +1,5 @@
-// A picture as plain RGB bytes, rows top to bottom: what a screenshot returns.
+// A picture as plain RGB bytes, rows top to bottom: what a screenshot returns,
+// with the pixel read in the game's packed colours for tests.
 #pragma once
 
 #include <cstdint>

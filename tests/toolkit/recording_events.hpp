@@ -1,4 +1,5 @@
-// An event sink for tests that writes down every event Form1 delivers, in order.
+// An event sink for tests that writes down every event Form1 delivers, in order,
+// and lets a test react to each one.
 #pragma once
 
 #include <functional>

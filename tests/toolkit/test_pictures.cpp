@@ -1,4 +1,5 @@
-// BMP pictures for tests, written by SDL's own BMP writer into memory.
+// BMP pictures for tests, written by SDL's own BMP writer into memory, the same
+// format the screen picture is stored in.
 #include "test_pictures.hpp"
 
 #include <SDL.h>

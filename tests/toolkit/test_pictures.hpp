@@ -1,4 +1,5 @@
-// BMP pictures made in memory for the toolkit tests, with a colour chosen per pixel.
+// BMP pictures made in memory for the toolkit tests, with a colour chosen per pixel,
+// so a copy can be checked pixel by pixel.
 #pragma once
 
 #include <cstdint>
