@@ -2,6 +2,8 @@
 // over, so a screen stays up without ever being redrawn by the game.
 #include "app/toolkit/canvas.hpp"
 
+#include <algorithm>
+
 #include "app/toolkit/colour.hpp"
 #include "app/toolkit/fatal.hpp"
 #include "app/toolkit/text_face.hpp"
@@ -46,16 +48,19 @@ void Canvas::PaintPicture(const Image& picture, Rect source, Rect dest) {
       dest.height <= 0) {
     return;
   }
-  for (int dy = 0; dy < dest.height; ++dy) {
-    const int y = dest.y + dy;
+  // Only the destination pixels inside the window are visited, however large the rectangle.
+  const int firstRow = std::max(0, -dest.y);
+  const int endRow = static_cast<int>(std::min<long long>(dest.height, 0LL + kHeight - dest.y));
+  const int firstColumn = std::max(0, -dest.x);
+  const int endColumn = static_cast<int>(std::min<long long>(dest.width, 0LL + kWidth - dest.x));
+  for (int dy = firstRow; dy < endRow; ++dy) {
     const int sy = source.y + SourceOffset(dy, source.height, dest.height);
-    if (y < 0 || y >= kHeight || sy < 0 || sy >= picture.Height()) continue;
-    uint32_t* row = Row(y);
-    for (int dx = 0; dx < dest.width; ++dx) {
-      const int x = dest.x + dx;
+    if (sy < 0 || sy >= picture.Height()) continue;
+    uint32_t* row = Row(dest.y + dy);
+    for (int dx = firstColumn; dx < endColumn; ++dx) {
       const int sx = source.x + SourceOffset(dx, source.width, dest.width);
-      if (x < 0 || x >= kWidth || sx < 0 || sx >= picture.Width()) continue;
-      row[x] = ToArgb(picture.Pixel(sx, sy));
+      if (sx < 0 || sx >= picture.Width()) continue;
+      row[dest.x + dx] = ToArgb(picture.Pixel(sx, sy));
     }
   }
   ++version_;
