@@ -1,6 +1,9 @@
 // Rendering tests: where the projection puts a mesh, lighting, culling, colours and the
 // viewport rectangle, read back from the device's image.
+#include <epoxy/gl.h>
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "rm_test_scene.hpp"
 
@@ -188,6 +191,32 @@ TEST_F(RenderTest, UpdateShowsTheDeviceImageInThePictureBox) {
   EXPECT_EQ(picture.LastImage().rgba, rendered.rgba);
   clipper->SetHWnd(nullptr);
   EXPECT_THROW(device->Update(), Error);
+}
+
+TEST_F(RenderTest, RenderingLeavesTheWindowsOpenGlStateAsItWas) {
+  AddMesh("cube.x", 0.0F, 0.0F, 10.0F);
+  ASSERT_TRUE(TestDisplay().MakeContextCurrent());
+  glViewport(3, 4, 50, 60);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(1, 2, 30, 40);
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_CULL_FACE);
+  RenderImage();
+  std::array<GLint, 4> box{};
+  glGetIntegerv(GL_VIEWPORT, box.data());
+  EXPECT_EQ(box, (std::array<GLint, 4>{3, 4, 50, 60}));
+  glGetIntegerv(GL_SCISSOR_BOX, box.data());
+  EXPECT_EQ(box, (std::array<GLint, 4>{1, 2, 30, 40}));
+  EXPECT_EQ(glIsEnabled(GL_SCISSOR_TEST), GL_TRUE);
+  EXPECT_EQ(glIsEnabled(GL_DEPTH_TEST), GL_FALSE);
+  EXPECT_EQ(glIsEnabled(GL_CULL_FACE), GL_TRUE);
+  GLint bound = -1;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
+  EXPECT_EQ(bound, 0);
+  glGetIntegerv(GL_CURRENT_PROGRAM, &bound);
+  EXPECT_EQ(bound, 0);
+  glDisable(GL_SCISSOR_TEST);
+  glDisable(GL_CULL_FACE);
 }
 
 TEST_F(RenderTest, ANewDeviceIsBlack) {

@@ -1,5 +1,5 @@
 // The device's offscreen framebuffer: creation, presenting and reading back.
-// The framebuffer is unbound after every operation so the window's own drawing is untouched.
+// Each operation puts the OpenGL state back as it found it, for the window's own drawing.
 #include "view/rm/device.hpp"
 
 #include <epoxy/gl.h>
@@ -10,6 +10,7 @@
 #include "view/rm/error.hpp"
 #include "view/rm/gl_context.hpp"
 #include "view/rm/gl_object.hpp"
+#include "view/rm/gl_state_guard.hpp"
 #include "view/rm/live_objects.hpp"
 
 namespace ursa::rm {
@@ -28,6 +29,7 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
   }
   context_->Use(kOperation);
   context_->Check(kOperation);
+  const GlStateGuard guard;
   color_ = std::make_unique<GlObject>(context_, GlObject::Type::kTexture);
   depth_ = std::make_unique<GlObject>(context_, GlObject::Type::kRenderbuffer);
   framebuffer_ = std::make_unique<GlObject>(context_, GlObject::Type::kFramebuffer);
@@ -53,7 +55,6 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
     glDepthMask(GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   }
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
   if (status != GL_FRAMEBUFFER_COMPLETE) throw Error(kOperation, "framebuffer incomplete");
   context_->Check(kOperation);
   live::Add(live::kDevice, 1);
@@ -63,29 +64,28 @@ Device::~Device() { live::Add(live::kDevice, -1); }
 
 unsigned Device::Texture() const { return color_->name(); }
 
-void Device::BindForDrawing(const char* operation) {
-  context_->Use(operation);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->name());
-}
+unsigned Device::Framebuffer() const { return framebuffer_->name(); }
 
 void Device::Update() {
   PictureWindow* window = clipper_ ? clipper_->Window() : nullptr;
   if (window == nullptr) throw Error("Update", "the device's clipper has no picture box");
   context_->Use("Update");
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
   window->ShowDeviceImage(color_->name(), width_, height_);
   context_->Check("Update");
 }
 
 Image Device::ReadImage() {
-  BindForDrawing("ReadImage");
+  context_->Use("ReadImage");
   Image image;
   image.width = width_;
   image.height = height_;
   image.rgba.resize(static_cast<size_t>(width_) * height_ * 4);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  {
+    const GlStateGuard guard;
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_->name());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+  }
   context_->Check("ReadImage");
   FlipRows(image);
   return image;

@@ -37,9 +37,9 @@ class Device {
   // The image as it is now, rows from the top.
   Image ReadImage();
 
-  // For viewports: binds the framebuffer with the context current.
-  void BindForDrawing(const char* operation);
   GlContext& Context() { return *context_; }
+  // The framebuffer viewports draw into.
+  unsigned Framebuffer() const;
   // The colour texture (row 0 at the bottom).
   unsigned Texture() const;
 

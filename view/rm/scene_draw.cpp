@@ -89,9 +89,6 @@ int DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& pr
       gpu.DrawRange(gpu.Ranges()[i]);
     }
   }
-  glBindVertexArray(0);
-  glUseProgram(0);
-  glFrontFace(GL_CCW);
   return static_cast<int>(visible.size());
 }
 

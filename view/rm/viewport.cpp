@@ -1,5 +1,5 @@
 // Viewports: the projection, clearing and rendering into a rectangle of the device's image.
-// OpenGL state is set for each call and put back afterwards for the window's drawing.
+// OpenGL state is set for each call and put back afterwards for the window's own drawing.
 #include "view/rm/viewport.hpp"
 
 #include <epoxy/gl.h>
@@ -12,6 +12,7 @@
 #include "view/rm/error.hpp"
 #include "view/rm/frame.hpp"
 #include "view/rm/gl_context.hpp"
+#include "view/rm/gl_state_guard.hpp"
 #include "view/rm/live_objects.hpp"
 #include "view/rm/scene_draw.hpp"
 
@@ -86,8 +87,8 @@ bool Viewport::Project(Vec3 world, float& x, float& y) const {
   return true;
 }
 
-void Viewport::BindRectangle(const char* operation) {
-  device_->BindForDrawing(operation);
+void Viewport::BindRectangle() {
+  glBindFramebuffer(GL_FRAMEBUFFER, device_->Framebuffer());
   // The device's rows run from the bottom in OpenGL.
   const int bottom = device_->Height() - (top_ + height_);
   glViewport(left_, bottom, width_, height_);
@@ -96,7 +97,9 @@ void Viewport::BindRectangle(const char* operation) {
 }
 
 void Viewport::Clear(int flags) {
-  BindRectangle("Clear");
+  device_->Context().Use("Clear");
+  const GlStateGuard guard;
+  BindRectangle();
   GLbitfield mask = 0;
   if ((flags & kClearTarget) != 0) {
     glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
@@ -108,14 +111,14 @@ void Viewport::Clear(int flags) {
     mask |= GL_DEPTH_BUFFER_BIT;
   }
   if (mask != 0) glClear(mask);
-  glDisable(GL_SCISSOR_TEST);
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
   device_->Context().Check("Clear");
 }
 
 void Viewport::Render(const FramePtr& scene) {
   if (!scene) throw Error("Render", "no scene frame given");
-  BindRectangle("Render");
+  device_->Context().Use("Render");
+  const GlStateGuard guard;
+  BindRectangle();
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
   glDepthMask(GL_TRUE);
@@ -123,17 +126,8 @@ void Viewport::Render(const FramePtr& scene) {
   glCullFace(GL_BACK);
   glDisable(GL_BLEND);
   const Mat4 cameraWorld = camera_->WorldTransform();
-  try {
-    lastDrawCount_ = DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
-                               ViewFrustum(), cameraWorld.Column(3), "Render");
-  } catch (...) {
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    throw;
-  }
-  glDisable(GL_CULL_FACE);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_SCISSOR_TEST);
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  lastDrawCount_ = DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
+                             ViewFrustum(), cameraWorld.Column(3), "Render");
   device_->Context().Check("Render");
 }
 

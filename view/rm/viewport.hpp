@@ -45,7 +45,8 @@ class Viewport {
   int LastDrawCount() const { return lastDrawCount_; }
 
  private:
-  void BindRectangle(const char* operation);
+  // Binds the device's framebuffer and limits drawing to the rectangle.
+  void BindRectangle();
 
   DevicePtr device_;
   FramePtr camera_;
