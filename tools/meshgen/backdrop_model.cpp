@@ -2,6 +2,8 @@
 // Stones follow a jittered lattice that repeats every 750 units and are cut at the tile's
 // edges, so tiles laid side by side continue each other's stones without a seam.
 #include <array>
+#include <span>
+#include <vector>
 
 #include "clip.hpp"
 #include "models.hpp"
@@ -36,6 +38,28 @@ Rgba StoneColour(Rng& rng) {
   return Scale(c, rng.Range(0.9f, 1.05f));
 }
 
+// A stone as a low pillow: a fan from a bright middle to darker corners, darkest away from
+// the light (which comes from above and in front), so it reads as rounded without the cost
+// of real bevels on 48 tiles.
+void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulge, int material) {
+  Vec3 centre{0, 0, 0};
+  for (const Vec3& p : outline) centre = centre + p;
+  centre = centre * (1.0f / static_cast<float>(outline.size()));
+  const Vec3 down{0, -1, 0};
+  const Vec3 front{0, 0, -1};
+  const int middle = mesh.AddVertex({centre + front * bulge, front, Scale(colour, 1.12f)});
+  std::vector<int> ring;
+  for (const Vec3& p : outline) {
+    const Vec3 out = Normalize(p - centre);
+    // Corners facing down into the shade are darker than those facing the light.
+    const float shade = 0.72f - 0.16f * Dot(out, down);
+    ring.push_back(mesh.AddVertex({p + front * (bulge * 0.3f), front, Scale(colour, shade)}));
+  }
+  for (size_t i = 0; i < ring.size(); ++i) {
+    mesh.AddTriangle(middle, ring[i], ring[(i + 1) % ring.size()], material, front);
+  }
+}
+
 }  // namespace
 
 Model MakeBackdrop() {
@@ -45,17 +69,16 @@ Model MakeBackdrop() {
   const int material = stones.AddMaterial(rock);
   const std::array<Vec3, 4> wall{Vec3{-kHalf, -kHalf, 0}, Vec3{kHalf, -kHalf, 0},
                                  Vec3{kHalf, kHalf, 0}, Vec3{-kHalf, kHalf, 0}};
-  stones.AddFace(wall, material, {0.17f, 0.15f, 0.14f, 1}, {0, 0, 1});
+  stones.AddFace(wall, material, {0.15f, 0.13f, 0.12f, 1}, {0, 0, 1});
   // One ring of cells beyond the tile supplies the parts of stones that straddle its edges.
   for (int j = -1; j <= kCells; ++j) {
     for (int i = -1; i <= kCells; ++i) {
       Rng rng(kSeed * 977 + static_cast<uint64_t>(Wrap(j) * kCells + Wrap(i)));
       const std::array<Vec3, 4> cell{Corner(i, j), Corner(i + 1, j), Corner(i + 1, j + 1),
                                      Corner(i, j + 1)};
-      const std::vector<Vec3> outline = InsetPolygon(cell, 2.5f);
-      const ReliefStyle style{rng.Range(6, 11), rng.Range(6, 11),
-                              {rng.Range(-0.06f, 0.06f), rng.Range(-0.08f, 0.04f), 0}};
-      AddRelief(stones, outline, style, material, StoneColour(rng), Mat4{});
+      const std::vector<Vec3> outline = InsetPolygon(cell, 3.0f);
+      const Rgba colour = StoneColour(rng);
+      AddStone(stones, outline, colour, rng.Range(6, 12), material);
     }
   }
   return SingleMeshModel("Backdrop",

@@ -34,8 +34,7 @@ Rgba BrickColour(Rng& rng) {
 // Running-bond courses over u0..u1 x v0..v1 of a side; `shift` offsets the bond by half a
 // brick so that neighbouring sides interlock at the corners.
 void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
-                const Mat4& place, int material, Rng& rng) {
-  const ReliefStyle style{kBrickDepth, 2.5f, {}};
+                const ReliefStyle& style, const Mat4& place, int material, Rng& rng) {
   const int courses = static_cast<int>((v1 - v0) / kCourse + 0.5f);
   const float course = (v1 - v0) / static_cast<float>(courses);
   for (int c = 0; c < courses; ++c) {
@@ -66,11 +65,15 @@ Model MakeBlock() {
   Rng rng(0xB10C);
   AddBevelBox(mesh, {-kCore, 0, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0, material,
               kMortarColour);
-  AddCourses(mesh, -kHalf, kHalf, 0, kHeight, false, FacingFront(kCore), material, rng);
-  AddCourses(mesh, -kCore, kHalf, 0, kHeight, true, FacingRight(kCore), material, rng);
-  AddCourses(mesh, -kHalf, kCore, 0, kHeight, true, FacingLeft(kCore), material, rng);
-  AddCourses(mesh, -kCore, kCore, -kCore, kCore, false,
-             FacingUp(kHeight - kBrickDepth), material, rng);
+  // Only the front, which the camera faces, gets bevelled bricks; the sides and the top,
+  // seen at a slant, get flat ones. A stage draws up to a hundred blocks.
+  const ReliefStyle bevelled{kBrickDepth, 2.5f, {}, true};
+  const ReliefStyle flat{kBrickDepth, 0, {}, false};
+  AddCourses(mesh, -kHalf, kHalf, 0, kHeight, false, bevelled, FacingFront(kCore), material, rng);
+  AddCourses(mesh, -kCore, kHalf, 0, kHeight, true, flat, FacingRight(kCore), material, rng);
+  AddCourses(mesh, -kHalf, kCore, 0, kHeight, true, flat, FacingLeft(kCore), material, rng);
+  AddCourses(mesh, -kCore, kCore, -kCore, kCore, false, flat, FacingUp(kHeight - kBrickDepth),
+             material, rng);
   return SingleMeshModel("Block", std::move(mesh));
 }
 

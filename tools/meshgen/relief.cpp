@@ -42,7 +42,7 @@ void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& sty
   }
   const Vec3 inside{centre.x, centre.y, 1000.0f};
   mesh.AddFace(top, material, colour, inside);
-  for (size_t i = 0; i < base.size(); ++i) {
+  for (size_t i = 0; style.sides && i < base.size(); ++i) {
     const size_t j = (i + 1) % base.size();
     // A side face leans outward; its inside point lies toward the tile's own middle.
     const Vec3 mid = (base[i] + base[j]) * 0.5f;

@@ -12,6 +12,7 @@ struct ReliefStyle {
   float height = 3;  // how far the top stands out of the base plane
   float bevel = 3;   // how far the top's edge is drawn in from the outline
   Vec3 tilt{0, 0, 0};  // per-unit x / y slope added to the top (stone faces that lean)
+  bool sides = true;   // false: only the top, a flat tile standing off its base (cheaper)
 };
 
 // `outline` is a convex polygon in the local x-y plane (z ignored); the base plane is

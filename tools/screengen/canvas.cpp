@@ -48,6 +48,15 @@ Rect Canvas::DrawImage(const rm::Image& image, Rect rect, Fit fit) {
     }
   }
   if (x1 < 0) return {};
+  return DrawRegion(image, x0, y0, x1, y1, rect, fit);
+}
+
+Rect Canvas::DrawWholeImage(const rm::Image& image, Rect rect, Fit fit) {
+  return DrawRegion(image, 0, 0, image.width - 1, image.height - 1, rect, fit);
+}
+
+Rect Canvas::DrawRegion(const rm::Image& image, int x0, int y0, int x1, int y1, Rect rect,
+                        Fit fit) {
   const float sw = static_cast<float>(x1 - x0 + 1), sh = static_cast<float>(y1 - y0 + 1);
   float scale = 1;
   Rect dst;

@@ -47,6 +47,8 @@ class Canvas {
   // Paints the drawn part (alpha > 0) of `image` into `rect`, fitted as asked, averaging
   // the image's pixels over each canvas pixel. Returns where it landed.
   Rect DrawImage(const rm::Image& image, Rect rect, Fit fit);
+  // The same with the image's whole area fitted, drawn or not.
+  Rect DrawWholeImage(const rm::Image& image, Rect rect, Fit fit);
   // A soft dark ellipse, for shadows on the floor.
   void Shadow(float cx, float cy, float rx, float ry, float strength);
   // Multiplies the brightness by a factor going from left to right across the columns.
@@ -61,6 +63,8 @@ class Canvas {
 
  private:
   size_t Index(int x, int y) const { return static_cast<size_t>(y) * width_ + x; }
+  // Fits the image's pixels x0..x1, y0..y1 (inclusive) into `rect`.
+  Rect DrawRegion(const rm::Image& image, int x0, int y0, int x1, int y1, Rect rect, Fit fit);
 
   int width_, height_;
   std::vector<Rgb> colour_;

@@ -1,0 +1,61 @@
+// Lays the art renders out in a grid of captioned cells on a dark page.
+#include "contact_sheet.hpp"
+
+#include <algorithm>
+
+namespace ursa::screengen {
+namespace {
+
+constexpr int kColumns = 4;
+constexpr int kCellWidth = 320, kCellHeight = 240, kCaption = 26, kGap = 12;
+
+}  // namespace
+
+rm::Image ToImage(const Canvas& canvas) {
+  rm::Image image{canvas.width(), canvas.height(), {}};
+  image.rgba.reserve(static_cast<size_t>(canvas.width()) * canvas.height() * 4);
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      const Rgb c = canvas.At(x, y);
+      image.rgba.insert(image.rgba.end(), {ToByte(c.r), ToByte(c.g), ToByte(c.b), 255});
+    }
+  }
+  return image;
+}
+
+Canvas FromImage(const rm::Image& image, int scale) {
+  Canvas canvas(image.width * scale, image.height * scale);
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      const auto p = image.At(x / scale, y / scale);
+      canvas.Set(x, y, {p.r / 255.0f, p.g / 255.0f, p.b / 255.0f});
+    }
+  }
+  return canvas;
+}
+
+Canvas ContactSheet(const std::vector<NamedRender>& renders, const TextPainter& text) {
+  const int rows = (static_cast<int>(renders.size()) + kColumns - 1) / kColumns;
+  const int width = kColumns * (kCellWidth + kGap) + kGap;
+  const int height = rows * (kCellHeight + kCaption + kGap) + kGap;
+  Canvas sheet(width, height, {0.11f, 0.10f, 0.10f});
+  for (size_t i = 0; i < renders.size(); ++i) {
+    const int col = static_cast<int>(i) % kColumns, row = static_cast<int>(i) / kColumns;
+    const float x = static_cast<float>(kGap + col * (kCellWidth + kGap));
+    const float y = static_cast<float>(kGap + row * (kCellHeight + kCaption + kGap));
+    // A soft backdrop for renders of a single object, which leave most of the view empty.
+    for (int py = 0; py < kCellHeight; ++py) {
+      const float t = static_cast<float>(py) / kCellHeight;
+      for (int px = 0; px < kCellWidth; ++px) {
+        sheet.Set(static_cast<int>(x) + px, static_cast<int>(y) + py,
+                  MixRgb({0.33f, 0.36f, 0.42f}, {0.18f, 0.19f, 0.22f}, t));
+      }
+    }
+    // Each render keeps its framing: its whole view is fitted, not just what it drew.
+    sheet.DrawWholeImage(renders[i].image, {x, y, kCellWidth, kCellHeight}, Fit::kInsideCentre);
+    text.Draw(sheet, renders[i].label, Face::kSerif, 17, x + 4, y + kCellHeight + 7, {0.92f, 0.9f, 0.86f});
+  }
+  return sheet;
+}
+
+}  // namespace ursa::screengen

@@ -1,0 +1,19 @@
+// The contact sheet of docs/art: every art render as a captioned thumbnail on one page.
+#pragma once
+
+#include <vector>
+
+#include "art_renders.hpp"
+#include "canvas.hpp"
+#include "text_painter.hpp"
+
+namespace ursa::screengen {
+
+Canvas ContactSheet(const std::vector<NamedRender>& renders, const TextPainter& text);
+
+// The canvas as an opaque 8-bit image, for saving as PNG.
+rm::Image ToImage(const Canvas& canvas);
+// An 8-bit image (such as a loaded screen picture) as a canvas, enlarged `scale` times.
+Canvas FromImage(const rm::Image& image, int scale);
+
+}  // namespace ursa::screengen
