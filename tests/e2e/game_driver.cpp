@@ -1,44 +1,9 @@
-// GameDriver: runs the real window layer and the game on a virtual clock, fast and headless.
+// Screen checks shared by the end-to-end tests.
 #include "tests/e2e/game_driver.hpp"
 
 #include <cstdlib>
 
 namespace ursa::test {
-namespace {
-
-tk::FormOptions DriverOptions(tk::Clock* clock) {
-  tk::FormOptions options;
-  options.windowed = true;
-  options.present = false;
-  options.clock = clock;
-  return options;
-}
-
-}  // namespace
-
-GameDriver::GameDriver() : window_(DriverOptions(&clock_)) {}
-
-void GameDriver::Run(std::vector<Step> steps, int64_t limitMs) {
-  size_t next = 0;
-  const int64_t deadline = Now() + limitMs;
-  form().SetPumpHook([&] {
-    while (next < steps.size() && steps[next].ready()) steps[next++].act();
-    if (next < steps.size() && Now() > deadline) {
-      ADD_FAILURE() << "the moment of step '" << steps[next].name << "' never came";
-      form().EndProgram();
-    }
-  });
-  window_.Run();
-  form().SetPumpHook(nullptr);
-  EXPECT_EQ(next, steps.size()) << "the program ended before all steps were taken";
-}
-
-bool OnTitle(GameDriver& d) { return d.game().screen == Screen::kTitle; }
-
-bool Playing(GameDriver& d, int minFrames) {
-  return d.game().screen == Screen::kPlaying && d.state().running == kTrue &&
-         d.state().frameCount >= minFrames;
-}
 
 bool Near(uint32_t a, uint32_t b, int tolerance) {
   return std::abs(tk::RedOf(a) - tk::RedOf(b)) <= tolerance &&

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "tests/e2e/game_driver.hpp"
 #include "view/rm/rm.hpp"
@@ -13,10 +14,6 @@ namespace {
 constexpr tk::Rect kHudBand{0, 0, 640, 50};
 constexpr tk::Rect kViewport{120, 115, 400, 300};  // the 3D view, in window pixels
 
-// The first pump runs inside start-up, before the title is drawn.
-GameDriver::Step StartUp() {
-  return {"start-up", [] { return true; }, [] {}};
-}
 
 // What the HUD band must look like: the two texts printed on black at their places.
 tk::RgbImage ReferenceHud(GameDriver& d, const std::string& stageText,
@@ -63,22 +60,22 @@ TEST(GameE2E, TitlePlayHudViewEscToTitleAndEscQuits) {
   std::weak_ptr<rm::Frame> oldBlock;
   std::weak_ptr<rm::Device> oldDevice;
   d.Run({
-      StartUp(),
+      GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
          ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
-         d.Tap(SDLK_RETURN);
+         d.Press(SDLK_RETURN);
        }},
-      {"20 frames of stage 1", [&] { return Playing(d, 20); },
+      {"20 frames of stage 1", [&] { return d.Playing(20); },
        [&] {
          playShot = d.form().Screenshot();
          EXPECT_TRUE(d.form().Picture1().Visible());
          ExpectSceneComplete(d.window());
          oldBlock = d.window().handles().blockFrames[0];
          oldDevice = d.window().handles().device;
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
-      {"back on the title", [&] { return OnTitle(d); },
+      {"back on the title", [&] { return d.OnTitle(); },
        [&] {
          ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
          EXPECT_FALSE(d.form().Picture1().Visible());
@@ -86,7 +83,7 @@ TEST(GameE2E, TitlePlayHudViewEscToTitleAndEscQuits) {
          EXPECT_EQ(d.state().missCount, 0);
          EXPECT_TRUE(oldBlock.expired()) << "the scene's frames outlive ReleaseScene";
          EXPECT_TRUE(oldDevice.expired()) << "the device outlives ReleaseScene";
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
   });
   EXPECT_TRUE(d.form().Ended());
@@ -107,17 +104,17 @@ TEST(GameE2E, FallingOffStageOneCostsAMissShownInTheHud) {
   GameDriver d;
   tk::RgbImage shot;
   d.Run({
-      StartUp(),
-      {"title", [] { return true; }, [&] { d.Tap(SDLK_RETURN); }},
-      {"standing", [&] { return Playing(d, 5); }, [&] { d.Press(SDLK_LEFT); }},
-      {"after the fall", [&] { return d.state().missCount == 1 && Playing(d, 0); },
+      GameDriver::StartUp(),
+      {"title", [] { return true; }, [&] { d.Press(SDLK_RETURN); }},
+      {"standing", [&] { return d.Playing(5); }, [&] { d.Press(SDLK_LEFT); }},
+      {"after the fall", [&] { return d.state().missCount == 1 && d.Playing(0); },
        [&] {
          shot = d.form().Screenshot();
          EXPECT_EQ(d.state().stage, 1);
          EXPECT_EQ(d.state().playerX, 0);
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
-      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+      {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
   });
   ExpectSameArea(shot, ReferenceHud(d, "STAGE : 1", "MISS : 1"), kHudBand);
 }
@@ -125,13 +122,13 @@ TEST(GameE2E, FallingOffStageOneCostsAMissShownInTheHud) {
 TEST(GameE2E, EnterDuringPlayRestartsTheStageWithoutAMiss) {
   GameDriver d;
   d.Run({
-      StartUp(),
-      {"title", [] { return true; }, [&] { d.Tap(SDLK_RETURN); }},
-      {"walking", [&] { return Playing(d, 30); }, [&] { d.Press(SDLK_RIGHT); }},
-      {"restart", [&] { return Playing(d, 60); },
+      GameDriver::StartUp(),
+      {"title", [] { return true; }, [&] { d.Press(SDLK_RETURN); }},
+      {"walking", [&] { return d.Playing(30); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"restart", [&] { return d.Playing(60); },
        [&] {
          EXPECT_GT(d.state().playerX, 0);
-         d.Tap(SDLK_RETURN);
+         d.Press(SDLK_RETURN);
        }},
       {"rebuilt", [] { return true; },
        [&] {
@@ -144,88 +141,92 @@ TEST(GameE2E, EnterDuringPlayRestartsTheStageWithoutAMiss) {
          EXPECT_EQ(d.game().screen, Screen::kPlaying);
          ExpectSceneComplete(d.window());
        }},
-      {"standing again", [&] { return Playing(d, 10); },
+      {"standing again", [&] { return d.Playing(10); },
        [&] {
          EXPECT_EQ(d.state().playerX, 0);
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
-      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+      {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
   });
 }
 
 TEST(GameE2E, RebuildingAStageManyTimesDoesNotGrow) {
   GameDriver d;
   rm::LiveObjects first;
-  int restarts = 0;
-  d.Run({
-      StartUp(),
+  std::vector<GameDriver::Step> steps = {
+      GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
          d.state().stage = 10;  // the stage with the most objects: 47 meshes of their own
-         d.Tap(SDLK_RETURN);
+         d.Press(SDLK_RETURN);
        }},
-      {"first build", [&] { return Playing(d, 2); },
+      {"first build", [&] { return d.Playing(2); },
        [&] {
          ExpectSceneComplete(d.window());
          first = rm::CountLiveObjects();
+         d.Press(SDLK_RETURN);
        }},
-      {"five restarts", [&] { return Playing(d, 2) && ++restarts > 5; }, [] {}},
-      {"after them", [&] { return Playing(d, 2); },
-       [&] {
-         EXPECT_EQ(rm::CountLiveObjects(), first);
-         d.Tap(SDLK_ESCAPE);
-       }},
-      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
-  });
+  };
+  for (int restart = 1; restart <= 5; ++restart) {
+    steps.push_back({"restart", [&] { return d.Playing(2); }, [&] { d.Press(SDLK_RETURN); }});
+  }
+  steps.push_back({"after them", [&] { return d.Playing(2); },
+                   [&] {
+                     ExpectSceneComplete(d.window());
+                     EXPECT_EQ(rm::CountLiveObjects(), first);
+                     d.Press(SDLK_ESCAPE);
+                   }});
+  steps.push_back({"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }});
+  d.Run(std::move(steps));
 }
 
 TEST(GameE2E, SpikeDeathIsPacedAndCostsAMiss) {
   GameDriver d;
   int64_t deathStart = 0;
   d.Run({
-      StartUp(),
+      GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
          d.state().stage = 6;  // a spike stands at x 400 on the floor
-         d.Tap(SDLK_RETURN);
+         d.Press(SDLK_RETURN);
        }},
-      {"walk into the spike", [&] { return Playing(d, 3); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
       {"dying", [&] { return d.game().screen == Screen::kDying; },
        [&] { deathStart = d.Now(); }},
-      {"restarted", [&] { return d.state().missCount == 1 && Playing(d, 0); },
+      {"restarted", [&] { return d.state().missCount == 1 && d.Playing(0); },
        [&] {
          // 200 intervals of at least 1/60 s between the 201 pictures.
          EXPECT_GE(d.Now() - deathStart, 200 * 1000 / 60);
          EXPECT_EQ(d.state().stage, 6);
          EXPECT_EQ(d.state().playerX, 0);
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
-      {"title", [&] { return OnTitle(d); }, [&] { d.Tap(SDLK_ESCAPE); }},
+      {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
   });
 }
 
 TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
   GameDriver d;
   d.Run({
-      StartUp(),
+      GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
          d.state().stage = 6;
-         d.Tap(SDLK_RETURN);
+         d.Press(SDLK_RETURN);
        }},
-      {"walk into the spike", [&] { return Playing(d, 3); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
       {"dying", [&] { return d.game().screen == Screen::kDying; },
        [&] {
-         d.Tap(SDLK_ESCAPE);
-         d.Tap(SDLK_ESCAPE);  // a double press must not quit the game
+         d.Press(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);  // a double press must not quit the game
        }},
-      {"title", [&] { return OnTitle(d); },
+      {"title", [&] { return d.OnTitle(); },
        [&] {
          EXPECT_FALSE(d.form().Ended());
          EXPECT_EQ(d.state().missCount, 1);
          EXPECT_EQ(d.state().stage, 6);
          ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
   });
   EXPECT_TRUE(d.form().Ended());
@@ -235,18 +236,18 @@ TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
   GameDriver d;
   tk::RgbImage ending;
   d.Run({
-      StartUp(),
+      GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
          d.state().stage = 15;
-         d.Tap(SDLK_RETURN);
+         d.Press(SDLK_RETURN);
        }},
-      {"landed", [&] { return Playing(d, 3) && d.state().onGround == 1; },
+      {"landed", [&] { return d.Playing(3) && d.state().onGround == 1; },
        [&] {
          // Put the bear in front of the door on top of the tower, then open it.
          d.state().playerX = 400;
          d.state().playerY = 800;
-         d.Tap(SDLK_SPACE);
+         d.Press(SDLK_SPACE);
        }},
       {"ending", [&] { return d.game().screen == Screen::kEnding; },
        [&] {
@@ -254,13 +255,13 @@ TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
          EXPECT_EQ(d.state().stage, 16);
          EXPECT_EQ(d.state().running, kFalse);
          EXPECT_FALSE(d.form().Picture1().Visible());
-         d.Tap(SDLK_RETURN);  // does nothing on the ending screen
+         d.Press(SDLK_RETURN);  // does nothing on the ending screen
        }},
       {"still the ending", [] { return true; },
        [&] {
          EXPECT_EQ(d.game().screen, Screen::kEnding);
          ExpectSameArea(d.form().Screenshot(), ending, {0, 0, 640, 480});
-         d.Tap(SDLK_ESCAPE);
+         d.Press(SDLK_ESCAPE);
        }},
   });
   EXPECT_TRUE(d.form().Ended());

@@ -1,0 +1,32 @@
+// ScriptedPlay: runs the real window layer and the game on a virtual clock, fast and headless.
+#include "app/scripted_play.hpp"
+
+namespace ursa {
+namespace {
+
+tk::FormOptions ScriptedOptions(tk::Clock* clock) {
+  tk::FormOptions options;
+  options.windowed = true;
+  options.present = false;
+  options.clock = clock;
+  return options;
+}
+
+}  // namespace
+
+ScriptedPlay::ScriptedPlay() : window_(ScriptedOptions(&clock_)) {}
+
+std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
+  size_t next = 0;
+  const int64_t deadline = Now() + limitMs;
+  form().SetPumpHook([&] {
+    // One step per pump at most, so what a step sends reaches the game before the next.
+    if (next < steps.size() && steps[next].ready()) steps[next++].act();
+    if (next < steps.size() && Now() > deadline) window_.QueryUnload();
+  });
+  window_.Run();
+  form().SetPumpHook(nullptr);
+  return next < steps.size() ? steps[next].name : std::string();
+}
+
+}  // namespace ursa

@@ -1,0 +1,55 @@
+// ScriptedPlay: the whole game in a headless window on a virtual clock, driven by a list of
+// steps that each wait for a moment of play and then act (press keys, take a screenshot).
+// The end-to-end tests and the screenshot tool use it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/game_window.hpp"
+#include "app/toolkit/clock.hpp"
+
+namespace ursa {
+
+class ScriptedPlay {
+ public:
+  struct Step {
+    std::string name;
+    std::function<bool()> ready;  // is this the moment?
+    std::function<void()> act;
+  };
+
+  ScriptedPlay();
+
+  GameWindow& window() { return window_; }
+  tk::Form1& form() { return window_.form(); }
+  Game& game() { return window_.game(); }
+  GameState& state() { return window_.game().state; }
+  int64_t Now() { return clock_.Milliseconds(); }
+
+  // Runs the program from start-up, taking at most one step per event pump, until the
+  // program ends. When a step's moment has not come within limitMs of virtual time the
+  // window is closed. Returns the name of the step never taken, or empty when all were.
+  std::string Run(std::vector<Step> steps, int64_t limitMs = 30 * 60 * 1000);
+
+  void Press(SDL_Keycode key) { form().InjectKey(key, true); }
+  void Release(SDL_Keycode key) { form().InjectKey(key, false); }
+
+  // Common moments.
+  bool OnTitle() { return game().screen == Screen::kTitle; }
+  bool Playing(int minFrames) {
+    return game().screen == Screen::kPlaying && state().running == kTrue &&
+           state().frameCount >= minFrames;
+  }
+  // The first pump runs inside start-up, before the title is drawn.
+  static Step StartUp() {
+    return {"start-up", [] { return true; }, [] {}};
+  }
+
+ private:
+  tk::VirtualClock clock_{1000};
+  GameWindow window_;
+};
+
+}  // namespace ursa
