@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "rect.hpp"
 #include "view/rm/image.hpp"
 
 namespace ursa::screengen {
@@ -16,12 +17,6 @@ struct Rgb {
 inline Rgb operator*(Rgb c, float s) { return {c.r * s, c.g * s, c.b * s}; }
 inline Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 inline Rgb MixRgb(Rgb a, Rgb b, float t) { return a * (1 - t) + b * t; }
-
-struct Rect {
-  float x = 0, y = 0, w = 0, h = 0;
-  float Right() const { return x + w; }
-  float Bottom() const { return y + h; }
-};
 
 // Where a picture goes inside a rectangle.
 enum class Fit {

@@ -3,7 +3,7 @@
 // tests check the picture against them.
 #pragma once
 
-#include "canvas.hpp"
+#include "rect.hpp"
 
 namespace ursa::screengen::layout {
 
