@@ -74,6 +74,13 @@ TEST_F(AnimationTest, PosesAtKeysAndBetweenThem) {
   }
 }
 
+TEST_F(AnimationTest, TimeThatIsNotANumberTakesTheFirstKey) {
+  anim->SetTime(7.0F);
+  anim->SetTime(std::nanf(""));
+  ExpectNear(Named("Arm")->Position(), {3, 0, 0});
+  ExpectNear(Named("Leg")->AxisX(), {1, 0, 0});
+}
+
 TEST_F(AnimationTest, ParentPlacementCarriesTheModel) {
   player->SetPosition(nullptr, 100, 0, 0);
   player->SetOrientation(nullptr, 1, 0, 0, 0, 1, 0);

@@ -9,7 +9,8 @@ namespace {
 
 template <typename Key, typename Blend>
 auto SampleKeys(const std::vector<Key>& keys, float time, Blend blend) {
-  if (time <= keys.front().time) return keys.front().value;
+  // Written so that a time that is not a number also takes the first key.
+  if (!(time > keys.front().time)) return keys.front().value;
   if (time >= keys.back().time) return keys.back().value;
   auto after = std::upper_bound(keys.begin(), keys.end(), time,
                                 [](float t, const Key& key) { return t < key.time; });

@@ -1,5 +1,5 @@
 // Sampling animation keys at a time: positions and scales linearly, rotations by slerp.
-// Before the first key the first holds, after the last the last.
+// Before the first key the first holds, after the last the last; a NaN time takes the first.
 #pragma once
 
 #include <vector>
