@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "app/toolkit/canvas.hpp"
 #include "app/toolkit/fatal.hpp"
@@ -106,6 +107,13 @@ GLuint MakeFramebuffer(GLuint texture) {
   return framebuffer;
 }
 
+// Mesa's software rasterisers, where every drawn pixel costs CPU time the game needs.
+bool IsSoftwareRasteriser(std::string_view renderer) {
+  return renderer.find("llvmpipe") != std::string_view::npos ||
+         renderer.find("softpipe") != std::string_view::npos ||
+         renderer.find("swrast") != std::string_view::npos;
+}
+
 }  // namespace
 
 Rect LetterboxRect(int drawableWidth, int drawableHeight) {
@@ -121,6 +129,10 @@ Presenter::Presenter(Rect box) : box_(box) {
   compose_ = std::make_unique<GlProgram>(kFullWindowVertex, kComposeFragment);
   scale_ = std::make_unique<GlProgram>(kFullWindowVertex, kScaleFragment);
   glGenVertexArrays(1, &vertexArray_);
+  const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  if (renderer != nullptr && IsSoftwareRasteriser(renderer)) {
+    inBetweenScaling_ = InBetweenScaling::kNearest;
+  }
   backingTexture_ = MakeTexture(kWidth, kHeight, GL_NEAREST);
   for (int i = 0; i < 2; ++i) {
     composedTextures_[i] = MakeTexture(kWidth, kHeight, GL_LINEAR);
@@ -197,10 +209,27 @@ void Presenter::DrawScaled(GLuint framebuffer, int width, int height) {
   GlStateGuard guard;
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   const Rect to = LetterboxRect(width, height);
-  if (to.width != width || to.height != height) {
-    glViewport(0, 0, width, height);
-    glClearColor(0, 0, 0, 1);
+  // Black bars: only the two strips beside or above and below the picture are cleared.
+  glClearColor(0, 0, 0, 1);
+  glEnable(GL_SCISSOR_TEST);
+  const Rect bars[] = {{0, 0, to.x, height},
+                       {to.x + to.width, 0, width - to.x - to.width, height},
+                       {0, 0, width, to.y},
+                       {0, to.y + to.height, width, height - to.y - to.height}};
+  for (const Rect& bar : bars) {
+    if (bar.width <= 0 || bar.height <= 0) continue;
+    glScissor(bar.x, bar.y, bar.width, bar.height);
     glClear(GL_COLOR_BUFFER_BIT);
+  }
+  glDisable(GL_SCISSOR_TEST);
+  const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
+  if (wholeNumber || inBetweenScaling_ == InBetweenScaling::kNearest) {
+    // Nearest-pixel enlargement is what a blit does, and a blit is the cheapest draw.
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_]);
+    glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
+                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    CheckGl("drawing the window");
+    return;
   }
   glViewport(to.x, to.y, to.width, to.height);
   glUseProgram(scale_->Id());

@@ -42,12 +42,20 @@ class Presenter {
   // Draws the composed image scaled into `framebuffer` (0: the window's) of the given size
   // in pixels, black around it.
   void DrawScaled(GLuint framebuffer, int width, int height);
+
+  // How a scale that is not a whole number is drawn: sharp bilinear (each pixel a flat block,
+  // only the seams between blocks blended) or nearest pixel. A software rasteriser draws the
+  // latter several times faster, so it is the default there; whole-number scales are always
+  // nearest pixel.
+  enum class InBetweenScaling { kSharpBilinear, kNearest };
+  void SetInBetweenScaling(InBetweenScaling scaling) { inBetweenScaling_ = scaling; }
   // The composed image, rows top to bottom.
   RgbImage ReadComposed();
 
  private:
   Rect box_;
   bool pictureBlack_ = true;
+  InBetweenScaling inBetweenScaling_ = InBetweenScaling::kSharpBilinear;
   GLuint vertexArray_ = 0;
   GLuint backingTexture_ = 0;
   // Two composed images in turn: the box's content is carried from the last one into the

@@ -276,18 +276,34 @@ TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
 }
 
 TEST_F(ScalingTest, WideScreenGetsBlackBarsAndSharpTexels) {
-  const RgbImage image = DrawScaled(1920, 1080);  // 2.25 times, 1440 x 1080 at x 240
-  for (int y = 0; y < 1080; y += 7) {
-    EXPECT_EQ(image.At(0, y), kBlack);
-    EXPECT_EQ(image.At(239, y), kBlack);
-    EXPECT_EQ(image.At(1680, y), kBlack);
-    EXPECT_EQ(image.At(1919, y), kBlack);
-  }
-  // The output pixel at the middle of each texel's 2.25-pixel span shows it unblended.
-  for (const auto& [tx, ty] : {std::pair{0, 0}, {1, 0}, {320, 240}, {639, 479}, {77, 301}}) {
-    const int x = 240 + static_cast<int>((tx + 0.5) * 2.25);
-    const int y = static_cast<int>((ty + 0.5) * 2.25);
-    EXPECT_EQ(image.At(x, y), Checker(tx, ty)) << tx << "," << ty;
+  for (const auto scaling :
+       {Presenter::InBetweenScaling::kSharpBilinear, Presenter::InBetweenScaling::kNearest}) {
+    presenter->SetInBetweenScaling(scaling);
+    const RgbImage image = DrawScaled(1920, 1080);  // 2.25 times, 1440 x 1080 at x 240
+    for (int y = 0; y < 1080; y += 7) {
+      EXPECT_EQ(image.At(0, y), kBlack);
+      EXPECT_EQ(image.At(239, y), kBlack);
+      EXPECT_EQ(image.At(1680, y), kBlack);
+      EXPECT_EQ(image.At(1919, y), kBlack);
+    }
+    // The output pixel at the middle of each texel's 2.25-pixel span shows it unblended.
+    int blended = 0;
+    for (const auto& [tx, ty] : {std::pair{0, 0}, {1, 0}, {320, 240}, {639, 479}, {77, 301}}) {
+      const int x = 240 + static_cast<int>((tx + 0.5) * 2.25);
+      const int y = static_cast<int>((ty + 0.5) * 2.25);
+      EXPECT_EQ(image.At(x, y), Checker(tx, ty)) << tx << "," << ty;
+    }
+    // Nearest pixel never blends; sharp bilinear blends only the one-pixel seams.
+    for (int x = 240; x < 1680; ++x) {
+      const uint32_t c = image.At(x, 540);
+      blended += c != kWhite && c != kBlue;
+    }
+    if (scaling == Presenter::InBetweenScaling::kNearest) {
+      EXPECT_EQ(blended, 0);
+    } else {
+      EXPECT_GT(blended, 0);
+      EXPECT_LE(blended, 640) << "more than one blended pixel per texel";
+    }
   }
 }
 

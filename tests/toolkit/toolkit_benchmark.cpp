@@ -11,9 +11,9 @@
 namespace ursa::tk {
 namespace {
 
-std::unique_ptr<Form1> OpenForm(bool present) {
+std::unique_ptr<Form1> OpenForm(bool present, bool fullscreen = false) {
   FormOptions options;
-  options.windowed = true;
+  options.windowed = !fullscreen;
   options.present = present;
   auto form = std::make_unique<Form1>(options);
   form->SetDisplayMode(640, 480, 16);
@@ -31,9 +31,10 @@ GLuint MakeDeviceImage() {
 }
 
 // One frame's Update: device image into the picture box, compose, scale, swap. glFinish
-// makes the software rasteriser's work count in the frame that caused it.
+// makes the software rasteriser's work count in the frame that caused it. Argument 0: the
+// window (a whole multiple of 640 x 480), 1: the full screen.
 void BM_PresentFrame(benchmark::State& state) {
-  auto form = OpenForm(true);
+  auto form = OpenForm(true, state.range(0) == 1);
   const GLuint texture = MakeDeviceImage();
   form->Picture1().SetVisible(true);
   for (auto _ : state) {
@@ -42,7 +43,7 @@ void BM_PresentFrame(benchmark::State& state) {
   }
   glDeleteTextures(1, &texture);
 }
-BENCHMARK(BM_PresentFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PresentFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Screenshot(benchmark::State& state) {
   auto form = OpenForm(false);
