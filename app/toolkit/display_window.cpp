@@ -68,6 +68,8 @@ void DisplayWindow::SetFullscreen(bool fullscreen) {
     }
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
       fullscreen_ = true;
+      // The game is played with the keyboard alone; a pointer would sit on the picture.
+      SDL_ShowCursor(SDL_DISABLE);
       return;
     }
     // A screen that refuses full screen still gets the game, in a window.
@@ -75,6 +77,7 @@ void DisplayWindow::SetFullscreen(bool fullscreen) {
   }
   SDL_SetWindowFullscreen(window_, 0);
   fullscreen_ = false;
+  SDL_ShowCursor(SDL_ENABLE);
   SizeAsWindow();
 }
 
