@@ -92,7 +92,7 @@ TEST_F(AnimationTest, ParentPlacementCarriesTheModel) {
 TEST_F(AnimationTest, FramesFreedByTheSceneAreSkipped) {
   player->DeleteChild(player->Children().front());
   EXPECT_EQ(anim->FrameNamed("Arm"), nullptr);
-  anim->SetTime(3.0F);  // nothing left to pose, and no crash
+  anim->SetTime(3.0F);                      // nothing left to pose, and no crash
   EXPECT_EQ(CountLiveObjects().frames, 3);  // scene, camera, player
 }
 

@@ -1,9 +1,10 @@
 // Frame placement tests: positions in the parent's space, SetOrientation and LookAt axes
 // (including the straight-down look of the falling camera), and the tree itself.
+#include "view/rm/frame.hpp"
+
 #include <gtest/gtest.h>
 
 #include "view/rm/error.hpp"
-#include "view/rm/frame.hpp"
 
 namespace ursa::rm {
 namespace {

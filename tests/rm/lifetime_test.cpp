@@ -92,7 +92,7 @@ TEST(LifetimeTest, ReassigningAHandleFreesTheOldObjectWithItsLastHandle) {
   EXPECT_EQ(CountLiveObjects().meshBuilders, builders + 1);
   tile.reset();
   EXPECT_EQ(CountLiveObjects().frames, frames + 2);  // still a child of the scene
-  scene = d3drm->CreateFrame(nullptr);  // the old scene goes, and its tile with it
+  scene = d3drm->CreateFrame(nullptr);               // the old scene goes, and its tile with it
   EXPECT_EQ(CountLiveObjects().frames, frames + 1);
   EXPECT_EQ(CountLiveObjects().meshBuilders, builders);
 }

@@ -174,7 +174,7 @@ TEST_F(RenderTest, DrawingAndClearingStayInsideTheViewport) {
   Image image = device->ReadImage();
   EXPECT_GT(Brightness(image, 50, 50), 0);
   EXPECT_GT(Brightness(image, 320, 215), 0);
-  EXPECT_EQ(Brightness(image, 110, 50), 0);  // between the two
+  EXPECT_EQ(Brightness(image, 110, 50), 0);   // between the two
   EXPECT_EQ(Brightness(image, 320, 370), 0);  // below the game's viewport
 
   other->Clear(kClearTarget | kClearDepth);

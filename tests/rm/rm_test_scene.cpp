@@ -6,7 +6,9 @@
 
 namespace ursa::rm {
 
-std::string DataFile(const std::string& name) { return std::string(URSA_RM_TEST_DATA) + "/" + name; }
+std::string DataFile(const std::string& name) {
+  return std::string(URSA_RM_TEST_DATA) + "/" + name;
+}
 
 OffscreenDisplay& TestDisplay() {
   static auto* display = new OffscreenDisplay();  // lives until the process ends

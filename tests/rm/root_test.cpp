@@ -12,7 +12,8 @@ namespace {
 class StandInDisplay : public Display {
  public:
   void SetDisplayMode(int width, int height, int bitsPerPixel) override {
-    mode = std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(bitsPerPixel);
+    mode =
+        std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(bitsPerPixel);
   }
   bool MakeContextCurrent() override { return false; }
   std::string mode;

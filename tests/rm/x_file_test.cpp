@@ -1,7 +1,8 @@
 // .x loading tests: the file's left-handed space survives the importer, each file is parsed
 // once, and missing, damaged or oversized files fail cleanly with rm::Error.
-#include <gtest/gtest.h>
+#include "view/rm/x_file.hpp"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,7 +10,6 @@
 #include <fstream>
 
 #include "rm_test_scene.hpp"
-#include "view/rm/x_file.hpp"
 
 namespace ursa::rm {
 namespace {

@@ -31,7 +31,8 @@ Quat Sample(const std::vector<QuatKey>& keys, float time) {
 }
 
 Mat4 PoseAt(const XChannel& channel, const Mat4& rest, float time) {
-  const Vec3 position = channel.positions.empty() ? rest.Column(3) : Sample(channel.positions, time);
+  const Vec3 position =
+      channel.positions.empty() ? rest.Column(3) : Sample(channel.positions, time);
   const Vec3 restScale{Length(rest.Column(0)), Length(rest.Column(1)), Length(rest.Column(2))};
   const Vec3 scale = channel.scales.empty() ? restScale : Sample(channel.scales, time);
   Mat4 rotation;

@@ -19,8 +19,8 @@ struct Built {
   std::vector<FramePtr> all;
 };
 
-FramePtr BuildFrame(const std::shared_ptr<GlContext>& context, const XFile& file,
-                    const XNode& node, const FramePtr& parent, Built& built) {
+FramePtr BuildFrame(const std::shared_ptr<GlContext>& context, const XFile& file, const XNode& node,
+                    const FramePtr& parent, Built& built) {
   FramePtr frame = Frame::Create(parent, node.name);
   frame->SetTransform(node.transform);
   if (!node.meshes.empty()) {

@@ -42,7 +42,7 @@ class AnimationSet {
   };
 
   std::shared_ptr<GlContext> context_;
-  std::shared_ptr<const XFile> file_;  // owns the channels the tracks point into
+  std::shared_ptr<const XFile> file_;         // owns the channels the tracks point into
   std::vector<std::weak_ptr<Frame>> roots_;   // the top-level frames placed under the parent
   std::vector<std::weak_ptr<Frame>> frames_;  // every frame made, in file order
   std::vector<Track> tracks_;

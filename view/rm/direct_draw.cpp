@@ -11,8 +11,8 @@ namespace ursa::rm {
 void DirectDraw::SetDisplayMode(int width, int height, int bitsPerPixel, int refreshRate,
                                 int /*flags*/) {
   if (width <= 0 || height <= 0 || refreshRate < 0) {
-    throw Error("SetDisplayMode", "invalid display mode " + std::to_string(width) + " x " +
-                                      std::to_string(height));
+    throw Error("SetDisplayMode",
+                "invalid display mode " + std::to_string(width) + " x " + std::to_string(height));
   }
   if (bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32) {
     throw Error("SetDisplayMode", "unsupported colour depth " + std::to_string(bitsPerPixel));

@@ -94,7 +94,8 @@ void Frame::SetOrientation(const FramePtr& reference, float dx, float dy, float 
   const Vec3 up = TransformDirection(toParent, {ux, uy, uz});
   if (Length(z) < kTiny) throw Error("SetOrientation", "the direction is the zero vector");
   const Vec3 x = Cross(up, z);
-  if (Length(x) < kTiny) throw Error("SetOrientation", "the up vector is parallel to the direction");
+  if (Length(x) < kTiny)
+    throw Error("SetOrientation", "the up vector is parallel to the direction");
   const Vec3 unitX = Normalize(x);
   transform_ = FromAxes(unitX, Cross(z, unitX), z, Position());
 }

@@ -77,8 +77,8 @@ GLuint Compile(GLenum stage, const char* source, const std::string& operation) {
 
 GouraudShader::GouraudShader(const std::string& operation, int lightCount)
     : lightCount_(lightCount) {
-  const std::string vertexSource = "#version 330 core\n#define LIGHT_COUNT " +
-                                   std::to_string(lightCount) + "\n" + kVertexSource;
+  const std::string vertexSource =
+      "#version 330 core\n#define LIGHT_COUNT " + std::to_string(lightCount) + "\n" + kVertexSource;
   const GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource.c_str(), operation);
   GLuint fs = 0;
   try {

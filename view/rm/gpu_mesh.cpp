@@ -45,9 +45,9 @@ void GpuMesh::Bind() const { glBindVertexArray(vertexArray_.name()); }
 
 void GpuMesh::DrawRange(const Range& range) const {
   if (range.indexCount == 0) return;
-  glDrawElements(GL_TRIANGLES, range.indexCount, GL_UNSIGNED_INT,
-                 reinterpret_cast<const void*>(static_cast<std::size_t>(range.firstIndex) *
-                                               sizeof(uint32_t)));
+  glDrawElements(
+      GL_TRIANGLES, range.indexCount, GL_UNSIGNED_INT,
+      reinterpret_cast<const void*>(static_cast<std::size_t>(range.firstIndex) * sizeof(uint32_t)));
 }
 
 }  // namespace ursa::rm

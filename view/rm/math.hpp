@@ -50,7 +50,8 @@ Mat4 Scaling(Vec3 s);
 Mat4 Rotation(Quat q);
 // A transform whose x, y and z axes and origin are the given vectors.
 Mat4 FromAxes(Vec3 x, Vec3 y, Vec3 z, Vec3 origin);
-// General inverse; a singular matrix gives the identity.
+// Inverse of an affine transform (bottom row 0 0 0 1, as every frame transform is);
+// a singular one gives the identity.
 Mat4 Inverse(const Mat4& a);
 Vec3 TransformPoint(const Mat4& a, Vec3 p);
 Vec3 TransformDirection(const Mat4& a, Vec3 d);

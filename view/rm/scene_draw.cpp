@@ -50,8 +50,8 @@ std::vector<Visual> VisibleNearestFirst(const std::vector<Visual>& visuals, cons
   for (const Visual& visual : visuals) {
     const Mat4 modelView = view * visual.world;
     const MeshBuilder::Sphere& sphere = visual.mesh->BoundingSphere();
-    const float scale = std::max({Length(modelView.Column(0)), Length(modelView.Column(1)),
-                                  Length(modelView.Column(2))});
+    const float scale = std::max(
+        {Length(modelView.Column(0)), Length(modelView.Column(1)), Length(modelView.Column(2))});
     const Vec3 centre = TransformPoint(modelView, sphere.centre);
     if (!frustum.SphereOutside(centre, sphere.radius * scale)) seen.push_back({centre.z, &visual});
   }

@@ -17,8 +17,8 @@ inline constexpr std::size_t kMaxXFileBytes = 16u << 20;
 
 struct XNode {
   std::string name;
-  Mat4 transform;            // relative to the parent node
-  std::vector<int> meshes;   // indices into XFile::meshes
+  Mat4 transform;           // relative to the parent node
+  std::vector<int> meshes;  // indices into XFile::meshes
   std::vector<XNode> children;
 };
 

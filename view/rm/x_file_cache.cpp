@@ -73,7 +73,8 @@ std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::
   if (found != cache.entries.end() && found->second.size == size && found->second.time == time) {
     return found->second.file;
   }
-  auto file = std::make_shared<const XFile>(ImportXFile(operation, path, ReadBytes(operation, path)));
+  auto file =
+      std::make_shared<const XFile>(ImportXFile(operation, path, ReadBytes(operation, path)));
   ++cache.parses;
   cache.entries[key] = CacheEntry{size, time, file};
   return file;

@@ -1,9 +1,9 @@
 // Turning Assimp's reading of a .x file back into the file's own left-handed space.
 // Assimp's .x importer mirrors z and reverses each triangle; both are undone here exactly.
-#include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
+#include <assimp/Importer.hpp>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -106,8 +106,8 @@ XChannel ImportChannel(const aiNodeAnim& channel) {
   // Scaling commutes with the z mirror, so scale keys arrive unchanged.
   for (unsigned k = 0; k < channel.mNumScalingKeys; ++k) {
     const aiVectorKey& key = channel.mScalingKeys[k];
-    out.scales.push_back({static_cast<float>(key.mTime),
-                          {key.mValue.x, key.mValue.y, key.mValue.z}});
+    out.scales.push_back(
+        {static_cast<float>(key.mTime), {key.mValue.x, key.mValue.y, key.mValue.z}});
   }
   return out;
 }
@@ -139,8 +139,7 @@ XFile Convert(const aiScene& scene) {
 
 }  // namespace
 
-XFile ImportXFile(const std::string& operation, const std::string& path,
-                  const std::string& bytes) {
+XFile ImportXFile(const std::string& operation, const std::string& path, const std::string& bytes) {
   Assimp::Importer importer;
   // Normals are generated only for meshes that have none; validation rejects out-of-range
   // indices and other damage before any of it reaches the renderer.
