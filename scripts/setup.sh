@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev
   libassimp-dev libepoxy-dev libgl1-mesa-dri libegl-mesa0
   fonts-ipafont-gothic fonts-liberation2
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils imagemagick
 )
 
 missing=()
