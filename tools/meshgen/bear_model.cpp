@@ -44,22 +44,22 @@ Mesh BodyMesh() {
                [&](Vec3 c) { return c.y < 6.5f ? p.shorts : p.shirt; });
   AddEllipsoid(mesh, {0, 20, 10.8f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);  // shirt buttons
   AddEllipsoid(mesh, {0, 13.5f, 12.2f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);
-  AddEllipsoid(mesh, {0, 5, -12}, {5, 5, 4.5f}, 6, 4, p.fur);  // tail
+  AddEllipsoid(mesh, {0, 5, -12}, {5, 5, 4.5f}, 6, 3, p.fur);  // tail
   return mesh;
 }
 
 Mesh HeadMesh() {
   Mesh mesh("HeadMesh");
   const Palette p = AddPalette(mesh);
-  AddEllipsoid(mesh, {0, 14, 0}, {15, 13.5f, 13.5f}, 10, 7, p.fur);
+  AddEllipsoid(mesh, {0, 14, 0}, {15, 13.5f, 13.5f}, 10, 6, p.fur);
   for (float side : {-1.0f, 1.0f}) {
-    AddEllipsoid(mesh, {10.5f * side, 25, -1}, {5.5f, 5.5f, 3.5f}, 6, 4, p.fur);
+    AddEllipsoid(mesh, {10.5f * side, 25, -1}, {5.5f, 5.5f, 3.5f}, 7, 4, p.fur);
     AddEllipsoid(mesh, {10.5f * side, 25, 1.6f}, {3.2f, 3.2f, 1.6f}, 6, 2, p.tan);
-    AddEllipsoid(mesh, {5.6f * side, 17, 11.3f}, {2.1f, 2.7f, 1.7f}, 6, 3, p.black);
+    AddEllipsoid(mesh, {5.6f * side, 17, 11.3f}, {2.1f, 2.7f, 1.7f}, 5, 3, p.black);
     AddEllipsoid(mesh, {5.0f * side, 18.2f, 12.7f}, {0.8f, 0.8f, 0.5f}, 4, 2, p.white);
   }
-  AddEllipsoid(mesh, {0, 9.5f, 10.5f}, {7.5f, 6, 5.5f}, 8, 4, p.tan);  // muzzle
-  AddEllipsoid(mesh, {0, 12, 15.6f}, {3.2f, 2.3f, 2}, 6, 3, p.black);  // nose
+  AddEllipsoid(mesh, {0, 9.5f, 10.5f}, {7.5f, 6, 5.5f}, 8, 3, p.tan);  // muzzle
+  AddEllipsoid(mesh, {0, 12, 15.6f}, {3.2f, 2.3f, 2}, 5, 3, p.black);  // nose
   return mesh;
 }
 
@@ -68,7 +68,7 @@ Mesh ArmMesh(const char* name) {
   const Palette p = AddPalette(mesh);
   AddFrustum(mesh, {0, 3, 0}, {0, -8, 0}, 6.2f, 5.6f, 8, p.shirt, {}, true);  // sleeve
   AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 4.4f, 4.2f, 6, p.fur, {}, false);
-  AddEllipsoid(mesh, {0, -18, 0.5f}, {5.2f, 5, 5}, 6, 4, p.fur);  // paw
+  AddEllipsoid(mesh, {0, -18, 0.5f}, {5.2f, 5, 5}, 6, 3, p.fur);  // paw
   return mesh;
 }
 
@@ -77,7 +77,7 @@ Mesh LegMesh(const char* name) {
   const Palette p = AddPalette(mesh);
   AddFrustum(mesh, {0, 2, 0}, {0, -8, 0}, 7.2f, 6.8f, 8, p.shorts, {}, true);
   AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 6, 5.6f, 6, p.fur, {}, false);
-  AddEllipsoid(mesh, {0, -17.6f, 2.5f}, {6.6f, 3.4f, 8.4f}, 8, 4, p.fur);  // foot
+  AddEllipsoid(mesh, {0, -17.6f, 2.5f}, {6.6f, 3.4f, 8.4f}, 7, 3, p.fur);  // foot
   return mesh;
 }
 
