@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -61,6 +63,51 @@ TEST_F(XFileTest, FilePositiveZStaysAwayFromTheViewerAndFrontsStayClockwise) {
   const Vec3 c = part.vertices[part.indices[2]].position;
   EXPECT_LT(Cross(b - a, c - a).z, 0.0F);
   EXPECT_FLOAT_EQ(part.vertices[0].normal.z, -1.0F);
+}
+
+// The binary form of a one-triangle mesh: tokens of names, integer lists and float lists.
+std::string BinaryTriangle(const std::array<float, 9>& corners) {
+  std::string out = "xof 0303bin 0032";
+  auto word = [&](uint16_t v) { out.append(reinterpret_cast<const char*>(&v), 2); };
+  auto dword = [&](uint32_t v) { out.append(reinterpret_cast<const char*>(&v), 4); };
+  auto name = [&](const std::string& text) {
+    word(1);
+    dword(static_cast<uint32_t>(text.size()));
+    out += text;
+  };
+  name("Mesh");
+  name("Triangle");
+  word(10);  // {
+  word(6);   // integer list: the vertex count
+  dword(1);
+  dword(3);
+  word(7);  // float list: the corners
+  dword(9);
+  for (float f : corners) out.append(reinterpret_cast<const char*>(&f), 4);
+  word(6);  // integer list: one face of three corners
+  dword(5);
+  for (uint32_t v : {1u, 3u, 0u, 1u, 2u}) dword(v);
+  word(11);  // }
+  return out;
+}
+
+TEST_F(XFileTest, BinaryFilesKeepTheSameSpaceAsText) {
+  const std::string path =
+      WriteScratch("binary_triangle.x", BinaryTriangle({0, 0, 5, 0, 2, 5, 2, 0, 5}));
+  MeshBuilderPtr binary = d3drm->CreateMeshBuilder();
+  binary->LoadFromFile(path, 0, 0);
+  MeshBuilderPtr text = d3drm->CreateMeshBuilder();
+  text->LoadFromFile(DataFile("tri_front.x"), 0, 0);
+  const MeshPart& b = binary->Parts().front();
+  const MeshPart& t = text->Parts().front();
+  ASSERT_EQ(b.indices.size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    const Vec3 pb = b.vertices[b.indices[k]].position;
+    const Vec3 pt = t.vertices[t.indices[k]].position;
+    EXPECT_EQ(pb.x, pt.x);
+    EXPECT_EQ(pb.y, pt.y);
+    EXPECT_EQ(pb.z, pt.z);
+  }
 }
 
 TEST_F(XFileTest, FrameMatricesAndMaterialsComeThrough) {
