@@ -20,14 +20,10 @@ struct Extent {
 // a 75-tall player whose feet come within 55 in x and from 120 below to 5 above, which
 // is the bar x -55..55, y -45..5; backdrop tiles are laid 750 apart.
 const Extent kExtents[] = {
-    {"block.x", -75, 75, 0, 150, 140},
-    {"block2.x", -75, 75, 0, 150, 140},
-    {"block3.x", -50, 50, 100, 140, 80},
-    {"toge.x", -55, 55, -45, 5, 20},
-    {"door.x", -64, 64, 0, 212, 20},
-    {"light.x", -19, 19, 0, 247, 20},
-    {"arrow.x", -44, 48, 0, 106, 10},
-    {"back.x", -375, 375, -375, 375, 5},
+    {"block.x", -75, 75, 0, 150, 140},   {"block2.x", -75, 75, 0, 150, 140},
+    {"block3.x", -50, 50, 100, 140, 80}, {"toge.x", -55, 55, -45, 5, 20},
+    {"door.x", -64, 64, 0, 212, 20},     {"light.x", -19, 19, 0, 247, 20},
+    {"arrow.x", -44, 48, 0, 106, 10},    {"back.x", -375, 375, -375, 375, 5},
 };
 
 class MeshExtent : public ::testing::TestWithParam<Extent> {};
@@ -99,11 +95,10 @@ TEST_P(MeshFile, NearestFacesLookAtTheViewer) {
   EXPECT_LT(nearestNormal.z, 0.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(kAllFiles),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           return name.substr(0, name.find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(kAllFiles), [](const auto& info) {
+  std::string name = info.param;
+  return name.substr(0, name.find('.'));
+});
 
 // Stage 10 recolours sinking platforms one by one; that only works when the platform's
 // whole colour comes from one material.

@@ -19,8 +19,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 TEST(MeshGenerator, RegeneratesTheCommittedFiles) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("ursa-meshgen-" + std::to_string(::getpid()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("ursa-meshgen-" + std::to_string(::getpid()));
   const std::string command = std::string(URSA_MESHGEN) + " " + dir.string() + " > /dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   int files = 0;

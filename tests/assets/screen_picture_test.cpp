@@ -42,8 +42,10 @@ class ScreenPicture : public ::testing::Test {
   // (half 1) screen.
   int WhitePixels(Rect window, int half) const {
     int count = 0;
-    for (int y = static_cast<int>(window.y) / 2; y < static_cast<int>(window.Bottom() + 1) / 2; ++y) {
-      for (int x = static_cast<int>(window.x) / 2; x < static_cast<int>(window.Right() + 1) / 2; ++x) {
+    for (int y = static_cast<int>(window.y) / 2; y < static_cast<int>(window.Bottom() + 1) / 2;
+         ++y) {
+      for (int x = static_cast<int>(window.x) / 2; x < static_cast<int>(window.Right() + 1) / 2;
+           ++x) {
         const Rgb8 p = Pixel(x, y + 240 * half);
         count += std::min({p.r, p.g, p.b}) > 215 ? 1 : 0;
       }
@@ -57,12 +59,12 @@ class ScreenPicture : public ::testing::Test {
 TEST_F(ScreenPicture, HasTheExactHeader) {
   ASSERT_EQ(bytes_.size(), 460854u);
   const uint8_t expected[54] = {
-      'B', 'M', 0x36, 0x08, 0x07, 0x00, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
-      40, 0, 0, 0, 0x40, 0x01, 0, 0, 0xE0, 0x01, 0, 0,           // size, 320 x +480
-      1, 0, 24, 0, 0, 0, 0, 0,                                    // planes, bits, no compression
-      0x00, 0x08, 0x07, 0x00,                                     // 460800 bytes of pixels
-      0x12, 0x0B, 0, 0, 0x12, 0x0B, 0, 0,                         // 2834 pixels per metre
-      0, 0, 0, 0, 0, 0, 0, 0};
+      'B',  'M',  0x36, 0x08, 0x07, 0x00, 0, 0, 0,    0,    54, 0, 0, 0,  // file header
+      40,   0,    0,    0,    0x40, 0x01, 0, 0, 0xE0, 0x01, 0,  0,        // size, 320 x +480
+      1,    0,    24,   0,    0,    0,    0, 0,  // planes, bits, no compression
+      0x00, 0x08, 0x07, 0x00,                    // 460800 bytes of pixels
+      0x12, 0x0B, 0,    0,    0x12, 0x0B, 0, 0,  // 2834 pixels per metre
+      0,    0,    0,    0,    0,    0,    0, 0};
   EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), bytes_.begin()));
 }
 
@@ -74,7 +76,8 @@ TEST_F(ScreenPicture, TitleScreenCarriesItsLettering) {
 
 TEST_F(ScreenPicture, EndingLabelsAreWhite) {
   EXPECT_GT(WhitePixels(layout::kAllClear, 1), 300);
-  for (const Rect& label : {layout::kClearTimeLabel, layout::kMissLabel, layout::kTotalScoreLabel}) {
+  for (const Rect& label :
+       {layout::kClearTimeLabel, layout::kMissLabel, layout::kTotalScoreLabel}) {
     EXPECT_GT(WhitePixels(label, 1), 60) << "label at y " << label.y;
   }
 }

@@ -4,8 +4,8 @@
 
 #include <assimp/scene.h>
 
-#include <assimp/Importer.hpp>
 #include <array>
+#include <assimp/Importer.hpp>
 #include <string>
 #include <vector>
 

@@ -12,8 +12,8 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 constexpr int kCycle = 20;  // times 0..19, then 0 again
 
-constexpr float kHip = 21;         // hip joint above the feet
-constexpr Vec3 kNeck{0, 30, 0};    // in the body's frame
+constexpr float kHip = 21;       // hip joint above the feet
+constexpr Vec3 kNeck{0, 30, 0};  // in the body's frame
 constexpr Vec3 kShoulder{15, 24, 0};
 constexpr Vec3 kHipJoint{8, 0, 0};
 constexpr float kArmRest = 0.28f;  // arms hang a little away from the body

@@ -47,7 +47,8 @@ Mesh ClipToRectangle(const Mesh& mesh, Vec3 lo, Vec3 hi) {
     poly = ClipAgainst(poly, 1, lo.y, -1.0f, position, Between);
     poly = ClipAgainst(poly, 1, hi.y, 1.0f, position, Between);
     if (poly.size() < 3) continue;
-    const Vec3 outward = Cross(v[t.b].position - v[t.a].position, v[t.c].position - v[t.a].position);
+    const Vec3 outward =
+        Cross(v[t.b].position - v[t.a].position, v[t.c].position - v[t.a].position);
     const int first = result.vertexCount();
     for (const Vertex& p : poly) result.AddVertex(p);
     for (int i = 1; i + 1 < static_cast<int>(poly.size()); ++i) {

@@ -13,10 +13,10 @@ namespace ursa::meshgen {
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
-constexpr float kInner = 44;     // half the opening's width, also the arch's inner radius
-constexpr float kOuter = 58;     // outer edge of the stone frame
-constexpr float kSpring = 150;   // height where the arch starts
-constexpr float kStep = 8;       // top of the door step
+constexpr float kInner = 44;    // half the opening's width, also the arch's inner radius
+constexpr float kOuter = 58;    // outer edge of the stone frame
+constexpr float kSpring = 150;  // height where the arch starts
+constexpr float kStep = 8;      // top of the door step
 constexpr float kFrameFront = -14;
 constexpr float kPanelFront = -3;
 

@@ -12,18 +12,18 @@ namespace ursa::meshgen {
 namespace {
 
 constexpr float kHeight = 150;
-constexpr float kBody = 70;   // the crate's frame; plates and rivets stand out to 75
-constexpr float kPlate = 3;   // how far a face plate stands out of the frame
-constexpr float kRivet = 5;   // how far a rivet head stands out of the frame
-constexpr float kRim = 14;    // width of the riveted rim around a plate
+constexpr float kBody = 70;  // the crate's frame; plates and rivets stand out to 75
+constexpr float kPlate = 3;  // how far a face plate stands out of the frame
+constexpr float kRivet = 5;  // how far a rivet head stands out of the frame
+constexpr float kRim = 14;   // width of the riveted rim around a plate
 
 std::vector<Vec3> Diamond(float cx, float cy, float r) {
   return {{cx, cy - r, 0}, {cx + r, cy, 0}, {cx, cy + r, 0}, {cx - r, cy, 0}};
 }
 
 // A side of the crate spanning u0..u1 x v0..v1: an inset plate ringed by eight rivets.
-void AddPanel(Mesh& mesh, float u0, float u1, float v0, float v1, const Mat4& place,
-              int plate, int rivet) {
+void AddPanel(Mesh& mesh, float u0, float u1, float v0, float v1, const Mat4& place, int plate,
+              int rivet) {
   const std::array<Vec3, 4> outline{Vec3{u0 + kRim, v0 + kRim, 0}, Vec3{u1 - kRim, v0 + kRim, 0},
                                     Vec3{u1 - kRim, v1 - kRim, 0}, Vec3{u0 + kRim, v1 - kRim, 0}};
   AddRelief(mesh, outline, {kPlate, 3, {}}, plate, {}, place);

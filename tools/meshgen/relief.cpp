@@ -28,8 +28,8 @@ std::vector<Vec3> InsetPolygon(std::span<const Vec3> outline, float distance) {
   return result;
 }
 
-void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& style,
-               int material, Rgba colour, const Mat4& place) {
+void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& style, int material,
+               Rgba colour, const Mat4& place) {
   const int first = mesh.vertexCount();
   Vec3 centre{0, 0, 0};
   for (const Vec3& p : outline) centre = centre + Vec3{p.x, p.y, 0};

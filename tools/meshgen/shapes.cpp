@@ -59,8 +59,7 @@ void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba c
         s1[b] = s2[b] = sb;
         s1[c] = -1;
         s2[c] = 1;
-        const std::array<Vec3, 4> quad{corner(s1, a), corner(s2, a), corner(s2, b),
-                                       corner(s1, b)};
+        const std::array<Vec3, 4> quad{corner(s1, a), corner(s2, a), corner(s2, b), corner(s1, b)};
         mesh.AddFace(quad, material, colour, centre);
       }
     }
@@ -80,8 +79,8 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
                   const MaterialAt& material, Rgba colour) {
   const int first = mesh.vertexCount();
   for (int j = 0; j <= stacks; ++j) {
-    const float theta = std::numbers::pi_v<float> * static_cast<float>(j) /
-                        static_cast<float>(stacks);
+    const float theta =
+        std::numbers::pi_v<float> * static_cast<float>(j) / static_cast<float>(stacks);
     for (int i = 0; i < slices; ++i) {
       const float phi = kTau * static_cast<float>(i) / static_cast<float>(slices);
       const Vec3 unit{std::sin(theta) * std::sin(phi), std::cos(theta),
@@ -99,9 +98,9 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
     return first + 1 + (j - 1) * slices + (i % slices);
   };
   auto add = [&](int a, int b, int c) {
-    const Vec3 mid = (mesh.vertices()[a].position + mesh.vertices()[b].position +
-                      mesh.vertices()[c].position) *
-                     (1.0f / 3.0f);
+    const Vec3 mid =
+        (mesh.vertices()[a].position + mesh.vertices()[b].position + mesh.vertices()[c].position) *
+        (1.0f / 3.0f);
     mesh.AddTriangle(a, b, c, material(mid), mid - centre);
   };
   for (int j = 0; j < stacks; ++j) {
@@ -122,12 +121,12 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
 
 void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks, int material,
                   Rgba colour) {
-  AddEllipsoid(mesh, centre, radii, slices, stacks, [material](Vec3) { return material; },
-               colour);
+  AddEllipsoid(
+      mesh, centre, radii, slices, stacks, [material](Vec3) { return material; }, colour);
 }
 
-void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int sides,
-                int material, Rgba colour, bool capped) {
+void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int sides, int material,
+                Rgba colour, bool capped) {
   const Vec3 axis = Normalize(top - base);
   const float height = Length(top - base);
   Vec3 u, v;
@@ -157,8 +156,7 @@ void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int si
   if (rTop > 0) mesh.AddFace(topRing, material, colour, middle);
 }
 
-void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int material,
-             Rgba colour) {
+void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int material, Rgba colour) {
   Vec3 u, v;
   Basis(Normalize(tip - base), u, v);
   std::vector<Vec3> ring;

@@ -23,8 +23,8 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks, i
 
 // Smooth-sided frustum from `base` (radius rBase) to `top` (radius rTop); flat caps unless
 // `capped` is false (for limbs whose ends hide inside other parts).
-void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int sides,
-                int material, Rgba colour = {}, bool capped = true);
+void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int sides, int material,
+                Rgba colour = {}, bool capped = true);
 
 // Faceted pointed cone from a base circle to `tip`, closed at its base.
 void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int material,

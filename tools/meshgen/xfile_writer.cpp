@@ -69,8 +69,8 @@ class Writer {
       Line(depth + 2, std::to_string(nv) + ";");
       for (size_t i = 0; i < nv; ++i) {
         const Rgba c = vertices[i].colour;
-        Line(depth + 2, std::to_string(i) + ";" + Num(c.r) + ";" + Num(c.g) + ";" + Num(c.b) +
-                            ";" + Num(c.a) + ";;" + end(i, nv));
+        Line(depth + 2, std::to_string(i) + ";" + Num(c.r) + ";" + Num(c.g) + ";" + Num(c.b) + ";" +
+                            Num(c.a) + ";;" + end(i, nv));
       }
       Line(depth + 1, "}");
     }
@@ -82,8 +82,8 @@ class Writer {
     }
     for (const Material& m : mesh.materials()) {
       Line(depth + 2, "Material {");
-      Line(depth + 3, Num(m.face.r) + ";" + Num(m.face.g) + ";" + Num(m.face.b) + ";" +
-                          Num(m.face.a) + ";;");
+      Line(depth + 3,
+           Num(m.face.r) + ";" + Num(m.face.g) + ";" + Num(m.face.b) + ";" + Num(m.face.a) + ";;");
       Line(depth + 3, Num(m.power) + ";");
       Line(depth + 3, Num(m.specular.x) + ";" + Num(m.specular.y) + ";" + Num(m.specular.z) + ";;");
       Line(depth + 3, Num(m.emissive.x) + ";" + Num(m.emissive.y) + ";" + Num(m.emissive.z) + ";;");

@@ -21,7 +21,8 @@ ursa::rm::Image LoadBmp(const std::string& path) {
   SDL_FreeSurface(loaded);
   ursa::rm::Image image{rgba->w, rgba->h, {}};
   for (int y = 0; y < rgba->h; ++y) {
-    const auto* row = static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch;
+    const auto* row =
+        static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch;
     image.rgba.insert(image.rgba.end(), row, row + static_cast<size_t>(rgba->w) * 4);
   }
   SDL_FreeSurface(rgba);
@@ -32,7 +33,8 @@ ursa::rm::Image LoadBmp(const std::string& path) {
 ursa::rm::Image ScreenHalf(const ursa::rm::Image& picture, int half) {
   ursa::rm::Image out{picture.width, picture.height / 2, {}};
   const size_t rowBytes = static_cast<size_t>(picture.width) * 4;
-  const auto first = picture.rgba.begin() + static_cast<std::ptrdiff_t>(rowBytes * out.height * half);
+  const auto first =
+      picture.rgba.begin() + static_cast<std::ptrdiff_t>(rowBytes * out.height * half);
   out.rgba.assign(first, first + static_cast<std::ptrdiff_t>(rowBytes * out.height));
   return ursa::rm::Image(ursa::screengen::ToImage(ursa::screengen::FromImage(out, 2)));
 }
@@ -53,7 +55,8 @@ int main(int argc, char** argv) {
     const ursa::rm::Image picture = LoadBmp(assets + "/screen.bmp");
     renders.push_back({"title-screen", "title screen (screen.bmp)", ScreenHalf(picture, 0)});
     renders.push_back({"ending-screen", "ending screen (screen.bmp)", ScreenHalf(picture, 1)});
-    for (const auto& render : renders) ursa::rm::SavePng(render.image, out + "/" + render.name + ".png");
+    for (const auto& render : renders)
+      ursa::rm::SavePng(render.image, out + "/" + render.name + ".png");
     ursa::rm::Image icon = LoadBmp(assets + "/icon.bmp");
     ursa::rm::SavePng(icon, out + "/icon.png");
     renders.push_back({"icon", "icon.bmp", icon});

@@ -64,11 +64,11 @@ std::vector<uint8_t> EncodeBmp32(const Canvas& picture) {
       static_cast<uint32_t>(picture.width()) * static_cast<uint32_t>(picture.height()) * 4;
   constexpr uint32_t kBitFields = 3;
   std::vector<uint8_t> out = Headers(picture, 108, 32, kBitFields, imageSize);
-  Put32(out, 0x00FF0000);  // red mask
-  Put32(out, 0x0000FF00);  // green mask
-  Put32(out, 0x000000FF);  // blue mask
-  Put32(out, 0xFF000000);  // alpha mask
-  Put32(out, 0x73524742);  // colour space "sRGB"
+  Put32(out, 0x00FF0000);               // red mask
+  Put32(out, 0x0000FF00);               // green mask
+  Put32(out, 0x000000FF);               // blue mask
+  Put32(out, 0xFF000000);               // alpha mask
+  Put32(out, 0x73524742);               // colour space "sRGB"
   out.resize(out.size() + 36 + 12, 0);  // end points and gamma, unused with sRGB
   for (int y = picture.height() - 1; y >= 0; --y) {
     for (int x = 0; x < picture.width(); ++x) {
@@ -85,7 +85,8 @@ std::vector<uint8_t> EncodeBmp32(const Canvas& picture) {
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   return static_cast<bool>(out);
 }

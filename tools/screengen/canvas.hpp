@@ -20,10 +20,10 @@ inline Rgb MixRgb(Rgb a, Rgb b, float t) { return a * (1 - t) + b * t; }
 
 // Where a picture goes inside a rectangle.
 enum class Fit {
-  kInsideBottom,  // whole picture inside, standing on the rectangle's bottom edge, centred
-  kInsideCentre,  // whole picture inside, centred
-  kCoverTopRight, // covers the rectangle, aligned to its top-right (may spill left and down)
-  kWidthTop,      // as wide as the rectangle, aligned to its top (may spill down)
+  kInsideBottom,   // whole picture inside, standing on the rectangle's bottom edge, centred
+  kInsideCentre,   // whole picture inside, centred
+  kCoverTopRight,  // covers the rectangle, aligned to its top-right (may spill left and down)
+  kWidthTop,       // as wide as the rectangle, aligned to its top (may spill down)
 };
 
 class Canvas {

@@ -53,7 +53,8 @@ Canvas ContactSheet(const std::vector<NamedRender>& renders, const TextPainter& 
     }
     // Each render keeps its framing: its whole view is fitted, not just what it drew.
     sheet.DrawWholeImage(renders[i].image, {x, y, kCellWidth, kCellHeight}, Fit::kInsideCentre);
-    text.Draw(sheet, renders[i].label, Face::kSerif, 17, x + 4, y + kCellHeight + 7, {0.92f, 0.9f, 0.86f});
+    text.Draw(sheet, renders[i].label, Face::kSerif, 17, x + 4, y + kCellHeight + 7,
+              {0.92f, 0.9f, 0.86f});
   }
   return sheet;
 }

@@ -24,7 +24,8 @@ Shot Render(rm::Vec3 camera, rm::Vec3 target) {
 void Glow(Canvas& canvas, float cx, float cy, float radius) {
   for (int y = static_cast<int>(cy - radius); y <= static_cast<int>(cy + radius); ++y) {
     for (int x = static_cast<int>(cx - radius); x <= static_cast<int>(cx + radius); ++x) {
-      const float d = std::hypot(static_cast<float>(x) + 0.5f - cx, static_cast<float>(y) + 0.5f - cy) / radius;
+      const float d =
+          std::hypot(static_cast<float>(x) + 0.5f - cx, static_cast<float>(y) + 0.5f - cy) / radius;
       if (d < 1) canvas.Blend(x, y, {1.0f, 0.85f, 0.45f}, 0.32f * (1 - d) * (1 - d));
     }
   }

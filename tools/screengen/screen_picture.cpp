@@ -39,7 +39,8 @@ Canvas PaintIcon(ShotRenderer& renderer) {
       for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize) around = std::max(around, icon.AlphaAt(nx, ny));
+          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize)
+            around = std::max(around, icon.AlphaAt(nx, ny));
         }
       }
       // The rim lies under the head's own (partly covering) edge pixels.

@@ -26,7 +26,8 @@ Rgb StoneColour(float a, float b, float c) {
 
 Rgb BrickColour(float a, float b) {
   const Rgb base{0.70f, 0.31f, 0.19f}, burnt{0.48f, 0.20f, 0.14f}, light{0.80f, 0.44f, 0.27f};
-  Rgb colour = a < 0.15f ? MixRgb(base, burnt, 0.7f) : (a < 0.3f ? MixRgb(base, light, 0.6f) : base);
+  Rgb colour =
+      a < 0.15f ? MixRgb(base, burnt, 0.7f) : (a < 0.3f ? MixRgb(base, light, 0.6f) : base);
   return colour * (0.9f + 0.16f * b);
 }
 
@@ -116,7 +117,8 @@ void PaintBrickFloor(Canvas& canvas, int top, uint32_t seed) {
   // The wall's foot lies in the floor's shade.
   for (int y = std::max(top - 24, 0); y < top; ++y) {
     const float t = static_cast<float>(top - y) / 24.0f;
-    for (int x = 0; x < canvas.width(); ++x) canvas.Blend(x, y, {0, 0, 0}, 0.55f * (1 - t) * (1 - t));
+    for (int x = 0; x < canvas.width(); ++x)
+      canvas.Blend(x, y, {0, 0, 0}, 0.55f * (1 - t) * (1 - t));
   }
 }
 

@@ -66,7 +66,8 @@ std::string TextPainter::FontFile(Face face) {
   const char* family = "Liberation Serif";
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-  FcPatternAddInteger(pattern, FC_WEIGHT, face == Face::kSerifBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_WEIGHT,
+                      face == Face::kSerifBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
@@ -98,9 +99,10 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
   Mask mask;
   const int pad = 4;
   const std::vector<std::string> chars = Characters(text);
-  mask.width = fullWidth + static_cast<int>(std::ceil(std::max(tracking, 0.0f) *
-                                                      static_cast<float>(chars.size()))) +
-               2 * pad;
+  mask.width =
+      fullWidth +
+      static_cast<int>(std::ceil(std::max(tracking, 0.0f) * static_cast<float>(chars.size()))) +
+      2 * pad;
   mask.height = lineHeight + 2 * pad;
   mask.alpha.assign(static_cast<size_t>(mask.width) * mask.height, 0.0f);
   std::string prefix;
@@ -113,10 +115,11 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
     if (rendered == nullptr) throw std::runtime_error(std::string("TTF_Render: ") + TTF_GetError());
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
-    const int ox = pad + prefixWidth + static_cast<int>(std::lround(tracking * static_cast<float>(i)));
+    const int ox =
+        pad + prefixWidth + static_cast<int>(std::lround(tracking * static_cast<float>(i)));
     for (int y = 0; y < surface->h; ++y) {
-      const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) +
-                                                          static_cast<size_t>(y) * surface->pitch);
+      const auto* row = reinterpret_cast<const uint32_t*>(
+          static_cast<const uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch);
       for (int x = 0; x < surface->w; ++x) {
         const float a = static_cast<float>(row[x] >> 24) / 255.0f;
         const int mx = ox + x, my = pad + y;
@@ -159,7 +162,8 @@ Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect r
   int size = std::max(4, static_cast<int>(rect.h * 1.4f));
   for (int pass = 0; pass < 3; ++pass) {
     const Mask probe = Layout(text, face, size, 0);
-    size = std::max(4, static_cast<int>(std::lround(static_cast<float>(size) * rect.h / probe.InkHeight())));
+    size = std::max(
+        4, static_cast<int>(std::lround(static_cast<float>(size) * rect.h / probe.InkHeight())));
   }
   Mask mask = Layout(text, face, size, 0);
   const int gaps = static_cast<int>(Characters(text).size()) - 1;
