@@ -86,7 +86,10 @@ void DisplayWindow::SizeAsWindow() {
   const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
   SDL_GetDisplayUsableBounds(display, &usable);
   // Leave room for the window's frame and title bar, which the usable area still includes.
-  int top = 0, left = 0, bottom = 0, right = 0;
+  int top = 0;
+  int left = 0;
+  int bottom = 0;
+  int right = 0;
   SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);
   const int scale = std::max(1, std::min((usable.w - left - right) / Canvas::kWidth,
                                          (usable.h - top - bottom) / Canvas::kHeight));

@@ -2,6 +2,7 @@
 // A failure names the stage and carries the driver's log.
 #include "app/toolkit/gl_program.hpp"
 
+#include <array>
 #include <string>
 
 #include "app/toolkit/fatal.hpp"
@@ -16,11 +17,11 @@ GLuint CompileShader(GLenum type, const char* source) {
   GLint ok = GL_FALSE;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
   if (ok == GL_TRUE) return shader;
-  char log[1024] = {};
-  glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+  std::array<char, 1024> log{};
+  glGetShaderInfoLog(shader, log.size(), nullptr, log.data());
   glDeleteShader(shader);
   throw Error(std::string("the window's ") + (type == GL_VERTEX_SHADER ? "vertex" : "fragment") +
-              " shader does not compile (OpenGL 3.3 core needed): " + log);
+              " shader does not compile (OpenGL 3.3 core needed): " + log.data());
 }
 
 }  // namespace
@@ -43,10 +44,10 @@ GlProgram::GlProgram(const char* vertexSource, const char* fragmentSource) {
   GLint ok = GL_FALSE;
   glGetProgramiv(id_, GL_LINK_STATUS, &ok);
   if (ok == GL_TRUE) return;
-  char log[1024] = {};
-  glGetProgramInfoLog(id_, sizeof log, nullptr, log);
+  std::array<char, 1024> log{};
+  glGetProgramInfoLog(id_, log.size(), nullptr, log.data());
   glDeleteProgram(id_);
-  throw Error(std::string("the window's shader program does not link: ") + log);
+  throw Error(std::string("the window's shader program does not link: ") + log.data());
 }
 
 GlProgram::~GlProgram() { glDeleteProgram(id_); }

@@ -2,6 +2,7 @@
 // error check that turns a GL failure into one clear message.
 #include "app/toolkit/gl_state_guard.hpp"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -84,9 +85,9 @@ void CheckGl(const char* what) {
   // Later errors are consequences of the first; a bounded drain leaves a clean slate.
   for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
   }
-  char code[16];
-  std::snprintf(code, sizeof code, "0x%04X", error);
-  throw Error(std::string("OpenGL failed while ") + what + " (error " + code +
+  std::array<char, 16> code{};
+  std::snprintf(code.data(), code.size(), "0x%04X", error);
+  throw Error(std::string("OpenGL failed while ") + what + " (error " + code.data() +
               "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
 }
 
