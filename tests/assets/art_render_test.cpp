@@ -1,7 +1,10 @@
 // The art through our own renderer and painting code: every mesh loads through the
 // retained-mode layer, the bear poses, and the screen generator's canvas places renders
 // and letters where it is asked to.
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "bmp_file.hpp"
 #include "canvas.hpp"
@@ -108,6 +111,35 @@ TEST_F(Renderer, LightsTheFrontAndLeavesTheSideInShade) {
   const int front = brightness(left + 12), side = brightness(right - 3);
   EXPECT_GT(front, side * 3 / 2);
   EXPECT_GT(side, 20 * 30) << "the shaded side still glows";
+}
+
+// The window loads both pictures with SDL: the screen as plain 24-bit colour, the icon with
+// its alpha channel, so the title bar shows the head without a box around it.
+TEST(PicturesThroughSdl, LoadWithTheirSizesAndTheIconsAlpha) {
+  SDL_Surface* screen = SDL_LoadBMP(AssetPath("screen.bmp").c_str());
+  ASSERT_NE(screen, nullptr) << SDL_GetError();
+  EXPECT_EQ(screen->w, 320);
+  EXPECT_EQ(screen->h, 480);
+  EXPECT_EQ(screen->format->BitsPerPixel, 24);
+  SDL_FreeSurface(screen);
+
+  SDL_Surface* icon = SDL_LoadBMP(AssetPath("icon.bmp").c_str());
+  ASSERT_NE(icon, nullptr) << SDL_GetError();
+  EXPECT_EQ(icon->w, 32);
+  EXPECT_EQ(icon->h, 32);
+  ASSERT_NE(icon->format->Amask, 0u);
+  auto alpha = [&](int x, int y) {
+    const auto* row = static_cast<const uint8_t*>(icon->pixels) + y * icon->pitch;
+    uint32_t pixel = 0;
+    std::memcpy(&pixel, row + x * 4, 4);
+    uint8_t r, g, b, a;
+    SDL_GetRGBA(pixel, icon->format, &r, &g, &b, &a);
+    return a;
+  };
+  EXPECT_EQ(alpha(0, 0), 0);
+  EXPECT_EQ(alpha(31, 31), 0);
+  EXPECT_EQ(alpha(16, 16), 255);
+  SDL_FreeSurface(icon);
 }
 
 TEST(CanvasDrawImage, EnlargingLeavesNoHoles) {

@@ -1,7 +1,6 @@
 // The horizontal mover: a steel crate with riveted edges and a yellow two-way arrow,
 // so it reads at a glance as a machine that slides, not as a brick block.
 #include <array>
-#include <numbers>
 #include <vector>
 
 #include "models.hpp"
