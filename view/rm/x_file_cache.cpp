@@ -59,7 +59,10 @@ std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::
   const std::string path = NativePath(given);
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (error || !fs::exists(status)) throw Error(operation, path, "file not found");
+  if (error && error != std::errc::no_such_file_or_directory) {
+    throw Error(operation, path, "cannot reach the file: " + error.message());
+  }
+  if (!fs::exists(status)) throw Error(operation, path, "file not found");
   if (!fs::is_regular_file(status)) throw Error(operation, path, "not a regular file");
   const std::uintmax_t size = fs::file_size(path, error);
   if (error) throw Error(operation, path, "cannot read the file size: " + error.message());
