@@ -26,7 +26,11 @@ void Form1::DoEvents(int64_t wakeAtMs) {
   if (ended_) return;
   if (pumpHook_) pumpHook_();
   if (ended_) return;
-  if (wakeAtMs >= 0 && !EventsPending()) clock_->WaitForEvent(wakeAtMs);
+  if (wakeAtMs >= 0 && !EventsPending()) {
+    // Whatever was drawn goes on screen before the wait, not after it.
+    if (NeedsPresent()) Present();
+    clock_->WaitForEvent(wakeAtMs);
+  }
   ProcessPendingEvents();
   if (NeedsPresent() && !ended_) Present();
 }
