@@ -2,6 +2,7 @@
 // A whole game runs inside the Enter key's event; the rules decide what every key does.
 #include "app/game_window.hpp"
 
+#include "view/scene_build.hpp"
 #include "view/screen_picture.hpp"
 #include "view/screens.hpp"
 
@@ -22,6 +23,7 @@ void GameWindow::Load() {
   if (!handles_.dxRoot) handles_.dxRoot = rm::CreateDirectXRoot(form_);
   handles_.ddraw = handles_.dxRoot->DirectDrawCreate("");
   handles_.ddraw->SetDisplayMode(640, 480, 16, 0, 0);
+  CheckMeshFiles(handles_, form_);
   form_.Show();
   form_.DoEvents();
   DrawTitleScreen(form_);

@@ -5,16 +5,17 @@
 
 #include "app/game_window.hpp"
 #include "app/toolkit/fatal.hpp"
+#include "view/asset_error.hpp"
 #include "view/rm/rm.hpp"
 
 int main() {
   try {
     ursa::GameWindow window;
     window.Run();
+  } catch (const ursa::AssetError& e) {
+    ursa::tk::Fatal(e.what());
   } catch (const ursa::rm::Error& e) {
-    ursa::tk::Fatal(std::string(e.what()) +
-                    "\nThe game's mesh files must lie beside the program; rebuild with "
-                    "'bash scripts/build.sh' to put them back.");
+    ursa::tk::Fatal(std::string("3D rendering failed: ") + e.what());
   } catch (const ursa::tk::Error& e) {
     ursa::tk::Fatal(e.what());
   } catch (const std::exception& e) {

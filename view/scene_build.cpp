@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/toolkit/form1.hpp"
+#include "view/asset_error.hpp"
 
 namespace ursa {
 namespace {
@@ -27,6 +28,24 @@ std::string MeshPath(const tk::Form1& form, const char* file) {
   return form.AppPath() + "/" + file;
 }
 
+// A mesh file that cannot be loaded is the game's data gone missing, not a renderer fault.
+void LoadMesh(const rm::MeshBuilderPtr& builder, const tk::Form1& form, const char* file) {
+  try {
+    builder->LoadFromFile(MeshPath(form, file), 0, 0);
+  } catch (const rm::Error& e) {
+    throw AssetError(e.what());
+  }
+}
+
+void LoadBear(const rm::AnimationSetPtr& anim, const tk::Form1& form,
+              const rm::FramePtr& parent) {
+  try {
+    anim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, parent);
+  } catch (const rm::Error& e) {
+    throw AssetError(e.what());
+  }
+}
+
 rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
   rm::FramePtr frame = h.d3drm->CreateFrame(h.sceneFrame);
   frame->AddVisual(h.meshBuilder);
@@ -36,7 +55,7 @@ rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
 
 void BuildBackdrop(SceneHandles& h, tk::Form1& form) {
   h.meshBuilder = h.d3drm->CreateMeshBuilder();
-  h.meshBuilder->LoadFromFile(MeshPath(form, "back.x"), 0, 0);
+  LoadMesh(h.meshBuilder, form, "back.x");
   for (int row = 0; row < kBackdropRows; ++row) {
     for (int col = 0; col < kBackdropColumns; ++col) {
       h.backdropFrames[kBackdropColumns * row + col] =
@@ -48,7 +67,7 @@ void BuildBackdrop(SceneHandles& h, tk::Form1& form) {
 
 void BuildBlocks(SceneHandles& h, const GameState& s, tk::Form1& form) {
   h.meshBuilder = h.d3drm->CreateMeshBuilder();
-  h.meshBuilder->LoadFromFile(MeshPath(form, "block.x"), 0, 0);
+  LoadMesh(h.meshBuilder, form, "block.x");
   for (int i = 0; i < kBlockCount; ++i) {
     h.blockFrames[i] = PlaceVisual(h, s.blockX[i], s.blockY[i], 0.0F);
   }
@@ -59,7 +78,7 @@ void BuildObjects(SceneHandles& h, const GameState& s, tk::Form1& form) {
     h.meshBuilder = h.d3drm->CreateMeshBuilder();
     const int kind = s.objKind[i];
     if (kind >= kKindDoor && kind <= kKindBlock3) {
-      h.meshBuilder->LoadFromFile(MeshPath(form, kKindMeshFile[kind]), 0, 0);
+      LoadMesh(h.meshBuilder, form, kKindMeshFile[kind]);
     }
     if (kind == kKindBlock3 && s.stage == kColourStage) {
       const float red = form.Rnd();
@@ -91,7 +110,7 @@ void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form) {
 
   h.playerFrame = h.d3drm->CreateFrame(h.sceneFrame);
   h.playerAnim = h.d3drm->CreateAnimationSet();
-  h.playerAnim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, h.playerFrame);
+  LoadBear(h.playerAnim, form, h.playerFrame);
   h.playerFrame->SetOrientation(nullptr, 1, 0, 0, 0, 1, 0);
 
   h.sceneLight = h.d3drm->CreateLightRGB(rm::LightType::kDirectional, 1.0F, 1.0F, 1.0F);
@@ -103,6 +122,15 @@ void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form) {
   BuildObjects(h, s, form);
 
   h.viewport->SetBack(kBackClip);
+}
+
+void CheckMeshFiles(SceneHandles& h, tk::Form1& form) {
+  const rm::Direct3DRMPtr d3drm = h.dxRoot->Direct3DRMCreate();
+  for (const char* file : {"back.x", "block.x", "door.x", "light.x", "arrow.x", "block2.x",
+                           "toge.x", "block3.x"}) {
+    LoadMesh(d3drm->CreateMeshBuilder(), form, file);
+  }
+  LoadBear(d3drm->CreateAnimationSet(), form, d3drm->CreateFrame(nullptr));
 }
 
 void ReleaseSceneHandles(SceneHandles& h) {

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The real executable meets a missing mesh, a broken mesh and no display: each time one clear
+# message on stderr naming what is wrong, exit status 1, and no crash.
+set -uo pipefail
+game_dir=$(dirname "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# expect NAME PATTERN... : runs the game copy in $work/game and checks its exit and message.
+expect() {
+  local name=$1 status
+  shift
+  timeout 30 "$work/game/ursa" >"$work/out" 2>"$work/err" </dev/null
+  status=$?
+  if [ "$status" -ne 1 ]; then
+    echo "FAIL $name: exit status $status, expected 1"; cat "$work/err"; failures=$((failures + 1)); return
+  fi
+  for pattern in "$@"; do
+    if ! grep -q -- "$pattern" "$work/err"; then
+      echo "FAIL $name: no '$pattern' in:"; cat "$work/err"; failures=$((failures + 1)); return
+    fi
+  done
+  echo "ok   $name: $(head -n 1 "$work/err")"
+}
+
+fresh_copy() {
+  rm -rf "$work/game" && mkdir "$work/game"
+  cp "$game_dir/ursa" "$game_dir"/*.x "$game_dir"/icon.bmp "$work/game/"
+}
+
+export SDL_VIDEODRIVER=offscreen
+fresh_copy && rm "$work/game/bear.x"
+expect "missing mesh" "bear.x" "file not found" "beside the program"
+
+fresh_copy && printf 'xof 0303txt 0032\nMesh { 3; garbage' >"$work/game/block.x"
+expect "broken mesh" "block.x" "beside the program"
+
+fresh_copy && head -c 100000 /dev/urandom >"$work/game/door.x"
+expect "random bytes for a mesh" "door.x"
+
+fresh_copy
+SDL_VIDEODRIVER=x11 DISPLAY=:9999 expect "no display" "display"
+
+[ "$failures" -eq 0 ] && echo "failure messages: all clear" || exit 1
