@@ -1,0 +1,119 @@
+// The HUD, the outlined text and the ending screen's figures, on a headless window.
+#include "app/toolkit/colour.hpp"
+#include "tests/view/view_fixture.hpp"
+#include "view/screen_picture.hpp"
+#include "view/screens.hpp"
+
+namespace ursa::test {
+namespace {
+
+class ScreensTest : public ViewTest {
+ protected:
+  ScreensTest() {
+    const auto picture = ScreenPictureBmp();
+    form.Image1().LoadFromMemory(picture.data(), picture.size());
+  }
+
+  tk::RgbImage Shot() { return form.Screenshot(); }
+
+  // The ending as it must look: its half of the picture, then each figure outlined at its row.
+  tk::RgbImage ExpectedEnding(const char* time, const char* misses, const char* score) {
+    form.PaintPicture(form.Image1(), {0, 240, 320, 240}, {0, 0, 640, 480});
+    GameState text{};
+    const std::pair<int, const char*> rows[] = {{182, time}, {245, misses}, {370, score}};
+    for (const auto& [y, figure] : rows) {
+      std::snprintf(text.msgText.data(), text.msgText.size(), "%s", figure);
+      text.msgX = 250;
+      text.msgY = static_cast<int16_t>(y);
+      DrawOutlinedText(form, text);
+    }
+    return Shot();
+  }
+
+  void ExpectEndingShows(int32_t frames, int16_t misses, const char* time, const char* missText,
+                         const char* score) {
+    const tk::RgbImage expected = ExpectedEnding(time, missText, score);
+    s.frameCount = frames;
+    s.missCount = misses;
+    DrawEndingScreen(form, s);
+    EXPECT_EQ(Shot().rgb, expected.rgb) << "frames " << frames << ", misses " << misses;
+  }
+};
+
+TEST_F(ScreensTest, EndingFiguresAreTimeMissesAndScoreWithTheirSigns) {
+  ExpectEndingShows(25, 0, " 2", " 0", " 9998");
+  ExpectEndingShows(9, 0, " 0", " 0", " 10000");
+  // A long game with three misses: the score goes below zero, printed with its minus sign.
+  ExpectEndingShows(100000, 3, " 10000", " 3", "-1500");
+  // From 66 misses on, 500 per miss no longer fits in 16 bits; the score stays true.
+  ExpectEndingShows(0, 66, " 0", " 66", "-23000");
+}
+
+TEST_F(ScreensTest, OutlinedTextIsWhiteOnABlueEdgeAndLeavesTheColourWhite) {
+  form.Cls();
+  form.SetForeColor(tk::kWhite);
+  form.PSet(100, 100, tk::kBlack);
+  form.Print("80");
+  const tk::RgbImage plain = Shot();
+
+  form.Cls();
+  s.msgX = 100;
+  s.msgY = 100;
+  std::snprintf(s.msgText.data(), s.msgText.size(), "80");
+  DrawOutlinedText(form, s);
+  const tk::RgbImage outlined = Shot();
+  EXPECT_EQ(form.ForeColor(), tk::kWhite);
+
+  int blue = 0;
+  for (int y = 90; y < 150; ++y) {
+    for (int x = 90; x < 160; ++x) {
+      // Wherever the plain print is white, the outlined one is white too: no blue inside.
+      if (plain.At(x, y) == tk::kWhite) {
+        EXPECT_EQ(outlined.At(x, y), tk::kWhite) << x << "," << y;
+      }
+      if (outlined.At(x, y) == tk::kBlue) ++blue;
+    }
+  }
+  EXPECT_GT(blue, 50);
+  // The edge is one pixel wide: nothing blue two pixels away from every white pixel.
+  for (int y = 90; y < 150; ++y) {
+    for (int x = 90; x < 160; ++x) {
+      if (outlined.At(x, y) != tk::kBlue) continue;
+      bool nearInk = false;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) nearInk |= plain.At(x + dx, y + dy) != tk::kBlack;
+      }
+      EXPECT_TRUE(nearInk) << "stray blue at " << x << "," << y;
+    }
+  }
+}
+
+TEST_F(ScreensTest, TheHudIsRedrawnWhiteAfterAnEnding) {
+  DrawEndingScreen(form, s);
+  s.stage = 3;
+  s.missCount = 12;
+  DrawHud(form, s);
+  const tk::RgbImage hud = Shot();
+  form.Cls();
+  form.SetForeColor(tk::kWhite);
+  form.PSet(5, 5, tk::kBlack);
+  form.Print("STAGE : 3");
+  form.PSet(500, 5, tk::kBlack);
+  form.Print("MISS : 12");
+  EXPECT_EQ(hud.rgb, Shot().rgb);
+}
+
+TEST_F(ScreensTest, TheTitleCoversTheWholeWindowWithThePictureEnlargedByTwo) {
+  DrawHud(form, s);
+  DrawTitleScreen(form);
+  const tk::RgbImage shot = Shot();
+  for (int y = 0; y < 480; y += 7) {
+    for (int x = 0; x < 640; x += 5) {
+      ASSERT_EQ(shot.At(x, y), shot.At(x ^ 1, y ^ 1)) << "2 x 2 blocks at " << x << "," << y;
+    }
+  }
+  EXPECT_NE(shot.At(10, 10), tk::kBlack) << "the HUD band is covered too";
+}
+
+}  // namespace
+}  // namespace ursa::test

@@ -1,0 +1,103 @@
+// The per-frame view: the follow camera and its switch to the falling camera, the light,
+// the player's facing and pose, and the death sequence's camera path.
+#include <cmath>
+
+#include "tests/view/view_fixture.hpp"
+#include "view/view_update.hpp"
+
+namespace ursa::test {
+namespace {
+
+void ExpectNear(rm::Vec3 v, float x, float y, float z) {
+  EXPECT_NEAR(v.x, x, 1e-3F);
+  EXPECT_NEAR(v.y, y, 1e-3F);
+  EXPECT_NEAR(v.z, z, 1e-3F);
+}
+
+rm::Vec3 Normalised(rm::Vec3 v) {
+  const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+  return {v.x / length, v.y / length, v.z / length};
+}
+
+class ViewUpdateTest : public ViewTest {
+ protected:
+  ViewUpdateTest() { Build(1); }
+};
+
+TEST_F(ViewUpdateTest, TheFollowCameraHandsOverToTheFallingCameraBelowMinus200) {
+  s.playerX = 300;
+  s.playerY = -200;
+  PlacePlayerAndCamera(h, s);
+  ExpectNear(h.cameraFrame->Position(), 300, 50, -1250);
+  ExpectNear(h.playerFrame->Position(), 300, -200, 0);
+
+  s.playerY = -201;
+  PlacePlayerAndCamera(h, s);
+  ExpectNear(h.cameraFrame->Position(), 300, 200, 0);
+  // From the play plane above the player the camera looks straight down.
+  AimCameraAndLight(h, s);
+  ExpectNear(h.cameraFrame->AxisZ(), 0, -1, 0);
+}
+
+TEST_F(ViewUpdateTest, CameraAndLightAimAtThePlayer) {
+  s.playerX = 1000;
+  s.playerY = 400;
+  PlacePlayerAndCamera(h, s);
+  AimCameraAndLight(h, s);
+  ExpectNear(h.lightFrame->Position(), 1000, 900, -400);
+  ExpectNear(h.lightFrame->AxisZ(), 0, -500 / std::sqrt(500.0F * 500 + 400 * 400),
+             400 / std::sqrt(500.0F * 500 + 400 * 400));
+  const rm::Vec3 toPlayer = Normalised({0, -250, 1250});
+  ExpectNear(h.cameraFrame->AxisZ(), toPlayer.x, toPlayer.y, toPlayer.z);
+}
+
+TEST_F(ViewUpdateTest, TheBearFacesTheWayItLastRanAndTakesItsPose) {
+  s.moveInput = -1;
+  TurnPlayer(h, s);
+  ExpectNear(h.playerFrame->AxisZ(), -1, 0, 0);
+  ExpectNear(h.playerFrame->AxisY(), 0, 1, 0);
+  s.animFrame = 5;
+  PlacePlayerAndCamera(h, s);
+  EXPECT_FLOAT_EQ(h.playerAnim->Time(), 5.0F);
+  ExpectNear(h.playerFrame->AxisZ(), -1, 0, 0);  // placing keeps the facing
+}
+
+TEST_F(ViewUpdateTest, TheDeathCameraPullsBackFromThePlayPlane) {
+  s.playerX = 400;
+  s.playerY = 0;
+  PlacePlayerAndCamera(h, s);
+  for (int timer : {0, 100, 200}) {
+    s.deathTimer = static_cast<int16_t>(timer);
+    RenderDeathFrame(h, s);
+    ExpectNear(h.cameraFrame->Position(), 400, 250, -7.0F * static_cast<float>(timer));
+  }
+}
+
+TEST_F(ViewUpdateTest, AMovedPlatformIsDrawnWhereTheRulesPutIt) {
+  Build(4);
+  s.objX[2] = 1145;
+  PlaceObject(h, s, 2);
+  ExpectNear(h.objectFrames[2]->Position(), 1145, -150, 0);
+}
+
+TEST_F(ViewUpdateTest, AFrameOfPlayDrawsTheStageIntoTheDeviceImage) {
+  PlacePlayerAndCamera(h, s);
+  AimCameraAndLight(h, s);
+  RenderView(h);
+  const rm::Image image = h.device->ReadImage();
+  int lit = 0;
+  int litOutside = 0;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      const bool inside = x >= 120 && x < 520 && y >= 65 && y < 365;
+      const rm::Image::Pixel p = image.At(x, y);
+      const bool black = p.r == 0 && p.g == 0 && p.b == 0;
+      if (!black) (inside ? lit : litOutside)++;
+    }
+  }
+  EXPECT_GT(lit, 400 * 300 * 9 / 10) << "the backdrop fills the viewport";
+  EXPECT_EQ(litOutside, 0) << "nothing is drawn outside the viewport";
+}
+
+}  // namespace
+}  // namespace ursa::test
