@@ -1,7 +1,5 @@
-// Puts the two screens into the stored picture, and paints the icon.
-// Everything is painted at twice the stored size and averaged down, which smooths edges.
-#include <algorithm>
-
+// Puts the two screens into the stored picture.
+// Each screen is painted at window size and averaged down to half, which smooths edges.
 #include "screen_layout.hpp"
 #include "screens.hpp"
 
@@ -13,42 +11,6 @@ Canvas PaintScreenPicture(ShotRenderer& renderer, const TextPainter& text) {
   picture.Paste(PaintTitleScreen(renderer, text).Reduced(2), 0, 0);
   picture.Paste(PaintEndingScreen(renderer, text).Reduced(2), 0, kPictureHeight / 2);
   return picture;
-}
-
-Canvas PaintIcon(ShotRenderer& renderer) {
-  constexpr int kSize = 32, kScale = 8;
-  Shot head;
-  head.width = head.height = 512;
-  head.camera = {0, 47, -95};
-  head.target = {0, 44, 0};
-  head.light = {-200, 400, -400};
-  Placement bear = BearAt({0, 0, 0}, {0, 0, -1}, 0);
-  bear.headOnly = true;
-  head.items.push_back(bear);
-  Canvas large(kSize * kScale, kSize * kScale, {}, 0);
-  const float margin = kScale;
-  large.DrawImage(renderer.Render(head),
-                  {margin, margin, kSize * kScale - 2 * margin, kSize * kScale - 2 * margin},
-                  Fit::kInsideCentre);
-  Canvas icon = large.Reduced(kScale);
-  // A dark rim keeps the head readable on light and dark title bars alike.
-  Canvas rimmed = icon;
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
-      float around = 0;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-          const int nx = x + dx, ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize)
-            around = std::max(around, icon.AlphaAt(nx, ny));
-        }
-      }
-      // The rim lies under the head's own (partly covering) edge pixels.
-      rimmed.Set(x, y, {0.22f, 0.12f, 0.06f}, around * 0.9f);
-      rimmed.Blend(x, y, icon.At(x, y), icon.AlphaAt(x, y));
-    }
-  }
-  return rimmed;
 }
 
 }  // namespace ursa::screengen

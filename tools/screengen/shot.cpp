@@ -70,6 +70,7 @@ rm::Image ShotRenderer::Render(const Shot& shot) {
   lightFrame->SetPosition(nullptr, shot.light.x, shot.light.y, shot.light.z);
   lightFrame->LookAt(target, nullptr, 0);
 
+  // Animation sets are held until the render so that their frames keep their poses.
   std::vector<rm::AnimationSetPtr> animations;
   for (const Placement& item : shot.items) {
     const rm::FramePtr frame = d3drm.CreateFrame(scene);
