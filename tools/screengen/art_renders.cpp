@@ -2,6 +2,11 @@
 // small objects so their detail shows.
 #include "art_renders.hpp"
 
+#include <cmath>
+
+#include "game/game_state.hpp"
+#include "game/stage_layouts.hpp"
+
 namespace ursa::screengen {
 namespace {
 
@@ -28,36 +33,36 @@ void AddBackdrop(Shot& shot, int cols, int rows, float x0, float y0) {
   }
 }
 
-// Stage 1 as the game builds it, seen with the player at `player`.
-Shot StageOne(rm::Vec3 player, float time) {
+// A table position in the play plane, as the game hands it to the renderer.
+rm::Vec3 Place(int16_t x, int16_t y) { return {static_cast<float>(x), static_cast<float>(y), 0}; }
+
+// A stage as the game builds it from its own layout tables, seen by the game's camera with
+// the bear at `player`.
+Shot StageView(int stage, rm::Vec3 player, float time) {
+  constexpr const char* kKindMesh[] = {nullptr,    "door.x", "light.x", "arrow.x",
+                                       "block2.x", "toge.x", "block3.x"};
+  GameState state;
+  state.stage = static_cast<int16_t>(stage);
+  LoadStageLayout(state);
   Shot shot = GameView(player, kWidth, kHeight);
   AddBackdrop(shot, 12, 4, -1000, -400);
-  const float blocks[][2] = {{0, -150},   {150, -150},  {300, -150}, {0, 250},     {750, -150},
-                             {-150, 250}, {-150, -150}, {900, -150}, {1050, -150}, {300, 500},
-                             {450, 500},  {600, 500},   {1500, -50}, {1650, -50},  {1800, -50},
-                             {1950, -50}, {-300, -150}, {750, 500},  {1300, 500},  {1450, 500}};
-  for (const auto& b : blocks) shot.items.push_back(MeshAt("block.x", {b[0], b[1], 0}));
-  shot.items.push_back(MeshAt("door.x", {1800, 100, 0}));
-  shot.items.push_back(MeshAt("light.x", {1900, 100, 0}));
-  shot.items.push_back(MeshAt("arrow.x", {-100, 0, 0}));
-  shot.items.push_back(BearAt(player, {1, 0, 0}, time));
-  return shot;
-}
-
-// Platforms and hazards of the later stages in one view.
-Shot Hazards() {
-  Shot shot = GameView({300, 60, 0}, kWidth, kHeight);
-  AddBackdrop(shot, 3, 2, -500, -400);
-  for (float x : {-150.0F, 0.0F, 450.0F, 600.0F, 750.0F}) {
-    shot.items.push_back(MeshAt("block.x", {x, -150, 0}));
+  for (int i = 0; i < kBlockCount; ++i) {
+    shot.items.push_back(MeshAt("block.x", Place(state.blockX[i], state.blockY[i])));
   }
-  shot.items.push_back(MeshAt("toge.x", {600, 50, 0}));
-  shot.items.push_back(MeshAt("block2.x", {225, -150, 0}));
-  shot.items.push_back(MeshAt("block3.x", {100, 200, 0}));
-  Placement tinted = MeshAt("block3.x", {400, 300, 0});
-  tinted.colour = rm::Vec3{0.9F, 0.35F, 0.6F};
-  shot.items.push_back(tinted);
-  shot.items.push_back(BearAt({0, 0, 0}, {1, 0, 0}, 0));
+  for (int i = 0; i < kObjectCount; ++i) {
+    const int kind = state.objKind[i];
+    if (kind < 1 || kind > 6) continue;
+    Placement object = MeshAt(kKindMesh[kind], Place(state.objX[i], state.objY[i]));
+    if (kind == 6 && stage == 10) {
+      // Stage 10 colours each sinking platform at random; a fixed spread of hues stands in.
+      const float hue = static_cast<float>(i * 7 % 40) / 40.0F;
+      object.colour = rm::Vec3{0.55F + 0.45F * std::cos(6.2832F * hue),
+                               0.55F + 0.45F * std::cos(6.2832F * (hue - 0.33F)),
+                               0.55F + 0.45F * std::cos(6.2832F * (hue - 0.67F))};
+    }
+    shot.items.push_back(object);
+  }
+  shot.items.push_back(BearAt(player, {1, 0, 0}, time));
   return shot;
 }
 
@@ -80,9 +85,11 @@ std::vector<NamedRender> RenderArt(ShotRenderer& r) {
   auto add = [&](const char* name, const char* label, const Shot& shot) {
     out.push_back({name, label, r.Render(shot)});
   };
-  add("stage1", "stage 1, the start", StageOne({0, 0, 0}, 8));
-  add("stage1-door", "stage 1, the door", StageOne({1700, 100, 0}, 5));
-  add("hazards", "movers and spikes", Hazards());
+  add("stage1", "stage 1, the start", StageView(1, {0, 0, 0}, 8));
+  add("stage1-door", "stage 1, the door", StageView(1, {1700, 100, 0}, 5));
+  add("stage6", "stage 6, spikes", StageView(6, {640, 0, 0}, 12));
+  add("stage7", "stage 7, movers", StageView(7, {780, 0, 0}, 0));
+  add("stage10", "stage 10, sinking platforms", StageView(10, {1500, 240, 0}, 3));
   add("block", "block.x", Single("block.x", {0, 75, 0}, 0.3F));
   add("block2", "block2.x", Single("block2.x", {0, 75, 0}, 0.3F));
   add("block3", "block3.x", Single("block3.x", {0, 120, 0}, 0.22F));
