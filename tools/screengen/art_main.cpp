@@ -9,6 +9,7 @@
 
 #include "art_renders.hpp"
 #include "contact_sheet.hpp"
+#include "ending_preview.hpp"
 #include "view/rm/image_png.hpp"
 
 namespace {
@@ -55,6 +56,10 @@ int main(int argc, char** argv) {
     const ursa::rm::Image picture = LoadBmp(assets + "/screen.bmp");
     renders.push_back({"title-screen", "title screen (screen.bmp)", ScreenHalf(picture, 0)});
     renders.push_back({"ending-screen", "ending screen (screen.bmp)", ScreenHalf(picture, 1)});
+    // As the player sees it after 12345 frames and 3 misses.
+    const Canvas ending = FromImage(renders.back().image, 1);
+    renders.push_back({"ending-numbers", "ending screen with numbers",
+                       ToImage(EndingWithNumbers(ending, text, 12345, 3))});
     for (const auto& render : renders)
       ursa::rm::SavePng(render.image, out + "/" + render.name + ".png");
     ursa::rm::Image icon = LoadBmp(assets + "/icon.bmp");

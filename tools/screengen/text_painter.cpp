@@ -23,6 +23,9 @@ struct TextPainter::Mask {
 
 namespace {
 
+// Room around the text in a layout's mask, for glyphs that overhang their cell.
+constexpr int kPad = 4;
+
 // The string cut into its characters (UTF-8 sequences).
 std::vector<std::string> Characters(const std::string& text) {
   std::vector<std::string> out;
@@ -63,7 +66,7 @@ TextPainter::~TextPainter() {
 }
 
 std::string TextPainter::FontFile(Face face) {
-  const char* family = "Liberation Serif";
+  const char* family = face == Face::kGameGothic ? "IPAPGothic" : "Liberation Serif";
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
   FcPatternAddInteger(pattern, FC_WEIGHT,
@@ -86,7 +89,9 @@ std::string TextPainter::FontFile(Face face) {
     FcPatternDestroy(match);
   }
   if (file.empty() || matchedFamily != family) {
-    throw std::runtime_error("Liberation Serif not found (Debian package fonts-liberation2)");
+    throw std::runtime_error(std::string(family) +
+                             " not found (Debian packages fonts-liberation2, " +
+                             "fonts-ipafont-gothic)");
   }
   return file;
 }
@@ -97,13 +102,12 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
   int fullWidth = 0, lineHeight = 0;
   TTF_SizeUTF8(font, text.c_str(), &fullWidth, &lineHeight);
   Mask mask;
-  const int pad = 4;
   const std::vector<std::string> chars = Characters(text);
   mask.width =
       fullWidth +
       static_cast<int>(std::ceil(std::max(tracking, 0.0f) * static_cast<float>(chars.size()))) +
-      2 * pad;
-  mask.height = lineHeight + 2 * pad;
+      2 * kPad;
+  mask.height = lineHeight + 2 * kPad;
   mask.alpha.assign(static_cast<size_t>(mask.width) * mask.height, 0.0f);
   std::string prefix;
   for (size_t i = 0; i < chars.size(); prefix += chars[i], ++i) {
@@ -116,13 +120,13 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
     const int ox =
-        pad + prefixWidth + static_cast<int>(std::lround(tracking * static_cast<float>(i)));
+        kPad + prefixWidth + static_cast<int>(std::lround(tracking * static_cast<float>(i)));
     for (int y = 0; y < surface->h; ++y) {
       const auto* row = reinterpret_cast<const uint32_t*>(
           static_cast<const uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch);
       for (int x = 0; x < surface->w; ++x) {
         const float a = static_cast<float>(row[x] >> 24) / 255.0f;
-        const int mx = ox + x, my = pad + y;
+        const int mx = ox + x, my = kPad + y;
         if (a <= 0 || mx < 0 || mx >= mask.width || my >= mask.height) continue;
         float& slot = mask.alpha[static_cast<size_t>(my) * mask.width + mx];
         slot = std::max(slot, a);
@@ -180,6 +184,14 @@ Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect r
   if (shadow > 0) Paint(canvas, mask, x + shadow, y + shadow, {0.05f, 0.04f, 0.04f}, 0.7f);
   Paint(canvas, mask, x, y, colour, 1);
   return {x, y, mask.InkWidth(), mask.InkHeight()};
+}
+
+void TextPainter::DrawCell(Canvas& canvas, const std::string& text, Face face, int pixelSize, int x,
+                           int y, Rgb colour) const {
+  const Mask mask = Layout(text, face, pixelSize, 0);
+  // Paint places the ink's corner; the cell's corner lies kPad before the mask's start.
+  Paint(canvas, mask, static_cast<float>(x - kPad + mask.inkX0),
+        static_cast<float>(y - kPad + mask.inkY0), colour, 1);
 }
 
 void TextPainter::Draw(Canvas& canvas, const std::string& text, Face face, int pixelSize, float x,

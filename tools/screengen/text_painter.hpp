@@ -8,12 +8,14 @@
 
 namespace ursa::screengen {
 
-enum class Face { kSerif, kSerifBold };
+// Liberation Serif for the picture's lettering; IPAPGothic, the face the game prints its
+// numbers in, to preview them on the ending screen.
+enum class Face { kSerif, kSerifBold, kGameGothic };
 
 class TextPainter {
  public:
-  // Throws std::runtime_error when SDL2_ttf cannot start or Liberation Serif is missing
-  // (another face would change the picture, so none is substituted).
+  // Throws std::runtime_error when SDL2_ttf cannot start or a face is missing (another
+  // face would change the picture, so none is substituted).
   TextPainter();
   ~TextPainter();
   TextPainter(const TextPainter&) = delete;
@@ -28,6 +30,9 @@ class TextPainter {
   // Plain text of a pixel size with its ink's top-left at (x, y).
   void Draw(Canvas& canvas, const std::string& text, Face face, int pixelSize, float x, float y,
             Rgb colour) const;
+  // Text the way the game prints it: the top-left of its text cell at (x, y).
+  void DrawCell(Canvas& canvas, const std::string& text, Face face, int pixelSize, int x, int y,
+                Rgb colour) const;
 
   static std::string FontFile(Face face);
 
