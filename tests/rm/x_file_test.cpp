@@ -207,6 +207,52 @@ TEST_F(XFileTest, FaceIndexOutOfRangeNeverReachesTheRenderer) {
   EXPECT_EQ(Brightness(RenderImage(), 330, 200), 0);
 }
 
+TEST_F(XFileTest, HugeCountsInATinyFileFailWithoutExhaustingMemory) {
+  // Read as they stand, these would make the importer reserve tens of gigabytes.
+  const std::string triangle = "3;\n0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;;\n";
+  struct Case {
+    const char* name;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"vertices", "xof 0303txt 0032\nMesh M {\n2000000000;\n0.0;0.0;0.0;,\n"},
+      {"faces", "xof 0303txt 0032\nMesh M {\n" + triangle + "2000000000;\n3;0,1,2;;\n}\n"},
+  };
+  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = WriteScratch(std::string("huge_") + c.name + ".x", c.text);
+    try {
+      mesh->LoadFromFile(path, 0, 0);
+      ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("LoadFromFile: " + path + ": "), std::string::npos)
+          << e.what();
+    }
+  }
+}
+
+TEST(XFileSerialTest, DamagedBytesFromTheImporterAreRejected) {
+  XFile file;
+  file.meshes.resize(1);
+  file.meshes[0].vertices.resize(3);
+  file.meshes[0].indices = {0, 1, 2};
+  file.roots.push_back({"Root", Mat4{}, {0}, {}});
+  file.animations.push_back({"Walk", {{"Root", {{0, {1, 2, 3}}}, {}, {}}}});
+  const std::string bytes = SerializeXFile(file);
+  const XFile back = DeserializeXFile(bytes);
+  EXPECT_EQ(back.meshes[0].indices, file.meshes[0].indices);
+  EXPECT_EQ(back.roots[0].name, "Root");
+  EXPECT_EQ(back.animations[0].channels[0].positions[0].value.z, 3.0F);
+  for (size_t cut : {size_t{0}, size_t{7}, bytes.size() / 2, bytes.size() - 1}) {
+    EXPECT_THROW(DeserializeXFile(bytes.substr(0, cut)), XFileRejected) << cut;
+  }
+  EXPECT_THROW(DeserializeXFile(bytes + "x"), XFileRejected);
+  // A face naming a vertex that is not there.
+  file.meshes[0].indices = {0, 1, 3};
+  EXPECT_THROW(DeserializeXFile(SerializeXFile(file)), XFileRejected);
+}
+
 TEST_F(XFileTest, FilesOverSixteenMebibytesAreRefusedUnread) {
   const fs::path path = Scratch() / "huge.x";
   {

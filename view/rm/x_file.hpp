@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,9 +52,25 @@ struct XFile {
   std::vector<XAnimation> animations;
 };
 
-// Parses the bytes of a .x file (text, binary or compressed). Throws Error(operation, path, why)
-// when Assimp rejects them.
-XFile ImportXFile(const std::string& operation, const std::string& path, const std::string& bytes);
+// Why a file's bytes could not be turned into an XFile.
+class XFileRejected : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Parses the bytes of a .x file (text, binary or compressed) in this process. Throws
+// XFileRejected when Assimp rejects them.
+XFile ImportXFile(const std::string& bytes);
+
+// The same, with Assimp run in a child process under a memory and time limit, so that a
+// hostile file (a count of two billion vertices, a parser crash) fails with XFileRejected
+// instead of taking the game down.
+XFile ImportXFileIsolated(const std::string& bytes);
+
+// The XFile as bytes and back, for the trip from the child process. Reading throws
+// XFileRejected when the bytes are damaged.
+std::string SerializeXFile(const XFile& file);
+XFile DeserializeXFile(const std::string& bytes);
 
 // The parsed file at path, parsed at most once per process while the file stays unchanged.
 // Throws Error(operation, path, why) for a missing, unreadable, oversized or rejected file;

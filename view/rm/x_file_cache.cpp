@@ -76,8 +76,12 @@ std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::
   if (found != cache.entries.end() && found->second.size == size && found->second.time == time) {
     return found->second.file;
   }
-  auto file =
-      std::make_shared<const XFile>(ImportXFile(operation, path, ReadBytes(operation, path)));
+  std::shared_ptr<const XFile> file;
+  try {
+    file = std::make_shared<const XFile>(ImportXFileIsolated(ReadBytes(operation, path)));
+  } catch (const XFileRejected& rejected) {
+    throw Error(operation, path, rejected.what());
+  }
   ++cache.parses;
   cache.entries[key] = CacheEntry{size, time, file};
   return file;

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <utility>
 
-#include "view/rm/error.hpp"
 #include "view/rm/x_file.hpp"
 
 namespace ursa::rm {
@@ -139,7 +138,7 @@ XFile Convert(const aiScene& scene) {
 
 }  // namespace
 
-XFile ImportXFile(const std::string& operation, const std::string& path, const std::string& bytes) {
+XFile ImportXFile(const std::string& bytes) {
   Assimp::Importer importer;
   // Normals are generated only for meshes that have none; validation rejects out-of-range
   // indices and other damage before any of it reaches the renderer.
@@ -148,13 +147,13 @@ XFile ImportXFile(const std::string& operation, const std::string& path, const s
   const aiScene* scene = importer.ReadFileFromMemory(bytes.data(), bytes.size(), kSteps, "x");
   if (scene == nullptr || scene->mRootNode == nullptr ||
       (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) != 0) {
-    std::string why = importer.GetErrorString();
-    throw Error(operation, path, "not a readable .x file" + (why.empty() ? "" : " (" + why + ")"));
+    const std::string why = importer.GetErrorString();
+    throw XFileRejected("not a readable .x file" + (why.empty() ? "" : " (" + why + ")"));
   }
   try {
     return Convert(*scene);
   } catch (const std::logic_error& e) {
-    throw Error(operation, path, std::string("damaged .x file: ") + e.what());
+    throw XFileRejected(std::string("damaged .x file: ") + e.what());
   }
 }
 
