@@ -1,13 +1,17 @@
 // bench-render: one Clear + Render of a built stage (202 frames besides the bear's) at
-// 640 x 480, a whole stage build, and the mesh loads of stage 10's platforms.
+// 640 x 480, a whole stage build, the mesh loads of stage 10's platforms and a file's parse.
 // Run with SDL_VIDEODRIVER=offscreen to measure llvmpipe without a window.
 #include <benchmark/benchmark.h>
 #include <epoxy/gl.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "stage_scene.hpp"
 #include "view/rm/offscreen_display.hpp"
+#include "view/rm/x_file.hpp"
 
 namespace ursa::bench {
 namespace {
@@ -76,6 +80,20 @@ void BM_BuildStage10(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BuildStage10)->Unit(benchmark::kMillisecond);
+
+// Parsing the bear once, in this process and in the guarded child process that loading
+// really uses: the difference is what the isolation costs per file (each is parsed once).
+void BM_ParseBear(benchmark::State& state) {
+  std::ifstream in(std::string(URSA_ASSETS_DIR) + "/bear.x", std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const bool isolated = state.range(0) != 0;
+  for (auto _ : state) {
+    rm::XFile file = isolated ? rm::ImportXFileIsolated(bytes) : rm::ImportXFile(bytes);
+    benchmark::DoNotOptimize(file);
+  }
+  state.SetLabel(isolated ? "child process" : "in process");
+}
+BENCHMARK(BM_ParseBear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ursa::bench

@@ -1,5 +1,6 @@
 // Reading .x files from disk once per process: size check, read, parse, remember.
 // A file that changes on disk (size or time) is parsed again.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -30,16 +31,17 @@ Cache& TheCache() {
   return cache;
 }
 
-std::string ReadBytes(const std::string& operation, const std::string& path) {
+// Reads at most one byte more than the size the file had when it was checked.
+std::string ReadBytes(const std::string& operation, const std::string& path, std::uintmax_t size) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error(operation, path, "cannot open the file");
   std::string bytes;
-  bytes.resize(kMaxXFileBytes + 1);
+  bytes.resize(static_cast<size_t>(std::min<std::uintmax_t>(size, kMaxXFileBytes)) + 1);
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) throw Error(operation, path, "cannot read the file");
   bytes.resize(static_cast<size_t>(in.gcount()));
-  // The size was checked before reading; this catches a file that grew in between.
-  if (bytes.size() > kMaxXFileBytes) throw Error(operation, path, "file larger than 16 MiB");
+  // A file that grew after its size was checked is being rewritten: half of it is no mesh.
+  if (bytes.size() > size) throw Error(operation, path, "the file changed while it was read");
   return bytes;
 }
 
@@ -78,7 +80,7 @@ std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::
   }
   std::shared_ptr<const XFile> file;
   try {
-    file = std::make_shared<const XFile>(ImportXFileIsolated(ReadBytes(operation, path)));
+    file = std::make_shared<const XFile>(ImportXFileIsolated(ReadBytes(operation, path, size)));
   } catch (const XFileRejected& rejected) {
     throw Error(operation, path, rejected.what());
   }
