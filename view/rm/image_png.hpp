@@ -1,4 +1,5 @@
 // Writing an Image to a PNG file, for tools and for looking at what a test rendered.
+// Tools save renders with it; the offscreen library carries it because only it links libpng.
 #pragma once
 
 #include <string>
