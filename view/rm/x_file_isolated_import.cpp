@@ -25,12 +25,22 @@ constexpr auto kImportTime = std::chrono::seconds(30);
 constexpr char kAccepted = 'A';
 constexpr char kRejected = 'R';
 
-// The address space the process already uses: the ceiling is set above it.
+// The address space the process already uses, 0 when it cannot be told: the ceiling is set
+// above it.
 rlim_t AddressSpaceInUse() {
   std::ifstream statm("/proc/self/statm");
   unsigned long long pages = 0;
   statm >> pages;
   return static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+// Without knowing the address space in use, no ceiling can be placed safely above it; the
+// time limit still holds.
+void LimitMemory() {
+  const rlim_t inUse = AddressSpaceInUse();
+  if (inUse == 0) return;
+  const rlimit limit{inUse + kImportMemory, inUse + kImportMemory};
+  setrlimit(RLIMIT_AS, &limit);
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -45,8 +55,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 [[noreturn]] void RunChild(int fd, const std::string& bytes) {
-  const rlimit limit{AddressSpaceInUse() + kImportMemory, AddressSpaceInUse() + kImportMemory};
-  setrlimit(RLIMIT_AS, &limit);
+  LimitMemory();
   std::string reply;
   try {
     reply = kAccepted + SerializeXFile(ImportXFile(bytes));
