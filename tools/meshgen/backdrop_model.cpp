@@ -15,7 +15,7 @@ namespace ursa::meshgen {
 namespace {
 
 constexpr float kHalf = 375;
-constexpr int kCells = 7;  // stones per row and per column of a tile
+constexpr int kCells = 6;  // stones per row and per column of a tile
 constexpr float kCell = 2 * kHalf / kCells;
 constexpr uint64_t kSeed = 0x5EED;
 
