@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "bmp_file.hpp"
 #include "canvas.hpp"
@@ -21,16 +22,16 @@ using screengen::Canvas;
 using screengen::Fit;
 using screengen::Rect;
 
+// One offscreen renderer for the rendering tests: it opens a display, which is slow.
 class Renderer : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { renderer_ = new screengen::ShotRenderer(URSA_ASSETS_DIR); }
-  static void TearDownTestSuite() {
-    delete renderer_;
-    renderer_ = nullptr;
+  static void SetUpTestSuite() {
+    renderer_ = std::make_unique<screengen::ShotRenderer>(URSA_ASSETS_DIR);
   }
-  static screengen::ShotRenderer* renderer_;
+  static void TearDownTestSuite() { renderer_.reset(); }
+  static std::unique_ptr<screengen::ShotRenderer> renderer_;
 };
-screengen::ShotRenderer* Renderer::renderer_ = nullptr;
+std::unique_ptr<screengen::ShotRenderer> Renderer::renderer_;
 
 float Coverage(const rm::Image& image, int x0, int y0, int x1, int y1) {
   int drawn = 0;

@@ -56,8 +56,6 @@ class Mesh {
   const std::vector<Triangle>& triangles() const { return triangles_; }
   const std::vector<Material>& materials() const { return materials_; }
   int vertexCount() const { return static_cast<int>(vertices_.size()); }
-  void SetTriangles(std::vector<Triangle> triangles) { triangles_ = std::move(triangles); }
-  void SetVertices(std::vector<Vertex> vertices) { vertices_ = std::move(vertices); }
 
  private:
   std::string name_;
