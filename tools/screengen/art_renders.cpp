@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "contact_sheet.hpp"
 #include "game/game_state.hpp"
 #include "game/stage_layouts.hpp"
 
@@ -102,6 +103,14 @@ std::vector<NamedRender> RenderArt(ShotRenderer& r) {
   add("bear-5", "bear.x, time 5 (air)", BearPose(5, {1, 0, 0}));
   add("bear-10", "bear.x, time 10", BearPose(10, {1, 0, 0}));
   add("bear-back", "bear.x from behind", BearPose(0, {0, 0, 1}));
+  // The walk cycle at every other time, side by side.
+  Canvas strip(10 * 120, 300, {0, 0, 0}, 0);
+  for (int i = 0; i < 10; ++i) {
+    Shot pose = BearPose(static_cast<float>(2 * i), {1, 0, 0});
+    pose.width = 120;
+    strip.DrawWholeImage(r.Render(pose), {120.0F * i, 0, 120, 300}, Fit::kInsideCentre);
+  }
+  out.push_back({"bear-walk", "bear.x, times 0, 2, ... 18", ToImage(strip)});
   return out;
 }
 
