@@ -68,8 +68,7 @@ class Presenter {
 };
 
 // Where a 640 x 480 image goes in a drawable of the given size: as large as fits with its
-// aspect kept, centred; whole-number scales when the drawable is an exact multiple.
-// In OpenGL window coordinates (y up), but centred so y direction does not matter.
+// aspect kept, centred (so it reads the same with y up, as OpenGL counts, or down).
 Rect LetterboxRect(int drawableWidth, int drawableHeight);
 
 }  // namespace ursa::tk
