@@ -14,7 +14,8 @@ Shot Render(rm::Vec3 camera, rm::Vec3 target) {
   shot.width = shot.height = kRender;
   shot.camera = camera;
   shot.target = target;
-  shot.light = target + rm::Vec3{-350, 550, -450};  // from the upper left, like the painted stone
+  // From above and in front, a little to the right, so the blocks show a lit top, front and side.
+  shot.light = target + rm::Vec3{150, 550, -450};
   return shot;
 }
 
@@ -40,7 +41,7 @@ Canvas PaintTitleScreen(ShotRenderer& renderer, const TextPainter& text) {
   canvas.DrawImage(renderer.Render(stone), kStoneBlock, Fit::kWidthTop);
 
   Shot bear = Render({0, 60, -320}, {0, 42, 0});
-  bear.items.push_back(BearAt({0, 0, 0}, {0.45F, 0, -1}, 5));
+  bear.items.push_back(BearAt({0, 0, 0}, {0.2F, 0, -1}, 5));
   canvas.DrawImage(renderer.Render(bear), kTitleBear, Fit::kInsideCentre);
 
   const Rgb white{1, 1, 1};
