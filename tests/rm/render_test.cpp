@@ -153,6 +153,38 @@ TEST_F(RenderTest, VertexColoursShowUntilSetColorRGBReplacesThem) {
   EXPECT_EQ(p.b, 255);
 }
 
+TEST_F(RenderTest, MaterialsSpecularHighlightAndEmissiveColour) {
+  // tri_front.x turned into a grey, unlit-black triangle whose material varies per case.
+  struct Case {
+    const char* name;
+    const char* material;  // faceColor; power; specularColor; emissiveColor
+    int brightness;
+  };
+  const Case cases[] = {
+      {"diffuse only", "0.5;0.5;0.5;1.0;; 0.0; 1.0;1.0;1.0;; 0.0;0.0;0.0;;", 3 * 128},
+      {"with highlight", "0.5;0.5;0.5;1.0;; 10.0; 0.25;0.25;0.25;; 0.0;0.0;0.0;;", 3 * 191},
+      {"emissive adds", "0.5;0.5;0.5;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.25;0.0;;", 128 + 191 + 128},
+  };
+  const std::string text = ReadFile(DataFile("tri_front.x"));
+  const size_t start = text.find("Material {") + 10;
+  const size_t end = text.find('}', start);
+  AddLight(0.0F, 0.0F, 1.0F);  // from the camera: the highlight is at its brightest
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string variant = text;
+    variant.replace(start, end - start, c.material);
+    MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
+    mesh->LoadFromFile(WriteScratch(std::string("material_") + c.name + ".x", variant), 0, 0);
+    FramePtr frame = d3drm->CreateFrame(scene);
+    frame->AddVisual(mesh);
+    float x = 0, y = 0;
+    ASSERT_TRUE(viewport->Project({0.2F, 0.2F, 5.0F}, x, y));
+    EXPECT_NEAR(Brightness(RenderImage(), static_cast<int>(x), static_cast<int>(y)), c.brightness,
+                6);
+    scene->DeleteChild(frame);
+  }
+}
+
 TEST_F(RenderTest, NoLightLeavesNonEmissiveMeshesBlack) {
   AddMesh("cube.x", 0.0F, 0.0F, 10.0F);
   const Image image = RenderImage();

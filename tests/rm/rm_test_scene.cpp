@@ -1,13 +1,47 @@
 // The shared test scene of the retained-mode tests.
-// One offscreen display serves the whole test process.
+// One offscreen display and one scratch folder serve the whole test process.
 #include "rm_test_scene.hpp"
 
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace ursa::rm {
 
 std::string DataFile(const std::string& name) {
   return std::string(URSA_RM_TEST_DATA) + "/" + name;
+}
+
+namespace {
+
+struct ScratchFolder {
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("ursa_rm_test_" + std::to_string(getpid()));
+  ScratchFolder() { std::filesystem::create_directories(dir); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+};
+
+}  // namespace
+
+std::filesystem::path Scratch() {
+  static ScratchFolder folder;
+  return folder.dir;
+}
+
+std::string WriteScratch(const std::string& name, const std::string& content) {
+  const std::filesystem::path path = Scratch() / name;
+  std::ofstream(path, std::ios::binary) << content;
+  return path.string();
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 OffscreenDisplay& TestDisplay() {

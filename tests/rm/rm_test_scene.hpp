@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "view/rm/offscreen_display.hpp"
@@ -13,6 +14,12 @@ namespace ursa::rm {
 
 // The path of a file in the tests' data folder.
 std::string DataFile(const std::string& name);
+
+// A folder for files the tests write, removed when the test process ends.
+std::filesystem::path Scratch();
+// Writes content to a file of that name in the scratch folder; returns its path.
+std::string WriteScratch(const std::string& name, const std::string& content);
+std::string ReadFile(const std::string& path);
 
 // The process-wide offscreen display (SDL is started once).
 OffscreenDisplay& TestDisplay();

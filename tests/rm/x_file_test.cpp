@@ -3,11 +3,9 @@
 #include "view/rm/x_file.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -19,32 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using XFileTest = RmTest;
-
-// A scratch folder of this test process for files written by the tests, removed at exit.
-struct ScratchFolder {
-  fs::path dir = fs::temp_directory_path() / ("ursa_rm_test_" + std::to_string(getpid()));
-  ScratchFolder() { fs::create_directories(dir); }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
-};
-
-fs::path Scratch() {
-  static ScratchFolder folder;
-  return folder.dir;
-}
-
-std::string WriteScratch(const std::string& name, const std::string& content) {
-  const fs::path path = Scratch() / name;
-  std::ofstream(path, std::ios::binary) << content;
-  return path.string();
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST_F(XFileTest, FilePositiveZStaysAwayFromTheViewerAndFrontsStayClockwise) {
   MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
