@@ -1,0 +1,53 @@
+// Key events of the route's input model.
+// Left and Right are never held together, so a change of direction is a release and a press.
+#include "tools/ursa-route/key_plan.hpp"
+
+namespace ursa::route {
+
+namespace {
+
+struct HeldKey {
+  uint8_t bit;
+  int keyCode;
+};
+
+constexpr std::array<HeldKey, 3> kHeldKeys = {{
+    {kHoldLeft, kKeyLeft},
+    {kHoldRight, kKeyRight},
+    {kHoldSpace, kKeySpace},
+}};
+
+}  // namespace
+
+uint8_t HeldKeysOfChoice(int choice) {
+  const int direction = choice % 3 - 1;
+  const bool jump = choice >= 3;
+  uint8_t keys = jump ? kHoldSpace : 0;
+  if (direction < 0) keys |= kHoldLeft;
+  if (direction > 0) keys |= kHoldRight;
+  return keys;
+}
+
+KeyChanges ChangeKeys(uint8_t held, uint8_t want, uint8_t stale, int frame) {
+  KeyChanges changes;
+  for (const HeldKey& key : kHeldKeys) {
+    if ((held & key.bit) && !(want & key.bit)) {
+      changes.events[changes.count++] = {frame, key.keyCode, false};
+    }
+  }
+  for (const HeldKey& key : kHeldKeys) {
+    const bool press = (want & key.bit) && (!(held & key.bit) || (stale & key.bit));
+    if (press) changes.events[changes.count++] = {frame, key.keyCode, true};
+  }
+  return changes;
+}
+
+void ApplyKeyEvent(Game& game, GameHost& host, const KeyEvent& event) {
+  if (event.down) {
+    KeyDown(game, host, event.keyCode);
+  } else {
+    KeyUp(game, event.keyCode);
+  }
+}
+
+}  // namespace ursa::route

@@ -1,0 +1,218 @@
+// The stage search. All states of a step share the same frame of play, so the movers stand
+// alike in all of them unless the player has set a platform sinking; the beam keeps the states
+// nearest the door, with a cap per cell of the stage so that detours survive.
+#include "tools/ursa-route/stage_search.hpp"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_map>
+
+#include "game/frame.hpp"
+#include "game/null_host.hpp"
+#include "tools/ursa-route/door_distance.hpp"
+#include "tools/ursa-route/route_polish.hpp"
+
+namespace ursa::route {
+
+namespace {
+
+struct Node {
+  Game game;
+  uint8_t held = 0;
+  uint8_t stale = 0;  // held keys that the stage start made the game forget
+  uint16_t events = 0;
+  int32_t parent = -1;
+  uint8_t choice = 0;
+};
+
+// How a state was reached: its parent in the previous step and the input chosen there.
+struct Trail {
+  int32_t parent;
+  uint8_t choice;
+};
+
+struct Finish {
+  int32_t parent = -1;
+  uint8_t choice = 0;
+  int frames = 0;
+  int events = 0;
+};
+
+uint64_t Mix(uint64_t hash, uint64_t value) {
+  hash ^= value + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2);
+  return hash;
+}
+
+// The objects whose state can differ between the states of one step. Horizontal movers go
+// their way whatever the player does, but a sinking platform starts when it is landed on.
+std::vector<int> SinkingPlatforms(const GameState& s) {
+  std::vector<int> sinkers;
+  for (int i = 0; i < kObjectCount; ++i) {
+    if (s.objKind[i] == kKindBlock3) sinkers.push_back(i);
+  }
+  return sinkers;
+}
+
+// Two states of one step with the same key play on identically, whatever their walk animation.
+uint64_t StateKey(const Node& node, const std::vector<int>& sinkers) {
+  const GameState& s = node.game.state;
+  uint64_t key = static_cast<uint16_t>(s.playerX);
+  key = key << 16 | static_cast<uint16_t>(s.playerY);
+  key = key << 8 | static_cast<uint8_t>(s.velX);
+  key = key << 8 | static_cast<uint8_t>(s.velY);
+  key = key << 4 | static_cast<uint8_t>(s.jumpKey + 2);
+  key = key << 2 | static_cast<uint8_t>(s.moveInput + 1);
+  key = key << 1 | static_cast<uint8_t>(s.onGround);
+  key = key << 3 | node.held;
+  key = Mix(key, node.stale);
+  for (const int i : sinkers) {
+    key = Mix(key, static_cast<uint32_t>(static_cast<uint16_t>(s.objY[i])) << 16 |
+                       static_cast<uint16_t>(s.objVel[i]));
+  }
+  return key;
+}
+
+int64_t CellOf(const GameState& s) {
+  constexpr int kCellSize = 50;
+  return (int64_t{s.playerX} + 40000) / kCellSize * 100000 + (s.playerY + 40000) / kCellSize;
+}
+
+// Below this height nothing can catch the player again, not even after a jump.
+int HopelessHeight(const GameState& s) {
+  int lowest = 0;
+  bool any = false;
+  for (const Surface& surface : StageSurfaces(s)) {
+    lowest = any ? std::min(lowest, surface.top) : surface.top;
+    any = true;
+  }
+  for (int i = 0; i < kObjectCount; ++i) {
+    if (s.objKind[i] == kKindBlock3) {
+      lowest = std::min<int>(lowest, std::min(s.objLimitA[i], s.objLimitB[i]) + 140);
+    }
+  }
+  constexpr int kHighestJump = 460;
+  return lowest - kHighestJump;
+}
+
+// Keeps the `width` states nearest the door, at most `perCell` of them in one cell at first.
+std::vector<Node> Prune(std::vector<Node>& states, const DoorDistance& door,
+                        const SearchOptions& options) {
+  std::vector<int> score(states.size());
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    const GameState& s = states[i].game.state;
+    score[i] = door.At(s.playerX, s.playerY);
+  }
+  std::vector<std::size_t> order(states.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (score[a] != score[b]) return score[a] < score[b];
+    return states[a].events < states[b].events;
+  });
+  const auto width = static_cast<std::size_t>(options.beamWidth);
+  std::vector<bool> taken(states.size(), false);
+  std::vector<Node> kept;
+  kept.reserve(width);
+  std::unordered_map<int64_t, int> perCell;
+  for (std::size_t i : order) {
+    if (kept.size() == width) break;
+    int& count = perCell[CellOf(states[i].game.state)];
+    if (count >= options.statesPerCell) continue;
+    ++count;
+    taken[i] = true;
+    kept.push_back(states[i]);
+  }
+  for (std::size_t i : order) {
+    if (kept.size() == width) break;
+    if (!taken[i]) kept.push_back(states[i]);
+  }
+  return kept;
+}
+
+}  // namespace
+
+std::optional<StageRoute> FindStageRoute(const Game& start, uint8_t heldAtStart,
+                                         const SearchOptions& options, SearchStats* stats) {
+  SearchStats local;
+  SearchStats& st = stats != nullptr ? *stats : local;
+  NullHost host;
+  const DoorDistance door(start.state);
+  const int hopeless = HopelessHeight(start.state);
+  const std::vector<int> sinkers = SinkingPlatforms(start.state);
+  const int k = options.framesPerStep;
+
+  std::vector<Node> layer(1);
+  layer[0].game = start;
+  layer[0].held = heldAtStart;
+  layer[0].stale = heldAtStart;
+  std::vector<std::vector<Trail>> trails{{{-1, 0}}};
+
+  for (int step = 0; step * k < options.maxFrames && !layer.empty(); ++step) {
+    std::vector<Node> next;
+    next.reserve(layer.size() * kInputChoices);
+    std::unordered_map<uint64_t, std::size_t> index;
+    std::optional<Finish> finish;
+    for (std::size_t i = 0; i < layer.size(); ++i) {
+      const Node& node = layer[i];
+      for (int choice = 0; choice < kInputChoices; ++choice) {
+        Node child = node;
+        const uint8_t want = HeldKeysOfChoice(choice);
+        const KeyChanges changes = ChangeKeys(node.held, want, node.stale, step * k);
+        for (int e = 0; e < changes.count; ++e) ApplyKeyEvent(child.game, host, changes.events[e]);
+        child.held = want;
+        child.stale = 0;
+        child.events = static_cast<uint16_t>(node.events + changes.count);
+        child.parent = static_cast<int32_t>(i);
+        child.choice = static_cast<uint8_t>(choice);
+        FrameResult result = FrameResult::kNone;
+        int f = 0;
+        while (f < k && result == FrameResult::kNone) {
+          result = RunFrame(child.game.state, host);
+          ++f;
+          ++st.framesRun;
+        }
+        if (result == FrameResult::kDoor) {
+          const Finish candidate{child.parent, child.choice, step * k + f, child.events};
+          if (!finish || candidate.frames < finish->frames ||
+              (candidate.frames == finish->frames && candidate.events < finish->events)) {
+            finish = candidate;
+          }
+          continue;
+        }
+        if (result != FrameResult::kNone || child.game.state.playerY < hopeless) continue;
+        const auto [it, inserted] = index.try_emplace(StateKey(child, sinkers), next.size());
+        if (inserted) {
+          next.push_back(child);
+        } else if (child.events < next[it->second].events) {
+          next[it->second] = child;
+        }
+      }
+    }
+    ++st.steps;
+    if (finish) {
+      std::vector<uint8_t> choices(static_cast<std::size_t>(step) + 1);
+      choices[step] = finish->choice;
+      int32_t at = finish->parent;
+      for (int t = step; t >= 1; --t) {
+        choices[t - 1] = trails[t][at].choice;
+        at = trails[t][at].parent;
+      }
+      ChoicePlan plan{std::move(choices), k, heldAtStart};
+      if (options.polish) plan = PolishPlan(start, std::move(plan));
+      StageRoute route;
+      route.frames = PlanDoorFrames(start, plan).value_or(finish->frames);
+      route.events = PlanEvents(plan, &route.heldAtDoor);
+      return route;
+    }
+    if (next.size() > static_cast<std::size_t>(options.beamWidth))
+      next = Prune(next, door, options);
+    st.widestStep = std::max(st.widestStep, next.size());
+    std::vector<Trail> trail;
+    trail.reserve(next.size());
+    for (const Node& node : next) trail.push_back({node.parent, node.choice});
+    trails.push_back(std::move(trail));
+    layer = std::move(next);
+  }
+  return std::nullopt;
+}
+
+}  // namespace ursa::route
