@@ -63,10 +63,10 @@ Model MakeBlock() {
   brick.emissive = {0.20f, 0.09f, 0.06f};
   const int material = mesh.AddMaterial(brick);
   Rng rng(0xB10C);
-  AddBevelBox(mesh, {-kCore, 0, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0, material,
-              kMortarColour);
-  // Only the front, which the camera faces, gets bevelled bricks; the sides and the top,
-  // seen at a slant, get flat ones. A stage draws up to a hundred blocks.
+  AddBevelBox(mesh, {-kCore, kBrickDepth, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0,
+              material, kMortarColour);
+  // Only the front, which the camera faces, gets bevelled bricks; the sides, the top and the
+  // bottom, seen at a slant, get flat ones. A stage draws up to a hundred blocks.
   const ReliefStyle bevelled{kBrickDepth, 2.5f, {}, true};
   const ReliefStyle flat{kBrickDepth, 0, {}, false};
   AddCourses(mesh, -kHalf, kHalf, 0, kHeight, false, bevelled, FacingFront(kCore), material, rng);
@@ -74,6 +74,8 @@ Model MakeBlock() {
   AddCourses(mesh, -kHalf, kCore, 0, kHeight, true, flat, FacingLeft(kCore), material, rng);
   AddCourses(mesh, -kCore, kCore, -kCore, kCore, false, flat, FacingUp(kHeight - kBrickDepth),
              material, rng);
+  AddCourses(mesh, -kCore, kCore, -kCore, kCore, true, flat, FacingDown(-kBrickDepth), material,
+             rng);
   return SingleMeshModel("Block", std::move(mesh));
 }
 

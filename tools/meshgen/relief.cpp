@@ -67,4 +67,8 @@ Mat4 FacingUp(float d) {
   return Then(Mat4::RotationX(std::numbers::pi_v<float> / 2), Mat4::Translation({0, d, 0}));
 }
 
+Mat4 FacingDown(float d) {
+  return Then(Mat4::RotationX(-std::numbers::pi_v<float> / 2), Mat4::Translation({0, -d, 0}));
+}
+
 }  // namespace ursa::meshgen

@@ -30,5 +30,6 @@ Mat4 FacingFront(float d);  // toward -z
 Mat4 FacingRight(float d);  // toward +x
 Mat4 FacingLeft(float d);   // toward -x
 Mat4 FacingUp(float d);     // toward +y
+Mat4 FacingDown(float d);   // toward -y
 
 }  // namespace ursa::meshgen
