@@ -17,7 +17,8 @@ rm::Image ToImage(const Canvas& canvas) {
   for (int y = 0; y < canvas.height(); ++y) {
     for (int x = 0; x < canvas.width(); ++x) {
       const Rgb c = canvas.At(x, y);
-      image.rgba.insert(image.rgba.end(), {ToByte(c.r), ToByte(c.g), ToByte(c.b), 255});
+      image.rgba.insert(image.rgba.end(),
+                        {ToByte(c.r), ToByte(c.g), ToByte(c.b), ToByte(canvas.AlphaAt(x, y))});
     }
   }
   return image;

@@ -11,7 +11,7 @@ namespace ursa::screengen {
 
 Canvas ContactSheet(const std::vector<NamedRender>& renders, const TextPainter& text);
 
-// The canvas as an opaque 8-bit image, for saving as PNG.
+// The canvas as an 8-bit image with its alpha, for saving as PNG.
 rm::Image ToImage(const Canvas& canvas);
 // An 8-bit image (such as a loaded screen picture) as a canvas, enlarged `scale` times.
 Canvas FromImage(const rm::Image& image, int scale);

@@ -109,30 +109,39 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
       2 * kPad;
   mask.height = lineHeight + 2 * kPad;
   mask.alpha.assign(static_cast<size_t>(mask.width) * mask.height, 0.0f);
-  std::string prefix;
-  for (size_t i = 0; i < chars.size(); prefix += chars[i], ++i) {
-    if (chars[i] == " ") continue;
-    int prefixWidth = 0, h = 0;
-    TTF_SizeUTF8(font, prefix.c_str(), &prefixWidth, &h);
-    const std::string& glyph = chars[i];
-    SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, glyph.c_str(), {255, 255, 255, 255});
+  auto blit = [&](const std::string& piece, int ox) {
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, piece.c_str(), {255, 255, 255, 255});
     if (rendered == nullptr) throw std::runtime_error(std::string("TTF_Render: ") + TTF_GetError());
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
-    const int ox =
-        kPad + prefixWidth + static_cast<int>(std::lround(tracking * static_cast<float>(i)));
     for (int y = 0; y < surface->h; ++y) {
       const auto* row = reinterpret_cast<const uint32_t*>(
           static_cast<const uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch);
       for (int x = 0; x < surface->w; ++x) {
         const float a = static_cast<float>(row[x] >> 24) / 255.0f;
-        const int mx = ox + x, my = kPad + y;
+        const int mx = kPad + ox + x, my = kPad + y;
         if (a <= 0 || mx < 0 || mx >= mask.width || my >= mask.height) continue;
         float& slot = mask.alpha[static_cast<size_t>(my) * mask.width + mx];
         slot = std::max(slot, a);
       }
     }
     SDL_FreeSurface(surface);
+  };
+  if (tracking == 0) {
+    blit(text, 0);
+  } else {
+    // Each letter ends where it ends in the unspaced string (kerning included), then moves
+    // right by the spacing gathered before it.
+    std::string upTo;
+    for (size_t i = 0; i < chars.size(); ++i) {
+      upTo += chars[i];
+      if (chars[i] == " ") continue;
+      int endWidth = 0, glyphWidth = 0, h = 0;
+      TTF_SizeUTF8(font, upTo.c_str(), &endWidth, &h);
+      TTF_SizeUTF8(font, chars[i].c_str(), &glyphWidth, &h);
+      blit(chars[i],
+           endWidth - glyphWidth + static_cast<int>(std::lround(tracking * static_cast<float>(i))));
+    }
   }
   mask.inkX0 = mask.width;
   mask.inkY0 = mask.height;
