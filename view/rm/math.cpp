@@ -2,6 +2,7 @@
 // Plain float code; nothing here touches OpenGL.
 #include "view/rm/math.hpp"
 
+#include <array>
 #include <cmath>
 
 namespace ursa::rm {
@@ -103,8 +104,10 @@ Mat4 FromAxes(Vec3 x, Vec3 y, Vec3 z, Vec3 origin) {
 
 Mat4 Inverse(const Mat4& a) {
   // The rows of the inverse 3x3 block are the cross products of the other two columns.
-  const Vec3 c0 = a.Column(0), c1 = a.Column(1), c2 = a.Column(2);
-  const Vec3 rows[3] = {Cross(c1, c2), Cross(c2, c0), Cross(c0, c1)};
+  const Vec3 c0 = a.Column(0);
+  const Vec3 c1 = a.Column(1);
+  const Vec3 c2 = a.Column(2);
+  const std::array<Vec3, 3> rows{Cross(c1, c2), Cross(c2, c0), Cross(c0, c1)};
   const float det = Dot(c0, rows[0]);
   Mat4 r;
   if (std::fabs(det) < 1e-30F) return r;

@@ -53,7 +53,7 @@ std::vector<Visual> VisibleNearestFirst(const std::vector<Visual>& visuals, cons
     const float scale = std::max(
         {Length(modelView.Column(0)), Length(modelView.Column(1)), Length(modelView.Column(2))});
     const Vec3 centre = TransformPoint(modelView, sphere.centre);
-    if (!frustum.SphereOutside(centre, sphere.radius * scale)) seen.push_back({centre.z, &visual});
+    if (!frustum.SphereOutside(centre, sphere.radius * scale)) seen.emplace_back(centre.z, &visual);
   }
   std::stable_sort(seen.begin(), seen.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });

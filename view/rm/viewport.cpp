@@ -58,7 +58,7 @@ void Viewport::SetFront(float front) {
 }
 
 Frustum Viewport::ViewFrustum() const {
-  const float larger = static_cast<float>(std::max(width_, height_));
+  const auto larger = static_cast<float>(std::max(width_, height_));
   return {larger / (kHalfExtent * static_cast<float>(width_)),
           larger / (kHalfExtent * static_cast<float>(height_)), front_, back_};
 }

@@ -72,10 +72,11 @@ XFile ImportXFileIsolated(const std::string& bytes);
 std::string SerializeXFile(const XFile& file);
 XFile DeserializeXFile(const std::string& bytes);
 
-// The parsed file at path, parsed at most once per process while the file stays unchanged.
-// Throws Error(operation, path, why) for a missing, unreadable, oversized or rejected file;
-// a failure is not remembered, so a later call tries again.
-std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::string& path);
+// The parsed file at the given path (a backslash counts as '/'), parsed at most once per
+// process while the file stays unchanged. Throws Error(operation, path, why) for a missing,
+// unreadable, oversized or rejected file; a failure is not remembered, so a later call tries
+// again.
+std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::string& given);
 
 // Number of files parsed so far in this process (to check that the cache is used).
 int XFileParseCount();

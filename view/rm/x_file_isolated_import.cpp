@@ -2,13 +2,14 @@
 // a time limit, sends the XFile back through a pipe and ends with _exit, so nothing the
 // importer does to itself (running out of memory, crashing, looping) reaches the game.
 #include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <new>
@@ -73,7 +74,7 @@ bool WriteAll(int fd, const std::string& bytes) {
 // Reads everything the child sends until it closes the pipe or the time is up.
 bool ReadAll(int fd, std::string& out) {
   const auto deadline = std::chrono::steady_clock::now() + kImportTime;
-  char buffer[65536];
+  std::array<char, 65536> buffer;
   while (true) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
@@ -82,11 +83,11 @@ bool ReadAll(int fd, std::string& out) {
     const int ready = poll(&p, 1, static_cast<int>(left.count()));
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0) return false;
-    const ssize_t n = read(fd, buffer, sizeof buffer);
+    const ssize_t n = read(fd, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) return true;
-    out.append(buffer, static_cast<size_t>(n));
+    out.append(buffer.data(), static_cast<size_t>(n));
   }
 }
 
