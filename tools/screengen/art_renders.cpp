@@ -88,6 +88,7 @@ std::vector<NamedRender> RenderArt(ShotRenderer& r) {
   };
   add("stage1", "stage 1, the start", StageView(1, {0, 0, 0}, 8));
   add("stage1-door", "stage 1, the door", StageView(1, {1700, 100, 0}, 5));
+  add("stage2", "stage 2, climbing", StageView(2, {1150, 350, 0}, 5));
   add("stage6", "stage 6, spikes", StageView(6, {640, 0, 0}, 12));
   add("stage7", "stage 7, movers", StageView(7, {780, 0, 0}, 0));
   add("stage10", "stage 10, sinking platforms", StageView(10, {1500, 240, 0}, 3));
