@@ -1,4 +1,5 @@
-// Regenerating the meshes must give back the committed files byte for byte.
+// Regenerating the meshes must give back the committed files byte for byte: the generator
+// runs into a temporary directory and every file is compared.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,4 +1,5 @@
-// Cuts geometry to an axis-aligned rectangle in x-y, for tiles that must meet edge to edge.
+// Cuts geometry to an axis-aligned rectangle in x-y, for tiles that must meet edge to edge,
+// and convex outlines to a column (door planks cut to the arch).
 #pragma once
 
 #include "mesh.hpp"

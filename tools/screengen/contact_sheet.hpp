@@ -1,4 +1,5 @@
-// The contact sheet of docs/art: every art render as a captioned thumbnail on one page.
+// The contact sheet of docs/art: every art render as a captioned thumbnail on one page,
+// with the conversions between canvases and 8-bit images that saving PNGs needs.
 #pragma once
 
 #include <vector>
