@@ -4,6 +4,7 @@
 
 #include <epoxy/gl.h>
 
+#include <array>
 #include <cstdio>
 
 #include "view/rm/error.hpp"
@@ -40,9 +41,9 @@ void GlContext::Check(const std::string& operation) {
   // Drain the rest so the next operation starts clean.
   while (glGetError() != GL_NO_ERROR) {
   }
-  char code[16];
-  std::snprintf(code, sizeof code, "0x%04X", error);
-  throw Error(operation, std::string("OpenGL error ") + code);
+  std::array<char, 16> code{};
+  std::snprintf(code.data(), code.size(), "0x%04X", error);
+  throw Error(operation, std::string("OpenGL error ") + code.data());
 }
 
 GouraudShader& GlContext::Shader(const std::string& operation, int lightCount) {
