@@ -190,7 +190,18 @@ Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect r
   }
   const float x = rect.x + (rect.w - mask.InkWidth()) / 2;
   const float y = rect.y + (rect.h - mask.InkHeight()) / 2;
-  if (shadow > 0) Paint(canvas, mask, x + shadow, y + shadow, {0.05f, 0.04f, 0.04f}, 0.7f);
+  if (shadow > 0) {
+    // A soft dark halo lifts the letters off the busy stone, then a crisper drop shadow.
+    const Rgb dark{0.05f, 0.04f, 0.04f};
+    const int radius = static_cast<int>(std::lround(shadow * 1.5f));
+    for (int dy = -radius; dy <= radius; ++dy) {
+      for (int dx = -radius; dx <= radius; ++dx) {
+        if (dx * dx + dy * dy > radius * radius) continue;
+        Paint(canvas, mask, x + static_cast<float>(dx), y + static_cast<float>(dy), dark, 0.05f);
+      }
+    }
+    Paint(canvas, mask, x + shadow, y + shadow, dark, 0.7f);
+  }
   Paint(canvas, mask, x, y, colour, 1);
   return {x, y, mask.InkWidth(), mask.InkHeight()};
 }
