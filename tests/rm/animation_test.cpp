@@ -50,25 +50,27 @@ TEST_F(AnimationTest, PosesAtKeysAndBetweenThem) {
   const float h = std::sqrt(0.5F);
   struct Case {
     float time;
-    Vec3 armPosition, armX, legPosition, legX;
+    Vec3 armPosition, armX;
+    float armScale;
+    Vec3 legPosition, legX;
   };
   const Case cases[] = {
-      {0.0F, {3, 0, 0}, {1, 0, 0}, {0, -3, 0}, {1, 0, 0}},
+      {0.0F, {3, 0, 0}, {1, 0, 0}, 1, {0, -3, 0}, {1, 0, 0}},
       // At the last key the arm's rotation key and the leg's matrix key agree: +x to +z.
-      {10.0F, {3, 4, 6}, {0, 0, 1}, {0, -3, 2}, {0, 0, 1}},
-      // Half way: positions halve, rotations turn half as far.
-      {5.0F, {3, 2, 3}, {h, 0, h}, {0, -3, 1}, {h, 0, h}},
+      {10.0F, {3, 4, 6}, {0, 0, 1}, 3, {0, -3, 2}, {0, 0, 1}},
+      // Half way: positions and scales halve their way, rotations turn half as far.
+      {5.0F, {3, 2, 3}, {h, 0, h}, 2, {0, -3, 1}, {h, 0, h}},
       // Outside the keys the nearest key holds.
-      {-4.0F, {3, 0, 0}, {1, 0, 0}, {0, -3, 0}, {1, 0, 0}},
-      {19.0F, {3, 4, 6}, {0, 0, 1}, {0, -3, 2}, {0, 0, 1}},
+      {-4.0F, {3, 0, 0}, {1, 0, 0}, 1, {0, -3, 0}, {1, 0, 0}},
+      {19.0F, {3, 4, 6}, {0, 0, 1}, 3, {0, -3, 2}, {0, 0, 1}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.time);
     anim->SetTime(c.time);
     EXPECT_EQ(anim->Time(), c.time);
     ExpectNear(Named("Arm")->Position(), c.armPosition);
-    ExpectNear(Named("Arm")->AxisX(), c.armX);
-    ExpectNear(Named("Arm")->AxisY(), {0, 1, 0});
+    ExpectNear(Named("Arm")->AxisX(), c.armX * c.armScale);
+    ExpectNear(Named("Arm")->AxisY(), Vec3{0, 1, 0} * c.armScale);
     ExpectNear(Named("Leg")->Position(), c.legPosition);
     ExpectNear(Named("Leg")->AxisX(), c.legX);
   }
@@ -78,6 +80,7 @@ TEST_F(AnimationTest, TimeThatIsNotANumberTakesTheFirstKey) {
   anim->SetTime(7.0F);
   anim->SetTime(std::nanf(""));
   ExpectNear(Named("Arm")->Position(), {3, 0, 0});
+  ExpectNear(Named("Arm")->AxisY(), {0, 1, 0});
   ExpectNear(Named("Leg")->AxisX(), {1, 0, 0});
 }
 
