@@ -143,6 +143,38 @@ TEST(PicturesThroughSdl, LoadWithTheirSizesAndTheIconsAlpha) {
   SDL_FreeSurface(icon);
 }
 
+// Stage 10 recolours sinking platforms one by one: the new colour must take over the
+// platform's lit faces (the sides turned from the light keep only a neutral grey glow).
+TEST_F(Renderer, ASinkingPlatformTakesTheColourItIsGiven) {
+  const struct {
+    rm::Vec3 colour;
+    int channel;  // the channel that must dominate: 0 red, 1 green, 2 blue
+  } cases[] = {{{1, 0.1F, 0.1F}, 0}, {{0.1F, 1, 0.1F}, 1}, {{0.1F, 0.1F, 1}, 2}};
+  for (const auto& c : cases) {
+    screengen::Shot shot = screengen::GameView({0, 120, 0}, 200, 150);
+    shot.camera = {0, 200, -400};
+    screengen::Placement platform = screengen::MeshAt("block3.x", {0, 0, 0});
+    platform.colour = c.colour;
+    shot.items.push_back(platform);
+    const rm::Image image = renderer_->Render(shot);
+    int dominated = 0, drawn = 0;
+    for (int y = 0; y < 150; ++y) {
+      for (int x = 0; x < 200; ++x) {
+        const auto p = image.At(x, y);
+        if (p.a == 0) continue;
+        const int v[3] = {p.r, p.g, p.b};
+        ++drawn;
+        dominated +=
+            v[c.channel] > v[(c.channel + 1) % 3] + 30 && v[c.channel] > v[(c.channel + 2) % 3] + 30
+                ? 1
+                : 0;
+      }
+    }
+    ASSERT_GT(drawn, 500);
+    EXPECT_GT(dominated, drawn * 3 / 4) << "channel " << c.channel;
+  }
+}
+
 TEST(CanvasDrawImage, EnlargingLeavesNoHoles) {
   rm::Image small{10, 10, std::vector<uint8_t>(400, 255)};
   Canvas canvas(40, 40, {}, 0);
