@@ -36,7 +36,9 @@ std::unique_ptr<screengen::ShotRenderer> Renderer::renderer_;
 float Coverage(const rm::Image& image, int x0, int y0, int x1, int y1) {
   int drawn = 0;
   for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) drawn += image.At(x, y).a ? 1 : 0;
+    for (int x = x0; x < x1; ++x) {
+      drawn += image.At(x, y).a ? 1 : 0;
+    }
   }
   return static_cast<float>(drawn) / static_cast<float>((x1 - x0) * (y1 - y0));
 }
@@ -73,7 +75,9 @@ TEST(OurLoader, PosesTheBearAtTheGamesTimes) {
     walk->SetTime(time);
     return rm::TransformPoint(walk->FrameNamed("LegR")->WorldTransform(), {0, -18, 2}).z;
   };
-  const float standing = footZ(0), leaping = footZ(5), passing = footZ(10);
+  const float standing = footZ(0);
+  const float leaping = footZ(5);
+  const float passing = footZ(10);
   EXPECT_GT(leaping, standing + 8) << "the right foot steps forward (+z) at the leap";
   EXPECT_NEAR(passing, standing, 3);
   EXPECT_LT(footZ(15), standing - 8) << "and back half a cycle later";
@@ -86,8 +90,8 @@ TEST_F(Renderer, DrawsABlockWhereTheGamesCameraLooks) {
   screengen::Shot shot = screengen::GameView({0, 75, 0}, 200, 150);
   shot.items.push_back(screengen::MeshAt("block.x", {0, 0, 0}));
   const rm::Image image = renderer_->Render(shot);
-  EXPECT_GT(Coverage(image, 95, 70, 105, 80), 0.99f);
-  EXPECT_EQ(Coverage(image, 0, 0, 20, 20), 0.0f);
+  EXPECT_GT(Coverage(image, 95, 70, 105, 80), 0.99F);
+  EXPECT_EQ(Coverage(image, 0, 0, 20, 20), 0.0F);
 }
 
 // Seen from the right, the block's front faces the light and its right side does not: the
@@ -97,19 +101,27 @@ TEST_F(Renderer, LightsTheFrontAndLeavesTheSideInShade) {
   shot.camera = {400, 250, -1000};
   shot.items.push_back(screengen::MeshAt("block.x", {0, 0, 0}));
   const rm::Image image = renderer_->Render(shot);
-  int left = -1, right = -1;
+  int left = -1;
+  int right = -1;
   for (int x = 0; x < 400; ++x) {
-    if (image.At(x, 150).a == 0) continue;
-    if (left < 0) left = x;
+    if (image.At(x, 150).a == 0) {
+      continue;
+    }
+    if (left < 0) {
+      left = x;
+    }
     right = x;
   }
   ASSERT_GT(right - left, 40);
   auto brightness = [&](int x) {
     int sum = 0;
-    for (int y = 140; y < 160; ++y) sum += image.At(x, y).r + image.At(x, y).g + image.At(x, y).b;
+    for (int y = 140; y < 160; ++y) {
+      sum += image.At(x, y).r + image.At(x, y).g + image.At(x, y).b;
+    }
     return sum;
   };
-  const int front = brightness(left + 12), side = brightness(right - 3);
+  const int front = brightness(left + 12);
+  const int side = brightness(right - 3);
   EXPECT_GT(front, side * 3 / 2);
   EXPECT_GT(side, 20 * 30) << "the shaded side still glows";
 }
@@ -128,12 +140,15 @@ TEST(PicturesThroughSdl, LoadWithTheirSizesAndTheIconsAlpha) {
   ASSERT_NE(icon, nullptr) << SDL_GetError();
   EXPECT_EQ(icon->w, 32);
   EXPECT_EQ(icon->h, 32);
-  ASSERT_NE(icon->format->Amask, 0u);
+  ASSERT_NE(icon->format->Amask, 0U);
   auto alpha = [&](int x, int y) {
     const auto* row = static_cast<const uint8_t*>(icon->pixels) + y * icon->pitch;
     uint32_t pixel = 0;
     std::memcpy(&pixel, row + x * 4, 4);
-    uint8_t r, g, b, a;
+    uint8_t r;
+    uint8_t g;
+    uint8_t b;
+    uint8_t a;
     SDL_GetRGBA(pixel, icon->format, &r, &g, &b, &a);
     return a;
   };
@@ -157,11 +172,14 @@ TEST_F(Renderer, ASinkingPlatformTakesTheColourItIsGiven) {
     platform.colour = c.colour;
     shot.items.push_back(platform);
     const rm::Image image = renderer_->Render(shot);
-    int dominated = 0, drawn = 0;
+    int dominated = 0;
+    int drawn = 0;
     for (int y = 0; y < 150; ++y) {
       for (int x = 0; x < 200; ++x) {
         const auto p = image.At(x, y);
-        if (p.a == 0) continue;
+        if (p.a == 0) {
+          continue;
+        }
         const int v[3] = {p.r, p.g, p.b};
         ++drawn;
         dominated +=
@@ -181,7 +199,9 @@ TEST(CanvasDrawImage, EnlargingLeavesNoHoles) {
   const Rect at = canvas.DrawImage(small, {0, 0, 40, 40}, Fit::kInsideCentre);
   EXPECT_FLOAT_EQ(at.w, 40);
   for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 40; ++x) ASSERT_FLOAT_EQ(canvas.AlphaAt(x, y), 1.0f) << x << ", " << y;
+    for (int x = 0; x < 40; ++x) {
+      ASSERT_FLOAT_EQ(canvas.AlphaAt(x, y), 1.0F) << x << ", " << y;
+    }
   }
 }
 
@@ -190,7 +210,9 @@ TEST(CanvasDrawImage, FitsTheDrawnPartOnly) {
   rm::Image image{20, 20, std::vector<uint8_t>(1600, 0)};
   for (int y = 6; y < 14; ++y) {
     for (int x = 8; x < 12; ++x) {
-      for (int c = 0; c < 4; ++c) image.rgba[(y * 20 + x) * 4 + c] = 255;
+      for (int c = 0; c < 4; ++c) {
+        image.rgba[(y * 20 + x) * 4 + c] = 255;
+      }
     }
   }
   const struct {
@@ -209,8 +231,8 @@ TEST(CanvasDrawImage, FitsTheDrawnPartOnly) {
     EXPECT_FLOAT_EQ(at.y, c.expected.y) << static_cast<int>(c.fit);
     EXPECT_FLOAT_EQ(at.w, c.expected.w) << static_cast<int>(c.fit);
     EXPECT_FLOAT_EQ(at.h, c.expected.h) << static_cast<int>(c.fit);
-    const int inside = static_cast<int>(std::max(at.y, 0.0f)) + 1;
-    EXPECT_FLOAT_EQ(canvas.AlphaAt(20, inside), 1.0f) << static_cast<int>(c.fit);
+    const int inside = static_cast<int>(std::max(at.y, 0.0F)) + 1;
+    EXPECT_FLOAT_EQ(canvas.AlphaAt(20, inside), 1.0F) << static_cast<int>(c.fit);
   }
 }
 
@@ -219,9 +241,9 @@ TEST(CanvasReduced, AveragesBlocksWeightedByCoverage) {
   canvas.Set(0, 0, {1, 0, 0}, 1);
   canvas.Set(1, 1, {0, 0, 1}, 1);
   const Canvas one = canvas.Reduced(2);
-  EXPECT_FLOAT_EQ(one.AlphaAt(0, 0), 0.5f);
-  EXPECT_FLOAT_EQ(one.At(0, 0).r, 0.5f);
-  EXPECT_FLOAT_EQ(one.At(0, 0).b, 0.5f);
+  EXPECT_FLOAT_EQ(one.AlphaAt(0, 0), 0.5F);
+  EXPECT_FLOAT_EQ(one.At(0, 0).r, 0.5F);
+  EXPECT_FLOAT_EQ(one.At(0, 0).b, 0.5F);
 }
 
 TEST(Bmp24, WritesBottomUpPaddedBgrRows) {
@@ -229,7 +251,7 @@ TEST(Bmp24, WritesBottomUpPaddedBgrRows) {
   canvas.Set(0, 0, {1, 0, 0});  // top-left red
   canvas.Set(2, 1, {0, 0, 1});  // bottom-right blue
   const std::vector<uint8_t> bytes = screengen::EncodeBmp24(canvas);
-  ASSERT_EQ(bytes.size(), 54u + 2 * 12u);  // 9 bytes of pixels padded to 12 per row
+  ASSERT_EQ(bytes.size(), 54U + 2 * 12U);  // 9 bytes of pixels padded to 12 per row
   EXPECT_EQ(bytes[54 + 6], 255) << "bottom row first: its third pixel's blue";
   EXPECT_EQ(bytes[54 + 8], 0);
   EXPECT_EQ(bytes[54 + 12 + 2], 255) << "then the top row: its first pixel's red";
@@ -254,12 +276,15 @@ TEST(TextPainter, LettersFillTheirBox) {
       EXPECT_NEAR(ink.h, c.box.h, 2);
     } else {
       EXPECT_LT(ink.h, c.box.h - 10);
-      EXPECT_NEAR(ink.y + ink.h / 2, c.box.y + c.box.h / 2, 1.5f);
+      EXPECT_NEAR(ink.y + ink.h / 2, c.box.y + c.box.h / 2, 1.5F);
     }
-    int white = 0, outside = 0;
+    int white = 0;
+    int outside = 0;
     for (int y = 0; y < 60; ++y) {
       for (int x = 0; x < 200; ++x) {
-        if (canvas.At(x, y).r < 0.9f) continue;
+        if (canvas.At(x, y).r < 0.9F) {
+          continue;
+        }
         const bool in = x >= c.box.x - 1 && x <= c.box.Right() + 1 && y >= c.box.y - 1 &&
                         y <= c.box.Bottom() + 1;
         (in ? white : outside) += 1;

@@ -20,7 +20,9 @@ std::vector<EdgePoint> PointsOnEdge(const XScene& x, int axis, float at) {
   for (const WorldTriangle& t : x.Triangles()) {
     for (const aiVector3D& p : t.corners) {
       const float c = axis == 0 ? p.x : p.y;
-      if (std::abs(c - at) < 0.01f) points.push_back({axis == 0 ? p.y : p.x, p.z});
+      if (std::abs(c - at) < 0.01F) {
+        points.push_back({axis == 0 ? p.y : p.x, p.z});
+      }
     }
   }
   return points;
@@ -28,7 +30,9 @@ std::vector<EdgePoint> PointsOnEdge(const XScene& x, int axis, float at) {
 
 bool Contains(const std::vector<EdgePoint>& points, EdgePoint p) {
   for (const EdgePoint& q : points) {
-    if (std::abs(q.along - p.along) < 0.05f && std::abs(q.z - p.z) < 0.05f) return true;
+    if (std::abs(q.along - p.along) < 0.05F && std::abs(q.z - p.z) < 0.05F) {
+      return true;
+    }
   }
   return false;
 }
@@ -37,13 +41,20 @@ TEST(Backdrop, OppositeEdgesMatch) {
   XScene x(AssetPath("back.x"));
   ASSERT_TRUE(x.ok()) << x.error();
   for (int axis : {0, 1}) {
-    const auto low = PointsOnEdge(x, axis, -kHalf), high = PointsOnEdge(x, axis, kHalf);
+    const auto low = PointsOnEdge(x, axis, -kHalf);
+    const auto high = PointsOnEdge(x, axis, kHalf);
     // Stones cross the edges, not just the flat mortar behind them.
     int raised = 0;
-    for (const EdgePoint& p : low) raised += p.z < -1 ? 1 : 0;
+    for (const EdgePoint& p : low) {
+      raised += p.z < -1 ? 1 : 0;
+    }
     EXPECT_GT(raised, 10) << "axis " << axis;
-    for (const EdgePoint& p : low) EXPECT_TRUE(Contains(high, p)) << p.along << ", " << p.z;
-    for (const EdgePoint& p : high) EXPECT_TRUE(Contains(low, p)) << p.along << ", " << p.z;
+    for (const EdgePoint& p : low) {
+      EXPECT_TRUE(Contains(high, p)) << p.along << ", " << p.z;
+    }
+    for (const EdgePoint& p : high) {
+      EXPECT_TRUE(Contains(low, p)) << p.along << ", " << p.z;
+    }
   }
 }
 
@@ -51,10 +62,10 @@ TEST(Backdrop, StaysInItsPlaneFacingTheViewer) {
   XScene x(AssetPath("back.x"));
   ASSERT_TRUE(x.ok()) << x.error();
   const Box box = x.Bounds();
-  EXPECT_NEAR(box.hi[2], 0, 0.01f) << "the mortar lies at z = 0";
+  EXPECT_NEAR(box.hi[2], 0, 0.01F) << "the mortar lies at z = 0";
   EXPECT_GT(box.lo[2], -20) << "stones stand out only a little toward the viewer";
   // Light-weight: 48 tiles are drawn every frame.
-  EXPECT_LT(x.Triangles().size(), 1500u);
+  EXPECT_LT(x.Triangles().size(), 1500U);
 }
 
 }  // namespace

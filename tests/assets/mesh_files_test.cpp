@@ -33,7 +33,7 @@ TEST_P(MeshExtent, BoundsMatchTheRules) {
   XScene x(AssetPath(e.file));
   ASSERT_TRUE(x.ok()) << x.error();
   const Box box = x.Bounds();
-  constexpr float kTolerance = 2.0f;
+  constexpr float kTolerance = 2.0F;
   EXPECT_NEAR(box.lo[0], e.xLo, kTolerance);
   EXPECT_NEAR(box.hi[0], e.xHi, kTolerance);
   EXPECT_NEAR(box.lo[1], e.yLo, kTolerance);
@@ -54,10 +54,10 @@ class MeshFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MeshFile, IsASmallTextMeshFile) {
   const std::string path = AssetPath(GetParam());
-  EXPECT_LT(std::filesystem::file_size(path), 512u * 1024u);
+  EXPECT_LT(std::filesystem::file_size(path), 512U * 1024U);
   XScene x(path);
   ASSERT_TRUE(x.ok()) << x.error();
-  EXPECT_GT(x.scene().mNumMeshes, 0u);
+  EXPECT_GT(x.scene().mNumMeshes, 0U);
 }
 
 // Front faces are wound clockwise seen from the front; with back faces culled, a face
@@ -69,9 +69,11 @@ TEST_P(MeshFile, TrianglesFaceTheWayTheirNormalsPoint) {
   int checked = 0;
   for (const WorldTriangle& t : x.Triangles()) {
     const aiVector3D n = (t.corners[1] - t.corners[0]) ^ (t.corners[2] - t.corners[0]);
-    if (n.Length() < 0.05f) continue;
+    if (n.Length() < 0.05F) {
+      continue;
+    }
     const aiVector3D average = t.normals[0] + t.normals[1] + t.normals[2];
-    ASSERT_GT(n * average, 0.0f) << "triangle at " << t.corners[0].x << ", " << t.corners[0].y
+    ASSERT_GT(n * average, 0.0F) << "triangle at " << t.corners[0].x << ", " << t.corners[0].y
                                  << ", " << t.corners[0].z;
     ++checked;
   }
@@ -83,7 +85,7 @@ TEST_P(MeshFile, TrianglesFaceTheWayTheirNormalsPoint) {
 TEST_P(MeshFile, NearestFacesLookAtTheViewer) {
   XScene x(AssetPath(GetParam()));
   ASSERT_TRUE(x.ok()) << x.error();
-  float nearestZ = 1e30f;
+  float nearestZ = 1e30F;
   aiVector3D nearestNormal;
   for (const WorldTriangle& t : x.Triangles()) {
     const float z = (t.corners[0].z + t.corners[1].z + t.corners[2].z) / 3;
@@ -92,7 +94,7 @@ TEST_P(MeshFile, NearestFacesLookAtTheViewer) {
       nearestNormal = t.normals[0];
     }
   }
-  EXPECT_LT(nearestNormal.z, 0.0f);
+  EXPECT_LT(nearestNormal.z, 0.0F);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(kAllFiles), [](const auto& info) {
@@ -105,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(kAllFiles), []
 TEST(SinkingPlatform, HasOneMaterialAndNoVertexColours) {
   XScene x(AssetPath("block3.x"));
   ASSERT_TRUE(x.ok()) << x.error();
-  EXPECT_EQ(x.scene().mNumMaterials, 1u);
+  EXPECT_EQ(x.scene().mNumMaterials, 1U);
   for (unsigned i = 0; i < x.scene().mNumMeshes; ++i) {
     EXPECT_FALSE(x.scene().mMeshes[i]->HasVertexColors(0));
   }
@@ -120,7 +122,7 @@ TEST(Materials, EveryMaterialGlowsALittle) {
     for (unsigned i = 0; i < x.scene().mNumMaterials; ++i) {
       aiColor3D emissive;
       x.scene().mMaterials[i]->Get(AI_MATKEY_COLOR_EMISSIVE, emissive);
-      EXPECT_GT(emissive.r + emissive.g + emissive.b, 0.02f) << file << " material " << i;
+      EXPECT_GT(emissive.r + emissive.g + emissive.b, 0.02F) << file << " material " << i;
     }
   }
 }

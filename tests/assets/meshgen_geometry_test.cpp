@@ -16,8 +16,9 @@ namespace {
 float Area(const Mesh& mesh) {
   float area = 0;
   for (const Triangle& t : mesh.triangles()) {
-    const Vec3 a = mesh.vertices()[t.a].position, b = mesh.vertices()[t.b].position,
-               c = mesh.vertices()[t.c].position;
+    const Vec3 a = mesh.vertices()[t.a].position;
+    const Vec3 b = mesh.vertices()[t.b].position;
+    const Vec3 c = mesh.vertices()[t.c].position;
     area += Length(Cross(b - a, c - a)) / 2;
   }
   return area;
@@ -27,17 +28,20 @@ TEST(InsetPolygon, MovesEveryEdgeInByTheSameDistanceWhicheverTheWinding) {
   const std::array<Vec3, 4> ccw{Vec3{0, 0, 0}, Vec3{100, 0, 0}, Vec3{100, 50, 0}, Vec3{0, 50, 0}};
   const std::array<Vec3, 4> cw{ccw[3], ccw[2], ccw[1], ccw[0]};
   for (const auto& outline : {ccw, cw}) {
-    float xLo = 1e9f, xHi = -1e9f, yLo = 1e9f, yHi = -1e9f;
+    float xLo = 1e9F;
+    float xHi = -1e9F;
+    float yLo = 1e9F;
+    float yHi = -1e9F;
     for (const Vec3& p : InsetPolygon(outline, 5)) {
       xLo = std::min(xLo, p.x);
       xHi = std::max(xHi, p.x);
       yLo = std::min(yLo, p.y);
       yHi = std::max(yHi, p.y);
     }
-    EXPECT_NEAR(xLo, 5, 1e-4f);
-    EXPECT_NEAR(xHi, 95, 1e-4f);
-    EXPECT_NEAR(yLo, 5, 1e-4f);
-    EXPECT_NEAR(yHi, 45, 1e-4f);
+    EXPECT_NEAR(xLo, 5, 1e-4F);
+    EXPECT_NEAR(xHi, 95, 1e-4F);
+    EXPECT_NEAR(yLo, 5, 1e-4F);
+    EXPECT_NEAR(yHi, 45, 1e-4F);
   }
 }
 
@@ -45,10 +49,10 @@ TEST(AddFace, FacesAwayFromTheInsidePointWhateverTheCornerOrder) {
   const std::array<Vec3, 4> square{Vec3{0, 0, 0}, Vec3{0, 10, 0}, Vec3{10, 10, 0}, Vec3{10, 0, 0}};
   const std::array<Vec3, 4> reversed{square[3], square[2], square[1], square[0]};
   for (const auto& corners : {square, reversed}) {
-    for (float side : {-1.0f, 1.0f}) {
+    for (float side : {-1.0F, 1.0F}) {
       Mesh mesh("Face");
       mesh.AddFace(corners, 0, {}, {5, 5, 10 * side});
-      ASSERT_EQ(mesh.triangles().size(), 2u);
+      ASSERT_EQ(mesh.triangles().size(), 2U);
       for (const Triangle& t : mesh.triangles()) {
         const Vec3 a = mesh.vertices()[t.a].position;
         const Vec3 n = Cross(mesh.vertices()[t.b].position - a, mesh.vertices()[t.c].position - a);
@@ -65,7 +69,7 @@ TEST(ClipToRectangle, KeepsTheInsideAreaAndTheWinding) {
                                 Vec3{-20, 20, 0}};
   mesh.AddFace(big, 0, {}, {0, 0, 1});
   const Mesh clipped = ClipToRectangle(mesh, {-10, -5, 0}, {10, 30, 0});
-  EXPECT_NEAR(Area(clipped), 20 * 25, 1e-2f);
+  EXPECT_NEAR(Area(clipped), 20 * 25, 1e-2F);
   for (const Triangle& t : clipped.triangles()) {
     const Vec3 a = clipped.vertices()[t.a].position;
     const Vec3 n =
@@ -73,10 +77,10 @@ TEST(ClipToRectangle, KeepsTheInsideAreaAndTheWinding) {
     EXPECT_LE(n.z, 0) << "still facing -z";
     for (int i : {t.a, t.b, t.c}) {
       const Vec3 p = clipped.vertices()[i].position;
-      EXPECT_GE(p.x, -10 - 1e-4f);
-      EXPECT_LE(p.x, 10 + 1e-4f);
-      EXPECT_GE(p.y, -5 - 1e-4f);
-      EXPECT_LE(p.y, 20 + 1e-4f);
+      EXPECT_GE(p.x, -10 - 1e-4F);
+      EXPECT_LE(p.x, 10 + 1e-4F);
+      EXPECT_GE(p.y, -5 - 1e-4F);
+      EXPECT_LE(p.y, 20 + 1e-4F);
     }
   }
   EXPECT_TRUE(ClipToRectangle(mesh, {30, 30, 0}, {40, 40, 0}).triangles().empty());
@@ -84,11 +88,11 @@ TEST(ClipToRectangle, KeepsTheInsideAreaAndTheWinding) {
 
 TEST(WriteXFile, PrintsFourDecimalsAndNoNegativeZero) {
   Mesh mesh("M");
-  const int m = mesh.AddMaterial(Matte({1, 0.5f, 0, 1}));
-  const std::array<Vec3, 3> tri{Vec3{-0.00001f, 0, 0}, Vec3{1, 0, 0}, Vec3{0, 1, 0}};
+  const int m = mesh.AddMaterial(Matte({1, 0.5F, 0, 1}));
+  const std::array<Vec3, 3> tri{Vec3{-0.00001F, 0, 0}, Vec3{1, 0, 0}, Vec3{0, 1, 0}};
   mesh.AddFace(tri, m, {}, {0, 0, 1});
   const std::string text = WriteXFile(SingleMeshModel("F", mesh));
-  EXPECT_EQ(text.rfind("xof 0303txt 0032\n", 0), 0u);
+  EXPECT_EQ(text.rfind("xof 0303txt 0032\n", 0), 0U);
   EXPECT_EQ(text.find("-0.0000"), std::string::npos);
   EXPECT_NE(text.find("1.0000;0.5000;0.0000;1.0000;;"), std::string::npos) << "face colour";
   EXPECT_NE(text.find("MeshMaterialList"), std::string::npos);

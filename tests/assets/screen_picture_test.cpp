@@ -57,7 +57,7 @@ class ScreenPicture : public ::testing::Test {
 };
 
 TEST_F(ScreenPicture, HasTheExactHeader) {
-  ASSERT_EQ(bytes_.size(), 460854u);
+  ASSERT_EQ(bytes_.size(), 460854U);
   const uint8_t expected[54] = {
       'B',  'M',  0x36, 0x08, 0x07, 0x00, 0, 0, 0,    0,    54, 0, 0, 0,  // file header
       40,   0,    0,    0,    0x40, 0x01, 0, 0, 0xE0, 0x01, 0,  0,        // size, 320 x +480
@@ -95,7 +95,9 @@ TEST_F(ScreenPicture, LabelsStandInTheDarkerLeftOfTheWall) {
   auto brightness = [&](int x0, int x1) {
     long sum = 0;
     for (int y = 250; y < 300; ++y) {
-      for (int x = x0; x < x1; ++x) sum += Pixel(x, y).r + Pixel(x, y).g + Pixel(x, y).b;
+      for (int x = x0; x < x1; ++x) {
+        sum += Pixel(x, y).r + Pixel(x, y).g + Pixel(x, y).b;
+      }
     }
     return sum;
   };
@@ -104,18 +106,18 @@ TEST_F(ScreenPicture, LabelsStandInTheDarkerLeftOfTheWall) {
 
 TEST(Icon, IsA32By32PictureWithAlpha) {
   const std::vector<uint8_t> b = ReadBytes(AssetPath("icon.bmp"));
-  ASSERT_EQ(b.size(), 14u + 108u + 32u * 32u * 4u);
+  ASSERT_EQ(b.size(), 14U + 108U + 32U * 32U * 4U);
   EXPECT_EQ(b[0], 'B');
   EXPECT_EQ(b[1], 'M');
   EXPECT_EQ(U32(b, 2), b.size());
-  EXPECT_EQ(U32(b, 10), 122u);
-  EXPECT_EQ(U32(b, 14), 108u);
-  EXPECT_EQ(U32(b, 18), 32u);
-  EXPECT_EQ(U32(b, 22), 32u);
+  EXPECT_EQ(U32(b, 10), 122U);
+  EXPECT_EQ(U32(b, 14), 108U);
+  EXPECT_EQ(U32(b, 18), 32U);
+  EXPECT_EQ(U32(b, 22), 32U);
   EXPECT_EQ(b[28], 32);
-  EXPECT_EQ(U32(b, 30), 3u) << "bit fields";
-  EXPECT_EQ(U32(b, 54), 0x00FF0000u) << "red mask";
-  EXPECT_EQ(U32(b, 66), 0xFF000000u) << "alpha mask";
+  EXPECT_EQ(U32(b, 30), 3U) << "bit fields";
+  EXPECT_EQ(U32(b, 54), 0x00FF0000U) << "red mask";
+  EXPECT_EQ(U32(b, 66), 0xFF000000U) << "alpha mask";
   auto alpha = [&](int x, int y) { return b[122 + static_cast<size_t>(31 - y) * 128 + x * 4 + 3]; };
   auto red = [&](int x, int y) { return b[122 + static_cast<size_t>(31 - y) * 128 + x * 4 + 2]; };
   auto blue = [&](int x, int y) { return b[122 + static_cast<size_t>(31 - y) * 128 + x * 4]; };

@@ -19,7 +19,9 @@ std::string AssetPath(const std::string& name) { return std::string(URSA_ASSETS_
 
 XScene::XScene(const std::string& path) {
   scene_ = importer_.ReadFile(path, 0);
-  if (!scene_) error_ = importer_.GetErrorString();
+  if (!scene_) {
+    error_ = importer_.GetErrorString();
+  }
 }
 
 const aiNode* XScene::Node(const std::string& name) const {
@@ -31,17 +33,26 @@ aiMatrix4x4 XScene::KeyTransform(const std::string& frame, int time) const {
     const aiAnimation* anim = scene_->mAnimations[a];
     for (unsigned c = 0; c < anim->mNumChannels; ++c) {
       const aiNodeAnim* ch = anim->mChannels[c];
-      if (frame != ch->mNodeName.C_Str()) continue;
-      aiVector3D position, scale(1, 1, 1);
+      if (frame != ch->mNodeName.C_Str()) {
+        continue;
+      }
+      aiVector3D position;
+      aiVector3D scale(1, 1, 1);
       aiQuaternion rotation;
       for (unsigned k = 0; k < ch->mNumPositionKeys; ++k) {
-        if (ch->mPositionKeys[k].mTime == time) position = ch->mPositionKeys[k].mValue;
+        if (ch->mPositionKeys[k].mTime == time) {
+          position = ch->mPositionKeys[k].mValue;
+        }
       }
       for (unsigned k = 0; k < ch->mNumRotationKeys; ++k) {
-        if (ch->mRotationKeys[k].mTime == time) rotation = ch->mRotationKeys[k].mValue;
+        if (ch->mRotationKeys[k].mTime == time) {
+          rotation = ch->mRotationKeys[k].mValue;
+        }
       }
       for (unsigned k = 0; k < ch->mNumScalingKeys; ++k) {
-        if (ch->mScalingKeys[k].mTime == time) scale = ch->mScalingKeys[k].mValue;
+        if (ch->mScalingKeys[k].mTime == time) {
+          scale = ch->mScalingKeys[k].mValue;
+        }
       }
       return aiMatrix4x4(scale, rotation, position);
     }
@@ -55,7 +66,9 @@ aiMatrix4x4 XScene::Local(const aiNode* node, int time) const {
 
 aiMatrix4x4 XScene::Global(const aiNode* node, int time) const {
   aiMatrix4x4 m = Local(node, time);
-  for (const aiNode* p = node->mParent; p; p = p->mParent) m = Local(p, time) * m;
+  for (const aiNode* p = node->mParent; p; p = p->mParent) {
+    m = Local(p, time) * m;
+  }
   return m;
 }
 
@@ -72,7 +85,9 @@ std::vector<WorldTriangle> XScene::Triangles(int time) const {
       const aiMesh* mesh = scene_->mMeshes[node->mMeshes[i]];
       for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
         const aiFace& face = mesh->mFaces[f];
-        if (face.mNumIndices != 3) continue;
+        if (face.mNumIndices != 3) {
+          continue;
+        }
         WorldTriangle t;
         // The importer mirrored z and reversed the winding; undo both.
         for (int k = 0; k < 3; ++k) {
@@ -83,7 +98,9 @@ std::vector<WorldTriangle> XScene::Triangles(int time) const {
         result.push_back(t);
       }
     }
-    for (unsigned c = 0; c < node->mNumChildren; ++c) visit(node->mChildren[c]);
+    for (unsigned c = 0; c < node->mNumChildren; ++c) {
+      visit(node->mChildren[c]);
+    }
   };
   visit(scene_->mRootNode);
   return result;
@@ -92,7 +109,9 @@ std::vector<WorldTriangle> XScene::Triangles(int time) const {
 Box XScene::Bounds(int time) const {
   Box box;
   for (const WorldTriangle& t : Triangles(time)) {
-    for (const aiVector3D& p : t.corners) box.Add(p);
+    for (const aiVector3D& p : t.corners) {
+      box.Add(p);
+    }
   }
   return box;
 }

@@ -12,8 +12,8 @@
 namespace ursa::assets_test {
 
 struct Box {
-  std::array<float, 3> lo{1e30f, 1e30f, 1e30f};
-  std::array<float, 3> hi{-1e30f, -1e30f, -1e30f};
+  std::array<float, 3> lo{1e30F, 1e30F, 1e30F};
+  std::array<float, 3> hi{-1e30F, -1e30F, -1e30F};
   void Add(const aiVector3D& p);
 };
 

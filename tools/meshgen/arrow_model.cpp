@@ -10,13 +10,14 @@ namespace ursa::meshgen {
 
 Model MakeArrowSign() {
   Mesh mesh("ArrowMesh");
-  const int post = mesh.AddMaterial(Matte({0.45f, 0.28f, 0.15f, 1}, 0.3f));
-  const int board = mesh.AddMaterial(Matte({0.86f, 0.66f, 0.40f, 1}, 0.3f));
-  const int paint = mesh.AddMaterial(Matte({0.86f, 0.16f, 0.12f, 1}, 0.35f));
-  const int grass = mesh.AddMaterial(Matte({0.36f, 0.62f, 0.22f, 1}, 0.3f));
+  const int post = mesh.AddMaterial(Matte({0.45F, 0.28F, 0.15F, 1}, 0.3F));
+  const int board = mesh.AddMaterial(Matte({0.86F, 0.66F, 0.40F, 1}, 0.3F));
+  const int paint = mesh.AddMaterial(Matte({0.86F, 0.16F, 0.12F, 1}, 0.35F));
+  const int grass = mesh.AddMaterial(Matte({0.36F, 0.62F, 0.22F, 1}, 0.3F));
 
-  AddBevelBox(mesh, {-5, 0, -1}, {5, 80, 9}, 1.5f, post);
-  constexpr float kFront = -5, kBack = -1;
+  AddBevelBox(mesh, {-5, 0, -1}, {5, 80, 9}, 1.5F, post);
+  constexpr float kFront = -5;
+  constexpr float kBack = -1;
   const std::array<Vec3, 4> shaft{Vec3{-44, 62, 0}, Vec3{14, 62, 0}, Vec3{14, 92, 0},
                                   Vec3{-44, 92, 0}};
   const std::array<Vec3, 3> head{Vec3{14, 48, 0}, Vec3{48, 77, 0}, Vec3{14, 106, 0}};
@@ -25,11 +26,11 @@ Model MakeArrowSign() {
   const std::array<Vec3, 4> paintShaft{Vec3{-36, 71, 0}, Vec3{12, 71, 0}, Vec3{12, 83, 0},
                                        Vec3{-36, 83, 0}};
   const std::array<Vec3, 3> paintHead{Vec3{10, 59, 0}, Vec3{37, 77, 0}, Vec3{10, 95, 0}};
-  AddRelief(mesh, paintShaft, {1.2f, 0.8f, {}}, paint, {}, FacingFront(-kFront));
-  AddRelief(mesh, paintHead, {1.2f, 0.8f, {}}, paint, {}, FacingFront(-kFront));
+  AddRelief(mesh, paintShaft, {1.2F, 0.8F, {}}, paint, {}, FacingFront(-kFront));
+  AddRelief(mesh, paintHead, {1.2F, 0.8F, {}}, paint, {}, FacingFront(-kFront));
   // A tuft of grass at the foot of the post.
-  for (float x : {-9.0f, -3.0f, 4.0f, 9.0f}) {
-    AddCone(mesh, {x, 0, -6}, {x * 1.4f, 12 + (x > 0 ? 3.0f : 0.0f), -8}, 3.5f, 4, grass);
+  for (float x : {-9.0F, -3.0F, 4.0F, 9.0F}) {
+    AddCone(mesh, {x, 0, -6}, {x * 1.4F, 12 + (x > 0 ? 3.0F : 0.0F), -8}, 3.5F, 4, grass);
   }
   return SingleMeshModel("ArrowSign", std::move(mesh));
 }

@@ -23,19 +23,21 @@ int Wrap(int i) { return ((i % kCells) + kCells) % kCells; }
 
 // Lattice corner (i, j); the jitter repeats with the tile.
 Vec3 Corner(int i, int j) {
-  const float jx = (LatticeNoise(Wrap(i), Wrap(j), kSeed) - 0.5f) * 0.55f * kCell;
-  const float jy = (LatticeNoise(Wrap(i), Wrap(j), kSeed + 1) - 0.5f) * 0.45f * kCell;
+  const float jx = (LatticeNoise(Wrap(i), Wrap(j), kSeed) - 0.5F) * 0.55F * kCell;
+  const float jy = (LatticeNoise(Wrap(i), Wrap(j), kSeed + 1) - 0.5F) * 0.45F * kCell;
   return {-kHalf + kCell * static_cast<float>(i) + jx, -kHalf + kCell * static_cast<float>(j) + jy,
           0};
 }
 
 Rgba StoneColour(Rng& rng) {
-  const Rgba grey{0.40f, 0.38f, 0.36f, 1};
-  const Rgba brown{0.45f, 0.36f, 0.28f, 1};
-  const Rgba dark{0.27f, 0.25f, 0.23f, 1};
+  const Rgba grey{0.40F, 0.38F, 0.36F, 1};
+  const Rgba brown{0.45F, 0.36F, 0.28F, 1};
+  const Rgba dark{0.27F, 0.25F, 0.23F, 1};
   Rgba c = Mix(grey, brown, rng.Unit());
-  if (rng.Unit() < 0.25f) c = Mix(c, dark, 0.6f);
-  return Scale(c, rng.Range(0.9f, 1.05f));
+  if (rng.Unit() < 0.25F) {
+    c = Mix(c, dark, 0.6F);
+  }
+  return Scale(c, rng.Range(0.9F, 1.05F));
 }
 
 // A stone as a low pillow: a fan from a bright middle to darker corners, darkest away from
@@ -43,17 +45,19 @@ Rgba StoneColour(Rng& rng) {
 // of real bevels on 48 tiles.
 void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulge, int material) {
   Vec3 centre{0, 0, 0};
-  for (const Vec3& p : outline) centre = centre + p;
-  centre = centre * (1.0f / static_cast<float>(outline.size()));
+  for (const Vec3& p : outline) {
+    centre = centre + p;
+  }
+  centre = centre * (1.0F / static_cast<float>(outline.size()));
   const Vec3 down{0, -1, 0};
   const Vec3 front{0, 0, -1};
-  const int middle = mesh.AddVertex({centre + front * bulge, front, Scale(colour, 1.12f)});
+  const int middle = mesh.AddVertex({centre + front * bulge, front, Scale(colour, 1.12F)});
   std::vector<int> ring;
   for (const Vec3& p : outline) {
     const Vec3 out = Normalize(p - centre);
     // Corners facing down into the shade are darker than those facing the light.
-    const float shade = 0.72f - 0.16f * Dot(out, down);
-    ring.push_back(mesh.AddVertex({p + front * (bulge * 0.3f), front, Scale(colour, shade)}));
+    const float shade = 0.72F - 0.16F * Dot(out, down);
+    ring.push_back(mesh.AddVertex({p + front * (bulge * 0.3F), front, Scale(colour, shade)}));
   }
   for (size_t i = 0; i < ring.size(); ++i) {
     mesh.AddTriangle(middle, ring[i], ring[(i + 1) % ring.size()], material, front);
@@ -65,18 +69,18 @@ void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulg
 Model MakeBackdrop() {
   Mesh stones("BackdropMesh", /*vertexColours=*/true);
   Material rock = Matte({1, 1, 1, 1}, 0);
-  rock.emissive = {0.08f, 0.07f, 0.065f};
+  rock.emissive = {0.08F, 0.07F, 0.065F};
   const int material = stones.AddMaterial(rock);
   const std::array<Vec3, 4> wall{Vec3{-kHalf, -kHalf, 0}, Vec3{kHalf, -kHalf, 0},
                                  Vec3{kHalf, kHalf, 0}, Vec3{-kHalf, kHalf, 0}};
-  stones.AddFace(wall, material, {0.15f, 0.13f, 0.12f, 1}, {0, 0, 1});
+  stones.AddFace(wall, material, {0.15F, 0.13F, 0.12F, 1}, {0, 0, 1});
   // One ring of cells beyond the tile supplies the parts of stones that straddle its edges.
   for (int j = -1; j <= kCells; ++j) {
     for (int i = -1; i <= kCells; ++i) {
       Rng rng(kSeed * 977 + static_cast<uint64_t>(Wrap(j) * kCells + Wrap(i)));
       const std::array<Vec3, 4> cell{Corner(i, j), Corner(i + 1, j), Corner(i + 1, j + 1),
                                      Corner(i, j + 1)};
-      const std::vector<Vec3> outline = InsetPolygon(cell, 3.0f);
+      const std::vector<Vec3> outline = InsetPolygon(cell, 3.0F);
       const Rgba colour = StoneColour(rng);
       AddStone(stones, outline, colour, rng.Range(6, 12), material);
     }

@@ -16,7 +16,7 @@ constexpr float kHip = 21;       // hip joint above the feet
 constexpr Vec3 kNeck{0, 30, 0};  // in the body's frame
 constexpr Vec3 kShoulder{15, 24, 0};
 constexpr Vec3 kHipJoint{8, 0, 0};
-constexpr float kArmRest = 0.28f;  // arms hang a little away from the body
+constexpr float kArmRest = 0.28F;  // arms hang a little away from the body
 
 struct Palette {
   int fur, tan, shirt, shorts, black, white;
@@ -24,15 +24,15 @@ struct Palette {
 
 Palette AddPalette(Mesh& mesh) {
   Palette p;
-  p.fur = mesh.AddMaterial(Matte({0.58f, 0.36f, 0.19f, 1}, 0.32f));
-  p.tan = mesh.AddMaterial(Matte({0.92f, 0.76f, 0.55f, 1}, 0.32f));
-  p.shirt = mesh.AddMaterial(Matte({0.88f, 0.16f, 0.14f, 1}, 0.32f));
-  p.shorts = mesh.AddMaterial(Matte({0.18f, 0.34f, 0.82f, 1}, 0.32f));
-  Material shiny = Matte({0.07f, 0.05f, 0.05f, 1}, 0.2f);
+  p.fur = mesh.AddMaterial(Matte({0.58F, 0.36F, 0.19F, 1}, 0.32F));
+  p.tan = mesh.AddMaterial(Matte({0.92F, 0.76F, 0.55F, 1}, 0.32F));
+  p.shirt = mesh.AddMaterial(Matte({0.88F, 0.16F, 0.14F, 1}, 0.32F));
+  p.shorts = mesh.AddMaterial(Matte({0.18F, 0.34F, 0.82F, 1}, 0.32F));
+  Material shiny = Matte({0.07F, 0.05F, 0.05F, 1}, 0.2F);
   shiny.power = 40;
-  shiny.specular = {0.8f, 0.8f, 0.8f};
+  shiny.specular = {0.8F, 0.8F, 0.8F};
   p.black = mesh.AddMaterial(shiny);
-  p.white = mesh.AddMaterial(Matte({1, 1, 1, 1}, 0.8f));
+  p.white = mesh.AddMaterial(Matte({1, 1, 1, 1}, 0.8F));
   return p;
 }
 
@@ -40,44 +40,44 @@ Mesh BodyMesh() {
   Mesh mesh("BodyMesh");
   const Palette p = AddPalette(mesh);
   // The shorts are the lower band of the belly.
-  AddEllipsoid(mesh, {0, 13, 0}, {15, 16.5f, 12.5f}, 10, 6,
-               [&](Vec3 c) { return c.y < 6.5f ? p.shorts : p.shirt; });
-  AddEllipsoid(mesh, {0, 20, 10.8f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);  // shirt buttons
-  AddEllipsoid(mesh, {0, 13.5f, 12.2f}, {1.8f, 1.8f, 1.2f}, 4, 2, p.white);
-  AddEllipsoid(mesh, {0, 5, -12}, {5, 5, 4.5f}, 6, 3, p.fur);  // tail
+  AddEllipsoid(mesh, {0, 13, 0}, {15, 16.5F, 12.5F}, 10, 6,
+               [&](Vec3 c) { return c.y < 6.5F ? p.shorts : p.shirt; });
+  AddEllipsoid(mesh, {0, 20, 10.8F}, {1.8F, 1.8F, 1.2F}, 4, 2, p.white);  // shirt buttons
+  AddEllipsoid(mesh, {0, 13.5F, 12.2F}, {1.8F, 1.8F, 1.2F}, 4, 2, p.white);
+  AddEllipsoid(mesh, {0, 5, -12}, {5, 5, 4.5F}, 6, 3, p.fur);  // tail
   return mesh;
 }
 
 Mesh HeadMesh() {
   Mesh mesh("HeadMesh");
   const Palette p = AddPalette(mesh);
-  AddEllipsoid(mesh, {0, 14, 0}, {15, 13.5f, 13.5f}, 10, 6, p.fur);
-  for (float side : {-1.0f, 1.0f}) {
-    AddEllipsoid(mesh, {10.5f * side, 25, -1}, {5.5f, 5.5f, 3.5f}, 7, 4, p.fur);
-    AddEllipsoid(mesh, {10.5f * side, 25, 1.6f}, {3.2f, 3.2f, 1.6f}, 6, 2, p.tan);
-    AddEllipsoid(mesh, {5.6f * side, 17, 11.3f}, {2.1f, 2.7f, 1.7f}, 5, 3, p.black);
-    AddEllipsoid(mesh, {5.0f * side, 18.2f, 12.7f}, {0.8f, 0.8f, 0.5f}, 4, 2, p.white);
+  AddEllipsoid(mesh, {0, 14, 0}, {15, 13.5F, 13.5F}, 10, 6, p.fur);
+  for (float side : {-1.0F, 1.0F}) {
+    AddEllipsoid(mesh, {10.5F * side, 25, -1}, {5.5F, 5.5F, 3.5F}, 7, 4, p.fur);
+    AddEllipsoid(mesh, {10.5F * side, 25, 1.6F}, {3.2F, 3.2F, 1.6F}, 6, 2, p.tan);
+    AddEllipsoid(mesh, {5.6F * side, 17, 11.3F}, {2.1F, 2.7F, 1.7F}, 5, 3, p.black);
+    AddEllipsoid(mesh, {5.0F * side, 18.2F, 12.7F}, {0.8F, 0.8F, 0.5F}, 4, 2, p.white);
   }
-  AddEllipsoid(mesh, {0, 9.5f, 10.5f}, {7.5f, 6, 5.5f}, 8, 3, p.tan);  // muzzle
-  AddEllipsoid(mesh, {0, 12, 15.6f}, {3.2f, 2.3f, 2}, 5, 3, p.black);  // nose
+  AddEllipsoid(mesh, {0, 9.5F, 10.5F}, {7.5F, 6, 5.5F}, 8, 3, p.tan);  // muzzle
+  AddEllipsoid(mesh, {0, 12, 15.6F}, {3.2F, 2.3F, 2}, 5, 3, p.black);  // nose
   return mesh;
 }
 
 Mesh ArmMesh(const char* name) {
   Mesh mesh(name);
   const Palette p = AddPalette(mesh);
-  AddFrustum(mesh, {0, 3, 0}, {0, -8, 0}, 6.2f, 5.6f, 8, p.shirt, {}, true);  // sleeve
-  AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 4.4f, 4.2f, 6, p.fur, {}, false);
-  AddEllipsoid(mesh, {0, -18, 0.5f}, {5.2f, 5, 5}, 6, 3, p.fur);  // paw
+  AddFrustum(mesh, {0, 3, 0}, {0, -8, 0}, 6.2F, 5.6F, 8, p.shirt, {}, true);  // sleeve
+  AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 4.4F, 4.2F, 6, p.fur, {}, false);
+  AddEllipsoid(mesh, {0, -18, 0.5F}, {5.2F, 5, 5}, 6, 3, p.fur);  // paw
   return mesh;
 }
 
 Mesh LegMesh(const char* name) {
   Mesh mesh(name);
   const Palette p = AddPalette(mesh);
-  AddFrustum(mesh, {0, 2, 0}, {0, -8, 0}, 7.2f, 6.8f, 8, p.shorts, {}, true);
-  AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 6, 5.6f, 6, p.fur, {}, false);
-  AddEllipsoid(mesh, {0, -17.6f, 2.5f}, {6.6f, 3.4f, 8.4f}, 7, 3, p.fur);  // foot
+  AddFrustum(mesh, {0, 2, 0}, {0, -8, 0}, 7.2F, 6.8F, 8, p.shorts, {}, true);
+  AddFrustum(mesh, {0, -7, 0}, {0, -16, 0}, 6, 5.6F, 6, p.fur, {}, false);
+  AddEllipsoid(mesh, {0, -17.6F, 2.5F}, {6.6F, 3.4F, 8.4F}, 7, 3, p.fur);  // foot
   return mesh;
 }
 
@@ -92,13 +92,13 @@ Pose WalkPose(int t) {
   const float stride = std::sin(phase);
   const float once = (1 - std::cos(phase)) / 2;  // 0 at time 0, 1 at time 10
   Pose pose;
-  pose.leg = 0.65f * stride;
-  pose.arm = 0.9f * std::abs(stride) * stride;
-  pose.reach = 0.9f * stride * stride;
-  pose.spread = 0.3f * stride * stride;
-  pose.lean = 0.08f * stride * stride;
-  pose.bob = 2.0f * once;
-  pose.nod = 0.12f * once;
+  pose.leg = 0.65F * stride;
+  pose.arm = 0.9F * std::abs(stride) * stride;
+  pose.reach = 0.9F * stride * stride;
+  pose.spread = 0.3F * stride * stride;
+  pose.lean = 0.08F * stride * stride;
+  pose.bob = 2.0F * once;
+  pose.nod = 0.12F * once;
   return pose;
 }
 
@@ -132,8 +132,12 @@ Model MakeBear() {
 
   AnimationSet walk;
   walk.name = "Walk";
-  AnimationTrack bodyTrack{"Body", {}}, head{"Head", {}}, armR{"ArmR", {}}, armL{"ArmL", {}},
-      legR{"LegR", {}}, legL{"LegL", {}};
+  AnimationTrack bodyTrack{"Body", {}};
+  AnimationTrack head{"Head", {}};
+  AnimationTrack armR{"ArmR", {}};
+  AnimationTrack armL{"ArmL", {}};
+  AnimationTrack legR{"LegR", {}};
+  AnimationTrack legL{"LegL", {}};
   for (int t = 0; t < kCycle; ++t) {
     const Pose p = WalkPose(t);
     bodyTrack.keys.push_back(BodyKey(p));

@@ -15,39 +15,41 @@ constexpr float kHalf = 75;       // half the block's width
 constexpr float kHeight = 150;    // top surface
 constexpr float kBrickDepth = 3;  // bricks stand this far out of the core
 constexpr float kCore = kHalf - kBrickDepth;
-constexpr float kCourse = 37.5f;  // about four courses per side
+constexpr float kCourse = 37.5F;  // about four courses per side
 constexpr float kBrickLength = 75;
-constexpr float kMortar = 1.5f;  // half the width of a mortar joint
+constexpr float kMortar = 1.5F;  // half the width of a mortar joint
 
-const Rgba kMortarColour{0.66f, 0.61f, 0.53f, 1};
+const Rgba kMortarColour{0.66F, 0.61F, 0.53F, 1};
 
 Rgba BrickColour(Rng& rng) {
-  const Rgba base{0.72f, 0.31f, 0.19f, 1};
-  const Rgba burnt{0.50f, 0.20f, 0.14f, 1};
-  const Rgba light{0.82f, 0.45f, 0.27f, 1};
+  const Rgba base{0.72F, 0.31F, 0.19F, 1};
+  const Rgba burnt{0.50F, 0.20F, 0.14F, 1};
+  const Rgba light{0.82F, 0.45F, 0.27F, 1};
   const float pick = rng.Unit();
-  Rgba c = pick < 0.15f ? Mix(base, burnt, rng.Range(0.4f, 0.9f))
-                        : (pick < 0.3f ? Mix(base, light, rng.Range(0.3f, 0.8f)) : base);
-  return Scale(c, rng.Range(0.9f, 1.06f));
+  Rgba c = pick < 0.15F ? Mix(base, burnt, rng.Range(0.4F, 0.9F))
+                        : (pick < 0.3F ? Mix(base, light, rng.Range(0.3F, 0.8F)) : base);
+  return Scale(c, rng.Range(0.9F, 1.06F));
 }
 
 // Running-bond courses over u0..u1 x v0..v1 of a side; `shift` offsets the bond by half a
 // brick so that neighbouring sides interlock at the corners.
 void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
                 const ReliefStyle& style, const Mat4& place, int material, Rng& rng) {
-  const int courses = static_cast<int>((v1 - v0) / kCourse + 0.5f);
+  const int courses = static_cast<int>((v1 - v0) / kCourse + 0.5F);
   const float course = (v1 - v0) / static_cast<float>(courses);
   for (int c = 0; c < courses; ++c) {
     const float lo = v0 + course * static_cast<float>(c);
     const float hi = lo + course;
     const bool half = (c % 2 == 1) != shift;
     float start = u0 - (half ? kBrickLength / 2 : 0);
-    for (float a = start; a < u1 - 0.5f; a += kBrickLength) {
+    for (float a = start; a < u1 - 0.5F; a += kBrickLength) {
       const float b = std::min(a + kBrickLength, u1);
       const float left = std::max(a, u0);
       // Joints between bricks; the block's own edges stay flush.
-      const float l = left + (left > u0 ? kMortar : 0), r = b - (b < u1 ? kMortar : 0);
-      const float bottom = lo + (c > 0 ? kMortar : 0), top = hi - (c + 1 < courses ? kMortar : 0);
+      const float l = left + (left > u0 ? kMortar : 0);
+      const float r = b - (b < u1 ? kMortar : 0);
+      const float bottom = lo + (c > 0 ? kMortar : 0);
+      const float top = hi - (c + 1 < courses ? kMortar : 0);
       const std::array<Vec3, 4> outline{Vec3{l, bottom, 0}, Vec3{r, bottom, 0}, Vec3{r, top, 0},
                                         Vec3{l, top, 0}};
       AddRelief(mesh, outline, style, material, BrickColour(rng), place);
@@ -60,14 +62,14 @@ void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
 Model MakeBlock() {
   Mesh mesh("BlockMesh", /*vertexColours=*/true);
   Material brick = Matte({1, 1, 1, 1}, 0);
-  brick.emissive = {0.20f, 0.09f, 0.06f};
+  brick.emissive = {0.20F, 0.09F, 0.06F};
   const int material = mesh.AddMaterial(brick);
   Rng rng(0xB10C);
   AddBevelBox(mesh, {-kCore, kBrickDepth, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0,
               material, kMortarColour);
   // Only the front, which the camera faces, gets bevelled bricks; the sides, the top and the
   // bottom, seen at a slant, get flat ones. A stage draws up to a hundred blocks.
-  const ReliefStyle bevelled{kBrickDepth, 2.5f, {}, true};
+  const ReliefStyle bevelled{kBrickDepth, 2.5F, {}, true};
   const ReliefStyle flat{kBrickDepth, 0, {}, false};
   AddCourses(mesh, -kHalf, kHalf, 0, kHeight, false, bevelled, FacingFront(kCore), material, rng);
   AddCourses(mesh, -kCore, kHalf, 0, kHeight, true, flat, FacingRight(kCore), material, rng);

@@ -25,8 +25,12 @@ std::vector<T> ClipAgainst(const std::vector<T>& in, int axis, float limit, floa
     const T& b = in[(i + 1) % in.size()];
     const float da = sign * (Coord(position(a), axis) - limit);
     const float db = sign * (Coord(position(b), axis) - limit);
-    if (da <= 0) out.push_back(a);
-    if ((da < 0 && db > 0) || (da > 0 && db < 0)) out.push_back(between(a, b, da / (da - db)));
+    if (da <= 0) {
+      out.push_back(a);
+    }
+    if ((da < 0 && db > 0) || (da > 0 && db < 0)) {
+      out.push_back(between(a, b, da / (da - db)));
+    }
   }
   return out;
 }
@@ -37,20 +41,26 @@ Vec3 PointBetween(const Vec3& a, const Vec3& b, float t) { return Lerp(a, b, t);
 
 Mesh ClipToRectangle(const Mesh& mesh, Vec3 lo, Vec3 hi) {
   Mesh result(mesh.name(), mesh.vertexColours());
-  for (const Material& m : mesh.materials()) result.AddMaterial(m);
+  for (const Material& m : mesh.materials()) {
+    result.AddMaterial(m);
+  }
   const auto& v = mesh.vertices();
   auto position = [](const Vertex& x) { return x.position; };
   for (const Triangle& t : mesh.triangles()) {
     std::vector<Vertex> poly{v[t.a], v[t.b], v[t.c]};
-    poly = ClipAgainst(poly, 0, lo.x, -1.0f, position, Between);
-    poly = ClipAgainst(poly, 0, hi.x, 1.0f, position, Between);
-    poly = ClipAgainst(poly, 1, lo.y, -1.0f, position, Between);
-    poly = ClipAgainst(poly, 1, hi.y, 1.0f, position, Between);
-    if (poly.size() < 3) continue;
+    poly = ClipAgainst(poly, 0, lo.x, -1.0F, position, Between);
+    poly = ClipAgainst(poly, 0, hi.x, 1.0F, position, Between);
+    poly = ClipAgainst(poly, 1, lo.y, -1.0F, position, Between);
+    poly = ClipAgainst(poly, 1, hi.y, 1.0F, position, Between);
+    if (poly.size() < 3) {
+      continue;
+    }
     const Vec3 outward =
         Cross(v[t.b].position - v[t.a].position, v[t.c].position - v[t.a].position);
     const int first = result.vertexCount();
-    for (const Vertex& p : poly) result.AddVertex(p);
+    for (const Vertex& p : poly) {
+      result.AddVertex(p);
+    }
     for (int i = 1; i + 1 < static_cast<int>(poly.size()); ++i) {
       result.AddTriangle(first, first + i, first + i + 1, t.material, outward);
     }
@@ -61,8 +71,8 @@ Mesh ClipToRectangle(const Mesh& mesh, Vec3 lo, Vec3 hi) {
 std::vector<Vec3> ClipToColumn(std::span<const Vec3> polygon, float x0, float x1) {
   std::vector<Vec3> poly(polygon.begin(), polygon.end());
   auto position = [](const Vec3& p) { return p; };
-  poly = ClipAgainst(poly, 0, x0, -1.0f, position, PointBetween);
-  poly = ClipAgainst(poly, 0, x1, 1.0f, position, PointBetween);
+  poly = ClipAgainst(poly, 0, x0, -1.0F, position, PointBetween);
+  poly = ClipAgainst(poly, 0, x1, 1.0F, position, PointBetween);
   return poly;
 }
 

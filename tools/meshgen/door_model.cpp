@@ -35,21 +35,22 @@ std::vector<Vec3> OpeningOutline() {
 
 Model MakeDoor() {
   Mesh mesh("DoorMesh");
-  const int stone = mesh.AddMaterial(Matte({0.66f, 0.63f, 0.58f, 1}, 0.3f));
-  const int darkStone = mesh.AddMaterial(Matte({0.52f, 0.50f, 0.47f, 1}, 0.3f));
-  const int woodA = mesh.AddMaterial(Matte({0.58f, 0.34f, 0.16f, 1}, 0.3f));
-  const int woodB = mesh.AddMaterial(Matte({0.50f, 0.29f, 0.14f, 1}, 0.3f));
-  const int iron = mesh.AddMaterial(Matte({0.20f, 0.19f, 0.20f, 1}, 0.3f));
-  Material gold = Matte({0.98f, 0.78f, 0.25f, 1}, 0.35f);
+  const int stone = mesh.AddMaterial(Matte({0.66F, 0.63F, 0.58F, 1}, 0.3F));
+  const int darkStone = mesh.AddMaterial(Matte({0.52F, 0.50F, 0.47F, 1}, 0.3F));
+  const int woodA = mesh.AddMaterial(Matte({0.58F, 0.34F, 0.16F, 1}, 0.3F));
+  const int woodB = mesh.AddMaterial(Matte({0.50F, 0.29F, 0.14F, 1}, 0.3F));
+  const int iron = mesh.AddMaterial(Matte({0.20F, 0.19F, 0.20F, 1}, 0.3F));
+  Material gold = Matte({0.98F, 0.78F, 0.25F, 1}, 0.35F);
   gold.power = 30;
-  gold.specular = {0.9f, 0.85f, 0.6f};
+  gold.specular = {0.9F, 0.85F, 0.6F};
   const int knob = mesh.AddMaterial(gold);
-  Material glow = Matte({1.0f, 0.88f, 0.45f, 1}, 0.85f);
+  Material glow = Matte({1.0F, 0.88F, 0.45F, 1}, 0.85F);
   const int window = mesh.AddMaterial(glow);
 
   AddBevelBox(mesh, {-64, 0, -22}, {64, kStep, 18}, 2, darkStone);
-  for (float side : {-1.0f, 1.0f}) {
-    const float x0 = side < 0 ? -kOuter : kInner, x1 = side < 0 ? -kInner : kOuter;
+  for (float side : {-1.0F, 1.0F}) {
+    const float x0 = side < 0 ? -kOuter : kInner;
+    const float x1 = side < 0 ? -kInner : kOuter;
     AddBevelBox(mesh, {x0, kStep, kFrameFront}, {x1, kSpring, 14}, 2, stone);
   }
   // The arch: seven wedge stones, the middle one (the keystone) standing out.
@@ -60,8 +61,8 @@ Model MakeDoor() {
     const float outer = i == kWedges / 2 ? kOuter + 6 : kOuter;
     auto at = [](float r, float a) { return Vec3{r * std::cos(a), kSpring + r * std::sin(a), 0}; };
     const std::array<Vec3, 4> wedge{at(kInner, a0), at(outer, a0), at(outer, a1), at(kInner, a1)};
-    const std::vector<Vec3> shrunk = InsetPolygon(wedge, 0.8f);
-    AddPrism(mesh, shrunk, kFrameFront - (i == kWedges / 2 ? 2.0f : 0.0f), 14,
+    const std::vector<Vec3> shrunk = InsetPolygon(wedge, 0.8F);
+    AddPrism(mesh, shrunk, kFrameFront - (i == kWedges / 2 ? 2.0F : 0.0F), 14,
              i == kWedges / 2 ? darkStone : stone);
   }
 
@@ -69,26 +70,27 @@ Model MakeDoor() {
   AddPrism(mesh, opening, kPanelFront, 6, woodB);
   // Four planks across the opening, each cut to the arch.
   for (int p = 0; p < 4; ++p) {
-    const float x0 = -kInner + 22.0f * static_cast<float>(p) + 0.8f;
-    const std::vector<Vec3> plank = ClipToColumn(opening, x0, x0 + 20.4f);
-    AddRelief(mesh, plank, {2.5f, 1.5f, {}}, p % 2 == 0 ? woodA : woodB, {},
+    const float x0 = -kInner + 22.0F * static_cast<float>(p) + 0.8F;
+    const std::vector<Vec3> plank = ClipToColumn(opening, x0, x0 + 20.4F);
+    AddRelief(mesh, plank, {2.5F, 1.5F, {}}, p % 2 == 0 ? woodA : woodB, {},
               FacingFront(-kPanelFront));
   }
-  for (float y : {36.0f, 122.0f}) {
+  for (float y : {36.0F, 122.0F}) {
     const std::array<Vec3, 4> band{Vec3{-kInner, y, 0}, Vec3{kInner, y, 0}, Vec3{kInner, y + 8, 0},
                                    Vec3{-kInner, y + 8, 0}};
-    AddRelief(mesh, band, {4.5f, 1.5f, {}}, iron, {}, FacingFront(-kPanelFront));
+    AddRelief(mesh, band, {4.5F, 1.5F, {}}, iron, {}, FacingFront(-kPanelFront));
   }
   AddEllipsoid(mesh, {29, 84, kPanelFront - 7}, {5, 5, 4}, 8, 5, knob);
   // A small round window with warm light behind it, ringed in iron.
-  std::vector<Vec3> ring, pane;
+  std::vector<Vec3> ring;
+  std::vector<Vec3> pane;
   for (int i = 0; i < 10; ++i) {
     const float a = 2 * kPi * static_cast<float>(i) / 10;
     ring.push_back({15 * std::cos(a), 166 + 15 * std::sin(a), 0});
     pane.push_back({11 * std::cos(a), 166 + 11 * std::sin(a), 0});
   }
-  AddRelief(mesh, ring, {4.0f, 1.0f, {}}, iron, {}, FacingFront(-kPanelFront));
-  AddRelief(mesh, pane, {4.5f, 0.5f, {}}, window, {}, FacingFront(-kPanelFront));
+  AddRelief(mesh, ring, {4.0F, 1.0F, {}}, iron, {}, FacingFront(-kPanelFront));
+  AddRelief(mesh, pane, {4.5F, 0.5F, {}}, window, {}, FacingFront(-kPanelFront));
   return SingleMeshModel("Door", std::move(mesh));
 }
 

@@ -8,7 +8,7 @@ Material Matte(Rgba colour, float glow) {
   Material m;
   m.face = colour;
   m.power = 10;
-  m.specular = {0.05f, 0.05f, 0.05f};
+  m.specular = {0.05F, 0.05F, 0.05F};
   m.emissive = {colour.r * glow, colour.g * glow, colour.b * glow};
   return m;
 }
@@ -26,7 +26,9 @@ int Mesh::AddVertex(const Vertex& vertex) {
 void Mesh::AddTriangle(int a, int b, int c, int material, Vec3 outward) {
   const Vec3 pa = vertices_[a].position;
   const Vec3 n = Cross(vertices_[b].position - pa, vertices_[c].position - pa);
-  if (Dot(n, outward) < 0) std::swap(b, c);
+  if (Dot(n, outward) < 0) {
+    std::swap(b, c);
+  }
   triangles_.push_back({a, b, c, material});
 }
 
@@ -35,17 +37,22 @@ void Mesh::AddFace(std::span<const Vec3> corners, int material, Rgba colour, Vec
   Vec3 n{0, 0, 0};
   Vec3 centre{0, 0, 0};
   for (size_t i = 0; i < corners.size(); ++i) {
-    const Vec3 p = corners[i], q = corners[(i + 1) % corners.size()];
+    const Vec3 p = corners[i];
+    const Vec3 q = corners[(i + 1) % corners.size()];
     n.x += (p.y - q.y) * (p.z + q.z);
     n.y += (p.z - q.z) * (p.x + q.x);
     n.z += (p.x - q.x) * (p.y + q.y);
     centre = centre + p;
   }
-  centre = centre * (1.0f / static_cast<float>(corners.size()));
+  centre = centre * (1.0F / static_cast<float>(corners.size()));
   n = Normalize(n);
-  if (Dot(n, centre - inside) < 0) n = n * -1.0f;
+  if (Dot(n, centre - inside) < 0) {
+    n = n * -1.0F;
+  }
   const int first = vertexCount();
-  for (const Vec3& p : corners) AddVertex({p, n, colour});
+  for (const Vec3& p : corners) {
+    AddVertex({p, n, colour});
+  }
   for (int i = 1; i + 1 < static_cast<int>(corners.size()); ++i) {
     AddTriangle(first, first + i, first + i + 1, material, n);
   }

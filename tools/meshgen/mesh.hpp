@@ -19,7 +19,7 @@ struct Material {
 
 // A material whose unlit sides keep `glow` of its colour, so shadowed faces are not black
 // under the game's single light.
-Material Matte(Rgba colour, float glow = 0.3f);
+Material Matte(Rgba colour, float glow = 0.3F);
 
 struct Vertex {
   Vec3 position;

@@ -31,8 +31,10 @@ void AddPanel(Mesh& mesh, float u0, float u1, float v0, float v1, const Mat4& pl
   const float vs[3] = {v0 + a, (v0 + v1) / 2, v1 - a};
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
-      if (i == 1 && j == 1) continue;
-      AddRelief(mesh, Diamond(us[i], vs[j], 4.5f), {kRivet, 2.5f, {}}, rivet, {}, place);
+      if (i == 1 && j == 1) {
+        continue;
+      }
+      AddRelief(mesh, Diamond(us[i], vs[j], 4.5F), {kRivet, 2.5F, {}}, rivet, {}, place);
     }
   }
 }
@@ -42,18 +44,18 @@ void AddPanel(Mesh& mesh, float u0, float u1, float v0, float v1, const Mat4& pl
 Model MakeMover() {
   Mesh mesh("MoverMesh");
   Material steel;
-  steel.face = {0.52f, 0.60f, 0.70f, 1};
+  steel.face = {0.52F, 0.60F, 0.70F, 1};
   steel.power = 24;
-  steel.specular = {0.55f, 0.55f, 0.6f};
-  steel.emissive = {0.16f, 0.19f, 0.23f};
+  steel.specular = {0.55F, 0.55F, 0.6F};
+  steel.emissive = {0.16F, 0.19F, 0.23F};
   Material plateSteel = steel;
-  plateSteel.face = {0.40f, 0.48f, 0.60f, 1};
-  plateSteel.emissive = {0.12f, 0.15f, 0.2f};
+  plateSteel.face = {0.40F, 0.48F, 0.60F, 1};
+  plateSteel.emissive = {0.12F, 0.15F, 0.2F};
   Material rivetSteel = steel;
-  rivetSteel.face = {0.80f, 0.84f, 0.88f, 1};
+  rivetSteel.face = {0.80F, 0.84F, 0.88F, 1};
   rivetSteel.power = 40;
-  rivetSteel.specular = {0.9f, 0.9f, 0.9f};
-  Material paint = Matte({1.0f, 0.80f, 0.12f, 1}, 0.35f);
+  rivetSteel.specular = {0.9F, 0.9F, 0.9F};
+  Material paint = Matte({1.0F, 0.80F, 0.12F, 1}, 0.35F);
   const int frame = mesh.AddMaterial(steel);
   const int plate = mesh.AddMaterial(plateSteel);
   const int rivet = mesh.AddMaterial(rivetSteel);
@@ -67,7 +69,7 @@ Model MakeMover() {
 
   // Two-way arrow painted on the front plate: it slides left and right.
   const Mat4 onPlate = FacingFront(kBody + kPlate);
-  const ReliefStyle paintStyle{1.5f, 1, {}};
+  const ReliefStyle paintStyle{1.5F, 1, {}};
   const std::array<Vec3, 4> shaft{Vec3{-30, 69, 0}, Vec3{30, 69, 0}, Vec3{30, 81, 0},
                                   Vec3{-30, 81, 0}};
   const std::array<Vec3, 3> right{Vec3{28, 56, 0}, Vec3{52, 75, 0}, Vec3{28, 94, 0}};

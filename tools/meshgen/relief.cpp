@@ -12,17 +12,22 @@ std::vector<Vec3> InsetPolygon(std::span<const Vec3> outline, float distance) {
   const size_t n = outline.size();
   float area2 = 0;
   for (size_t i = 0; i < n; ++i) {
-    const Vec3 p = outline[i], q = outline[(i + 1) % n];
+    const Vec3 p = outline[i];
+    const Vec3 q = outline[(i + 1) % n];
     area2 += p.x * q.y - q.x * p.y;
   }
-  const float turn = area2 > 0 ? 1.0f : -1.0f;  // inward is to the left of a CCW edge
+  const float turn = area2 > 0 ? 1.0F : -1.0F;  // inward is to the left of a CCW edge
   std::vector<Vec3> result;
   for (size_t i = 0; i < n; ++i) {
-    const Vec3 prev = outline[(i + n - 1) % n], p = outline[i], next = outline[(i + 1) % n];
-    const Vec3 e1 = Normalize(p - prev), e2 = Normalize(next - p);
-    const Vec3 n1{-e1.y * turn, e1.x * turn, 0}, n2{-e2.y * turn, e2.x * turn, 0};
+    const Vec3 prev = outline[(i + n - 1) % n];
+    const Vec3 p = outline[i];
+    const Vec3 next = outline[(i + 1) % n];
+    const Vec3 e1 = Normalize(p - prev);
+    const Vec3 e2 = Normalize(next - p);
+    const Vec3 n1{-e1.y * turn, e1.x * turn, 0};
+    const Vec3 n2{-e2.y * turn, e2.x * turn, 0};
     const Vec3 sum = n1 + n2;
-    const float denom = 1.0f + Dot(n1, n2);
+    const float denom = 1.0F + Dot(n1, n2);
     result.push_back(p + sum * (distance / denom));
   }
   return result;
@@ -32,22 +37,26 @@ void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& sty
                Rgba colour, const Mat4& place) {
   const int first = mesh.vertexCount();
   Vec3 centre{0, 0, 0};
-  for (const Vec3& p : outline) centre = centre + Vec3{p.x, p.y, 0};
-  centre = centre * (1.0f / static_cast<float>(outline.size()));
+  for (const Vec3& p : outline) {
+    centre = centre + Vec3{p.x, p.y, 0};
+  }
+  centre = centre * (1.0F / static_cast<float>(outline.size()));
   std::vector<Vec3> base;
-  for (const Vec3& p : outline) base.push_back({p.x, p.y, 0});
+  for (const Vec3& p : outline) {
+    base.push_back({p.x, p.y, 0});
+  }
   std::vector<Vec3> top = InsetPolygon(base, style.bevel);
   for (Vec3& p : top) {
     p.z = -style.height - (p.x - centre.x) * style.tilt.x - (p.y - centre.y) * style.tilt.y;
   }
-  const Vec3 inside{centre.x, centre.y, 1000.0f};
+  const Vec3 inside{centre.x, centre.y, 1000.0F};
   mesh.AddFace(top, material, colour, inside);
   for (size_t i = 0; style.sides && i < base.size(); ++i) {
     const size_t j = (i + 1) % base.size();
     // A side face leans outward; its inside point lies toward the tile's own middle.
-    const Vec3 mid = (base[i] + base[j]) * 0.5f;
+    const Vec3 mid = (base[i] + base[j]) * 0.5F;
     const std::array<Vec3, 4> side{base[i], base[j], top[j], top[i]};
-    const Vec3 in = Lerp(mid, centre, 0.5f) + Vec3{0, 0, 1000.0f};
+    const Vec3 in = Lerp(mid, centre, 0.5F) + Vec3{0, 0, 1000.0F};
     mesh.AddFace(side, material, colour, in);
   }
   mesh.Transform(first, place);

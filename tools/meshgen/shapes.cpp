@@ -9,14 +9,14 @@
 namespace ursa::meshgen {
 namespace {
 
-constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
+constexpr float kTau = 2.0F * std::numbers::pi_v<float>;
 
 float Axis(Vec3 v, int a) { return a == 0 ? v.x : (a == 1 ? v.y : v.z); }
 void SetAxis(Vec3& v, int a, float value) { (a == 0 ? v.x : (a == 1 ? v.y : v.z)) = value; }
 
 // Two unit vectors perpendicular to `axis` and to each other.
 void Basis(Vec3 axis, Vec3& u, Vec3& v) {
-  const Vec3 helper = std::abs(axis.y) < 0.9f ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
+  const Vec3 helper = std::abs(axis.y) < 0.9F ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
   u = Normalize(Cross(helper, axis));
   v = Cross(axis, u);
 }
@@ -24,7 +24,7 @@ void Basis(Vec3 axis, Vec3& u, Vec3& v) {
 }  // namespace
 
 void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba colour) {
-  const Vec3 centre = (lo + hi) * 0.5f;
+  const Vec3 centre = (lo + hi) * 0.5F;
   // The point of corner (sx, sy, sz) that lies on the face across axis `a`.
   auto corner = [&](std::array<int, 3> s, int a) {
     Vec3 p;
@@ -35,7 +35,8 @@ void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba c
     return p;
   };
   for (int a = 0; a < 3; ++a) {
-    const int b = (a + 1) % 3, c = (a + 2) % 3;
+    const int b = (a + 1) % 3;
+    const int c = (a + 2) % 3;
     for (int sa : {-1, 1}) {
       std::array<Vec3, 4> quad;
       const int order[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
@@ -49,12 +50,16 @@ void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba c
       mesh.AddFace(quad, material, colour, centre);
     }
   }
-  if (bevel <= 0) return;
+  if (bevel <= 0) {
+    return;
+  }
   for (int a = 0; a < 3; ++a) {
-    const int b = (a + 1) % 3, c = (a + 2) % 3;
+    const int b = (a + 1) % 3;
+    const int c = (a + 2) % 3;
     for (int sa : {-1, 1}) {
       for (int sb : {-1, 1}) {
-        std::array<int, 3> s1{}, s2{};
+        std::array<int, 3> s1{};
+        std::array<int, 3> s2{};
         s1[a] = s2[a] = sa;
         s1[b] = s2[b] = sb;
         s1[c] = -1;
@@ -89,24 +94,32 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
                    centre.z + unit.z * radii.z};
       const Vec3 n = Normalize({unit.x / radii.x, unit.y / radii.y, unit.z / radii.z});
       mesh.AddVertex({p, n, colour});
-      if (j == 0 || j == stacks) break;  // one vertex per pole
+      if (j == 0 || j == stacks) {
+        break;  // one vertex per pole
+      }
     }
   }
   auto index = [&](int j, int i) {
-    if (j == 0) return first;
-    if (j == stacks) return first + 1 + (stacks - 1) * slices;
+    if (j == 0) {
+      return first;
+    }
+    if (j == stacks) {
+      return first + 1 + (stacks - 1) * slices;
+    }
     return first + 1 + (j - 1) * slices + (i % slices);
   };
   auto add = [&](int a, int b, int c) {
     const Vec3 mid =
         (mesh.vertices()[a].position + mesh.vertices()[b].position + mesh.vertices()[c].position) *
-        (1.0f / 3.0f);
+        (1.0F / 3.0F);
     mesh.AddTriangle(a, b, c, material(mid), mid - centre);
   };
   for (int j = 0; j < stacks; ++j) {
     for (int i = 0; i < slices; ++i) {
-      const int a = index(j, i), b = index(j, i + 1);
-      const int c = index(j + 1, i), d = index(j + 1, i + 1);
+      const int a = index(j, i);
+      const int b = index(j, i + 1);
+      const int c = index(j + 1, i);
+      const int d = index(j + 1, i + 1);
       if (j == 0) {
         add(a, c, d);
       } else if (j == stacks - 1) {
@@ -129,11 +142,13 @@ void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int si
                 Rgba colour, bool capped) {
   const Vec3 axis = Normalize(top - base);
   const float height = Length(top - base);
-  Vec3 u, v;
+  Vec3 u;
+  Vec3 v;
   Basis(axis, u, v);
   const int first = mesh.vertexCount();
   const float slope = (rBase - rTop) / height;
-  std::vector<Vec3> baseRing, topRing;
+  std::vector<Vec3> baseRing;
+  std::vector<Vec3> topRing;
   for (int i = 0; i < sides; ++i) {
     const float a = kTau * static_cast<float>(i) / static_cast<float>(sides);
     const Vec3 radial = u * std::cos(a) + v * std::sin(a);
@@ -145,26 +160,36 @@ void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int si
   }
   for (int i = 0; i < sides; ++i) {
     const int j = (i + 1) % sides;
-    const int b0 = first + 2 * i, t0 = b0 + 1, b1 = first + 2 * j, t1 = b1 + 1;
-    const Vec3 out = (mesh.vertices()[b0].normal + mesh.vertices()[b1].normal) * 0.5f;
+    const int b0 = first + 2 * i;
+    const int t0 = b0 + 1;
+    const int b1 = first + 2 * j;
+    const int t1 = b1 + 1;
+    const Vec3 out = (mesh.vertices()[b0].normal + mesh.vertices()[b1].normal) * 0.5F;
     mesh.AddTriangle(b0, t0, t1, material, out);
     mesh.AddTriangle(b0, t1, b1, material, out);
   }
-  if (!capped) return;
-  const Vec3 middle = (base + top) * 0.5f;
-  if (rBase > 0) mesh.AddFace(baseRing, material, colour, middle);
-  if (rTop > 0) mesh.AddFace(topRing, material, colour, middle);
+  if (!capped) {
+    return;
+  }
+  const Vec3 middle = (base + top) * 0.5F;
+  if (rBase > 0) {
+    mesh.AddFace(baseRing, material, colour, middle);
+  }
+  if (rTop > 0) {
+    mesh.AddFace(topRing, material, colour, middle);
+  }
 }
 
 void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int material, Rgba colour) {
-  Vec3 u, v;
+  Vec3 u;
+  Vec3 v;
   Basis(Normalize(tip - base), u, v);
   std::vector<Vec3> ring;
   for (int i = 0; i < sides; ++i) {
     const float a = kTau * static_cast<float>(i) / static_cast<float>(sides);
     ring.push_back(base + (u * std::cos(a) + v * std::sin(a)) * radius);
   }
-  const Vec3 inside = Lerp(base, tip, 0.25f);
+  const Vec3 inside = Lerp(base, tip, 0.25F);
   for (int i = 0; i < sides; ++i) {
     const std::array<Vec3, 3> tri{ring[i], ring[(i + 1) % sides], tip};
     mesh.AddFace(tri, material, colour, inside);
@@ -175,10 +200,13 @@ void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int mater
 void AddPrism(Mesh& mesh, std::span<const Vec3> outline, float z0, float z1, int material,
               Rgba colour) {
   Vec3 centre{0, 0, 0};
-  for (const Vec3& p : outline) centre = centre + p;
-  centre = centre * (1.0f / static_cast<float>(outline.size()));
-  centre.z = (z0 + z1) * 0.5f;
-  std::vector<Vec3> front, back;
+  for (const Vec3& p : outline) {
+    centre = centre + p;
+  }
+  centre = centre * (1.0F / static_cast<float>(outline.size()));
+  centre.z = (z0 + z1) * 0.5F;
+  std::vector<Vec3> front;
+  std::vector<Vec3> back;
   for (const Vec3& p : outline) {
     front.push_back({p.x, p.y, z0});
     back.push_back({p.x, p.y, z1});

@@ -8,11 +8,11 @@ namespace ursa::meshgen {
 Model MakeSinker() {
   Mesh mesh("SinkerMesh");
   Material m;
-  m.face = {0.30f, 0.74f, 0.62f, 1};
+  m.face = {0.30F, 0.74F, 0.62F, 1};
   m.power = 16;
-  m.specular = {0.25f, 0.25f, 0.25f};
+  m.specular = {0.25F, 0.25F, 0.25F};
   // A neutral glow keeps shaded sides readable whatever colour the slab is given.
-  m.emissive = {0.13f, 0.13f, 0.13f};
+  m.emissive = {0.13F, 0.13F, 0.13F};
   const int material = mesh.AddMaterial(m);
   AddBevelBox(mesh, {-50, 114, -50}, {50, 140, 50}, 5, material);
   AddBevelBox(mesh, {-40, 100, -40}, {40, 114, 40}, 4, material);

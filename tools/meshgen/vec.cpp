@@ -13,7 +13,8 @@ Mat4 Mat4::Translation(Vec3 t) {
 }
 
 Mat4 Mat4::RotationX(float radians) {
-  const float c = std::cos(radians), s = std::sin(radians);
+  const float c = std::cos(radians);
+  const float s = std::sin(radians);
   Mat4 r;
   r.m[5] = c;
   r.m[6] = s;
@@ -23,7 +24,8 @@ Mat4 Mat4::RotationX(float radians) {
 }
 
 Mat4 Mat4::RotationY(float radians) {
-  const float c = std::cos(radians), s = std::sin(radians);
+  const float c = std::cos(radians);
+  const float s = std::sin(radians);
   Mat4 r;
   r.m[0] = c;
   r.m[2] = -s;
@@ -33,7 +35,8 @@ Mat4 Mat4::RotationY(float radians) {
 }
 
 Mat4 Mat4::RotationZ(float radians) {
-  const float c = std::cos(radians), s = std::sin(radians);
+  const float c = std::cos(radians);
+  const float s = std::sin(radians);
   Mat4 r;
   r.m[0] = c;
   r.m[1] = s;
@@ -58,7 +61,9 @@ Mat4 Then(const Mat4& first, const Mat4& second) {
   for (int row = 0; row < 4; ++row) {
     for (int col = 0; col < 4; ++col) {
       float sum = 0;
-      for (int k = 0; k < 4; ++k) sum += first.m[row * 4 + k] * second.m[k * 4 + col];
+      for (int k = 0; k < 4; ++k) {
+        sum += first.m[row * 4 + k] * second.m[k * 4 + col];
+      }
       r.m[row * 4 + col] = sum;
     }
   }

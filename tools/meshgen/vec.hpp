@@ -21,7 +21,7 @@ inline Vec3 Cross(Vec3 a, Vec3 b) {
 inline float Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 inline Vec3 Normalize(Vec3 a) {
   const float len = Length(a);
-  return len > 0 ? a * (1.0f / len) : Vec3{0, 0, 0};
+  return len > 0 ? a * (1.0F / len) : Vec3{0, 0, 0};
 }
 inline Vec3 Lerp(Vec3 a, Vec3 b, float t) { return a + (b - a) * t; }
 

@@ -11,7 +11,9 @@ std::string Num(float value) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.4f", static_cast<double>(value));
   std::string s = buffer;
-  if (s == "-0.0000") s = "0.0000";
+  if (s == "-0.0000") {
+    s = "0.0000";
+  }
   return s;
 }
 
@@ -27,7 +29,9 @@ class Writer {
 
   void Matrix(int depth, const Mat4& m) {
     std::string line;
-    for (int i = 0; i < 16; ++i) line += Num(m.m[i]) + (i == 15 ? ";;" : ",");
+    for (int i = 0; i < 16; ++i) {
+      line += Num(m.m[i]) + (i == 15 ? ";;" : ",");
+    }
     Line(depth, line);
   }
 
@@ -40,14 +44,17 @@ class Writer {
       mesh.PruneMaterials();
       WriteMesh(depth + 1, mesh);
     }
-    for (const Frame& child : frame.children) WriteFrame(depth + 1, child);
+    for (const Frame& child : frame.children) {
+      WriteFrame(depth + 1, child);
+    }
     Line(depth, "}");
   }
 
   void WriteMesh(int depth, const Mesh& mesh) {
     const auto& vertices = mesh.vertices();
     const auto& triangles = mesh.triangles();
-    const size_t nv = vertices.size(), nt = triangles.size();
+    const size_t nv = vertices.size();
+    const size_t nt = triangles.size();
     auto end = [](size_t i, size_t n) { return i + 1 == n ? ";" : ","; };
     Line(depth, "Mesh " + mesh.name() + " {");
     Line(depth + 1, std::to_string(nv) + ";");
@@ -116,7 +123,9 @@ class Writer {
       Line(3, std::to_string(track.keys.size()) + ";");
       for (size_t t = 0; t < track.keys.size(); ++t) {
         std::string line = std::to_string(t) + ";16;";
-        for (int i = 0; i < 16; ++i) line += Num(track.keys[t].m[i]) + (i == 15 ? ";;" : ",");
+        for (int i = 0; i < 16; ++i) {
+          line += Num(track.keys[t].m[i]) + (i == 15 ? ";;" : ",");
+        }
         Line(3, line + (t + 1 == track.keys.size() ? ";" : ","));
       }
       Line(2, "}");
@@ -134,8 +143,12 @@ class Writer {
 std::string WriteXFile(const Model& model) {
   Writer w;
   w.Line(0, "xof 0303txt 0032");
-  for (const Frame& frame : model.frames) w.WriteFrame(0, frame);
-  if (model.animation) w.WriteAnimation(*model.animation);
+  for (const Frame& frame : model.frames) {
+    w.WriteFrame(0, frame);
+  }
+  if (model.animation) {
+    w.WriteAnimation(*model.animation);
+  }
   return w.Finish();
 }
 

@@ -17,7 +17,9 @@ namespace {
 // A BMP from the asset directory, as SDL (and so the game) reads it.
 ursa::rm::Image LoadBmp(const std::string& path) {
   SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
-  if (loaded == nullptr) throw std::runtime_error(path + ": " + SDL_GetError());
+  if (loaded == nullptr) {
+    throw std::runtime_error(path + ": " + SDL_GetError());
+  }
   SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
   SDL_FreeSurface(loaded);
   ursa::rm::Image image{rgba->w, rgba->h, {}};
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s ASSET_DIRECTORY OUTPUT_DIRECTORY\n", argv[0]);
     return 2;
   }
-  const std::string assets = argv[1], out = argv[2];
+  const std::string assets = argv[1];
+  const std::string out = argv[2];
   try {
     using namespace ursa::screengen;
     ShotRenderer renderer(assets);
@@ -60,8 +63,9 @@ int main(int argc, char** argv) {
     const Canvas ending = FromImage(renders.back().image, 1);
     renders.push_back({"ending-numbers", "ending screen with numbers",
                        ToImage(EndingWithNumbers(ending, text, 12345, 3))});
-    for (const auto& render : renders)
+    for (const auto& render : renders) {
       ursa::rm::SavePng(render.image, out + "/" + render.name + ".png");
+    }
     ursa::rm::Image icon = LoadBmp(assets + "/icon.bmp");
     ursa::rm::SavePng(icon, out + "/icon.png");
     renders.push_back({"icon", "icon.bmp", icon});

@@ -52,7 +52,9 @@ Shot StageView(int stage, rm::Vec3 player, float time) {
   }
   for (int i = 0; i < kObjectCount; ++i) {
     const int kind = state.objKind[i];
-    if (kind < 1 || kind > 6) continue;
+    if (kind < 1 || kind > 6) {
+      continue;
+    }
     Placement object = MeshAt(kKindMesh[kind], Place(state.objX[i], state.objY[i]));
     if (kind == 6 && stage == 10) {
       // Stage 10 colours each sinking platform at random; a fixed spread of hues stands in.

@@ -43,7 +43,7 @@ std::vector<uint8_t> Headers(const Canvas& picture, uint32_t infoSize, uint32_t 
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp24(const Canvas& picture) {
-  const uint32_t rowBytes = (static_cast<uint32_t>(picture.width()) * 3 + 3) & ~3u;
+  const uint32_t rowBytes = (static_cast<uint32_t>(picture.width()) * 3 + 3) & ~3U;
   const uint32_t imageSize = rowBytes * static_cast<uint32_t>(picture.height());
   std::vector<uint8_t> out = Headers(picture, 40, 24, 0, imageSize);
   for (int y = picture.height() - 1; y >= 0; --y) {

@@ -30,7 +30,7 @@ Canvas FromImage(const rm::Image& image, int scale) {
   for (int y = 0; y < canvas.height(); ++y) {
     for (int x = 0; x < canvas.width(); ++x) {
       const auto p = image.At(x / scale, y / scale);
-      canvas.Set(x, y, {p.r / 255.0f, p.g / 255.0f, p.b / 255.0f});
+      canvas.Set(x, y, {p.r / 255.0F, p.g / 255.0F, p.b / 255.0F});
     }
   }
   return canvas;
@@ -40,9 +40,10 @@ Canvas ContactSheet(const std::vector<NamedRender>& renders, const TextPainter& 
   const int rows = (static_cast<int>(renders.size()) + kColumns - 1) / kColumns;
   const int width = kColumns * (kCellWidth + kGap) + kGap;
   const int height = rows * (kCellHeight + kCaption + kGap) + kGap;
-  Canvas sheet(width, height, {0.11f, 0.10f, 0.10f});
+  Canvas sheet(width, height, {0.11F, 0.10F, 0.10F});
   for (size_t i = 0; i < renders.size(); ++i) {
-    const int col = static_cast<int>(i) % kColumns, row = static_cast<int>(i) / kColumns;
+    const int col = static_cast<int>(i) % kColumns;
+    const int row = static_cast<int>(i) / kColumns;
     const float x = static_cast<float>(kGap + col * (kCellWidth + kGap));
     const float y = static_cast<float>(kGap + row * (kCellHeight + kCaption + kGap));
     // A soft backdrop for renders of a single object, which leave most of the view empty.
@@ -50,13 +51,13 @@ Canvas ContactSheet(const std::vector<NamedRender>& renders, const TextPainter& 
       const float t = static_cast<float>(py) / kCellHeight;
       for (int px = 0; px < kCellWidth; ++px) {
         sheet.Set(static_cast<int>(x) + px, static_cast<int>(y) + py,
-                  MixRgb({0.33f, 0.36f, 0.42f}, {0.18f, 0.19f, 0.22f}, t));
+                  MixRgb({0.33F, 0.36F, 0.42F}, {0.18F, 0.19F, 0.22F}, t));
       }
     }
     // Each render keeps its framing: its whole view is fitted, not just what it drew.
     sheet.DrawWholeImage(renders[i].image, {x, y, kCellWidth, kCellHeight}, Fit::kInsideCentre);
     text.Draw(sheet, renders[i].label, Face::kSerif, 17, x + 4, y + kCellHeight + 7,
-              {0.92f, 0.9f, 0.86f});
+              {0.92F, 0.9F, 0.86F});
   }
   return sheet;
 }

@@ -14,7 +14,9 @@ constexpr int kGamePixelSize = 32;
 // The game's number text: a blank before numbers of zero or more, a minus sign otherwise.
 std::string NumberText(int n) {
   std::string text = std::to_string(n);
-  if (n >= 0) text.insert(text.begin(), ' ');
+  if (n >= 0) {
+    text.insert(text.begin(), ' ');
+  }
   return text;
 }
 

@@ -7,7 +7,8 @@
 namespace ursa::screengen {
 
 Canvas PaintIcon(ShotRenderer& renderer) {
-  constexpr int kSize = 32, kScale = 8;
+  constexpr int kSize = 32;
+  constexpr int kScale = 8;
   Shot head;
   head.width = head.height = 512;
   head.camera = {0, 47, -95};
@@ -29,13 +30,15 @@ Canvas PaintIcon(ShotRenderer& renderer) {
       float around = 0;
       for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
-          const int nx = x + dx, ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize)
+          const int nx = x + dx;
+          const int ny = y + dy;
+          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize) {
             around = std::max(around, icon.AlphaAt(nx, ny));
+          }
         }
       }
       // The rim lies under the head's own (partly covering) edge pixels.
-      rimmed.Set(x, y, {0.22f, 0.12f, 0.06f}, around * 0.9f);
+      rimmed.Set(x, y, {0.22F, 0.12F, 0.06F}, around * 0.9F);
       rimmed.Blend(x, y, icon.At(x, y), icon.AlphaAt(x, y));
     }
   }

@@ -89,7 +89,9 @@ rm::Image ShotRenderer::Render(const Shot& shot) {
     } else {
       const rm::MeshBuilderPtr mesh = d3drm.CreateMeshBuilder();
       mesh->LoadFromFile(path, 0, 0);
-      if (item.colour) mesh->SetColorRGB(item.colour->x, item.colour->y, item.colour->z);
+      if (item.colour) {
+        mesh->SetColorRGB(item.colour->x, item.colour->y, item.colour->z);
+      }
       frame->AddVisual(mesh);
     }
     frame->SetOrientation(nullptr, item.direction.x, item.direction.y, item.direction.z, 0, 1, 0);

@@ -46,9 +46,13 @@ std::map<std::pair<Face, int>, TTF_Font*>& FontCache() {
 TTF_Font* OpenFont(Face face, int pixelSize) {
   auto& cache = FontCache();
   const auto key = std::make_pair(face, pixelSize);
-  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  if (auto it = cache.find(key); it != cache.end()) {
+    return it->second;
+  }
   TTF_Font* font = TTF_OpenFont(TextPainter::FontFile(face).c_str(), pixelSize);
-  if (font == nullptr) throw std::runtime_error(std::string("TTF_OpenFont: ") + TTF_GetError());
+  if (font == nullptr) {
+    throw std::runtime_error(std::string("TTF_OpenFont: ") + TTF_GetError());
+  }
   cache[key] = font;
   return font;
 }
@@ -56,11 +60,15 @@ TTF_Font* OpenFont(Face face, int pixelSize) {
 }  // namespace
 
 TextPainter::TextPainter() {
-  if (TTF_Init() != 0) throw std::runtime_error(std::string("TTF_Init: ") + TTF_GetError());
+  if (TTF_Init() != 0) {
+    throw std::runtime_error(std::string("TTF_Init: ") + TTF_GetError());
+  }
 }
 
 TextPainter::~TextPainter() {
-  for (auto& [key, font] : FontCache()) TTF_CloseFont(font);
+  for (auto& [key, font] : FontCache()) {
+    TTF_CloseFont(font);
+  }
   FontCache().clear();
   TTF_Quit();
 }
@@ -77,7 +85,8 @@ std::string TextPainter::FontFile(Face face) {
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
   FcPatternDestroy(pattern);
-  std::string file, matchedFamily;
+  std::string file;
+  std::string matchedFamily;
   if (match != nullptr) {
     FcChar8* value = nullptr;
     if (FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch) {
@@ -99,28 +108,34 @@ std::string TextPainter::FontFile(Face face) {
 TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pixelSize,
                                       float tracking) const {
   TTF_Font* font = OpenFont(face, pixelSize);
-  int fullWidth = 0, lineHeight = 0;
+  int fullWidth = 0;
+  int lineHeight = 0;
   TTF_SizeUTF8(font, text.c_str(), &fullWidth, &lineHeight);
   Mask mask;
   const std::vector<std::string> chars = Characters(text);
   mask.width =
       fullWidth +
-      static_cast<int>(std::ceil(std::max(tracking, 0.0f) * static_cast<float>(chars.size()))) +
+      static_cast<int>(std::ceil(std::max(tracking, 0.0F) * static_cast<float>(chars.size()))) +
       2 * kPad;
   mask.height = lineHeight + 2 * kPad;
-  mask.alpha.assign(static_cast<size_t>(mask.width) * mask.height, 0.0f);
+  mask.alpha.assign(static_cast<size_t>(mask.width) * mask.height, 0.0F);
   auto blit = [&](const std::string& piece, int ox) {
     SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, piece.c_str(), {255, 255, 255, 255});
-    if (rendered == nullptr) throw std::runtime_error(std::string("TTF_Render: ") + TTF_GetError());
+    if (rendered == nullptr) {
+      throw std::runtime_error(std::string("TTF_Render: ") + TTF_GetError());
+    }
     SDL_Surface* surface = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
     for (int y = 0; y < surface->h; ++y) {
       const auto* row = reinterpret_cast<const uint32_t*>(
           static_cast<const uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch);
       for (int x = 0; x < surface->w; ++x) {
-        const float a = static_cast<float>(row[x] >> 24) / 255.0f;
-        const int mx = kPad + ox + x, my = kPad + y;
-        if (a <= 0 || mx < 0 || mx >= mask.width || my >= mask.height) continue;
+        const float a = static_cast<float>(row[x] >> 24) / 255.0F;
+        const int mx = kPad + ox + x;
+        const int my = kPad + y;
+        if (a <= 0 || mx < 0 || mx >= mask.width || my >= mask.height) {
+          continue;
+        }
         float& slot = mask.alpha[static_cast<size_t>(my) * mask.width + mx];
         slot = std::max(slot, a);
       }
@@ -135,8 +150,12 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
     std::string upTo;
     for (size_t i = 0; i < chars.size(); ++i) {
       upTo += chars[i];
-      if (chars[i] == " ") continue;
-      int endWidth = 0, glyphWidth = 0, h = 0;
+      if (chars[i] == " ") {
+        continue;
+      }
+      int endWidth = 0;
+      int glyphWidth = 0;
+      int h = 0;
       TTF_SizeUTF8(font, upTo.c_str(), &endWidth, &h);
       TTF_SizeUTF8(font, chars[i].c_str(), &glyphWidth, &h);
       blit(chars[i],
@@ -147,7 +166,9 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
   mask.inkY0 = mask.height;
   for (int y = 0; y < mask.height; ++y) {
     for (int x = 0; x < mask.width; ++x) {
-      if (mask.alpha[static_cast<size_t>(y) * mask.width + x] < 0.25f) continue;
+      if (mask.alpha[static_cast<size_t>(y) * mask.width + x] < 0.25F) {
+        continue;
+      }
       mask.inkX0 = std::min(mask.inkX0, x);
       mask.inkY0 = std::min(mask.inkY0, y);
       mask.inkX1 = std::max(mask.inkX1, x);
@@ -164,7 +185,9 @@ void TextPainter::Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb 
   for (int my = 0; my < mask.height; ++my) {
     for (int mx = 0; mx < mask.width; ++mx) {
       const float a = mask.alpha[static_cast<size_t>(my) * mask.width + mx];
-      if (a > 0) canvas.Blend(ox + mx, oy + my, colour, a * opacity);
+      if (a > 0) {
+        canvas.Blend(ox + mx, oy + my, colour, a * opacity);
+      }
     }
   }
 }
@@ -172,7 +195,7 @@ void TextPainter::Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb 
 Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect rect, Rgb colour,
                       float shadow) const {
   // Ink height grows in proportion to the size: two measurements find the size.
-  int size = std::max(4, static_cast<int>(rect.h * 1.4f));
+  int size = std::max(4, static_cast<int>(rect.h * 1.4F));
   for (int pass = 0; pass < 3; ++pass) {
     const Mask probe = Layout(text, face, size, 0);
     size = std::max(
@@ -192,15 +215,17 @@ Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect r
   const float y = rect.y + (rect.h - mask.InkHeight()) / 2;
   if (shadow > 0) {
     // A soft dark halo lifts the letters off the busy stone, then a crisper drop shadow.
-    const Rgb dark{0.05f, 0.04f, 0.04f};
-    const int radius = static_cast<int>(std::lround(shadow * 1.5f));
+    const Rgb dark{0.05F, 0.04F, 0.04F};
+    const int radius = static_cast<int>(std::lround(shadow * 1.5F));
     for (int dy = -radius; dy <= radius; ++dy) {
       for (int dx = -radius; dx <= radius; ++dx) {
-        if (dx * dx + dy * dy > radius * radius) continue;
-        Paint(canvas, mask, x + static_cast<float>(dx), y + static_cast<float>(dy), dark, 0.05f);
+        if (dx * dx + dy * dy > radius * radius) {
+          continue;
+        }
+        Paint(canvas, mask, x + static_cast<float>(dx), y + static_cast<float>(dy), dark, 0.05F);
       }
     }
-    Paint(canvas, mask, x + shadow, y + shadow, dark, 0.7f);
+    Paint(canvas, mask, x + shadow, y + shadow, dark, 0.7F);
   }
   Paint(canvas, mask, x, y, colour, 1);
   return {x, y, mask.InkWidth(), mask.InkHeight()};

@@ -25,7 +25,7 @@ Canvas PaintTitleScreen(ShotRenderer& renderer, const TextPainter& text) {
   using namespace layout;
   Canvas canvas(kWindowWidth, kWindowHeight);
   PaintRubble(canvas, {0, 0, kWindowWidth, kWindowHeight}, 74, 0x7117E);
-  canvas.Vignette(0.8f, 0.5f);
+  canvas.Vignette(0.8F, 0.5F);
 
   Shot brick = Render({330, 330, -430}, {0, 75, 0});
   brick.items.push_back(MeshAt("block.x", {0, 0, 0}));
