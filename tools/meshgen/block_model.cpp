@@ -41,8 +41,9 @@ void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
     const float lo = v0 + course * static_cast<float>(c);
     const float hi = lo + course;
     const bool half = (c % 2 == 1) != shift;
-    float start = u0 - (half ? kBrickLength / 2 : 0);
-    for (float a = start; a < u1 - 0.5F; a += kBrickLength) {
+    const float start = u0 - (half ? kBrickLength / 2 : 0);
+    for (int brick = 0; start + kBrickLength * static_cast<float>(brick) < u1 - 0.5F; ++brick) {
+      const float a = start + kBrickLength * static_cast<float>(brick);
       const float b = std::min(a + kBrickLength, u1);
       const float left = std::max(a, u0);
       // Joints between bricks; the block's own edges stay flush.
