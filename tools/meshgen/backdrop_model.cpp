@@ -68,9 +68,7 @@ void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulg
 
 Model MakeBackdrop() {
   Mesh stones("BackdropMesh", /*vertexColours=*/true);
-  Material rock = Matte({1, 1, 1, 1}, 0);
-  rock.emissive = {0.08F, 0.07F, 0.065F};
-  const int material = stones.AddMaterial(rock);
+  const int material = stones.AddMaterial(VertexColoured({0.08F, 0.07F, 0.065F}));
   const std::array<Vec3, 4> wall{Vec3{-kHalf, -kHalf, 0}, Vec3{kHalf, -kHalf, 0},
                                  Vec3{kHalf, kHalf, 0}, Vec3{-kHalf, kHalf, 0}};
   stones.AddFace(wall, material, {0.15F, 0.13F, 0.12F, 1}, {0, 0, 1});

@@ -62,9 +62,7 @@ void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
 
 Model MakeBlock() {
   Mesh mesh("BlockMesh", /*vertexColours=*/true);
-  Material brick = Matte({1, 1, 1, 1}, 0);
-  brick.emissive = {0.20F, 0.09F, 0.06F};
-  const int material = mesh.AddMaterial(brick);
+  const int material = mesh.AddMaterial(VertexColoured({0.20F, 0.09F, 0.06F}));
   Rng rng(0xB10C);
   AddBevelBox(mesh, {-kCore, kBrickDepth, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0,
               material, kMortarColour);
@@ -75,9 +73,16 @@ Model MakeBlock() {
   AddCourses(mesh, -kHalf, kHalf, 0, kHeight, false, bevelled, FacingFront(kCore), material, rng);
   AddCourses(mesh, -kCore, kHalf, 0, kHeight, true, flat, FacingRight(kCore), material, rng);
   AddCourses(mesh, -kHalf, kCore, 0, kHeight, true, flat, FacingLeft(kCore), material, rng);
-  AddCourses(mesh, -kCore, kCore, -kCore, kCore, false, flat, FacingUp(kHeight - kBrickDepth),
+  // Top and bottom reach the block's full width, so neighbouring blocks meet without a gap;
+  // a mortar bed under each closes the joints where they pass beyond the core.
+  for (float y : {kHeight - kBrickDepth / 2, kBrickDepth / 2}) {
+    const std::array<Vec3, 4> bed{Vec3{-kHalf, y, -kHalf}, Vec3{kHalf, y, -kHalf},
+                                  Vec3{kHalf, y, kHalf}, Vec3{-kHalf, y, kHalf}};
+    mesh.AddFace(bed, material, kMortarColour, {0, kHeight / 2, 0});
+  }
+  AddCourses(mesh, -kHalf, kHalf, -kHalf, kHalf, false, flat, FacingUp(kHeight - kBrickDepth),
              material, rng);
-  AddCourses(mesh, -kCore, kCore, -kCore, kCore, true, flat, FacingDown(-kBrickDepth), material,
+  AddCourses(mesh, -kHalf, kHalf, -kHalf, kHalf, true, flat, FacingDown(-kBrickDepth), material,
              rng);
   return SingleMeshModel("Block", std::move(mesh));
 }

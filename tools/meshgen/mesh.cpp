@@ -13,6 +13,15 @@ Material Matte(Rgba colour, float glow) {
   return m;
 }
 
+Material VertexColoured(Vec3 emissive) {
+  Material m;
+  m.face = {1, 1, 1, 1};
+  m.power = 0;
+  m.specular = {0, 0, 0};
+  m.emissive = emissive;
+  return m;
+}
+
 int Mesh::AddMaterial(const Material& material) {
   materials_.push_back(material);
   return static_cast<int>(materials_.size()) - 1;

@@ -21,6 +21,11 @@ struct Material {
 // under the game's single light.
 Material Matte(Rgba colour, float glow = 0.3F);
 
+// A material for meshes whose colours come from their vertices: white, so the vertex colours
+// show as they are, and without highlights, which per-vertex lighting would smear across
+// large flat faces. Only the glow is its own.
+Material VertexColoured(Vec3 emissive);
+
 struct Vertex {
   Vec3 position;
   Vec3 normal;
