@@ -26,6 +26,7 @@ class GameWindow final : public tk::FormEvents {
   tk::Form1& form() { return form_; }
   Game& game() { return game_; }
   SceneHandles& handles() { return handles_; }
+  const WindowHost& host() const { return host_; }
 
  private:
   // Declared first so it is destroyed last: the renderer's objects need its OpenGL context.

@@ -1,6 +1,8 @@
 // ScriptedPlay: runs the real window layer and the game on a virtual clock, fast and headless.
 #include "app/scripted_play.hpp"
 
+#include "app/toolkit/key_codes.hpp"
+
 namespace ursa {
 namespace {
 
@@ -20,6 +22,7 @@ std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
   size_t next = 0;
   const int64_t deadline = Now() + limitMs;
   form().SetPumpHook([&] {
+    FeedKeysOfThisFrame();
     // One step per pump at most, so what a step sends reaches the game before the next.
     if (next < steps.size() && steps[next].ready()) steps[next++].act();
     if (next < steps.size() && Now() > deadline) window_.QueryUnload();
@@ -27,6 +30,16 @@ std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
   window_.Run();
   form().SetPumpHook(nullptr);
   return next < steps.size() ? steps[next].name : std::string();
+}
+
+void ScriptedPlay::FeedKeysOfThisFrame() {
+  // Keys go in only between frames of play, never during a death sequence or on the way out.
+  if (game().screen != Screen::kPlaying) return;
+  const auto framesRun = static_cast<uint64_t>(window_.host().FramesRun());
+  while (nextKey_ < keys_.size() && keys_[nextKey_].frame <= framesRun) {
+    const ScriptEvent& key = keys_[nextKey_++];
+    form().InjectKey(tk::SdlKeyOf(key.keyCode), key.down);
+  }
 }
 
 }  // namespace ursa

@@ -9,6 +9,7 @@
 
 #include "app/game_window.hpp"
 #include "app/toolkit/clock.hpp"
+#include "game/key_script.hpp"
 
 namespace ursa {
 
@@ -33,6 +34,14 @@ class ScriptedPlay {
   // window is closed. Returns the name of the step never taken, or empty when all were.
   std::string Run(std::vector<Step> steps, int64_t limitMs = 30 * 60 * 1000);
 
+  // Plays a key script as the simulator does: the keys of frame F reach the game through
+  // the window's events just before frame F of play runs (frames counted from start-up).
+  void FeedKeys(std::vector<ScriptEvent> keys) {
+    keys_ = std::move(keys);
+    nextKey_ = 0;
+  }
+  bool KeysFed() const { return nextKey_ == keys_.size(); }
+
   void Press(SDL_Keycode key) { form().InjectKey(key, true); }
   void Release(SDL_Keycode key) { form().InjectKey(key, false); }
 
@@ -48,8 +57,12 @@ class ScriptedPlay {
   }
 
  private:
+  void FeedKeysOfThisFrame();
+
   tk::VirtualClock clock_{1000};
   GameWindow window_;
+  std::vector<ScriptEvent> keys_;
+  size_t nextKey_ = 0;
 };
 
 }  // namespace ursa

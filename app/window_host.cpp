@@ -67,6 +67,8 @@ void WindowHost::RenderDeathFrame(const GameState& s) {
   deathDueMs_ = DeathFrameDueMs(deathStartMs_, s.deathTimer + 1);
 }
 
+void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++framesRun_; }
+
 void WindowHost::EndProgram() { form_.EndProgram(); }
 
 }  // namespace ursa

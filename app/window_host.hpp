@@ -34,11 +34,16 @@ class WindowHost final : public GameHost {
   void RenderView() override;
   void RenderDeathFrame(const GameState& s) override;
 
+  void FrameEnded(const GameState& s, FrameResult result) override;
   void EndProgram() override;
+
+  // Frames of play that started since the program did, as the simulator counts them.
+  int64_t FramesRun() const { return framesRun_; }
 
  private:
   tk::Form1& form_;
   SceneHandles& handles_;
+  int64_t framesRun_ = 0;
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown
 };

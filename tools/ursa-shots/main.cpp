@@ -1,91 +1,98 @@
-// ursa-shots: plays a short scripted game in a headless window and saves what the player
-// sees as PNG files: the title, a few stages, a death and the ending.
-// Usage: ursa-shots OUTDIR    (run with SDL_VIDEODRIVER=offscreen where there is no display)
+// ursa-shots: plays the whole game from the full-game key script in a headless window and
+// saves what the player sees as PNG files: the title, stages along the way, a spike's death
+// sequence and the ending with its true figures.
+// Usage: ursa-shots FULL_GAME_SCRIPT OUTDIR   (SDL_VIDEODRIVER=offscreen where there is no display)
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/scripted_play.hpp"
 #include "app/toolkit/fatal.hpp"
-#include "view/rm/error.hpp"
+#include "game/key_script.hpp"
 
 namespace {
 
 using ursa::ScriptedPlay;
 
-// A stage played from its start: hold Right for `frames` frames, then save the screen.
-void AddStageShot(ScriptedPlay& play, std::vector<ScriptedPlay::Step>& steps, int stage,
-                  int frames, const std::string& file) {
-  steps.push_back({"title before stage " + std::to_string(stage), [&play] { return play.OnTitle(); },
-                   [&play, stage] {
-                     play.state().stage = static_cast<int16_t>(stage);
-                     play.Press(SDLK_RETURN);
-                   }});
-  steps.push_back({"walk", [&play] { return play.Playing(2); },
-                   [&play] { play.Press(SDLK_RIGHT); }});
-  steps.push_back({"shot of stage " + std::to_string(stage),
-                   [&play, frames] { return play.Playing(frames); },
-                   [&play, file] {
-                     play.form().Screenshot(file);
-                     play.Release(SDLK_RIGHT);
+// The picture of a stage when the script has run this many frames of play.
+struct StageShot {
+  int frame;
+  const char* file;
+};
+constexpr StageShot kStageShots[] = {
+    {60, "stage1.png"},   {700, "stage4.png"},   {1000, "stage6.png"},
+    {1700, "stage8.png"}, {2400, "stage10.png"}, {3300, "stage13.png"},
+};
+
+bool Report(const std::string& missed) {
+  if (!missed.empty()) std::fprintf(stderr, "ursa-shots: '%s' never came\n", missed.c_str());
+  return missed.empty();
+}
+
+bool PlayWholeGame(const std::vector<ursa::ScriptEvent>& keys, const std::string& dir) {
+  ScriptedPlay play;
+  play.FeedKeys(keys);
+  std::vector<ScriptedPlay::Step> steps = {
+      ScriptedPlay::StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         play.form().Screenshot(dir + "/title.png");
+         play.Press(SDLK_RETURN);
+       }},
+  };
+  for (const StageShot& shot : kStageShots) {
+    steps.push_back({shot.file,
+                     [&play, shot] {
+                       return play.Playing(0) && play.window().host().FramesRun() >= shot.frame;
+                     },
+                     [&play, &dir, shot] { play.form().Screenshot(dir + "/" + shot.file); }});
+  }
+  steps.push_back({"ending", [&] { return play.game().screen == ursa::Screen::kEnding; },
+                   [&] {
+                     play.form().Screenshot(dir + "/ending.png");
                      play.Press(SDLK_ESCAPE);
                    }});
+  return Report(play.Run(std::move(steps)));
+}
+
+// Stage 6: the bear runs into the first spike; a picture from the middle of the death.
+bool PlaySpikeDeath(const std::string& dir) {
+  ScriptedPlay play;
+  return Report(play.Run({
+      ScriptedPlay::StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         play.state().stage = 6;
+         play.Press(SDLK_RETURN);
+       }},
+      {"run", [&] { return play.Playing(2); }, [&] { play.Press(SDLK_RIGHT); }},
+      {"death", [&] { return play.state().deathTimer >= 100; },
+       [&] {
+         play.form().Screenshot(dir + "/death.png");
+         play.Press(SDLK_ESCAPE);
+       }},
+      {"title", [&] { return play.OnTitle(); }, [&] { play.Press(SDLK_ESCAPE); }},
+  }));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: ursa-shots OUTDIR\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: ursa-shots FULL_GAME_SCRIPT OUTDIR\n");
     return 2;
   }
-  const std::string dir = argv[1];
+  std::ifstream file(argv[1]);
+  const ursa::ScriptParse keys = ursa::ParseScript(file);
+  if (!file.is_open() || !keys.error.empty()) {
+    std::fprintf(stderr, "ursa-shots: %s: %s\n", argv[1],
+                 file.is_open() ? keys.error.c_str() : "cannot open the script");
+    return 2;
+  }
   try {
-    ScriptedPlay play;
-    std::vector<ScriptedPlay::Step> steps = {
-        ScriptedPlay::StartUp(),
-        {"title", [] { return true; }, [&] { play.form().Screenshot(dir + "/title.png"); }},
-    };
-    AddStageShot(play, steps, 1, 40, dir + "/stage1.png");
-    AddStageShot(play, steps, 5, 30, dir + "/stage5.png");
-    AddStageShot(play, steps, 10, 60, dir + "/stage10.png");
-    // Stage 6: the bear runs into the first spike; a picture from the middle of the death.
-    steps.push_back({"title before the spike", [&] { return play.OnTitle(); },
-                     [&] {
-                       play.state().stage = 6;
-                       play.Press(SDLK_RETURN);
-                     }});
-    steps.push_back({"run", [&] { return play.Playing(2); }, [&] { play.Press(SDLK_RIGHT); }});
-    steps.push_back({"death", [&] { return play.state().deathTimer >= 100; },
-                     [&] {
-                       play.form().Screenshot(dir + "/death.png");
-                       play.Release(SDLK_RIGHT);
-                       play.Press(SDLK_ESCAPE);
-                     }});
-    // Stage 15's door, opened from the top of its tower, leads to the ending.
-    steps.push_back({"title before the last door", [&] { return play.OnTitle(); },
-                     [&] {
-                       play.state().stage = 15;
-                       play.Press(SDLK_RETURN);
-                     }});
-    steps.push_back({"at the door", [&] { return play.Playing(3); },
-                     [&] {
-                       play.state().playerX = 400;
-                       play.state().playerY = 800;
-                       play.Press(SDLK_SPACE);
-                     }});
-    steps.push_back({"ending", [&] { return play.game().screen == ursa::Screen::kEnding; },
-                     [&] {
-                       play.form().Screenshot(dir + "/ending.png");
-                       play.Press(SDLK_ESCAPE);
-                     }});
-    const std::string missed = play.Run(std::move(steps));
-    if (!missed.empty()) {
-      std::fprintf(stderr, "ursa-shots: the moment of '%s' never came\n", missed.c_str());
-      return 1;
-    }
+    return PlayWholeGame(keys.events, argv[2]) && PlaySpikeDeath(argv[2]) ? 0 : 1;
   } catch (const std::exception& e) {
     ursa::tk::Fatal(e.what());
   }
-  return 0;
 }

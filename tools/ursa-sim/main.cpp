@@ -6,7 +6,7 @@
 
 #include "game/game.hpp"
 #include "tools/ursa-sim/options.hpp"
-#include "tools/ursa-sim/script.hpp"
+#include "game/key_script.hpp"
 #include "tools/ursa-sim/sim_host.hpp"
 #include "tools/ursa-sim/trace_format.hpp"
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
   std::ifstream file(options.scriptPath);
   if (!file) return Fail("cannot read script '" + options.scriptPath + "'", false);
-  const sim::ScriptParse script = sim::ParseScript(file);
+  const ScriptParse script = ParseScript(file);
   if (file.bad()) return Fail("cannot read script '" + options.scriptPath + "'", false);
   if (!script.error.empty()) return Fail(options.scriptPath + ": " + script.error, false);
 

@@ -8,7 +8,7 @@
 
 #include "game/game.hpp"
 #include "game/null_host.hpp"
-#include "tools/ursa-sim/script.hpp"
+#include "game/key_script.hpp"
 
 namespace ursa::sim {
 

@@ -1,6 +1,6 @@
 // Input script parser.
 // Key names and the words down/up are case-sensitive; numbers are plain decimal digits.
-#include "tools/ursa-sim/script.hpp"
+#include "game/key_script.hpp"
 
 #include <array>
 #include <charconv>
@@ -9,7 +9,7 @@
 
 #include "game/game.hpp"
 
-namespace ursa::sim {
+namespace ursa {
 
 namespace {
 
@@ -103,4 +103,4 @@ ScriptParse ParseScript(std::istream& in) {
   return result;
 }
 
-}  // namespace ursa::sim
+}  // namespace ursa

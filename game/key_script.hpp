@@ -1,4 +1,4 @@
-// Input scripts of the simulator: key presses and releases, each tied to a frame of play.
+// Key scripts: presses and releases tied to frames of play, replayed by simulator and window.
 // Parsing is strict: the first malformed line stops it with a message naming that line.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace ursa::sim {
+namespace ursa {
 
 struct ScriptEvent {
   uint64_t frame = 0;  // frames of play run before the event is delivered
@@ -24,4 +24,4 @@ struct ScriptParse {
 // frame numbers never decrease. Blanks around a line and CRLF line ends are accepted.
 ScriptParse ParseScript(std::istream& in);
 
-}  // namespace ursa::sim
+}  // namespace ursa

@@ -1,0 +1,67 @@
+// The whole game, stage 1 to the ending, played through the window with the key script the
+// simulator replays: the window must end exactly where the simulator does.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "game/key_script.hpp"
+#include "tests/e2e/game_driver.hpp"
+
+namespace ursa::test {
+namespace {
+
+struct EndFigures {
+  std::string reason;
+  int stage = -1;
+  int misses = -1;
+  int frames = -1;
+};
+
+// The `end` line of `ursa-sim play` for the script.
+EndFigures SimulatorEnd(const std::string& script) {
+  const std::string command = std::string(URSA_SIM_PATH) + " play " + script;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  EndFigures end;
+  char reason[16] = {};
+  if (pipe && std::fscanf(pipe.get(), "end %15s stage=%d miss=%d frames=%d", reason, &end.stage,
+                          &end.misses, &end.frames) == 4) {
+    end.reason = reason;
+  }
+  return end;
+}
+
+TEST(FullGame, TheWindowPlaysTheWholeGameAsTheSimulatorDoes) {
+  const std::string script = std::string(URSA_SOURCE_DIR) + "/tools/ursa-sim/full-game.script";
+  const EndFigures expected = SimulatorEnd(script);
+  ASSERT_EQ(expected.reason, "ending");
+
+  std::ifstream file(script);
+  ScriptParse keys = ParseScript(file);
+  ASSERT_EQ(keys.error, "");
+
+  GameDriver d;
+  d.FeedKeys(keys.events);
+  tk::RgbImage ending;
+  d.Run({
+      GameDriver::StartUp(),
+      {"title", [] { return true; }, [&] { d.Press(SDLK_RETURN); }},
+      {"ending", [&] { return d.game().screen == Screen::kEnding; },
+       [&] {
+         ending = d.form().Screenshot();
+         d.Press(SDLK_ESCAPE);
+       }},
+  });
+  EXPECT_TRUE(d.KeysFed());
+  EXPECT_EQ(d.state().stage, expected.stage);
+  EXPECT_EQ(d.state().missCount, expected.misses);
+  EXPECT_EQ(d.state().frameCount, expected.frames);
+  // Every stage's door was taken at the frame the simulator took it: no frame more or less.
+  EXPECT_EQ(d.window().host().FramesRun(), expected.frames + 15);
+  EXPECT_GT(CountNear(ending, {249, 181, 160, 36}, tk::kBlue), 20) << "the clear time is shown";
+}
+
+}  // namespace
+}  // namespace ursa::test
