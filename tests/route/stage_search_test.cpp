@@ -62,7 +62,9 @@ TEST(StageSearch, PlayingARouteRefusesAnEarlyOrMissingDoor) {
 
 TEST(StageSearch, PolishingRemovesKeyChangesWithoutALaterDoor) {
   const Game start = StartedGame(2);
+  // Without a price on key events the beam keeps needless ones for the polish to remove.
   SearchOptions options = SmallBeam();
+  options.keyEventCost = 0;
   options.polish = false;
   const std::optional<StageRoute> rough = FindStageRoute(start, 0, options, nullptr);
   options.polish = true;

@@ -1,8 +1,9 @@
-// Door distances: shortest paths over a small graph of surface ends, spread onto a grid.
-// The estimate is optimistic (mover timing, ceilings and spikes are left to the search).
+// Door distances: shortest paths over a small graph of surface ends, joined to the player by
+// the arc it can still fly. Reaches come from tables built once by stepping the fall.
 #include "tools/ursa-route/door_distance.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -14,13 +15,58 @@ namespace ursa::route {
 
 namespace {
 
-// The highest top a jump can still be caught on: the peak plus the landing band.
+// A top is caught while the feet are less than this below it.
 constexpr int kLandingBand = kBlockFootprint.top - kBlockFootprint.landingFloor;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-struct Point {
-  int x = 0;
-  int y = 0;
+// Rises (top above the feet) covered by the reach tables; anything lower is a plain fall.
+constexpr int kLowestRise = -4000;
+constexpr int kHighestRise = 500;
+constexpr int kRises = kHighestRise - kLowestRise + 1;
+constexpr int kSpeeds = kJumpSpeed + kMaxFallSpeed + 1;
+
+// Frames of the arc that starts with vertical speed velY, one table row per speed; the jump
+// row starts at kJumpSpeed without the gravity of the take-off frame.
+class ReachTable {
+ public:
+  ReachTable() {
+    for (int velY = -kMaxFallSpeed; velY <= kJumpSpeed; ++velY) {
+      Fill(flight_[velY + kMaxFallSpeed], velY, false);
+    }
+    Fill(jump_, kJumpSpeed, true);
+  }
+
+  int Flight(int velY, int rise) const { return Look(flight_[velY + kMaxFallSpeed], rise); }
+  int Jump(int rise) const { return Look(jump_, rise); }
+
+ private:
+  using Row = std::array<int, kRises>;
+
+  static int Look(const Row& row, int rise) {
+    if (rise > kHighestRise) return -1;
+    return row[std::max(rise, kLowestRise) - kLowestRise];
+  }
+
+  // row[rise] = the last frame at which the feet are still above that top's landing band.
+  static void Fill(Row& row, int velY, bool takeOff) {
+    row.fill(-1);
+    int y = 0;
+    for (int frame = 1; y > kLowestRise - kLandingBand - 2 * kMaxFallSpeed; ++frame) {
+      if (!takeOff || frame > 1) velY = std::max(velY - 1, -kMaxFallSpeed);
+      y += velY;
+      const int highest = std::min(kHighestRise, y + kLandingBand - 1);
+      for (int rise = kLowestRise; rise <= highest; ++rise) row[rise - kLowestRise] = frame;
+    }
+  }
+
+  std::array<Row, kSpeeds> flight_{};
+  Row jump_{};
 };
+
+const ReachTable& Reaches() {
+  static const ReachTable table;
+  return table;
+}
 
 void AddSurface(std::vector<Surface>& surfaces, int left, int right, int top) {
   surfaces.push_back({left, right, top});
@@ -41,22 +87,13 @@ std::vector<Surface> Merged(std::vector<Surface> surfaces) {
   return merged;
 }
 
-double Length(Point a, Point b) { return std::hypot(double(a.x - b.x), double(a.y - b.y)); }
+double Length(int dx, int dy) { return std::hypot(double(dx), double(dy)); }
 
-bool Over(const Surface& s, Point p) {
-  return s.left <= p.x && p.x <= s.right && p.y >= s.top - kLandingBand && p.y <= s.top + 100;
-}
+// Horizontal distance from x to the nearest point of the surface (0 above it).
+int Gap(const Surface& s, int x) { return std::max({0, s.left - x, x - s.right}); }
 
-// Cost of going from `from` (as if standing there) to `to`, or infinity.
-double Hop(Point from, Point to, const std::vector<Surface>& surfaces) {
-  for (const Surface& s : surfaces) {
-    if (Over(s, from) && s.left <= to.x && to.x <= s.right && std::abs(to.y - s.top) <= 100) {
-      return std::abs(to.x - from.x) + std::abs(to.y - from.y);
-    }
-  }
-  const int reach = JumpReach(to.y - from.y);
-  if (reach < 0 || std::abs(to.x - from.x) > reach) return std::numeric_limits<double>::infinity();
-  return Length(from, to);
+bool WalksTo(const Surface& s, int x, int y) {
+  return s.left <= x && x <= s.right && std::abs(y - s.top) <= 100;
 }
 
 }  // namespace
@@ -85,77 +122,76 @@ std::vector<Surface> StageSurfaces(const GameState& s) {
 }
 
 int JumpReach(int rise) {
-  int y = 0;
-  int velY = kJumpSpeed;
-  int frames = 0;
-  int lastAbove = -1;
-  while (velY > 0 || y > rise - kLandingBand) {
-    y += velY;
-    ++frames;
-    if (y > rise - kLandingBand) lastAbove = frames;
-    if (velY > -kMaxFallSpeed) --velY;
-    if (frames > 400) break;
-  }
-  return lastAbove < 0 ? -1 : lastAbove * kMaxRunSpeed;
+  const int frames = Reaches().Jump(rise);
+  return frames < 0 ? -1 : frames * kMaxRunSpeed;
 }
 
-DoorDistance::DoorDistance(const GameState& s) {
-  const std::vector<Surface> surfaces = StageSurfaces(s);
-  const Point door{s.objX[0], s.objY[0]};
-  std::vector<Point> nodes{door};
-  int left = door.x;
-  int right = door.x;
-  int top = door.y;
-  for (const Surface& surface : surfaces) {
+int FlightReach(int velY, int rise) {
+  const int frames = Reaches().Flight(std::clamp(velY, -kMaxFallSpeed, int{kJumpSpeed}), rise);
+  return frames < 0 ? -1 : frames * kMaxRunSpeed;
+}
+
+DoorDistance::DoorDistance(const GameState& s)
+    : surfaces_(StageSurfaces(s)), door_{s.objX[0], s.objY[0]} {
+  // Graph nodes: the door, then the left and right end of every surface.
+  std::vector<Point> nodes{door_};
+  for (const Surface& surface : surfaces_) {
     nodes.push_back({surface.left, surface.top});
     nodes.push_back({surface.right, surface.top});
-    left = std::min(left, surface.left);
-    right = std::max(right, surface.right);
-    top = std::max(top, surface.top);
+    holdsDoor_.push_back(WalksTo(surface, door_.x, door_.y));
   }
+  // A hop from one node to another: a walk along a shared surface or a running jump.
+  auto hop = [&](Point from, Point to) {
+    for (const Surface& surface : surfaces_) {
+      if (WalksTo(surface, from.x, from.y) && WalksTo(surface, to.x, to.y)) {
+        return double(std::abs(to.x - from.x) + std::abs(to.y - from.y));
+      }
+    }
+    const int reach = JumpReach(to.y - from.y);
+    if (reach < 0 || std::abs(to.x - from.x) > reach) return kInfinity;
+    return Length(to.x - from.x, to.y - from.y);
+  };
 
-  // Shortest paths to the door (node 0); a few hundred nodes at most, so a plain O(n^2) search.
-  const double inf = std::numeric_limits<double>::infinity();
+  // Shortest paths to the door (node 0); a hundred nodes at most, so a plain O(n^2) search.
   const std::size_t n = nodes.size();
-  std::vector<double> toDoor(n, inf);
+  std::vector<double> toDoor(n, kInfinity);
   std::vector<bool> done(n, false);
   toDoor[0] = 0;
   for (std::size_t round = 0; round < n; ++round) {
     std::size_t best = n;
     for (std::size_t i = 0; i < n; ++i) {
-      if (!done[i] && toDoor[i] < inf && (best == n || toDoor[i] < toDoor[best])) best = i;
+      if (!done[i] && toDoor[i] < kInfinity && (best == n || toDoor[i] < toDoor[best])) best = i;
     }
     if (best == n) break;
     done[best] = true;
     for (std::size_t i = 0; i < n; ++i) {
-      if (done[i]) continue;
-      toDoor[i] = std::min(toDoor[i], toDoor[best] + Hop(nodes[i], nodes[best], surfaces));
+      if (!done[i]) toDoor[i] = std::min(toDoor[i], toDoor[best] + hop(nodes[i], nodes[best]));
     }
   }
-
-  constexpr int kMargin = 800;
-  left_ = left - kMargin;
-  bottom_ = kFallLimit - 100;
-  columns_ = (right + kMargin - left_) / kCell + 1;
-  rows_ = (top + kMargin - bottom_) / kCell + 1;
-  field_.assign(static_cast<std::size_t>(columns_) * rows_, kUnreachable);
-  for (int row = 0; row < rows_; ++row) {
-    for (int column = 0; column < columns_; ++column) {
-      const Point p{left_ + column * kCell, bottom_ + row * kCell};
-      double best = inf;
-      for (std::size_t i = 0; i < n; ++i) {
-        if (toDoor[i] < inf) best = std::min(best, Hop(p, nodes[i], surfaces) + toDoor[i]);
-      }
-      if (best < kUnreachable) field_[row * columns_ + column] = static_cast<int>(best);
-    }
+  for (std::size_t i = 0; i < surfaces_.size(); ++i) {
+    leftToDoor_.push_back(toDoor[1 + 2 * i]);
+    rightToDoor_.push_back(toDoor[2 + 2 * i]);
   }
 }
 
-int DoorDistance::At(int x, int y) const {
-  const int column = std::clamp((x - left_ + kCell / 2) / kCell, 0, columns_ - 1);
-  const int row = (y - bottom_ + kCell / 2) / kCell;
-  if (row < 0) return kUnreachable;
-  return field_[std::min(row, rows_ - 1) * columns_ + column];
+int DoorDistance::From(int x, int y, int velY, bool onGround) const {
+  auto reach = [&](int rise) { return onGround ? JumpReach(rise) : FlightReach(velY, rise); };
+  double best = kInfinity;
+  const int doorReach = reach(door_.y - y);
+  if (doorReach >= std::abs(door_.x - x)) best = Length(door_.x - x, door_.y - y);
+  for (std::size_t i = 0; i < surfaces_.size(); ++i) {
+    const Surface& s = surfaces_[i];
+    const int gap = Gap(s, x);
+    const int surfaceReach = reach(s.top - y);
+    if (surfaceReach < 0 || surfaceReach < gap) continue;
+    // Land on the nearest point of the surface, then walk to the door or to an end.
+    const int landX = std::clamp(x, s.left, s.right);
+    double onward = std::min(std::abs(landX - s.left) + leftToDoor_[i],
+                             std::abs(s.right - landX) + rightToDoor_[i]);
+    if (holdsDoor_[i]) onward = std::min(onward, double(std::abs(landX - door_.x)));
+    best = std::min(best, Length(landX - x, s.top - y) + onward);
+  }
+  return best < kUnreachable ? static_cast<int>(best) : kUnreachable;
 }
 
 }  // namespace ursa::route

@@ -16,7 +16,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: ursa-route [--from N] [--to M] [--width B] [--steps K1,K2,...] [--out FILE]";
+    "usage: ursa-route [--from N] [--to M] [--width B] [--event-cost C] [--steps K1,K2,...] [--out "
+    "FILE]";
 
 std::optional<int> Number(std::string_view text) {
   int value = 0;
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
       last = *number;
     } else if (arg == "--width" && number && *number > 0) {
       options.beamWidth = *number;
+    } else if (arg == "--event-cost" && number && *number >= 0) {
+      options.keyEventCost = *number;
     } else if (arg == "--steps" && NumberList(value)) {
       steps = *NumberList(value);
     } else if (arg == "--out") {

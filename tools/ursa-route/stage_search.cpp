@@ -100,7 +100,8 @@ std::vector<Node> Prune(std::vector<Node>& states, const DoorDistance& door,
   std::vector<int> score(states.size());
   for (std::size_t i = 0; i < states.size(); ++i) {
     const GameState& s = states[i].game.state;
-    score[i] = door.At(s.playerX, s.playerY);
+    score[i] = door.From(s.playerX, s.playerY, s.velY, s.onGround == 1) +
+               options.keyEventCost * states[i].events;
   }
   std::vector<std::size_t> order(states.size());
   std::iota(order.begin(), order.end(), 0);

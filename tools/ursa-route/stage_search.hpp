@@ -16,6 +16,7 @@ struct SearchOptions {
   int beamWidth = 20000;   // states kept per step
   int statesPerCell = 24;  // states kept per 50 x 50 cell of the stage, for variety
   int maxFrames = 3000;    // give up on the stage after this many frames of play
+  int keyEventCost = 10;   // door distance a key event costs when the beam is pruned
   bool polish = true;      // trade key changes away where the door comes no later
 };
 
