@@ -14,7 +14,7 @@ namespace {
 
 SearchOptions SmallBeam() {
   SearchOptions options;
-  options.beamWidth = 3000;
+  options.beamWidth = 500;
   options.framesPerStep = 4;
   return options;
 }
