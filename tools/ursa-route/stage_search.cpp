@@ -1,6 +1,5 @@
-// The stage search. All states of a step share the same frame of play, so the movers stand
-// alike in all of them unless the player has set a platform sinking; the beam keeps the states
-// nearest the door, with a cap per cell of the stage so that detours survive.
+// The stage search: all states of a step share one frame of play, so only sinking platforms
+// tell them apart besides the player; the beam keeps those nearest the door, a few per cell.
 #include "tools/ursa-route/stage_search.hpp"
 
 #include <algorithm>
@@ -94,7 +93,9 @@ int HopelessHeight(const GameState& s) {
   return lowest - kHighestJump;
 }
 
-// Keeps the `width` states nearest the door, at most `perCell` of them in one cell at first.
+// Keeps the beam's width of states nearest the door, key events counted at their price, at
+// first no more than statesPerCell in one cell: that keeps detours alive where the door
+// distance misjudges the way.
 std::vector<Node> Prune(std::vector<Node>& states, const DoorDistance& door,
                         const SearchOptions& options) {
   std::vector<int> score(states.size());
@@ -129,6 +130,48 @@ std::vector<Node> Prune(std::vector<Node>& states, const DoorDistance& door,
   return kept;
 }
 
+// The child of `node` that holds the keys of `choice` from the first frame of `step`.
+Node Child(const Node& node, int32_t parent, int choice, int step, int framesPerStep,
+           GameHost& host) {
+  Node child = node;
+  const uint8_t want = HeldKeysOfChoice(choice);
+  const KeyChanges changes = ChangeKeys(node.held, want, node.stale, step * framesPerStep);
+  for (int e = 0; e < changes.count; ++e) ApplyKeyEvent(child.game, host, changes.events[e]);
+  child.held = want;
+  child.stale = 0;
+  child.events = static_cast<uint16_t>(node.events + changes.count);
+  child.parent = parent;
+  child.choice = static_cast<uint8_t>(choice);
+  return child;
+}
+
+// Plays the frames of one step; stops early at a door or a miss. `frames` counts those played.
+FrameResult PlayStep(GameState& s, int framesPerStep, GameHost& host, int& frames) {
+  FrameResult result = FrameResult::kNone;
+  for (frames = 0; frames < framesPerStep && result == FrameResult::kNone; ++frames) {
+    result = RunFrame(s, host);
+  }
+  return result;
+}
+
+// The choices from the stage start to the step that reached the door.
+std::vector<uint8_t> Backtrack(const std::vector<std::vector<Trail>>& trails, int step,
+                               const Finish& finish) {
+  std::vector<uint8_t> choices(static_cast<std::size_t>(step) + 1);
+  choices[step] = finish.choice;
+  int32_t at = finish.parent;
+  for (int t = step; t >= 1; --t) {
+    choices[t - 1] = trails[t][at].choice;
+    at = trails[t][at].parent;
+  }
+  return choices;
+}
+
+// Earlier doors first, then fewer key events.
+bool Better(const Finish& a, const std::optional<Finish>& b) {
+  return !b || a.frames < b->frames || (a.frames == b->frames && a.events < b->events);
+}
+
 }  // namespace
 
 std::optional<StageRoute> FindStageRoute(const Game& start, uint8_t heldAtStart,
@@ -153,59 +196,37 @@ std::optional<StageRoute> FindStageRoute(const Game& start, uint8_t heldAtStart,
     std::unordered_map<uint64_t, std::size_t> index;
     std::optional<Finish> finish;
     for (std::size_t i = 0; i < layer.size(); ++i) {
-      const Node& node = layer[i];
       for (int choice = 0; choice < kInputChoices; ++choice) {
-        Node child = node;
-        const uint8_t want = HeldKeysOfChoice(choice);
-        const KeyChanges changes = ChangeKeys(node.held, want, node.stale, step * k);
-        for (int e = 0; e < changes.count; ++e) ApplyKeyEvent(child.game, host, changes.events[e]);
-        child.held = want;
-        child.stale = 0;
-        child.events = static_cast<uint16_t>(node.events + changes.count);
-        child.parent = static_cast<int32_t>(i);
-        child.choice = static_cast<uint8_t>(choice);
-        FrameResult result = FrameResult::kNone;
-        int f = 0;
-        while (f < k && result == FrameResult::kNone) {
-          result = RunFrame(child.game.state, host);
-          ++f;
-          ++st.framesRun;
-        }
+        Node child = Child(layer[i], static_cast<int32_t>(i), choice, step, k, host);
+        int played = 0;
+        const FrameResult result = PlayStep(child.game.state, k, host, played);
+        st.framesRun += played;
         if (result == FrameResult::kDoor) {
-          const Finish candidate{child.parent, child.choice, step * k + f, child.events};
-          if (!finish || candidate.frames < finish->frames ||
-              (candidate.frames == finish->frames && candidate.events < finish->events)) {
-            finish = candidate;
-          }
+          const Finish candidate{child.parent, child.choice, step * k + played, child.events};
+          if (Better(candidate, finish)) finish = candidate;
           continue;
         }
         if (result != FrameResult::kNone || child.game.state.playerY < hopeless) continue;
         const auto [it, inserted] = index.try_emplace(StateKey(child, sinkers), next.size());
         if (inserted) {
-          next.push_back(child);
+          next.push_back(std::move(child));
         } else if (child.events < next[it->second].events) {
-          next[it->second] = child;
+          next[it->second] = std::move(child);
         }
       }
     }
     ++st.steps;
     if (finish) {
-      std::vector<uint8_t> choices(static_cast<std::size_t>(step) + 1);
-      choices[step] = finish->choice;
-      int32_t at = finish->parent;
-      for (int t = step; t >= 1; --t) {
-        choices[t - 1] = trails[t][at].choice;
-        at = trails[t][at].parent;
-      }
-      ChoicePlan plan{std::move(choices), k, heldAtStart};
+      ChoicePlan plan{Backtrack(trails, step, *finish), k, heldAtStart};
       if (options.polish) plan = PolishPlan(start, std::move(plan));
       StageRoute route;
       route.frames = PlanDoorFrames(start, plan).value_or(finish->frames);
       route.events = PlanEvents(plan, &route.heldAtDoor);
       return route;
     }
-    if (next.size() > static_cast<std::size_t>(options.beamWidth))
+    if (next.size() > static_cast<std::size_t>(options.beamWidth)) {
       next = Prune(next, door, options);
+    }
     st.widestStep = std::max(st.widestStep, next.size());
     std::vector<Trail> trail;
     trail.reserve(next.size());
