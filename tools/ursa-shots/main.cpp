@@ -15,14 +15,15 @@ namespace {
 
 using ursa::ScriptedPlay;
 
-// The picture of a stage when the script has run this many frames of play.
+// The picture of a stage when the script has played this many of its frames.
 struct StageShot {
-  int frame;
+  int stage;
+  int framesIn;
   const char* file;
 };
 constexpr StageShot kStageShots[] = {
-    {60, "stage1.png"},   {700, "stage4.png"},   {1000, "stage6.png"},
-    {1700, "stage8.png"}, {2400, "stage10.png"}, {3300, "stage13.png"},
+    {1, 60, "stage1.png"},   {4, 90, "stage4.png"},    {6, 70, "stage6.png"},
+    {8, 110, "stage8.png"}, {10, 330, "stage10.png"}, {13, 120, "stage13.png"},
 };
 
 bool Report(const std::string& missed) {
@@ -43,8 +44,11 @@ bool PlayWholeGame(const std::vector<ursa::ScriptEvent>& keys, const std::string
   };
   for (const StageShot& shot : kStageShots) {
     steps.push_back({shot.file,
-                     [&play, shot] {
-                       return play.Playing(0) && play.window().host().FramesRun() >= shot.frame;
+                     [&play, shot, start = int64_t{-1}]() mutable {
+                       if (play.state().stage != shot.stage || !play.Playing(0)) return false;
+                       const int64_t framesRun = play.window().host().FramesRun();
+                       if (start < 0) start = framesRun;
+                       return framesRun >= start + shot.framesIn;
                      },
                      [&play, &dir, shot] { play.form().Screenshot(dir + "/" + shot.file); }});
   }
