@@ -29,21 +29,22 @@ std::string MeshPath(const tk::Form1& form, const char* file) {
 }
 
 // A mesh file that cannot be loaded is the game's data gone missing, not a renderer fault.
-void LoadMesh(const rm::MeshBuilderPtr& builder, const tk::Form1& form, const char* file) {
+template <typename Load>
+void LoadAsset(Load&& load) {
   try {
-    builder->LoadFromFile(MeshPath(form, file), 0, 0);
+    load();
   } catch (const rm::Error& e) {
     throw AssetError(e.what());
   }
 }
 
+void LoadMesh(const rm::MeshBuilderPtr& builder, const tk::Form1& form, const char* file) {
+  LoadAsset([&] { builder->LoadFromFile(MeshPath(form, file), 0, 0); });
+}
+
 void LoadBear(const rm::AnimationSetPtr& anim, const tk::Form1& form,
               const rm::FramePtr& parent) {
-  try {
-    anim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, parent);
-  } catch (const rm::Error& e) {
-    throw AssetError(e.what());
-  }
+  LoadAsset([&] { anim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, parent); });
 }
 
 rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
@@ -126,9 +127,10 @@ void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form) {
 
 void CheckMeshFiles(SceneHandles& h, tk::Form1& form) {
   const rm::Direct3DRMPtr d3drm = h.dxRoot->Direct3DRMCreate();
-  for (const char* file : {"back.x", "block.x", "door.x", "light.x", "arrow.x", "block2.x",
-                           "toge.x", "block3.x"}) {
-    LoadMesh(d3drm->CreateMeshBuilder(), form, file);
+  LoadMesh(d3drm->CreateMeshBuilder(), form, "back.x");
+  LoadMesh(d3drm->CreateMeshBuilder(), form, "block.x");
+  for (const char* file : kKindMeshFile) {
+    if (file != nullptr) LoadMesh(d3drm->CreateMeshBuilder(), form, file);
   }
   LoadBear(d3drm->CreateAnimationSet(), form, d3drm->CreateFrame(nullptr));
 }
