@@ -60,7 +60,7 @@ void WindowHost::AimCameraAndLight(const GameState& s) { ursa::AimCameraAndLight
 void WindowHost::RenderView() { ursa::RenderView(handles_); }
 
 void WindowHost::RenderDeathFrame(const GameState& s) {
-  if (s.deathTimer == 0) deathStartMs_ = form_.Milliseconds();
+  if (s.deathTimer == 0) deathStartMs_ = deathDueMs_ = form_.Milliseconds();
   // A key press may end the pump's wait early; the picture still waits for its time.
   while (!form_.Ended() && form_.Milliseconds() < deathDueMs_) form_.DoEvents(deathDueMs_);
   ursa::RenderDeathFrame(handles_, s);
