@@ -41,12 +41,12 @@ class GameHost {
   virtual void DrawEndingScreen(GameState& s) = 0;
 
   // The view calls of a frame of play, at their frame steps.
-  virtual void ObjectMoved(const GameState& s, int i) = 0;     // step 2, movers only
-  virtual void PlayerFacing(const GameState& s) = 0;           // step 4, with a direction held
-  virtual void PlacePlayerAndCamera(const GameState& s) = 0;   // step 12
-  virtual void AimCameraAndLight(const GameState& s) = 0;      // step 14
-  virtual void RenderView() = 0;                               // step 16
-  virtual void RenderDeathFrame(const GameState& s) = 0;       // one frame of the death sequence
+  virtual void ObjectMoved(const GameState& s, int i) = 0;    // step 2, movers only
+  virtual void PlayerFacing(const GameState& s) = 0;          // step 4, with a direction held
+  virtual void PlacePlayerAndCamera(const GameState& s) = 0;  // step 12
+  virtual void AimCameraAndLight(const GameState& s) = 0;     // step 14
+  virtual void RenderView() = 0;                              // step 16
+  virtual void RenderDeathFrame(const GameState& s) = 0;      // one frame of the death sequence
 
   // Called after every frame of play that ran, before any stage start that follows.
   virtual void FrameEnded(const GameState& /*s*/, FrameResult /*result*/) {}

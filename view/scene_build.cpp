@@ -42,8 +42,7 @@ void LoadMesh(const rm::MeshBuilderPtr& builder, const tk::Form1& form, const ch
   LoadAsset([&] { builder->LoadFromFile(MeshPath(form, file), 0, 0); });
 }
 
-void LoadBear(const rm::AnimationSetPtr& anim, const tk::Form1& form,
-              const rm::FramePtr& parent) {
+void LoadBear(const rm::AnimationSetPtr& anim, const tk::Form1& form, const rm::FramePtr& parent) {
   LoadAsset([&] { anim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, parent); });
 }
 

@@ -5,7 +5,7 @@
 namespace ursa {
 namespace {
 
-constexpr int kCameraHeight = 250;     // above the player's feet
+constexpr int kCameraHeight = 250;      // above the player's feet
 constexpr int kCameraDistance = -1250;  // in front of the play plane
 constexpr int kFallingCameraBelow = -200;
 constexpr int kFallingCameraY = 200;

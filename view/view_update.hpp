@@ -7,8 +7,8 @@
 
 namespace ursa {
 
-void PlaceObject(SceneHandles& h, const GameState& s, int i);  // step 2, a mover moved
-void TurnPlayer(SceneHandles& h, const GameState& s);          // step 4, a direction held
+void PlaceObject(SceneHandles& h, const GameState& s, int i);    // step 2, a mover moved
+void TurnPlayer(SceneHandles& h, const GameState& s);            // step 4, a direction held
 void PlacePlayerAndCamera(SceneHandles& h, const GameState& s);  // step 12
 void AimCameraAndLight(SceneHandles& h, const GameState& s);     // step 14
 void RenderView(SceneHandles& h);                                // step 16

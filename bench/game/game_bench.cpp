@@ -2,7 +2,6 @@
 // real play holds 50 frames a second, with the game's own meshes on this machine's OpenGL.
 // Run: SDL_VIDEODRIVER=offscreen build/bench/game/bench-game
 #include <benchmark/benchmark.h>
-
 #include <sys/resource.h>
 
 #include <algorithm>

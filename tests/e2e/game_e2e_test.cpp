@@ -14,7 +14,6 @@ namespace {
 constexpr tk::Rect kHudBand{0, 0, 640, 50};
 constexpr tk::Rect kViewport{120, 115, 400, 300};  // the 3D view, in window pixels
 
-
 // What the HUD band must look like: the two texts printed on black at their places.
 tk::RgbImage ReferenceHud(GameDriver& d, const std::string& stageText,
                           const std::string& missText) {
@@ -95,8 +94,8 @@ TEST(GameE2E, TitlePlayHudViewEscToTitleAndEscQuits) {
   EXPECT_GT(CountNear(playShot, {500, 5, 140, 40}, tk::kWhite, 0), 50);
   // The 3D view fills the viewport; the rest of the picture box is black.
   EXPECT_LT(CountNear(playShot, kViewport, tk::kBlack, 0), Area(kViewport) / 10);
-  const tk::Rect around[] = {{0, 50, 640, 65}, {0, 415, 640, 65}, {0, 115, 120, 300},
-                             {520, 115, 120, 300}};
+  const tk::Rect around[] = {
+      {0, 50, 640, 65}, {0, 415, 640, 65}, {0, 115, 120, 300}, {520, 115, 120, 300}};
   for (const tk::Rect& r : around) EXPECT_EQ(CountNear(playShot, r, tk::kBlack, 0), Area(r));
 }
 
@@ -191,8 +190,7 @@ TEST(GameE2E, SpikeDeathIsPacedAndCostsAMiss) {
          d.Press(SDLK_RETURN);
        }},
       {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
-      {"dying", [&] { return d.game().screen == Screen::kDying; },
-       [&] { deathStart = d.Now(); }},
+      {"dying", [&] { return d.game().screen == Screen::kDying; }, [&] { deathStart = d.Now(); }},
       {"restarted", [&] { return d.state().missCount == 1 && d.Playing(0); },
        [&] {
          // 200 intervals of at least 1/60 s between the 201 pictures.

@@ -1,8 +1,9 @@
 // The HUD, the outlined text and the ending screen's figures, on a headless window.
+#include "view/screens.hpp"
+
 #include "app/toolkit/colour.hpp"
 #include "tests/view/view_fixture.hpp"
 #include "view/screen_picture.hpp"
-#include "view/screens.hpp"
 
 namespace ursa::test {
 namespace {

@@ -1,9 +1,10 @@
 // The per-frame view: the follow camera and its switch to the falling camera, the light,
 // the player's facing and pose, and the death sequence's camera path.
+#include "view/view_update.hpp"
+
 #include <cmath>
 
 #include "tests/view/view_fixture.hpp"
-#include "view/view_update.hpp"
 
 namespace ursa::test {
 namespace {

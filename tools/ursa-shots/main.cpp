@@ -22,7 +22,7 @@ struct StageShot {
   const char* file;
 };
 constexpr StageShot kStageShots[] = {
-    {1, 60, "stage1.png"},   {4, 90, "stage4.png"},    {6, 70, "stage6.png"},
+    {1, 60, "stage1.png"},  {4, 90, "stage4.png"},    {6, 70, "stage6.png"},
     {8, 110, "stage8.png"}, {10, 330, "stage10.png"}, {13, 120, "stage13.png"},
 };
 
