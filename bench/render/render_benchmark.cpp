@@ -4,40 +4,72 @@
 #include <benchmark/benchmark.h>
 #include <epoxy/gl.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 
-#include "stage_scene.hpp"
-#include "view/rm/offscreen_display.hpp"
+#include "app/toolkit/form1.hpp"
+#include "game/stage_layouts.hpp"
 #include "view/rm/x_file.hpp"
+#include "view/scene_build.hpp"
+#include "view/view_update.hpp"
 
 namespace ursa::bench {
 namespace {
 
-rm::OffscreenDisplay& Display() {
-  static auto* display = new rm::OffscreenDisplay();
-  return *display;
+// The game's window, headless and never presented: the display the renderer draws with.
+tk::Form1& Window() {
+  static auto* form = [] {
+    tk::FormOptions options;
+    options.windowed = true;
+    options.present = false;
+    return new tk::Form1(options);
+  }();
+  return *form;
 }
+
+// A stage's scene exactly as a stage start builds it.
+struct BuiltStage {
+  explicit BuiltStage(int stage) {
+    handles.dxRoot = rm::CreateDirectXRoot(Window());
+    handles.ddraw = handles.dxRoot->DirectDrawCreate("");
+    state.stage = static_cast<int16_t>(stage);
+    Build();
+  }
+  void Build() {
+    LoadStageLayout(state);
+    BuildScene(handles, state, Window());
+    PlacePlayerAtStart(state);
+  }
+  // The player at (x, y) in pose `anim`, with the camera and the light aimed as in play.
+  void Place(int x, int y, int anim) {
+    state.playerX = static_cast<int16_t>(x);
+    state.playerY = static_cast<int16_t>(y);
+    state.animFrame = static_cast<int16_t>(anim);
+    PlacePlayerAndCamera(handles, state);
+    AimCameraAndLight(handles, state);
+  }
+  void Draw() {
+    handles.viewport->Clear(7);
+    handles.viewport->Render(handles.sceneFrame);
+    glFinish();
+  }
+
+  SceneHandles handles;
+  GameState state{};
+};
 
 // One frame's drawing of stage range(0) with the player walking right from the start:
 // clear, render, and wait until the rasteriser has finished.
 void BM_RenderStage(benchmark::State& state) {
-  rm::OffscreenPicture picture;
-  rm::DirectXRootPtr root = rm::CreateDirectXRoot(Display());
-  GameState game;
-  game.stage = static_cast<int16_t>(state.range(0));
-  StageScene s;
-  BuildStageScene(s, game, *root, picture);
+  BuiltStage stage(static_cast<int>(state.range(0)));
   int frame = 0;
   int drawn = 0;
   for (auto _ : state) {
-    PlaceForFrame(s, static_cast<float>(8 * (frame % 200)), 50, static_cast<float>(frame % 20));
-    s.viewport->Clear(7);
-    s.viewport->Render(s.scene);
-    glFinish();
-    drawn += s.viewport->LastDrawCount();
+    stage.Place(8 * (frame % 200), 50, frame % 20);
+    stage.Draw();
+    drawn += stage.handles.viewport->LastDrawCount();
     ++frame;
   }
   state.counters["frames"] = static_cast<double>(rm::CountLiveObjects().frames);
@@ -49,7 +81,7 @@ BENCHMARK(BM_RenderStage)->Arg(1)->Arg(10)->MeasureProcessCPUTime()->Unit(benchm
 // What a stage-10 build pays for its platforms: 47 mesh builders loaded from one file
 // (parsed once per process, copied into each builder).
 void BM_Load47MeshBuilders(benchmark::State& state) {
-  rm::DirectXRootPtr root = rm::CreateDirectXRoot(Display());
+  rm::DirectXRootPtr root = rm::CreateDirectXRoot(Window());
   rm::Direct3DRMPtr d3drm = root->Direct3DRMCreate();
   const std::string path = std::string(URSA_ASSETS_DIR) + "/block3.x";
   for (auto _ : state) {
@@ -66,17 +98,11 @@ BENCHMARK(BM_Load47MeshBuilders)->Unit(benchmark::kMicrosecond);
 // A whole stage-10 start: the scene built over the previous one (which goes piece by piece),
 // then the first render, which puts every mesh builder on the GPU.
 void BM_BuildStage10(benchmark::State& state) {
-  rm::OffscreenPicture picture;
-  rm::DirectXRootPtr root = rm::CreateDirectXRoot(Display());
-  auto s = std::make_unique<StageScene>();
-  GameState game;
-  game.stage = 10;
+  BuiltStage stage(10);
   for (auto _ : state) {
-    BuildStageScene(*s, game, *root, picture);
-    PlaceForFrame(*s, 0, 50, 0);
-    s->viewport->Clear(7);
-    s->viewport->Render(s->scene);
-    glFinish();
+    stage.Build();
+    stage.Place(0, 50, 0);
+    stage.Draw();
   }
 }
 BENCHMARK(BM_BuildStage10)->Unit(benchmark::kMillisecond);
