@@ -26,15 +26,24 @@ fail() { echo "xvfb smoke: $*"; cat "$work/game.log"; exit 1; }
 # (window x 0-119, y 115-414) is black during play and part of the title picture otherwise.
 margin_x=40 margin_y=600
 
-sleep 1
-[ "$(pixel $margin_x $margin_y)" -gt 0 ] || fail "no title picture after start-up"
+# Waits up to 10 s for the margin to turn black (play) or not (a screen picture).
+wait_for() {
+  for _ in $(seq 40); do
+    local value
+    value=$(pixel $margin_x $margin_y)
+    if [ "$1" = play ] && [ "$value" -eq 0 ]; then return 0; fi
+    if [ "$1" = picture ] && [ "$value" -gt 0 ]; then return 0; fi
+    sleep 0.25
+  done
+  return 1
+}
+
+wait_for picture || fail "no title picture after start-up"
 xdotool key Return
-sleep 2
-[ "$(pixel $margin_x $margin_y)" -eq 0 ] || fail "Enter did not start play"
+wait_for play || fail "Enter did not start play"
 import -window root "${URSA_SMOKE_SHOT:-$work/play.png}"
 xdotool key Escape
-sleep 1
-[ "$(pixel $margin_x $margin_y)" -gt 0 ] || fail "Esc did not return to the title"
+wait_for picture || fail "Esc did not return to the title"
 xdotool key Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Esc on the title did not quit"
