@@ -7,13 +7,13 @@
 #include <cstring>
 #include <memory>
 
-#include "bmp_file.hpp"
-#include "canvas.hpp"
-#include "shot.hpp"
-#include "text_painter.hpp"
+#include "tests/assets/x_scene.hpp"
+#include "tools/screengen/bmp_file.hpp"
+#include "tools/screengen/canvas.hpp"
+#include "tools/screengen/shot.hpp"
+#include "tools/screengen/text_painter.hpp"
 #include "view/rm/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
-#include "x_scene.hpp"
 
 namespace ursa::assets_test {
 namespace {

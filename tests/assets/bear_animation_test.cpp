@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "x_scene.hpp"
+#include "tests/assets/x_scene.hpp"
 
 namespace ursa::assets_test {
 namespace {

@@ -5,10 +5,10 @@
 #include <array>
 #include <cmath>
 
-#include "clip.hpp"
-#include "mesh.hpp"
-#include "relief.hpp"
-#include "xfile_writer.hpp"
+#include "tools/meshgen/clip.hpp"
+#include "tools/meshgen/mesh.hpp"
+#include "tools/meshgen/relief.hpp"
+#include "tools/meshgen/xfile_writer.hpp"
 
 namespace ursa::meshgen {
 namespace {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "x_scene.hpp"
+#include "tests/assets/x_scene.hpp"
 
 namespace ursa::assets_test {
 namespace {

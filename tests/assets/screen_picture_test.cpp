@@ -8,8 +8,8 @@
 #include <iterator>
 #include <vector>
 
-#include "screen_layout.hpp"
-#include "x_scene.hpp"
+#include "tests/assets/x_scene.hpp"
+#include "tools/screengen/screen_layout.hpp"
 
 namespace ursa::assets_test {
 namespace {

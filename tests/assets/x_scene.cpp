@@ -1,6 +1,6 @@
 // Assimp-backed reader of the game's mesh files for the asset tests.
 // Undoes the importer's z mirror so tests speak in the files' own coordinates.
-#include "x_scene.hpp"
+#include "tests/assets/x_scene.hpp"
 
 #include <algorithm>
 #include <functional>

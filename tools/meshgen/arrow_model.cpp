@@ -2,9 +2,9 @@
 // with a red arrow painted on it, on a post standing on y = 0.
 #include <array>
 
-#include "models.hpp"
-#include "relief.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/relief.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 

@@ -5,11 +5,11 @@
 #include <span>
 #include <vector>
 
-#include "clip.hpp"
-#include "models.hpp"
-#include "relief.hpp"
-#include "rng.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/clip.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/relief.hpp"
+#include "tools/meshgen/rng.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "models.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "models.hpp"
-#include "relief.hpp"
-#include "rng.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/relief.hpp"
+#include "tools/meshgen/rng.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 namespace {

@@ -1,6 +1,6 @@
 // Sutherland-Hodgman clipping of triangles and convex outlines against axis-aligned lines.
 // Clipping keeps vertex order, so faces keep their winding.
-#include "clip.hpp"
+#include "tools/meshgen/clip.hpp"
 
 #include <span>
 #include <vector>

@@ -2,7 +2,7 @@
 // and convex outlines to a column (door planks cut to the arch).
 #pragma once
 
-#include "mesh.hpp"
+#include "tools/meshgen/mesh.hpp"
 
 namespace ursa::meshgen {
 

@@ -4,10 +4,10 @@
 #include <numbers>
 #include <vector>
 
-#include "clip.hpp"
-#include "models.hpp"
-#include "relief.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/clip.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/relief.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 namespace {

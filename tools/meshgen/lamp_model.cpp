@@ -1,7 +1,7 @@
 // The lamp post that stands beside doors: an iron post with a glowing yellow lantern.
 // It stands on y = 0 and is about 245 tall, taller than a door.
-#include "models.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "models.hpp"
-#include "xfile_writer.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/xfile_writer.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

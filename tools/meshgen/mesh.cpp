@@ -1,6 +1,6 @@
 // Triangle and face assembly for the generated meshes.
 // Orientation is fixed here once, so the shapes never have to think about winding.
-#include "mesh.hpp"
+#include "tools/meshgen/mesh.hpp"
 
 namespace ursa::meshgen {
 

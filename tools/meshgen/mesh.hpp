@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "vec.hpp"
+#include "tools/meshgen/vec.hpp"
 
 namespace ursa::meshgen {
 

@@ -1,6 +1,6 @@
 // Convenience constructors for Model.
 // Most of the game's meshes are one mesh in one root frame.
-#include "model.hpp"
+#include "tools/meshgen/model.hpp"
 
 namespace ursa::meshgen {
 

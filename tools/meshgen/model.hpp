@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mesh.hpp"
+#include "tools/meshgen/mesh.hpp"
 
 namespace ursa::meshgen {
 

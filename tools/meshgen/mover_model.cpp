@@ -3,9 +3,9 @@
 #include <array>
 #include <vector>
 
-#include "models.hpp"
-#include "relief.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/relief.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 namespace {

@@ -1,6 +1,6 @@
 // Bevelled relief tiles and the placements that put them on the sides of a solid.
 // Insetting offsets each edge (not a scale toward the centre) so bevels are even.
-#include "relief.hpp"
+#include "tools/meshgen/relief.hpp"
 
 #include <array>
 #include <numbers>

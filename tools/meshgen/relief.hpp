@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "mesh.hpp"
+#include "tools/meshgen/mesh.hpp"
 
 namespace ursa::meshgen {
 

@@ -1,6 +1,6 @@
 // Primitive solids for the mesh generator.
 // Each solid is convex, so faces are oriented away from the solid's own centre.
-#include "shapes.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 #include <array>
 #include <numbers>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <span>
 
-#include "mesh.hpp"
+#include "tools/meshgen/mesh.hpp"
 
 namespace ursa::meshgen {
 

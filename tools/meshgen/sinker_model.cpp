@@ -1,7 +1,7 @@
 // The sinking platform: a slim two-layer slab with a flat top at y = 140.
 // It has exactly one material and no vertex colours, so a colour set on it replaces all of it.
-#include "models.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 

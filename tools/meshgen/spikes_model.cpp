@@ -2,8 +2,8 @@
 // Its tips trace the zone in which the bear gets hurt: x -55..55, y -45..5 around the origin.
 #include <array>
 
-#include "models.hpp"
-#include "shapes.hpp"
+#include "tools/meshgen/models.hpp"
+#include "tools/meshgen/shapes.hpp"
 
 namespace ursa::meshgen {
 

@@ -1,6 +1,6 @@
 // Matrix helpers of the mesh generator.
 // Row-vector convention throughout, so composing "a then b" is the product a * b.
-#include "vec.hpp"
+#include "tools/meshgen/vec.hpp"
 
 namespace ursa::meshgen {
 

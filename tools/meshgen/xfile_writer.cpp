@@ -1,6 +1,6 @@
 // Text mesh file writer: frames, meshes, normals, vertex colours, materials, animation keys.
 // Numbers are printed with four decimals and never as "-0.0000".
-#include "xfile_writer.hpp"
+#include "tools/meshgen/xfile_writer.hpp"
 
 #include <cstdio>
 

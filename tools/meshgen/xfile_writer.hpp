@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model.hpp"
+#include "tools/meshgen/model.hpp"
 
 namespace ursa::meshgen {
 

@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "art_renders.hpp"
-#include "contact_sheet.hpp"
-#include "ending_preview.hpp"
+#include "tools/screengen/art_renders.hpp"
+#include "tools/screengen/contact_sheet.hpp"
+#include "tools/screengen/ending_preview.hpp"
 #include "view/rm/image_png.hpp"
 
 namespace {

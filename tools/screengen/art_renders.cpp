@@ -1,12 +1,12 @@
 // Framing of each art render: the game's camera and light offsets, brought closer for the
 // small objects so their detail shows.
-#include "art_renders.hpp"
+#include "tools/screengen/art_renders.hpp"
 
 #include <cmath>
 
-#include "contact_sheet.hpp"
 #include "game/game_state.hpp"
 #include "game/stage_layouts.hpp"
+#include "tools/screengen/contact_sheet.hpp"
 
 namespace ursa::screengen {
 namespace {

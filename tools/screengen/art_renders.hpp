@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shot.hpp"
+#include "tools/screengen/shot.hpp"
 
 namespace ursa::screengen {
 

@@ -1,6 +1,6 @@
 // BMP headers and pixel rows for the screen picture and the icon.
 // All multi-byte fields are little-endian, as the format requires.
-#include "bmp_file.hpp"
+#include "tools/screengen/bmp_file.hpp"
 
 #include <fstream>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas.hpp"
+#include "tools/screengen/canvas.hpp"
 
 namespace ursa::screengen {
 

@@ -1,7 +1,7 @@
 // Painting operations of the screen generator's canvas.
 // Resampling averages every source pixel whose centre falls in a target pixel, which suits
 // the large reductions from supersampled renders.
-#include "canvas.hpp"
+#include "tools/screengen/canvas.hpp"
 
 #include <algorithm>
 #include <cmath>

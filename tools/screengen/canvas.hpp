@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "rect.hpp"
+#include "tools/screengen/rect.hpp"
 #include "view/rm/image.hpp"
 
 namespace ursa::screengen {

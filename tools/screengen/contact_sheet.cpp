@@ -1,6 +1,6 @@
 // Lays the art renders out in a grid of captioned cells on a dark page, and converts
 // between the canvas and 8-bit images.
-#include "contact_sheet.hpp"
+#include "tools/screengen/contact_sheet.hpp"
 
 #include <algorithm>
 

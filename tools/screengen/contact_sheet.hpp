@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "art_renders.hpp"
-#include "canvas.hpp"
-#include "text_painter.hpp"
+#include "tools/screengen/art_renders.hpp"
+#include "tools/screengen/canvas.hpp"
+#include "tools/screengen/text_painter.hpp"
 
 namespace ursa::screengen {
 

@@ -1,10 +1,10 @@
 // Prints the clear time, the misses and the score where the game prints them, so the
 // picture's free space after its labels can be checked by eye.
-#include "ending_preview.hpp"
+#include "tools/screengen/ending_preview.hpp"
 
 #include <string>
 
-#include "screen_layout.hpp"
+#include "tools/screengen/screen_layout.hpp"
 
 namespace ursa::screengen {
 namespace {

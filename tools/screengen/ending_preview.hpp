@@ -2,8 +2,8 @@
 // numbers printed over it in the game's face, white with a one-pixel blue outline.
 #pragma once
 
-#include "canvas.hpp"
-#include "text_painter.hpp"
+#include "tools/screengen/canvas.hpp"
+#include "tools/screengen/text_painter.hpp"
 
 namespace ursa::screengen {
 

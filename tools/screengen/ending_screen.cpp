@@ -2,9 +2,9 @@
 // post; the labels stand on the darker left, with room after them for the game's numbers.
 #include <cmath>
 
-#include "screen_layout.hpp"
-#include "screens.hpp"
-#include "stone_textures.hpp"
+#include "tools/screengen/screen_layout.hpp"
+#include "tools/screengen/screens.hpp"
+#include "tools/screengen/stone_textures.hpp"
 
 namespace ursa::screengen {
 namespace {

@@ -2,7 +2,7 @@
 // transparent background, with a dark rim so it reads on any title bar.
 #include <algorithm>
 
-#include "screens.hpp"
+#include "tools/screengen/screens.hpp"
 
 namespace ursa::screengen {
 

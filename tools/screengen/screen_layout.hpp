@@ -3,7 +3,7 @@
 // tests check the picture against them.
 #pragma once
 
-#include "rect.hpp"
+#include "tools/screengen/rect.hpp"
 
 namespace ursa::screengen::layout {
 

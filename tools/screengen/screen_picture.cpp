@@ -1,7 +1,7 @@
 // Puts the two screens into the stored picture.
 // Each screen is painted at window size and averaged down to half, which smooths edges.
-#include "screen_layout.hpp"
-#include "screens.hpp"
+#include "tools/screengen/screen_layout.hpp"
+#include "tools/screengen/screens.hpp"
 
 namespace ursa::screengen {
 

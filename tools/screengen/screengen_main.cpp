@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "bmp_file.hpp"
-#include "screens.hpp"
+#include "tools/screengen/bmp_file.hpp"
+#include "tools/screengen/screens.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {

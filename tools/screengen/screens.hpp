@@ -2,9 +2,9 @@
 // size) and the window icon, painted from procedural stone and the game's own meshes.
 #pragma once
 
-#include "canvas.hpp"
-#include "shot.hpp"
-#include "text_painter.hpp"
+#include "tools/screengen/canvas.hpp"
+#include "tools/screengen/shot.hpp"
+#include "tools/screengen/text_painter.hpp"
 
 namespace ursa::screengen {
 

@@ -1,6 +1,6 @@
 // Offscreen rendering of small scenes of the game's meshes for the screen picture, the icon
 // and the art renders, with the scene built from the same operations the game uses.
-#include "shot.hpp"
+#include "tools/screengen/shot.hpp"
 
 #include "view/rm/offscreen_display.hpp"
 #include "view/rm/rm.hpp"

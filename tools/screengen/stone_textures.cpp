@@ -1,6 +1,6 @@
 // Procedural stone: a stretched Voronoi pattern gives the rubble, whose distance to the
 // nearest cell border makes the mortar and the bevelled, lit edges of each stone.
-#include "stone_textures.hpp"
+#include "tools/screengen/stone_textures.hpp"
 
 #include <algorithm>
 #include <cmath>

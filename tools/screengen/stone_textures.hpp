@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "canvas.hpp"
+#include "tools/screengen/canvas.hpp"
 
 namespace ursa::screengen {
 

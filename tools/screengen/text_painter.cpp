@@ -1,6 +1,6 @@
 // Text layout by glyph: every character is rendered on its own and set at its place in the
 // string plus any extra letter spacing, into an alpha mask whose ink box is then placed.
-#include "text_painter.hpp"
+#include "tools/screengen/text_painter.hpp"
 
 #include <SDL2/SDL_ttf.h>
 #include <fontconfig/fontconfig.h>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "canvas.hpp"
+#include "tools/screengen/canvas.hpp"
 
 namespace ursa::screengen {
 

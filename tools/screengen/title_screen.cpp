@@ -1,8 +1,8 @@
 // The title screen: the bear leaping in front of a rubble wall over a brick block and a
 // grey stone block, with the game's name and the prompt to start.
-#include "screen_layout.hpp"
-#include "screens.hpp"
-#include "stone_textures.hpp"
+#include "tools/screengen/screen_layout.hpp"
+#include "tools/screengen/screens.hpp"
+#include "tools/screengen/stone_textures.hpp"
 
 namespace ursa::screengen {
 namespace {
