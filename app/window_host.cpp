@@ -47,9 +47,9 @@ void WindowHost::DrawTitleScreen() { ursa::DrawTitleScreen(form_); }
 
 void WindowHost::DrawEndingScreen(GameState& s) { ursa::DrawEndingScreen(form_, s); }
 
-void WindowHost::ObjectMoved(const GameState& s, int i) { PlaceObject(handles_, s, i); }
+void WindowHost::PlaceObject(const GameState& s, int i) { ursa::PlaceObject(handles_, s, i); }
 
-void WindowHost::PlayerFacing(const GameState& s) { TurnPlayer(handles_, s); }
+void WindowHost::TurnPlayer(const GameState& s) { ursa::TurnPlayer(handles_, s); }
 
 void WindowHost::PlacePlayerAndCamera(const GameState& s) {
   ursa::PlacePlayerAndCamera(handles_, s);

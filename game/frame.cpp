@@ -1,5 +1,5 @@
 // The frame order: objects, blocks, horizontal motion, door, vertical motion, fall, render.
-// frameCount only counts frames that get as far as the render.
+// Every view call of a frame is made here, between the rule steps, so the order reads at once.
 #include "game/frame.hpp"
 
 #include "game/counters.hpp"
@@ -10,9 +10,15 @@ namespace ursa {
 
 FrameResult RunFrame(GameState& s, GameHost& host) {
   s.onGround = 0;
-  if (ObjectPass(s, host)) return FrameResult::kSpike;
+  // Objects 0 to 49 in turn: a platform moves and is placed in the view, then the object acts
+  // on the player. A spike that touches the player ends the frame; the objects after it stay.
+  for (int i = 0; i < kObjectCount; ++i) {
+    if (MoveObject(s, i)) host.PlaceObject(s, i);
+    if (ObjectActs(s, i)) return FrameResult::kSpike;
+  }
   BlockPass(s);
-  HorizontalInput(s, host);
+  HorizontalInput(s);
+  if (s.moveInput != 0) host.TurnPlayer(s);
   AnimationOverrides(s);
   Friction(s);
   HorizontalMove(s);

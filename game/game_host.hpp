@@ -40,13 +40,17 @@ class GameHost {
   virtual void DrawTitleScreen() = 0;
   virtual void DrawEndingScreen(GameState& s) = 0;
 
-  // The view calls of a frame of play, at their frame steps.
-  virtual void ObjectMoved(const GameState& s, int i) = 0;    // step 2, movers only
-  virtual void PlayerFacing(const GameState& s) = 0;          // step 4, with a direction held
-  virtual void PlacePlayerAndCamera(const GameState& s) = 0;  // step 12
-  virtual void AimCameraAndLight(const GameState& s) = 0;     // step 14
-  virtual void RenderView() = 0;                              // step 16
-  virtual void RenderDeathFrame(const GameState& s) = 0;      // one frame of the death sequence
+  // The view calls of a frame of play, in the order RunFrame makes them: a moving or sinking
+  // platform placed after its move, the player turned while a direction is held, the player
+  // and camera placed after the vertical move, the camera and light aimed once the player has
+  // not fallen out, and the picture rendered.
+  virtual void PlaceObject(const GameState& s, int i) = 0;
+  virtual void TurnPlayer(const GameState& s) = 0;
+  virtual void PlacePlayerAndCamera(const GameState& s) = 0;
+  virtual void AimCameraAndLight(const GameState& s) = 0;
+  virtual void RenderView() = 0;
+  // One picture of the death sequence.
+  virtual void RenderDeathFrame(const GameState& s) = 0;
 
   // Called after every frame of play that ran, before any stage start that follows.
   virtual void FrameEnded(const GameState& /*s*/, FrameResult /*result*/) {}

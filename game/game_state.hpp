@@ -61,8 +61,8 @@ struct GameState {
 
 static_assert(std::is_trivially_copyable_v<GameState>);
 
-// Game arithmetic is 16-bit signed: sums are formed in int and wrapped back, which is
-// what the original fields did and keeps the behaviour defined.
+// Game arithmetic is 16-bit signed: sums are formed in int and wrapped back to the field's
+// width, so wrap-around is explicit and the behaviour defined.
 constexpr int16_t Wrap16(int value) { return static_cast<int16_t>(static_cast<uint16_t>(value)); }
 
 }  // namespace ursa

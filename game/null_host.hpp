@@ -24,8 +24,8 @@ class NullHost : public GameHost {
   void DrawTitleScreen() override {}
   void DrawEndingScreen(GameState& /*s*/) override {}
 
-  void ObjectMoved(const GameState& /*s*/, int /*i*/) override {}
-  void PlayerFacing(const GameState& /*s*/) override {}
+  void PlaceObject(const GameState& /*s*/, int /*i*/) override {}
+  void TurnPlayer(const GameState& /*s*/) override {}
   void PlacePlayerAndCamera(const GameState& /*s*/) override {}
   void AimCameraAndLight(const GameState& /*s*/) override {}
   void RenderView() override {}

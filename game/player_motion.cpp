@@ -16,11 +16,10 @@ void BlockPass(GameState& s) {
   }
 }
 
-void HorizontalInput(GameState& s, GameHost& host) {
+void HorizontalInput(GameState& s) {
   if (s.moveInput == 0) return;
   if (s.moveInput == 1 && s.velX < kMaxRunSpeed) s.velX = Wrap16(s.velX + 1);
   if (s.moveInput == -1 && s.velX > -kMaxRunSpeed) s.velX = Wrap16(s.velX - 1);
-  host.PlayerFacing(s);
   s.animFrame = Wrap16(s.animFrame + 1);
   if (s.animFrame == kWalkCycle) s.animFrame = 0;
 }

@@ -2,7 +2,6 @@
 // Each step is one rule of the frame; RunFrame calls them in frame order.
 #pragma once
 
-#include "game/game_host.hpp"
 #include "game/game_state.hpp"
 
 namespace ursa {
@@ -24,8 +23,9 @@ inline constexpr int16_t kJumpUsed = -2;
 
 // Stands on, lands on or bumps the head against each of the 100 blocks in turn.
 void BlockPass(GameState& s);
-// Accelerates toward the held direction, turns the player to face it and walks the cycle.
-void HorizontalInput(GameState& s, GameHost& host);
+// Accelerates toward the held direction and walks the cycle; the player turns to face the
+// direction held (a view call RunFrame makes right after this step).
+void HorizontalInput(GameState& s);
 // Standing pose without input; the airborne pose wins over everything.
 void AnimationOverrides(GameState& s);
 // Slows the player by one step when no direction is held, on the ground and in the air.

@@ -4,7 +4,6 @@
 #include "game/frame.hpp"
 #include "game/game.hpp"
 #include "game/stage_lifecycle.hpp"
-#include "game/stage_objects.hpp"
 #include "game/ticks.hpp"
 
 namespace ursa {
@@ -14,10 +13,26 @@ namespace {
 enum class LoopEnd { kDoor, kMiss, kTitle, kQuit };
 enum class Destination { kTitle, kEnding };
 
+// Frames of the death sequence: deathTimer runs 0..kDeathFrames-1.
+constexpr int kDeathFrames = 201;
+
 // Returns false when the program is ending.
 bool Pump(Game& game, GameHost& host, PumpKind kind, int64_t wakeAtMs = 0) {
   host.PumpEvents(kind, wakeAtMs);
   return !game.quit;
+}
+
+// After a spike: the camera pulls back from the player, one pump of window events per frame.
+// Returns false when the program is ending and nothing more may run.
+bool DeathSequence(Game& game, GameHost& host) {
+  GameState& s = game.state;
+  game.screen = Screen::kDying;
+  for (s.deathTimer = 0; s.deathTimer < kDeathFrames; ++s.deathTimer) {
+    host.RenderDeathFrame(s);
+    if (!Pump(game, host, PumpKind::kDeath)) return false;
+  }
+  game.screen = Screen::kPlaying;
+  return true;
 }
 
 // Runs at most one frame per tick. A frame starts at the first pass after the tick has moved

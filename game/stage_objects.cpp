@@ -1,4 +1,4 @@
-// Object pass, door test and death sequence.
+// The stage objects' steps and the door test.
 // Movers turn only on hitting a limit exactly; layouts place them so their steps reach it.
 #include "game/stage_objects.hpp"
 
@@ -23,9 +23,7 @@ void MoveAndTurn(int16_t& position, int16_t& vel, int16_t limitA, int16_t limitB
 }
 
 // A horizontal mover: carries a player standing on it, catches one landing and bumps heads.
-void SlidingPlatform(GameState& s, GameHost& host, int i) {
-  MoveAndTurn(s.objX[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
-  host.ObjectMoved(s, i);
+void SlidingPlatformActs(GameState& s, int i) {
   const int16_t x = s.objX[i];
   const int16_t y = s.objY[i];
   if (StandsOn(s, x, y, kBlockFootprint)) {
@@ -43,9 +41,7 @@ void StartSinking(GameState& s, int i) {
 }
 
 // A vertical mover: bobs until the player lands on it, then sinks to the floor and rests.
-void SinkingPlatform(GameState& s, GameHost& host, int i) {
-  MoveAndTurn(s.objY[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
-  host.ObjectMoved(s, i);
+void SinkingPlatformActs(GameState& s, int i) {
   const int16_t x = s.objX[i];
   const int16_t y = s.objY[i];
   if (StandsOn(s, x, y, kSinkerFootprint)) s.onGround = 1;
@@ -65,23 +61,32 @@ bool TouchesSpike(const GameState& s, int i) {
 
 }  // namespace
 
-bool ObjectPass(GameState& s, GameHost& host) {
-  for (int i = 0; i < kObjectCount; ++i) {
-    switch (s.objKind[i]) {
-      case kKindBlock2:
-        SlidingPlatform(s, host, i);
-        break;
-      case kKindToge:
-        if (TouchesSpike(s, i)) return true;
-        break;
-      case kKindBlock3:
-        SinkingPlatform(s, host, i);
-        break;
-      default:
-        break;
-    }
+bool MoveObject(GameState& s, int i) {
+  switch (s.objKind[i]) {
+    case kKindBlock2:
+      MoveAndTurn(s.objX[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
+      return true;
+    case kKindBlock3:
+      MoveAndTurn(s.objY[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
+      return true;
+    default:
+      return false;
   }
-  return false;
+}
+
+bool ObjectActs(GameState& s, int i) {
+  switch (s.objKind[i]) {
+    case kKindBlock2:
+      SlidingPlatformActs(s, i);
+      return false;
+    case kKindBlock3:
+      SinkingPlatformActs(s, i);
+      return false;
+    case kKindToge:
+      return TouchesSpike(s, i);
+    default:
+      return false;
+  }
 }
 
 bool DoorTest(GameState& s) {
@@ -93,18 +98,6 @@ bool DoorTest(GameState& s) {
     return false;
   }
   s.stage = Wrap16(s.stage + 1);
-  return true;
-}
-
-bool DeathSequence(Game& game, GameHost& host) {
-  GameState& s = game.state;
-  game.screen = Screen::kDying;
-  for (s.deathTimer = 0; s.deathTimer < kDeathFrames; ++s.deathTimer) {
-    host.RenderDeathFrame(s);
-    host.PumpEvents(PumpKind::kDeath, 0);
-    if (game.quit) return false;
-  }
-  game.screen = Screen::kPlaying;
   return true;
 }
 

@@ -1,5 +1,5 @@
 // Clear time and score of the ending, including scores far below zero.
-// Misses from 66 up no longer fit the 16 bits the score was once computed in.
+// From 66 misses up the score is below -32768, out of reach of a 16-bit sum.
 #include "game/ending_figures.hpp"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ TEST(EndingFigures, TimeIsTenthsOfFramesRoundedDownAndScoreIsWide) {
       {0, 0, 0, 10000},
       {90000, 3, 9000, -500},
       {0, 65, 0, -22500},
-      {0, 66, 0, -23000},  // 500 x 66 no longer fits 16 bits
+      {0, 66, 0, -23000},  // 500 x 66 does not fit 16 bits
       {2147483647, 32767, 214748364, 10000 - 16383500 - 214748364},
   };
   for (const Case& c : cases) {

@@ -182,8 +182,7 @@ TEST(Motion, BelowMinus400ThePlayerFallsStraightDown) {
     GameState s = EmptyState(0, c.y);
     s.velX = 10;
     s.moveInput = 1;
-    NullHost host;
-    HorizontalInput(s, host);
+    HorizontalInput(s);
     HorizontalMove(s);
     EXPECT_EQ(s.playerX, c.wantX) << "y " << c.y;
     EXPECT_EQ(s.velX, 11) << "speed still follows the input";

@@ -60,7 +60,7 @@ class RecordingHost : public NullHost {
   std::function<void(Game&, PumpKind)> onPump;
   std::vector<std::string> log;
   std::vector<FrameResult> frames;
-  std::vector<int64_t> frameStartsMs;  // clock at step 12 of each frame that got there
+  std::vector<int64_t> frameStartsMs;  // clock when each frame placed the player and camera
   int64_t frameCostMs = 0;             // time each rendered frame takes
   int deathFrames = 0;
   int endProgramCalls = 0;
