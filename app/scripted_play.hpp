@@ -9,6 +9,7 @@
 
 #include "app/game_window.hpp"
 #include "app/toolkit/clock.hpp"
+#include "app/toolkit/event_injection.hpp"
 #include "game/key_script.hpp"
 
 namespace ursa {
@@ -44,6 +45,8 @@ class ScriptedPlay {
 
   void Press(SDL_Keycode key) { form().InjectKey(key, true); }
   void Release(SDL_Keycode key) { form().InjectKey(key, false); }
+  // The window being closed by its user.
+  void Close() { tk::PushCloseEvent(); }
 
   // Common moments.
   bool OnTitle() { return game().screen == Screen::kTitle; }

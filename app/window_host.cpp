@@ -25,8 +25,11 @@ void WindowHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
       form_.DoEvents(wakeAtMs);
       break;
     case PumpKind::kDeath:
-      // Sleep toward the next death picture instead of spinning; events still come through.
-      form_.DoEvents(deathDueMs_);
+      // Sleep until the next death picture is due; a key only wakes the wait to be delivered.
+      // A close ends the program here, so the rules stop before drawing another picture.
+      do {
+        form_.DoEvents(deathDueMs_);
+      } while (!form_.Ended() && form_.Milliseconds() < deathDueMs_);
       break;
     case PumpKind::kAfterFrame:
     case PumpKind::kLeaving:
@@ -60,9 +63,9 @@ void WindowHost::AimCameraAndLight(const GameState& s) { ursa::AimCameraAndLight
 void WindowHost::RenderView() { ursa::RenderView(handles_); }
 
 void WindowHost::RenderDeathFrame(const GameState& s) {
-  if (s.deathTimer == 0) deathStartMs_ = deathDueMs_ = form_.Milliseconds();
-  // A key press may end the pump's wait early; the picture still waits for its time.
-  while (!form_.Ended() && form_.Milliseconds() < deathDueMs_) form_.DoEvents(deathDueMs_);
+  // Draws only: the wait for the picture's time is the death pump's, since a window event
+  // delivered here could release the scene this draws.
+  if (s.deathTimer == 0) deathStartMs_ = form_.Milliseconds();
   ursa::RenderDeathFrame(handles_, s);
   deathDueMs_ = DeathFrameDueMs(deathStartMs_, s.deathTimer + 1);
 }

@@ -230,6 +230,29 @@ TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
   EXPECT_TRUE(d.form().Ended());
 }
 
+// A key wakes the death sequence's wait for its next picture early, and the window is closed
+// in the wait that follows: the program ends there, and nothing is drawn with the scene the
+// close released.
+TEST(GameE2E, ClosingTheWindowDuringTheDeathSequenceEndsTheProgram) {
+  GameDriver d;
+  d.Run({
+      GameDriver::StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         d.state().stage = 6;
+         d.Press(SDLK_RETURN);
+       }},
+      {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
+      {"dying", [&] { return d.game().screen == Screen::kDying && d.state().deathTimer >= 10; },
+       [&] { d.Press(SDLK_SPACE); }},
+      {"close", [] { return true; }, [&] { d.Close(); }},
+  });
+  EXPECT_TRUE(d.form().Ended());
+  EXPECT_TRUE(d.game().quit);
+  EXPECT_FALSE(d.window().handles().sceneFrame) << "the close released the scene";
+  EXPECT_LT(d.state().deathTimer, 200) << "the death sequence stopped at the close";
+}
+
 TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
   GameDriver d;
   tk::RgbImage ending;
