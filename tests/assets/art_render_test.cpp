@@ -160,16 +160,16 @@ TEST(PicturesThroughSdl, LoadWithTheirSizesAndTheIconsAlpha) {
 
 // Stage 10 recolours sinking platforms one by one: the new colour must take over the
 // platform's lit faces (the sides turned from the light keep only a neutral grey glow).
-TEST_F(Renderer, ASinkingPlatformTakesTheColourItIsGiven) {
+TEST_F(Renderer, ASinkingPlatformTakesTheColorItIsGiven) {
   const struct {
-    rm::Vec3 colour;
+    rm::Vec3 color;
     int channel;  // the channel that must dominate: 0 red, 1 green, 2 blue
   } cases[] = {{{1, 0.1F, 0.1F}, 0}, {{0.1F, 1, 0.1F}, 1}, {{0.1F, 0.1F, 1}, 2}};
   for (const auto& c : cases) {
     screengen::Shot shot = screengen::GameView({0, 120, 0}, 200, 150);
     shot.camera = {0, 200, -400};
     screengen::Placement platform = screengen::MeshAt("block3.x", {0, 0, 0});
-    platform.colour = c.colour;
+    platform.color = c.color;
     shot.items.push_back(platform);
     const rm::Image image = renderer_->Render(shot);
     int dominated = 0;

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(kAllFiles), []
 
 // Stage 10 recolours sinking platforms one by one; that only works when the platform's
 // whole colour comes from one material.
-TEST(SinkingPlatform, HasOneMaterialAndNoVertexColours) {
+TEST(SinkingPlatform, HasOneMaterialAndNoVertexColors) {
   XScene x(AssetPath("block3.x"));
   ASSERT_TRUE(x.ok()) << x.error();
   EXPECT_EQ(x.scene().mNumMaterials, 1U);

@@ -15,10 +15,10 @@ namespace {
 
 float Area(const Mesh& mesh) {
   float area = 0;
-  for (const Triangle& t : mesh.triangles()) {
-    const Vec3 a = mesh.vertices()[t.a].position;
-    const Vec3 b = mesh.vertices()[t.b].position;
-    const Vec3 c = mesh.vertices()[t.c].position;
+  for (const Triangle& t : mesh.Triangles()) {
+    const Vec3 a = mesh.Vertices()[t.a].position;
+    const Vec3 b = mesh.Vertices()[t.b].position;
+    const Vec3 c = mesh.Vertices()[t.c].position;
     area += Length(Cross(b - a, c - a)) / 2;
   }
   return area;
@@ -52,12 +52,12 @@ TEST(AddFace, FacesAwayFromTheInsidePointWhateverTheCornerOrder) {
     for (float side : {-1.0F, 1.0F}) {
       Mesh mesh("Face");
       mesh.AddFace(corners, 0, {}, {5, 5, 10 * side});
-      ASSERT_EQ(mesh.triangles().size(), 2U);
-      for (const Triangle& t : mesh.triangles()) {
-        const Vec3 a = mesh.vertices()[t.a].position;
-        const Vec3 n = Cross(mesh.vertices()[t.b].position - a, mesh.vertices()[t.c].position - a);
+      ASSERT_EQ(mesh.Triangles().size(), 2U);
+      for (const Triangle& t : mesh.Triangles()) {
+        const Vec3 a = mesh.Vertices()[t.a].position;
+        const Vec3 n = Cross(mesh.Vertices()[t.b].position - a, mesh.Vertices()[t.c].position - a);
         EXPECT_LT(n.z * side, 0) << "winding must point away from the inside point";
-        EXPECT_LT(mesh.vertices()[t.a].normal.z * side, 0);
+        EXPECT_LT(mesh.Vertices()[t.a].normal.z * side, 0);
       }
     }
   }
@@ -70,20 +70,20 @@ TEST(ClipToRectangle, KeepsTheInsideAreaAndTheWinding) {
   mesh.AddFace(big, 0, {}, {0, 0, 1});
   const Mesh clipped = ClipToRectangle(mesh, {-10, -5, 0}, {10, 30, 0});
   EXPECT_NEAR(Area(clipped), 20 * 25, 1e-2F);
-  for (const Triangle& t : clipped.triangles()) {
-    const Vec3 a = clipped.vertices()[t.a].position;
+  for (const Triangle& t : clipped.Triangles()) {
+    const Vec3 a = clipped.Vertices()[t.a].position;
     const Vec3 n =
-        Cross(clipped.vertices()[t.b].position - a, clipped.vertices()[t.c].position - a);
+        Cross(clipped.Vertices()[t.b].position - a, clipped.Vertices()[t.c].position - a);
     EXPECT_LE(n.z, 0) << "still facing -z";
     for (int i : {t.a, t.b, t.c}) {
-      const Vec3 p = clipped.vertices()[i].position;
+      const Vec3 p = clipped.Vertices()[i].position;
       EXPECT_GE(p.x, -10 - 1e-4F);
       EXPECT_LE(p.x, 10 + 1e-4F);
       EXPECT_GE(p.y, -5 - 1e-4F);
       EXPECT_LE(p.y, 20 + 1e-4F);
     }
   }
-  EXPECT_TRUE(ClipToRectangle(mesh, {30, 30, 0}, {40, 40, 0}).triangles().empty());
+  EXPECT_TRUE(ClipToRectangle(mesh, {30, 30, 0}, {40, 40, 0}).Triangles().empty());
 }
 
 TEST(WriteXFile, PrintsFourDecimalsAndNoNegativeZero) {

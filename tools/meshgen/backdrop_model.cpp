@@ -29,7 +29,7 @@ Vec3 Corner(int i, int j) {
           0};
 }
 
-Rgba StoneColour(Rng& rng) {
+Rgba StoneColor(Rng& rng) {
   const Rgba grey{0.40F, 0.38F, 0.36F, 1};
   const Rgba brown{0.45F, 0.36F, 0.28F, 1};
   const Rgba dark{0.27F, 0.25F, 0.23F, 1};
@@ -43,7 +43,7 @@ Rgba StoneColour(Rng& rng) {
 // A stone as a low pillow: a fan from a bright middle to darker corners, darkest away from
 // the light (which comes from above and in front), so it reads as rounded without the cost
 // of real bevels on 48 tiles.
-void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulge, int material) {
+void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba color, float bulge, int material) {
   Vec3 centre{0, 0, 0};
   for (const Vec3& p : outline) {
     centre = centre + p;
@@ -51,13 +51,13 @@ void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulg
   centre = centre * (1.0F / static_cast<float>(outline.size()));
   const Vec3 down{0, -1, 0};
   const Vec3 front{0, 0, -1};
-  const int middle = mesh.AddVertex({centre + front * bulge, front, Scale(colour, 1.12F)});
+  const int middle = mesh.AddVertex({centre + front * bulge, front, Scale(color, 1.12F)});
   std::vector<int> ring;
   for (const Vec3& p : outline) {
     const Vec3 out = Normalize(p - centre);
     // Corners facing down into the shade are darker than those facing the light.
     const float shade = 0.72F - 0.16F * Dot(out, down);
-    ring.push_back(mesh.AddVertex({p + front * (bulge * 0.3F), front, Scale(colour, shade)}));
+    ring.push_back(mesh.AddVertex({p + front * (bulge * 0.3F), front, Scale(color, shade)}));
   }
   for (size_t i = 0; i < ring.size(); ++i) {
     mesh.AddTriangle(middle, ring[i], ring[(i + 1) % ring.size()], material, front);
@@ -67,8 +67,8 @@ void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba colour, float bulg
 }  // namespace
 
 Model MakeBackdrop() {
-  Mesh stones("BackdropMesh", /*vertexColours=*/true);
-  const int material = stones.AddMaterial(VertexColoured({0.08F, 0.07F, 0.065F}));
+  Mesh stones("BackdropMesh", /*vertexColors=*/true);
+  const int material = stones.AddMaterial(VertexColored({0.08F, 0.07F, 0.065F}));
   const std::array<Vec3, 4> wall{Vec3{-kHalf, -kHalf, 0}, Vec3{kHalf, -kHalf, 0},
                                  Vec3{kHalf, kHalf, 0}, Vec3{-kHalf, kHalf, 0}};
   stones.AddFace(wall, material, {0.15F, 0.13F, 0.12F, 1}, {0, 0, 1});
@@ -79,8 +79,8 @@ Model MakeBackdrop() {
       const std::array<Vec3, 4> cell{Corner(i, j), Corner(i + 1, j), Corner(i + 1, j + 1),
                                      Corner(i, j + 1)};
       const std::vector<Vec3> outline = InsetPolygon(cell, 3.0F);
-      const Rgba colour = StoneColour(rng);
-      AddStone(stones, outline, colour, rng.Range(6, 12), material);
+      const Rgba color = StoneColor(rng);
+      AddStone(stones, outline, color, rng.Range(6, 12), material);
     }
   }
   return SingleMeshModel("Backdrop",

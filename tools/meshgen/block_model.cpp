@@ -19,9 +19,9 @@ constexpr float kCourse = 37.5F;  // about four courses per side
 constexpr float kBrickLength = 75;
 constexpr float kMortar = 1.5F;  // half the width of a mortar joint
 
-const Rgba kMortarColour{0.66F, 0.61F, 0.53F, 1};
+const Rgba kMortarColor{0.66F, 0.61F, 0.53F, 1};
 
-Rgba BrickColour(Rng& rng) {
+Rgba BrickColor(Rng& rng) {
   const Rgba base{0.72F, 0.31F, 0.19F, 1};
   const Rgba burnt{0.50F, 0.20F, 0.14F, 1};
   const Rgba light{0.82F, 0.45F, 0.27F, 1};
@@ -53,7 +53,7 @@ void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
       const float top = hi - (c + 1 < courses ? kMortar : 0);
       const std::array<Vec3, 4> outline{Vec3{l, bottom, 0}, Vec3{r, bottom, 0}, Vec3{r, top, 0},
                                         Vec3{l, top, 0}};
-      AddRelief(mesh, outline, style, material, BrickColour(rng), place);
+      AddRelief(mesh, outline, style, material, BrickColor(rng), place);
     }
   }
 }
@@ -61,11 +61,11 @@ void AddCourses(Mesh& mesh, float u0, float u1, float v0, float v1, bool shift,
 }  // namespace
 
 Model MakeBlock() {
-  Mesh mesh("BlockMesh", /*vertexColours=*/true);
-  const int material = mesh.AddMaterial(VertexColoured({0.20F, 0.09F, 0.06F}));
+  Mesh mesh("BlockMesh", /*vertexColors=*/true);
+  const int material = mesh.AddMaterial(VertexColored({0.20F, 0.09F, 0.06F}));
   Rng rng(0xB10C);
   AddBevelBox(mesh, {-kCore, kBrickDepth, -kCore}, {kCore, kHeight - kBrickDepth, kHalf}, 0,
-              material, kMortarColour);
+              material, kMortarColor);
   // Only the front, which the camera faces, gets bevelled bricks; the sides, the top and the
   // bottom, seen at a slant, get flat ones. A stage draws up to a hundred blocks.
   const ReliefStyle bevelled{kBrickDepth, 2.5F, {}, true};
@@ -78,7 +78,7 @@ Model MakeBlock() {
   for (float y : {kHeight - kBrickDepth / 2, kBrickDepth / 2}) {
     const std::array<Vec3, 4> bed{Vec3{-kHalf, y, -kHalf}, Vec3{kHalf, y, -kHalf},
                                   Vec3{kHalf, y, kHalf}, Vec3{-kHalf, y, kHalf}};
-    mesh.AddFace(bed, material, kMortarColour, {0, kHeight / 2, 0});
+    mesh.AddFace(bed, material, kMortarColor, {0, kHeight / 2, 0});
   }
   AddCourses(mesh, -kHalf, kHalf, -kHalf, kHalf, false, flat, FacingUp(kHeight - kBrickDepth),
              material, rng);

@@ -12,7 +12,7 @@ float Coord(const Vec3& p, int axis) { return axis == 0 ? p.x : p.y; }
 
 Vertex Between(const Vertex& a, const Vertex& b, float t) {
   return {Lerp(a.position, b.position, t), Normalize(Lerp(a.normal, b.normal, t)),
-          Mix(a.colour, b.colour, t)};
+          Mix(a.color, b.color, t)};
 }
 
 // Keeps the part where sign * (coordinate - limit) <= 0.
@@ -40,13 +40,13 @@ Vec3 PointBetween(const Vec3& a, const Vec3& b, float t) { return Lerp(a, b, t);
 }  // namespace
 
 Mesh ClipToRectangle(const Mesh& mesh, Vec3 lo, Vec3 hi) {
-  Mesh result(mesh.name(), mesh.vertexColours());
-  for (const Material& m : mesh.materials()) {
+  Mesh result(mesh.Name(), mesh.VertexColors());
+  for (const Material& m : mesh.Materials()) {
     result.AddMaterial(m);
   }
-  const auto& v = mesh.vertices();
+  const auto& v = mesh.Vertices();
   auto position = [](const Vertex& x) { return x.position; };
-  for (const Triangle& t : mesh.triangles()) {
+  for (const Triangle& t : mesh.Triangles()) {
     std::vector<Vertex> poly{v[t.a], v[t.b], v[t.c]};
     poly = ClipAgainst(poly, 0, lo.x, -1.0F, position, Between);
     poly = ClipAgainst(poly, 0, hi.x, 1.0F, position, Between);
@@ -57,7 +57,7 @@ Mesh ClipToRectangle(const Mesh& mesh, Vec3 lo, Vec3 hi) {
     }
     const Vec3 outward =
         Cross(v[t.b].position - v[t.a].position, v[t.c].position - v[t.a].position);
-    const int first = result.vertexCount();
+    const int first = result.VertexCount();
     for (const Vertex& p : poly) {
       result.AddVertex(p);
     }

@@ -4,16 +4,16 @@
 
 namespace ursa::meshgen {
 
-Material Matte(Rgba colour, float glow) {
+Material Matte(Rgba color, float glow) {
   Material m;
-  m.face = colour;
+  m.face = color;
   m.power = 10;
   m.specular = {0.05F, 0.05F, 0.05F};
-  m.emissive = {colour.r * glow, colour.g * glow, colour.b * glow};
+  m.emissive = {color.r * glow, color.g * glow, color.b * glow};
   return m;
 }
 
-Material VertexColoured(Vec3 emissive) {
+Material VertexColored(Vec3 emissive) {
   Material m;
   m.face = {1, 1, 1, 1};
   m.power = 0;
@@ -41,7 +41,7 @@ void Mesh::AddTriangle(int a, int b, int c, int material, Vec3 outward) {
   triangles_.push_back({a, b, c, material});
 }
 
-void Mesh::AddFace(std::span<const Vec3> corners, int material, Rgba colour, Vec3 inside) {
+void Mesh::AddFace(std::span<const Vec3> corners, int material, Rgba color, Vec3 inside) {
   // Newell's normal is robust for slightly non-planar quads.
   Vec3 n{0, 0, 0};
   Vec3 centre{0, 0, 0};
@@ -58,9 +58,9 @@ void Mesh::AddFace(std::span<const Vec3> corners, int material, Rgba colour, Vec
   if (Dot(n, centre - inside) < 0) {
     n = n * -1.0F;
   }
-  const int first = vertexCount();
+  const int first = VertexCount();
   for (const Vec3& p : corners) {
-    AddVertex({p, n, colour});
+    AddVertex({p, n, color});
   }
   for (int i = 1; i + 1 < static_cast<int>(corners.size()); ++i) {
     AddTriangle(first, first + i, first + i + 1, material, n);

@@ -19,17 +19,17 @@ struct Material {
 
 // A material whose unlit sides keep `glow` of its colour, so shadowed faces are not black
 // under the game's single light.
-Material Matte(Rgba colour, float glow = 0.3F);
+Material Matte(Rgba color, float glow = 0.3F);
 
 // A material for meshes whose colours come from their vertices: white, so the vertex colours
 // show as they are, and without highlights, which per-vertex lighting would smear across
 // large flat faces. Only the glow is its own.
-Material VertexColoured(Vec3 emissive);
+Material VertexColored(Vec3 emissive);
 
 struct Vertex {
   Vec3 position;
   Vec3 normal;
-  Rgba colour;
+  Rgba color;
 };
 
 struct Triangle {
@@ -41,30 +41,30 @@ struct Triangle {
 // Cross(b - a, c - a) point out of the surface; every Add* below keeps that rule.
 class Mesh {
  public:
-  explicit Mesh(std::string name, bool vertexColours = false)
-      : name_(std::move(name)), vertexColours_(vertexColours) {}
+  explicit Mesh(std::string name, bool vertexColors = false)
+      : name_(std::move(name)), vertexColors_(vertexColors) {}
 
   int AddMaterial(const Material& material);
   int AddVertex(const Vertex& vertex);
   // Adds the triangle, reordered if needed so that it faces along `outward`.
   void AddTriangle(int a, int b, int c, int material, Vec3 outward);
   // A flat convex polygon facing away from `inside` (a point behind its front side).
-  void AddFace(std::span<const Vec3> corners, int material, Rgba colour, Vec3 inside);
+  void AddFace(std::span<const Vec3> corners, int material, Rgba color, Vec3 inside);
   // Moves everything added from vertex `first` on by `transform`.
   void Transform(int first, const Mat4& transform);
   // Drops materials that no triangle uses, renumbering the rest.
   void PruneMaterials();
 
-  const std::string& name() const { return name_; }
-  bool vertexColours() const { return vertexColours_; }
-  const std::vector<Vertex>& vertices() const { return vertices_; }
-  const std::vector<Triangle>& triangles() const { return triangles_; }
-  const std::vector<Material>& materials() const { return materials_; }
-  int vertexCount() const { return static_cast<int>(vertices_.size()); }
+  const std::string& Name() const { return name_; }
+  bool VertexColors() const { return vertexColors_; }
+  const std::vector<Vertex>& Vertices() const { return vertices_; }
+  const std::vector<Triangle>& Triangles() const { return triangles_; }
+  const std::vector<Material>& Materials() const { return materials_; }
+  int VertexCount() const { return static_cast<int>(vertices_.size()); }
 
  private:
   std::string name_;
-  bool vertexColours_;
+  bool vertexColors_;
   std::vector<Vertex> vertices_;
   std::vector<Triangle> triangles_;
   std::vector<Material> materials_;

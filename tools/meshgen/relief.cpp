@@ -34,8 +34,8 @@ std::vector<Vec3> InsetPolygon(std::span<const Vec3> outline, float distance) {
 }
 
 void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& style, int material,
-               Rgba colour, const Mat4& place) {
-  const int first = mesh.vertexCount();
+               Rgba color, const Mat4& place) {
+  const int first = mesh.VertexCount();
   Vec3 centre{0, 0, 0};
   for (const Vec3& p : outline) {
     centre = centre + Vec3{p.x, p.y, 0};
@@ -50,14 +50,14 @@ void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& sty
     p.z = -style.height - (p.x - centre.x) * style.tilt.x - (p.y - centre.y) * style.tilt.y;
   }
   const Vec3 inside{centre.x, centre.y, 1000.0F};
-  mesh.AddFace(top, material, colour, inside);
+  mesh.AddFace(top, material, color, inside);
   for (size_t i = 0; style.sides && i < base.size(); ++i) {
     const size_t j = (i + 1) % base.size();
     // A side face leans outward; its inside point lies toward the tile's own middle.
     const Vec3 mid = (base[i] + base[j]) * 0.5F;
     const std::array<Vec3, 4> side{base[i], base[j], top[j], top[i]};
     const Vec3 in = Lerp(mid, centre, 0.5F) + Vec3{0, 0, 1000.0F};
-    mesh.AddFace(side, material, colour, in);
+    mesh.AddFace(side, material, color, in);
   }
   mesh.Transform(first, place);
 }

@@ -19,7 +19,7 @@ struct ReliefStyle {
 // local z = 0 and the tile rises toward local -z. `place` moves the finished tile onto its
 // surface (a rigid transform). The tile has no back: it sits on a solid.
 void AddRelief(Mesh& mesh, std::span<const Vec3> outline, const ReliefStyle& style, int material,
-               Rgba colour, const Mat4& place);
+               Rgba color, const Mat4& place);
 
 // Moves a convex outline's edges inward by `distance`.
 std::vector<Vec3> InsetPolygon(std::span<const Vec3> outline, float distance);

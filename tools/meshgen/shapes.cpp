@@ -23,7 +23,7 @@ void Basis(Vec3 axis, Vec3& u, Vec3& v) {
 
 }  // namespace
 
-void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba colour) {
+void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba color) {
   const Vec3 centre = (lo + hi) * 0.5F;
   // The point of corner (sx, sy, sz) that lies on the face across axis `a`.
   auto corner = [&](std::array<int, 3> s, int a) {
@@ -47,7 +47,7 @@ void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba c
         s[c] = order[i][1];
         quad[i] = corner(s, a);
       }
-      mesh.AddFace(quad, material, colour, centre);
+      mesh.AddFace(quad, material, color, centre);
     }
   }
   if (bevel <= 0) {
@@ -65,7 +65,7 @@ void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba c
         s1[c] = -1;
         s2[c] = 1;
         const std::array<Vec3, 4> quad{corner(s1, a), corner(s2, a), corner(s2, b), corner(s1, b)};
-        mesh.AddFace(quad, material, colour, centre);
+        mesh.AddFace(quad, material, color, centre);
       }
     }
   }
@@ -74,15 +74,15 @@ void AddBevelBox(Mesh& mesh, Vec3 lo, Vec3 hi, float bevel, int material, Rgba c
       for (int sz : {-1, 1}) {
         const std::array<int, 3> s{sx, sy, sz};
         const std::array<Vec3, 3> tri{corner(s, 0), corner(s, 1), corner(s, 2)};
-        mesh.AddFace(tri, material, colour, centre);
+        mesh.AddFace(tri, material, color, centre);
       }
     }
   }
 }
 
 void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
-                  const MaterialAt& material, Rgba colour) {
-  const int first = mesh.vertexCount();
+                  const MaterialAt& material, Rgba color) {
+  const int first = mesh.VertexCount();
   for (int j = 0; j <= stacks; ++j) {
     const float theta =
         std::numbers::pi_v<float> * static_cast<float>(j) / static_cast<float>(stacks);
@@ -93,7 +93,7 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
       const Vec3 p{centre.x + unit.x * radii.x, centre.y + unit.y * radii.y,
                    centre.z + unit.z * radii.z};
       const Vec3 n = Normalize({unit.x / radii.x, unit.y / radii.y, unit.z / radii.z});
-      mesh.AddVertex({p, n, colour});
+      mesh.AddVertex({p, n, color});
       if (j == 0 || j == stacks) {
         break;  // one vertex per pole
       }
@@ -110,7 +110,7 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
   };
   auto add = [&](int a, int b, int c) {
     const Vec3 mid =
-        (mesh.vertices()[a].position + mesh.vertices()[b].position + mesh.vertices()[c].position) *
+        (mesh.Vertices()[a].position + mesh.Vertices()[b].position + mesh.Vertices()[c].position) *
         (1.0F / 3.0F);
     mesh.AddTriangle(a, b, c, material(mid), mid - centre);
   };
@@ -133,19 +133,19 @@ void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks,
 }
 
 void AddEllipsoid(Mesh& mesh, Vec3 centre, Vec3 radii, int slices, int stacks, int material,
-                  Rgba colour) {
+                  Rgba color) {
   AddEllipsoid(
-      mesh, centre, radii, slices, stacks, [material](Vec3) { return material; }, colour);
+      mesh, centre, radii, slices, stacks, [material](Vec3) { return material; }, color);
 }
 
 void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int sides, int material,
-                Rgba colour, bool capped) {
+                Rgba color, bool capped) {
   const Vec3 axis = Normalize(top - base);
   const float height = Length(top - base);
   Vec3 u;
   Vec3 v;
   Basis(axis, u, v);
-  const int first = mesh.vertexCount();
+  const int first = mesh.VertexCount();
   const float slope = (rBase - rTop) / height;
   std::vector<Vec3> baseRing;
   std::vector<Vec3> topRing;
@@ -155,8 +155,8 @@ void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int si
     const Vec3 n = Normalize(radial + axis * slope);
     baseRing.push_back(base + radial * rBase);
     topRing.push_back(top + radial * rTop);
-    mesh.AddVertex({baseRing.back(), n, colour});
-    mesh.AddVertex({topRing.back(), n, colour});
+    mesh.AddVertex({baseRing.back(), n, color});
+    mesh.AddVertex({topRing.back(), n, color});
   }
   for (int i = 0; i < sides; ++i) {
     const int j = (i + 1) % sides;
@@ -164,7 +164,7 @@ void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int si
     const int t0 = b0 + 1;
     const int b1 = first + 2 * j;
     const int t1 = b1 + 1;
-    const Vec3 out = (mesh.vertices()[b0].normal + mesh.vertices()[b1].normal) * 0.5F;
+    const Vec3 out = (mesh.Vertices()[b0].normal + mesh.Vertices()[b1].normal) * 0.5F;
     mesh.AddTriangle(b0, t0, t1, material, out);
     mesh.AddTriangle(b0, t1, b1, material, out);
   }
@@ -173,14 +173,14 @@ void AddFrustum(Mesh& mesh, Vec3 base, Vec3 top, float rBase, float rTop, int si
   }
   const Vec3 middle = (base + top) * 0.5F;
   if (rBase > 0) {
-    mesh.AddFace(baseRing, material, colour, middle);
+    mesh.AddFace(baseRing, material, color, middle);
   }
   if (rTop > 0) {
-    mesh.AddFace(topRing, material, colour, middle);
+    mesh.AddFace(topRing, material, color, middle);
   }
 }
 
-void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int material, Rgba colour) {
+void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int material, Rgba color) {
   Vec3 u;
   Vec3 v;
   Basis(Normalize(tip - base), u, v);
@@ -192,13 +192,13 @@ void AddCone(Mesh& mesh, Vec3 base, Vec3 tip, float radius, int sides, int mater
   const Vec3 inside = Lerp(base, tip, 0.25F);
   for (int i = 0; i < sides; ++i) {
     const std::array<Vec3, 3> tri{ring[i], ring[(i + 1) % sides], tip};
-    mesh.AddFace(tri, material, colour, inside);
+    mesh.AddFace(tri, material, color, inside);
   }
-  mesh.AddFace(ring, material, colour, inside);
+  mesh.AddFace(ring, material, color, inside);
 }
 
 void AddPrism(Mesh& mesh, std::span<const Vec3> outline, float z0, float z1, int material,
-              Rgba colour) {
+              Rgba color) {
   Vec3 centre{0, 0, 0};
   for (const Vec3& p : outline) {
     centre = centre + p;
@@ -211,12 +211,12 @@ void AddPrism(Mesh& mesh, std::span<const Vec3> outline, float z0, float z1, int
     front.push_back({p.x, p.y, z0});
     back.push_back({p.x, p.y, z1});
   }
-  mesh.AddFace(front, material, colour, centre);
-  mesh.AddFace(back, material, colour, centre);
+  mesh.AddFace(front, material, color, centre);
+  mesh.AddFace(back, material, color, centre);
   for (size_t i = 0; i < outline.size(); ++i) {
     const size_t j = (i + 1) % outline.size();
     const std::array<Vec3, 4> side{front[i], front[j], back[j], back[i]};
-    mesh.AddFace(side, material, colour, centre);
+    mesh.AddFace(side, material, color, centre);
   }
 }
 

@@ -20,8 +20,8 @@ Model MakeSpikes() {
   const int spike = mesh.AddMaterial(steel);
 
   AddBevelBox(mesh, {-44, -31, -16}, {44, -9, 16}, 4, bar);
-  constexpr std::array<float, 4> xs{-33, -11, 11, 33};
-  for (float x : xs) {
+  constexpr std::array<float, 4> kToothXs{-33, -11, 11, 33};
+  for (float x : kToothXs) {
     AddCone(mesh, {x, -11, 0}, {x, 5, 0}, 9.5F, 6, spike);
     AddCone(mesh, {x, -29, 0}, {x, -45, 0}, 9.5F, 6, spike);
   }

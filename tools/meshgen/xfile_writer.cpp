@@ -51,12 +51,12 @@ class Writer {
   }
 
   void WriteMesh(int depth, const Mesh& mesh) {
-    const auto& vertices = mesh.vertices();
-    const auto& triangles = mesh.triangles();
+    const auto& vertices = mesh.Vertices();
+    const auto& triangles = mesh.Triangles();
     const size_t nv = vertices.size();
     const size_t nt = triangles.size();
     auto end = [](size_t i, size_t n) { return i + 1 == n ? ";" : ","; };
-    Line(depth, "Mesh " + mesh.name() + " {");
+    Line(depth, "Mesh " + mesh.Name() + " {");
     Line(depth + 1, std::to_string(nv) + ";");
     for (size_t i = 0; i < nv; ++i) {
       const Vec3 p = vertices[i].position;
@@ -71,23 +71,23 @@ class Writer {
     }
     Faces(depth + 2, triangles);
     Line(depth + 1, "}");
-    if (mesh.vertexColours()) {
+    if (mesh.VertexColors()) {
       Line(depth + 1, "MeshVertexColors {");
       Line(depth + 2, std::to_string(nv) + ";");
       for (size_t i = 0; i < nv; ++i) {
-        const Rgba c = vertices[i].colour;
+        const Rgba c = vertices[i].color;
         Line(depth + 2, std::to_string(i) + ";" + Num(c.r) + ";" + Num(c.g) + ";" + Num(c.b) + ";" +
                             Num(c.a) + ";;" + end(i, nv));
       }
       Line(depth + 1, "}");
     }
     Line(depth + 1, "MeshMaterialList {");
-    Line(depth + 2, std::to_string(mesh.materials().size()) + ";");
+    Line(depth + 2, std::to_string(mesh.Materials().size()) + ";");
     Line(depth + 2, std::to_string(nt) + ";");
     for (size_t i = 0; i < nt; ++i) {
       Line(depth + 2, std::to_string(triangles[i].material) + (i + 1 == nt ? ";;" : ","));
     }
-    for (const Material& m : mesh.materials()) {
+    for (const Material& m : mesh.Materials()) {
       Line(depth + 2, "Material {");
       Line(depth + 3,
            Num(m.face.r) + ";" + Num(m.face.g) + ";" + Num(m.face.b) + ";" + Num(m.face.a) + ";;");

@@ -59,9 +59,9 @@ Shot StageView(int stage, rm::Vec3 player, float time) {
     if (kind == 6 && stage == 10) {
       // Stage 10 colours each sinking platform at random; a fixed spread of hues stands in.
       const float hue = static_cast<float>(i * 7 % 40) / 40.0F;
-      object.colour = rm::Vec3{0.55F + 0.45F * std::cos(6.2832F * hue),
-                               0.55F + 0.45F * std::cos(6.2832F * (hue - 0.33F)),
-                               0.55F + 0.45F * std::cos(6.2832F * (hue - 0.67F))};
+      object.color = rm::Vec3{0.55F + 0.45F * std::cos(6.2832F * hue),
+                              0.55F + 0.45F * std::cos(6.2832F * (hue - 0.33F)),
+                              0.55F + 0.45F * std::cos(6.2832F * (hue - 0.67F))};
     }
     shot.items.push_back(object);
   }

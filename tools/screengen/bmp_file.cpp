@@ -27,8 +27,8 @@ std::vector<uint8_t> Headers(const Canvas& picture, uint32_t infoSize, uint32_t 
   Put32(out, 0);  // reserved
   Put32(out, offset);
   Put32(out, infoSize);
-  Put32(out, static_cast<uint32_t>(picture.width()));
-  Put32(out, static_cast<uint32_t>(picture.height()));  // positive: bottom row first
+  Put32(out, static_cast<uint32_t>(picture.Width()));
+  Put32(out, static_cast<uint32_t>(picture.Height()));  // positive: bottom row first
   Put16(out, 1);
   Put16(out, bits);
   Put32(out, compression);
@@ -43,12 +43,12 @@ std::vector<uint8_t> Headers(const Canvas& picture, uint32_t infoSize, uint32_t 
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp24(const Canvas& picture) {
-  const uint32_t rowBytes = (static_cast<uint32_t>(picture.width()) * 3 + 3) & ~3U;
-  const uint32_t imageSize = rowBytes * static_cast<uint32_t>(picture.height());
+  const uint32_t rowBytes = (static_cast<uint32_t>(picture.Width()) * 3 + 3) & ~3U;
+  const uint32_t imageSize = rowBytes * static_cast<uint32_t>(picture.Height());
   std::vector<uint8_t> out = Headers(picture, 40, 24, 0, imageSize);
-  for (int y = picture.height() - 1; y >= 0; --y) {
+  for (int y = picture.Height() - 1; y >= 0; --y) {
     const size_t start = out.size();
-    for (int x = 0; x < picture.width(); ++x) {
+    for (int x = 0; x < picture.Width(); ++x) {
       const Rgb c = picture.At(x, y);
       out.push_back(ToByte(c.b));
       out.push_back(ToByte(c.g));
@@ -61,7 +61,7 @@ std::vector<uint8_t> EncodeBmp24(const Canvas& picture) {
 
 std::vector<uint8_t> EncodeBmp32(const Canvas& picture) {
   const uint32_t imageSize =
-      static_cast<uint32_t>(picture.width()) * static_cast<uint32_t>(picture.height()) * 4;
+      static_cast<uint32_t>(picture.Width()) * static_cast<uint32_t>(picture.Height()) * 4;
   constexpr uint32_t kBitFields = 3;
   std::vector<uint8_t> out = Headers(picture, 108, 32, kBitFields, imageSize);
   Put32(out, 0x00FF0000);               // red mask
@@ -70,8 +70,8 @@ std::vector<uint8_t> EncodeBmp32(const Canvas& picture) {
   Put32(out, 0xFF000000);               // alpha mask
   Put32(out, 0x73524742);               // colour space "sRGB"
   out.resize(out.size() + 36 + 12, 0);  // end points and gamma, unused with sRGB
-  for (int y = picture.height() - 1; y >= 0; --y) {
-    for (int x = 0; x < picture.width(); ++x) {
+  for (int y = picture.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < picture.Width(); ++x) {
       const uint8_t a = ToByte(picture.AlphaAt(x, y));
       const Rgb c = a == 0 ? Rgb{} : picture.At(x, y);
       out.push_back(ToByte(c.b));

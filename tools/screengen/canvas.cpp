@@ -15,14 +15,14 @@ uint8_t ToByte(float v) {
 Canvas::Canvas(int width, int height, Rgb fill, float alpha)
     : width_(width),
       height_(height),
-      colour_(static_cast<size_t>(width) * height, fill),
+      color_(static_cast<size_t>(width) * height, fill),
       alpha_(static_cast<size_t>(width) * height, alpha) {}
 
 void Canvas::Set(int x, int y, Rgb c, float alpha) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) {
     return;
   }
-  colour_[Index(x, y)] = c;
+  color_[Index(x, y)] = c;
   alpha_[Index(x, y)] = alpha;
 }
 
@@ -38,7 +38,7 @@ void Canvas::Blend(int x, int y, Rgb c, float alpha) {
     return;
   }
   // Straight (not premultiplied) colour, so a transparent canvas keeps clean edges.
-  colour_[i] = (c * a + colour_[i] * (old * (1 - a))) * (1.0F / out);
+  color_[i] = (c * a + color_[i] * (old * (1 - a))) * (1.0F / out);
   alpha_[i] = out;
 }
 
@@ -159,7 +159,7 @@ void Canvas::DarkenColumns(float leftFactor, float rightFactor) {
     const float t = static_cast<float>(x) / static_cast<float>(width_ - 1);
     const float f = leftFactor + (rightFactor - leftFactor) * t;
     for (int y = 0; y < height_; ++y) {
-      colour_[Index(x, y)] = colour_[Index(x, y)] * f;
+      color_[Index(x, y)] = color_[Index(x, y)] * f;
     }
   }
 }
@@ -172,7 +172,7 @@ void Canvas::Vignette(float centre, float corner) {
       const float dx = (static_cast<float>(x) + 0.5F - cx) / cx;
       const float dy = (static_cast<float>(y) + 0.5F - cy) / cy;
       const float d = std::min((dx * dx + dy * dy) / 2, 1.0F);
-      colour_[Index(x, y)] = colour_[Index(x, y)] * (centre + (corner - centre) * d);
+      color_[Index(x, y)] = color_[Index(x, y)] * (centre + (corner - centre) * d);
     }
   }
 }
@@ -187,7 +187,7 @@ Canvas Canvas::Reduced(int factor) const {
       for (int dy = 0; dy < factor; ++dy) {
         for (int dx = 0; dx < factor; ++dx) {
           const size_t i = Index(x * factor + dx, y * factor + dy);
-          sum = sum + colour_[i] * alpha_[i];
+          sum = sum + color_[i] * alpha_[i];
           alpha += alpha_[i];
         }
       }

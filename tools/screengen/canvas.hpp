@@ -31,9 +31,9 @@ class Canvas {
   // alpha 0 gives a transparent canvas (the icon).
   Canvas(int width, int height, Rgb fill = {}, float alpha = 1);
 
-  int width() const { return width_; }
-  int height() const { return height_; }
-  Rgb At(int x, int y) const { return colour_[Index(x, y)]; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  Rgb At(int x, int y) const { return color_[Index(x, y)]; }
   float AlphaAt(int x, int y) const { return alpha_[Index(x, y)]; }
   void Set(int x, int y, Rgb c, float alpha = 1);
   // Paints `c` over the pixel with coverage `alpha`; outside the canvas nothing happens.
@@ -62,7 +62,7 @@ class Canvas {
   Rect DrawRegion(const rm::Image& image, int x0, int y0, int x1, int y1, Rect rect, Fit fit);
 
   int width_, height_;
-  std::vector<Rgb> colour_;
+  std::vector<Rgb> color_;
   std::vector<float> alpha_;
 };
 

@@ -13,10 +13,10 @@ constexpr int kCellWidth = 320, kCellHeight = 240, kCaption = 26, kGap = 12;
 }  // namespace
 
 rm::Image ToImage(const Canvas& canvas) {
-  rm::Image image{canvas.width(), canvas.height(), {}};
-  image.rgba.reserve(static_cast<size_t>(canvas.width()) * canvas.height() * 4);
-  for (int y = 0; y < canvas.height(); ++y) {
-    for (int x = 0; x < canvas.width(); ++x) {
+  rm::Image image{canvas.Width(), canvas.Height(), {}};
+  image.rgba.reserve(static_cast<size_t>(canvas.Width()) * canvas.Height() * 4);
+  for (int y = 0; y < canvas.Height(); ++y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
       const Rgb c = canvas.At(x, y);
       image.rgba.insert(image.rgba.end(),
                         {ToByte(c.r), ToByte(c.g), ToByte(c.b), ToByte(canvas.AlphaAt(x, y))});
@@ -27,8 +27,8 @@ rm::Image ToImage(const Canvas& canvas) {
 
 Canvas FromImage(const rm::Image& image, int scale) {
   Canvas canvas(image.width * scale, image.height * scale);
-  for (int y = 0; y < canvas.height(); ++y) {
-    for (int x = 0; x < canvas.width(); ++x) {
+  for (int y = 0; y < canvas.Height(); ++y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
       const auto p = image.At(x / scale, y / scale);
       canvas.Set(x, y, {p.r / 255.0F, p.g / 255.0F, p.b / 255.0F});
     }

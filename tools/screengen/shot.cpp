@@ -89,8 +89,8 @@ rm::Image ShotRenderer::Render(const Shot& shot) {
     } else {
       const rm::MeshBuilderPtr mesh = d3drm.CreateMeshBuilder();
       mesh->LoadFromFile(path, 0, 0);
-      if (item.colour) {
-        mesh->SetColorRGB(item.colour->x, item.colour->y, item.colour->z);
+      if (item.color) {
+        mesh->SetColorRGB(item.color->x, item.color->y, item.color->z);
       }
       frame->AddVisual(mesh);
     }

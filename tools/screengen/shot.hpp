@@ -15,11 +15,11 @@ namespace ursa::screengen {
 struct Placement {
   std::string file;  // a mesh file name in the asset directory
   rm::Vec3 position;
-  rm::Vec3 direction{0, 0, 1};     // where the model's +z turns to
-  bool animated = false;           // loaded as an animation set (the bear)
-  float time = 0;                  // its pose
-  std::optional<rm::Vec3> colour;  // a SetColorRGB on the mesh
-  bool headOnly = false;           // the bear's head without the rest of it (the icon)
+  rm::Vec3 direction{0, 0, 1};    // where the model's +z turns to
+  bool animated = false;          // loaded as an animation set (the bear)
+  float time = 0;                 // its pose
+  std::optional<rm::Vec3> color;  // a SetColorRGB on the mesh
+  bool headOnly = false;          // the bear's head without the rest of it (the icon)
 };
 
 // A static mesh at a position, and the animated bear turned to `direction` at a pose.

@@ -17,24 +17,23 @@ float Hash(int x, int y, uint32_t seed) {
   return static_cast<float>(h & 0xFFFFFF) / 16777216.0F;
 }
 
-Rgb StoneColour(float a, float b, float c) {
+Rgb StoneColor(float a, float b, float c) {
   const Rgb grey{0.46F, 0.44F, 0.41F};
   const Rgb brown{0.52F, 0.42F, 0.32F};
   const Rgb dark{0.30F, 0.28F, 0.26F};
-  Rgb colour = MixRgb(grey, brown, a);
+  Rgb color = MixRgb(grey, brown, a);
   if (b < 0.22F) {
-    colour = MixRgb(colour, dark, 0.55F);
+    color = MixRgb(color, dark, 0.55F);
   }
-  return colour * (0.88F + 0.2F * c);
+  return color * (0.88F + 0.2F * c);
 }
 
-Rgb BrickColour(float a, float b) {
+Rgb BrickColor(float a, float b) {
   const Rgb base{0.70F, 0.31F, 0.19F};
   const Rgb burnt{0.48F, 0.20F, 0.14F};
   const Rgb light{0.80F, 0.44F, 0.27F};
-  Rgb colour =
-      a < 0.15F ? MixRgb(base, burnt, 0.7F) : (a < 0.3F ? MixRgb(base, light, 0.6F) : base);
-  return colour * (0.9F + 0.16F * b);
+  Rgb color = a < 0.15F ? MixRgb(base, burnt, 0.7F) : (a < 0.3F ? MixRgb(base, light, 0.6F) : base);
+  return color * (0.9F + 0.16F * b);
 }
 
 }  // namespace
@@ -83,21 +82,21 @@ void PaintRubble(Canvas& canvas, Rect rect, float stone, uint32_t seed) {
       }
       edge *= cell;
       const float grain = Hash(x, y, seed + 7) - 0.5F;
-      Rgb colour;
+      Rgb color;
       if (edge < mortar) {
-        colour = Rgb{0.16F, 0.14F, 0.13F} * (1 + 0.2F * grain);
+        color = Rgb{0.16F, 0.14F, 0.13F} * (1 + 0.2F * grain);
       } else {
         const int id = (gx + best % 3 - 1) * 7919 + (gy + best / 3 - 1);
-        colour = StoneColour(Hash(id, 3, seed), Hash(id, 5, seed), Hash(id, 9, seed));
+        color = StoneColor(Hash(id, 3, seed), Hash(id, 5, seed), Hash(id, 9, seed));
         const float ox = px - cx[best];
         const float oy = py - cy[best];
         const float olen = std::max(std::sqrt(ox * ox + oy * oy), 1e-4F);
         const float facing = (ox * lx + oy * ly) / olen;
         const float t = std::clamp((edge - mortar) / bevel, 0.0F, 1.0F);
         const float shade = (1 + (1 - t) * 0.55F * facing) * (0.72F + 0.28F * t);
-        colour = colour * (shade * (1 + 0.12F * grain));
+        color = color * (shade * (1 + 0.12F * grain));
       }
-      canvas.Set(x, y, colour);
+      canvas.Set(x, y, color);
     }
   }
 }
@@ -105,38 +104,38 @@ void PaintRubble(Canvas& canvas, Rect rect, float stone, uint32_t seed) {
 void PaintBrickFloor(Canvas& canvas, int top, uint32_t seed) {
   const float horizon = static_cast<float>(top) - 150.0F;
   const float focal = 400;
-  const float centre = static_cast<float>(canvas.width()) / 2;
+  const float centre = static_cast<float>(canvas.Width()) / 2;
   const float length = 0.32F;
   const float depth = 0.16F;
   const float joint = 0.014F;
-  for (int y = top; y < canvas.height(); ++y) {
+  for (int y = top; y < canvas.Height(); ++y) {
     const float depthZ = focal / (static_cast<float>(y) + 0.5F - horizon);
     const float row = depthZ / depth;
     const int course = static_cast<int>(std::floor(row));
     const float across = row - static_cast<float>(course);
-    const float nearness = static_cast<float>(y - top) / static_cast<float>(canvas.height() - top);
-    for (int x = 0; x < canvas.width(); ++x) {
+    const float nearness = static_cast<float>(y - top) / static_cast<float>(canvas.Height() - top);
+    for (int x = 0; x < canvas.Width(); ++x) {
       const float worldX = (static_cast<float>(x) + 0.5F - centre) * depthZ / focal;
       const float along = worldX / length + (course % 2 == 0 ? 0.0F : 0.5F);
       const int brick = static_cast<int>(std::floor(along));
       const float inBrick = along - static_cast<float>(brick);
       const bool isJoint = across * depth < joint || inBrick * length < joint;
-      Rgb colour;
+      Rgb color;
       if (isJoint) {
-        colour = {0.30F, 0.26F, 0.22F};
+        color = {0.30F, 0.26F, 0.22F};
       } else {
-        colour = BrickColour(Hash(brick, course, seed), Hash(brick, course, seed + 3));
+        color = BrickColor(Hash(brick, course, seed), Hash(brick, course, seed + 3));
         // The near edge of each brick catches the light; the far edge sits in the joint's shade.
-        colour = colour * (1.08F - 0.18F * across);
+        color = color * (1.08F - 0.18F * across);
       }
       const float grain = Hash(x, y, seed + 11) - 0.5F;
-      canvas.Set(x, y, colour * ((0.5F + 0.5F * nearness) * (1 + 0.1F * grain)));
+      canvas.Set(x, y, color * ((0.5F + 0.5F * nearness) * (1 + 0.1F * grain)));
     }
   }
   // The wall's foot lies in the floor's shade.
   for (int y = std::max(top - 24, 0); y < top; ++y) {
     const float t = static_cast<float>(top - y) / 24.0F;
-    for (int x = 0; x < canvas.width(); ++x) {
+    for (int x = 0; x < canvas.Width(); ++x) {
       canvas.Blend(x, y, {0, 0, 0}, 0.55F * (1 - t) * (1 - t));
     }
   }

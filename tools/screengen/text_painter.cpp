@@ -178,7 +178,7 @@ TextPainter::Mask TextPainter::Layout(const std::string& text, Face face, int pi
   return mask;
 }
 
-void TextPainter::Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb colour,
+void TextPainter::Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb color,
                         float opacity) const {
   const int ox = static_cast<int>(std::lround(x)) - mask.inkX0;
   const int oy = static_cast<int>(std::lround(y)) - mask.inkY0;
@@ -186,13 +186,13 @@ void TextPainter::Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb 
     for (int mx = 0; mx < mask.width; ++mx) {
       const float a = mask.alpha[static_cast<size_t>(my) * mask.width + mx];
       if (a > 0) {
-        canvas.Blend(ox + mx, oy + my, colour, a * opacity);
+        canvas.Blend(ox + mx, oy + my, color, a * opacity);
       }
     }
   }
 }
 
-Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect rect, Rgb colour,
+Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect rect, Rgb color,
                       float shadow) const {
   // Ink height grows in proportion to the size: two measurements find the size.
   int size = std::max(4, static_cast<int>(rect.h * 1.4F));
@@ -227,21 +227,21 @@ Rect TextPainter::Fit(Canvas& canvas, const std::string& text, Face face, Rect r
     }
     Paint(canvas, mask, x + shadow, y + shadow, dark, 0.7F);
   }
-  Paint(canvas, mask, x, y, colour, 1);
+  Paint(canvas, mask, x, y, color, 1);
   return {x, y, mask.InkWidth(), mask.InkHeight()};
 }
 
 void TextPainter::DrawCell(Canvas& canvas, const std::string& text, Face face, int pixelSize, int x,
-                           int y, Rgb colour) const {
+                           int y, Rgb color) const {
   const Mask mask = Layout(text, face, pixelSize, 0);
   // Paint places the ink's corner; the cell's corner lies kPad before the mask's start.
   Paint(canvas, mask, static_cast<float>(x - kPad + mask.inkX0),
-        static_cast<float>(y - kPad + mask.inkY0), colour, 1);
+        static_cast<float>(y - kPad + mask.inkY0), color, 1);
 }
 
 void TextPainter::Draw(Canvas& canvas, const std::string& text, Face face, int pixelSize, float x,
-                       float y, Rgb colour) const {
-  Paint(canvas, Layout(text, face, pixelSize, 0), x, y, colour, 1);
+                       float y, Rgb color) const {
+  Paint(canvas, Layout(text, face, pixelSize, 0), x, y, color, 1);
 }
 
 }  // namespace ursa::screengen

@@ -25,21 +25,21 @@ class TextPainter {
   // the width by the spacing between letters (or, for a tight box, a smaller size centred
   // in it). A dark drop shadow `shadow` pixels down and right keeps it readable on stone.
   // Returns the ink's rectangle.
-  Rect Fit(Canvas& canvas, const std::string& text, Face face, Rect rect, Rgb colour,
+  Rect Fit(Canvas& canvas, const std::string& text, Face face, Rect rect, Rgb color,
            float shadow) const;
   // Plain text of a pixel size with its ink's top-left at (x, y).
   void Draw(Canvas& canvas, const std::string& text, Face face, int pixelSize, float x, float y,
-            Rgb colour) const;
+            Rgb color) const;
   // Text the way the game prints it: the top-left of its text cell at (x, y).
   void DrawCell(Canvas& canvas, const std::string& text, Face face, int pixelSize, int x, int y,
-                Rgb colour) const;
+                Rgb color) const;
 
   static std::string FontFile(Face face);
 
  private:
   struct Mask;
   Mask Layout(const std::string& text, Face face, int pixelSize, float tracking) const;
-  void Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb colour, float opacity) const;
+  void Paint(Canvas& canvas, const Mask& mask, float x, float y, Rgb color, float opacity) const;
 };
 
 }  // namespace ursa::screengen

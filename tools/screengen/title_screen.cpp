@@ -35,7 +35,7 @@ Canvas PaintTitleScreen(ShotRenderer& renderer, const TextPainter& text) {
   for (float x : {-75.0F, 75.0F}) {
     Placement block = MeshAt("block.x", {x, 0, 0});
     // Cool grey, since the block's warm glow stays under a new colour.
-    block.colour = rm::Vec3{0.50F, 0.58F, 0.62F};
+    block.color = rm::Vec3{0.50F, 0.58F, 0.62F};
     stone.items.push_back(block);
   }
   canvas.DrawImage(renderer.Render(stone), kStoneBlock, Fit::kWidthTop);
