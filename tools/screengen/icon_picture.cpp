@@ -1,38 +1,40 @@
-// The window icon: the bear's head rendered large, averaged down to 32 x 32 on a
-// transparent background, with a dark rim so it reads on any title bar.
+// The icon: the bear's head rendered large, averaged down to the icon's size on a
+// transparent background, with a dark rim so it reads on any title bar or desktop.
 #include <algorithm>
 
 #include "tools/screengen/screens.hpp"
 
 namespace ursa::screengen {
 
-Canvas PaintIcon(ShotRenderer& renderer) {
-  constexpr int kSize = 32;
+Canvas PaintIcon(ShotRenderer& renderer, int size) {
   constexpr int kScale = 8;
+  // The render is never smaller than the averaged canvas, so large icons stay sharp.
+  constexpr int kSmallestRender = 512;
+  const int rimWidth = std::max(1, size / 32);
   Shot head;
-  head.width = head.height = 512;
+  head.width = head.height = std::max(kSmallestRender, size * kScale);
   head.camera = {0, 47, -95};
   head.target = {0, 44, 0};
   head.light = {-200, 400, -400};
   Placement bear = BearAt({0, 0, 0}, {0, 0, -1}, 0);
   bear.headOnly = true;
   head.items.push_back(bear);
-  Canvas large(kSize * kScale, kSize * kScale, {}, 0);
-  const float margin = kScale;
-  large.DrawImage(renderer.Render(head),
-                  {margin, margin, kSize * kScale - 2 * margin, kSize * kScale - 2 * margin},
+  Canvas large(size * kScale, size * kScale, {}, 0);
+  const auto margin = static_cast<float>(kScale * rimWidth);
+  const auto side = static_cast<float>(size * kScale);
+  large.DrawImage(renderer.Render(head), {margin, margin, side - 2 * margin, side - 2 * margin},
                   Fit::kInsideCentre);
   Canvas icon = large.Reduced(kScale);
   // A dark rim keeps the head readable on light and dark title bars alike.
   Canvas rimmed = icon;
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
       float around = 0;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -rimWidth; dy <= rimWidth; ++dy) {
+        for (int dx = -rimWidth; dx <= rimWidth; ++dx) {
           const int nx = x + dx;
           const int ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize) {
+          if (nx >= 0 && ny >= 0 && nx < size && ny < size) {
             around = std::max(around, icon.AlphaAt(nx, ny));
           }
         }

@@ -1,11 +1,14 @@
-// ursa-screengen: paints the screen picture and the window icon from the game's meshes,
-// writing ASSET_DIRECTORY/screen.bmp and ASSET_DIRECTORY/icon.bmp.
+// ursa-screengen: paints the screen picture and the icons from the game's meshes, writing
+// screen.bmp, icon.bmp (the window's) and icons/ursa-SIZE.png (the desktop's).
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "tools/screengen/bmp_file.hpp"
+#include "tools/screengen/contact_sheet.hpp"
 #include "tools/screengen/screens.hpp"
+#include "view/rm/image_png.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
@@ -22,6 +25,11 @@ int main(int argc, char** argv) {
         !WriteFile(out + "/icon.bmp", EncodeBmp32(PaintIcon(renderer)))) {
       std::fprintf(stderr, "ursa-screengen: cannot write into %s\n", out.c_str());
       return 1;
+    }
+    std::filesystem::create_directories(out + "/icons");
+    for (const int size : kDesktopIconSizes) {
+      ursa::rm::SavePng(ToImage(PaintIcon(renderer, size)),
+                        out + "/icons/ursa-" + std::to_string(size) + ".png");
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "ursa-screengen: %s\n", e.what());

@@ -15,7 +15,11 @@ Canvas PaintEndingScreen(ShotRenderer& renderer, const TextPainter& text);
 // The 320 x 480 picture stored as assets/screen.bmp.
 Canvas PaintScreenPicture(ShotRenderer& renderer, const TextPainter& text);
 
-// The 32 x 32 window icon: the bear's head on a transparent background.
-Canvas PaintIcon(ShotRenderer& renderer);
+// The icon, `size` pixels square: the bear's head on a transparent background. The window
+// uses the 32-pixel one; the desktop's menus the larger ones.
+Canvas PaintIcon(ShotRenderer& renderer, int size = 32);
+
+// The sizes of the desktop icons.
+inline constexpr int kDesktopIconSizes[] = {32, 64, 128, 256};
 
 }  // namespace ursa::screengen
