@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 #include "app/window_host.hpp"
 #include "game/game.hpp"
 #include "view/scene_handles.hpp"

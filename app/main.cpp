@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/game_window.hpp"
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 #include "view/asset_error.hpp"
 #include "view/rm/rm.hpp"
 

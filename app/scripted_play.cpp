@@ -1,7 +1,7 @@
 // ScriptedPlay: runs the real window layer and the game on a virtual clock, fast and headless.
 #include "app/scripted_play.hpp"
 
-#include "app/toolkit/key_codes.hpp"
+#include "toolkit/key_codes.hpp"
 
 namespace ursa {
 namespace {

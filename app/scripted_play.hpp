@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/game_window.hpp"
-#include "app/toolkit/clock.hpp"
-#include "app/toolkit/event_injection.hpp"
+#include "toolkit/clock.hpp"
+#include "toolkit/event_injection.hpp"
 #include "game/key_script.hpp"
 
 namespace ursa {

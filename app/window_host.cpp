@@ -2,7 +2,7 @@
 // The death sequence is paced here at 60 pictures a second so its camera pull-back can be seen.
 #include "app/window_host.hpp"
 
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 #include "view/scene_build.hpp"
 #include "view/screens.hpp"
 #include "view/view_update.hpp"

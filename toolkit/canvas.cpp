@@ -1,12 +1,12 @@
 // The backing image's 2D operations on a CPU surface. It keeps its content until drawn
 // over, so a screen stays up without ever being redrawn by the game.
-#include "app/toolkit/canvas.hpp"
+#include "toolkit/canvas.hpp"
 
 #include <algorithm>
 
-#include "app/toolkit/colour.hpp"
-#include "app/toolkit/fatal.hpp"
-#include "app/toolkit/text_face.hpp"
+#include "toolkit/colour.hpp"
+#include "toolkit/fatal.hpp"
+#include "toolkit/text_face.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/toolkit/image.hpp"
-#include "app/toolkit/rect.hpp"
-#include "app/toolkit/sdl_handles.hpp"
+#include "toolkit/image.hpp"
+#include "toolkit/rect.hpp"
+#include "toolkit/sdl_handles.hpp"
 
 namespace ursa::tk {
 

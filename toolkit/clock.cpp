@@ -1,6 +1,6 @@
 // The system clock (SDL's counter, SDL's event wait) and the virtual test clock.
 // Waiting never spins: SDL blocks in the window system until an event or the timeout.
-#include "app/toolkit/clock.hpp"
+#include "toolkit/clock.hpp"
 
 #include <SDL.h>
 

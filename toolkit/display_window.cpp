@@ -1,12 +1,12 @@
 // The SDL window and OpenGL context. Presenting never waits for the display refresh, so a
 // present cannot push the frame's closing tick read past a tick boundary.
-#include "app/toolkit/display_window.hpp"
+#include "toolkit/display_window.hpp"
 
 #include <algorithm>
 
-#include "app/toolkit/canvas.hpp"
-#include "app/toolkit/fatal.hpp"
-#include "app/toolkit/sdl_handles.hpp"
+#include "toolkit/canvas.hpp"
+#include "toolkit/fatal.hpp"
+#include "toolkit/sdl_handles.hpp"
 
 namespace ursa::tk {
 

@@ -1,8 +1,8 @@
 // Pushing synthetic key and close events into SDL's queue; the pump cannot tell them
 // from the keyboard's or the window manager's.
-#include "app/toolkit/event_injection.hpp"
+#include "toolkit/event_injection.hpp"
 
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace ursa::tk {
 namespace {

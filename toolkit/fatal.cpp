@@ -1,6 +1,6 @@
 // Fatal errors: stderr, a message box when a player could otherwise miss the message,
 // and exit status 1.
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 #include <SDL.h>
 

@@ -1,6 +1,6 @@
 // Font lookup through fontconfig: match the family, then tell an exact hit from a stand-in.
 // Only scalable faces qualify, since the text is drawn at 32 pixels.
-#include "app/toolkit/font_lookup.hpp"
+#include "toolkit/font_lookup.hpp"
 
 #include <fontconfig/fontconfig.h>
 

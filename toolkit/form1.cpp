@@ -1,13 +1,13 @@
 // Form1's construction, display mode and presenting: the backing image and the picture box
 // composed into one 640 x 480 image, shown scaled on the window and read back for screenshots.
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 
 #include <iostream>
 
-#include "app/toolkit/event_injection.hpp"
-#include "app/toolkit/fatal.hpp"
-#include "app/toolkit/png_writer.hpp"
-#include "app/toolkit/program_directory.hpp"
+#include "toolkit/event_injection.hpp"
+#include "toolkit/fatal.hpp"
+#include "toolkit/png_writer.hpp"
+#include "toolkit/program_directory.hpp"
 
 namespace ursa::tk {
 

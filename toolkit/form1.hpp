@@ -8,19 +8,19 @@
 #include <functional>
 #include <string>
 
-#include "app/toolkit/canvas.hpp"
-#include "app/toolkit/clock.hpp"
-#include "app/toolkit/display_window.hpp"
-#include "app/toolkit/form_events.hpp"
-#include "app/toolkit/form_options.hpp"
-#include "app/toolkit/image.hpp"
-#include "app/toolkit/key_router.hpp"
-#include "app/toolkit/picture_box.hpp"
-#include "app/toolkit/presenter.hpp"
-#include "app/toolkit/random.hpp"
-#include "app/toolkit/rect.hpp"
-#include "app/toolkit/rgb_image.hpp"
-#include "app/toolkit/text_face.hpp"
+#include "toolkit/canvas.hpp"
+#include "toolkit/clock.hpp"
+#include "toolkit/display_window.hpp"
+#include "toolkit/form_events.hpp"
+#include "toolkit/form_options.hpp"
+#include "toolkit/image.hpp"
+#include "toolkit/key_router.hpp"
+#include "toolkit/picture_box.hpp"
+#include "toolkit/presenter.hpp"
+#include "toolkit/random.hpp"
+#include "toolkit/rect.hpp"
+#include "toolkit/rgb_image.hpp"
+#include "toolkit/text_face.hpp"
 #include "view/rm/platform.hpp"
 
 namespace ursa::tk {

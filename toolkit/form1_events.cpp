@@ -1,6 +1,6 @@
 // Form1's event delivery: the idle loop, the event pump and the routing of keys and of the
 // window's close. Events reach the game one at a time, only from Run and DoEvents.
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/toolkit/text_face.hpp"
+#include "toolkit/text_face.hpp"
 
 namespace ursa::tk {
 

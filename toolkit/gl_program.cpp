@@ -1,11 +1,11 @@
 // Shader program building for the toolkit's two passes (compose and scale to the window).
 // A failure names the stage and carries the driver's log.
-#include "app/toolkit/gl_program.hpp"
+#include "toolkit/gl_program.hpp"
 
 #include <array>
 #include <string>
 
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace ursa::tk {
 namespace {

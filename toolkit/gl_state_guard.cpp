@@ -1,12 +1,12 @@
 // Saving and restoring the shared OpenGL state around the toolkit's composing, and the
 // error check that turns a GL failure into one clear message.
-#include "app/toolkit/gl_state_guard.hpp"
+#include "toolkit/gl_state_guard.hpp"
 
 #include <array>
 #include <cstdio>
 #include <string>
 
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -1,9 +1,9 @@
 // Image1: a picture decoded by SDL's BMP reader and kept in one known pixel format,
 // so the scaled copy reads every picture the same way.
-#include "app/toolkit/image.hpp"
+#include "toolkit/image.hpp"
 
-#include "app/toolkit/colour.hpp"
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/colour.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace ursa::tk {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/toolkit/sdl_handles.hpp"
+#include "toolkit/sdl_handles.hpp"
 
 namespace ursa::tk {
 

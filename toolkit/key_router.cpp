@@ -1,8 +1,8 @@
 // Keyboard routing: the six game keys pass, F11 and Alt+Enter toggle the window mode.
 // An Enter pressed with Alt stays away from the game until it is released.
-#include "app/toolkit/key_router.hpp"
+#include "toolkit/key_router.hpp"
 
-#include "app/toolkit/key_codes.hpp"
+#include "toolkit/key_codes.hpp"
 
 namespace ursa::tk {
 

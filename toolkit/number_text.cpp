@@ -1,6 +1,6 @@
 // Number text: a leading blank stands where a minus sign would be, so columns of
 // numbers keep their digits aligned.
-#include "app/toolkit/number_text.hpp"
+#include "toolkit/number_text.hpp"
 
 namespace ursa::tk {
 

@@ -1,6 +1,6 @@
 // Picture1: the visible flag, and the device image handed on to the window's presenting.
 // Its content lives in the window's composed image, so nothing is copied here.
-#include "app/toolkit/picture_box.hpp"
+#include "toolkit/picture_box.hpp"
 
 namespace ursa::tk {
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "app/toolkit/presenter.hpp"
-#include "app/toolkit/rect.hpp"
+#include "toolkit/presenter.hpp"
+#include "toolkit/rect.hpp"
 #include "view/rm/platform.hpp"
 
 namespace ursa::tk {

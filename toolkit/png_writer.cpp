@@ -1,12 +1,12 @@
 // PNG output through libpng's simplified API, which needs no setjmp handling here.
 // A write failure names the file and libpng's reason.
-#include "app/toolkit/png_writer.hpp"
+#include "toolkit/png_writer.hpp"
 
 #include <png.h>
 
 #include <cstring>
 
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace ursa::tk {
 

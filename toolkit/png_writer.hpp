@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/toolkit/rgb_image.hpp"
+#include "toolkit/rgb_image.hpp"
 
 namespace ursa::tk {
 

@@ -1,6 +1,6 @@
 // The composing and presenting passes in OpenGL 3.3 core: a full-window triangle per pass,
 // texel-exact composing, and sharp bilinear scaling that is exact nearest at whole scales.
-#include "app/toolkit/presenter.hpp"
+#include "toolkit/presenter.hpp"
 
 #include <SDL.h>
 
@@ -8,9 +8,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/toolkit/canvas.hpp"
-#include "app/toolkit/fatal.hpp"
-#include "app/toolkit/gl_state_guard.hpp"
+#include "toolkit/canvas.hpp"
+#include "toolkit/fatal.hpp"
+#include "toolkit/gl_state_guard.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "app/toolkit/gl_program.hpp"
-#include "app/toolkit/rect.hpp"
-#include "app/toolkit/rgb_image.hpp"
+#include "toolkit/gl_program.hpp"
+#include "toolkit/rect.hpp"
+#include "toolkit/rgb_image.hpp"
 
 struct SDL_Surface;
 

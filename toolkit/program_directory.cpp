@@ -1,10 +1,10 @@
 // The program's directory from SDL's base path, with its trailing separator removed.
 // SDL_GetBasePath works before SDL_Init, so this needs no window.
-#include "app/toolkit/program_directory.hpp"
+#include "toolkit/program_directory.hpp"
 
 #include <SDL.h>
 
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace ursa::tk {
 

@@ -1,6 +1,6 @@
 // The game's pseudo-random generator (xorshift32, fixed start state).
 // See random.hpp for the algorithm and its guarantees.
-#include "app/toolkit/random.hpp"
+#include "toolkit/random.hpp"
 
 namespace ursa::tk {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/toolkit/colour.hpp"
+#include "toolkit/colour.hpp"
 
 namespace ursa::tk {
 

@@ -1,12 +1,12 @@
 // The game's text face on SDL2_ttf. Glyphs are drawn without anti-aliasing: the outlined
 // text prints eight blue copies under a white one, and blended fringes would mix the two.
-#include "app/toolkit/text_face.hpp"
+#include "toolkit/text_face.hpp"
 
 #include <ostream>
 
-#include "app/toolkit/colour.hpp"
-#include "app/toolkit/fatal.hpp"
-#include "app/toolkit/font_lookup.hpp"
+#include "toolkit/colour.hpp"
+#include "toolkit/fatal.hpp"
+#include "toolkit/font_lookup.hpp"
 
 namespace ursa::tk {
 

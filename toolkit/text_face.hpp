@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/toolkit/sdl_handles.hpp"
+#include "toolkit/sdl_handles.hpp"
 
 namespace ursa::tk {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 #include "view/asset_error.hpp"
 
 namespace ursa {

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/toolkit/form1.hpp"
-#include "app/toolkit/number_text.hpp"
+#include "toolkit/form1.hpp"
+#include "toolkit/number_text.hpp"
 #include "game/ending_figures.hpp"
 
 namespace ursa {

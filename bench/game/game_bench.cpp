@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/game_window.hpp"
-#include "app/toolkit/key_codes.hpp"
+#include "toolkit/key_codes.hpp"
 #include "game/frame.hpp"
 #include "game/game.hpp"
 #include "game/stage_lifecycle.hpp"

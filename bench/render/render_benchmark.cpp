@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 #include "game/stage_layouts.hpp"
 #include "view/rm/x_file.hpp"
 #include "view/scene_build.hpp"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/toolkit/toolkit.hpp"
+#include "toolkit/toolkit.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/scripted_play.hpp"
-#include "app/toolkit/colour.hpp"
+#include "toolkit/colour.hpp"
 
 namespace ursa::test {
 

@@ -1,15 +1,15 @@
 // The window's 2D operations on the backing image: clear, pixel read and write, the 2x
 // picture copy, and print (position, transparency, clipping, the outlined text).
-#include "app/toolkit/canvas.hpp"
+#include "toolkit/canvas.hpp"
 
 #include <gtest/gtest.h>
 
 #include <iostream>
 #include <set>
 
-#include "app/toolkit/colour.hpp"
-#include "app/toolkit/fatal.hpp"
-#include "app/toolkit/text_face.hpp"
+#include "toolkit/colour.hpp"
+#include "toolkit/fatal.hpp"
+#include "toolkit/text_face.hpp"
 #include "test_pictures.hpp"
 
 namespace ursa::tk {

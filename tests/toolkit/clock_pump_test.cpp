@@ -3,7 +3,7 @@
 // ending the program stops delivery at once.
 #include <gtest/gtest.h>
 
-#include "app/toolkit/clock.hpp"
+#include "toolkit/clock.hpp"
 #include "form_fixture.hpp"
 #include "recording_events.hpp"
 

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/toolkit/picture_box.hpp"
-#include "app/toolkit/presenter.hpp"
-#include "app/toolkit/sdl_handles.hpp"
+#include "toolkit/picture_box.hpp"
+#include "toolkit/presenter.hpp"
+#include "toolkit/sdl_handles.hpp"
 #include "form_fixture.hpp"
 
 namespace ursa::tk {

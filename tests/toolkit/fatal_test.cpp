@@ -1,6 +1,6 @@
 // Fatal errors end the program with status 1 and the message on stderr; errors thrown
 // by the toolkit carry their message to the shell.
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // KeyDown, F11 and Alt+Enter toggling the window mode without reaching the game.
 #include <gtest/gtest.h>
 
-#include "app/toolkit/key_codes.hpp"
-#include "app/toolkit/key_router.hpp"
+#include "toolkit/key_codes.hpp"
+#include "toolkit/key_router.hpp"
 #include "form_fixture.hpp"
 #include "recording_events.hpp"
 

@@ -5,8 +5,8 @@
 #include <set>
 #include <vector>
 
-#include "app/toolkit/number_text.hpp"
-#include "app/toolkit/random.hpp"
+#include "toolkit/number_text.hpp"
+#include "toolkit/random.hpp"
 
 namespace ursa::tk {
 namespace {

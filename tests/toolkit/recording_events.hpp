@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/form_events.hpp"
+#include "toolkit/form_events.hpp"
 
 namespace ursa::tk {
 

@@ -6,8 +6,8 @@
 
 #include <stdexcept>
 
-#include "app/toolkit/colour.hpp"
-#include "app/toolkit/sdl_handles.hpp"
+#include "toolkit/colour.hpp"
+#include "toolkit/sdl_handles.hpp"
 
 namespace ursa::tk {
 

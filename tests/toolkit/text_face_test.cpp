@@ -1,13 +1,13 @@
 // The game's text face: IPAPGothic at 32 pixels when installed, otherwise another
 // installed face at the same size, announced once.
-#include "app/toolkit/text_face.hpp"
+#include "toolkit/text_face.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
-#include "app/toolkit/font_lookup.hpp"
+#include "toolkit/font_lookup.hpp"
 
 namespace ursa::tk {
 namespace {

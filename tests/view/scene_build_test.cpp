@@ -2,7 +2,7 @@
 // sinking platforms, and that a release lets the scene go.
 #include <memory>
 
-#include "app/toolkit/random.hpp"
+#include "toolkit/random.hpp"
 #include "tests/view/view_fixture.hpp"
 
 namespace ursa::test {

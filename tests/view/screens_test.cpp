@@ -1,7 +1,7 @@
 // The HUD, the outlined text and the ending screen's figures, on a headless window.
 #include "view/screens.hpp"
 
-#include "app/toolkit/colour.hpp"
+#include "toolkit/colour.hpp"
 #include "tests/view/view_fixture.hpp"
 #include "view/screen_picture.hpp"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/toolkit/form1.hpp"
+#include "toolkit/form1.hpp"
 #include "game/game_state.hpp"
 #include "game/stage_layouts.hpp"
 #include "view/rm/rm.hpp"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/scripted_play.hpp"
-#include "app/toolkit/fatal.hpp"
+#include "toolkit/fatal.hpp"
 #include "game/key_script.hpp"
 
 namespace {
