@@ -3,19 +3,10 @@
 #pragma once
 
 #include "game/game_host.hpp"
+#include "game/game_keys.hpp"
 #include "game/game_state.hpp"
 
 namespace ursa {
-
-// Virtual-key codes of the keys the game reads.
-enum KeyCode : int {
-  kKeyEnter = 13,
-  kKeyEsc = 27,
-  kKeySpace = 32,
-  kKeyLeft = 37,
-  kKeyUp = 38,
-  kKeyRight = 39,
-};
 
 enum class Screen {
   kTitle,    // title screen shown, no game running

@@ -2,30 +2,15 @@
 // Key names and the words down/up are case-sensitive; numbers are plain decimal digits.
 #include "game/key_script.hpp"
 
-#include <array>
 #include <charconv>
 #include <optional>
 #include <string_view>
 
-#include "game/game.hpp"
+#include "game/game_keys.hpp"
 
 namespace ursa {
 
 namespace {
-
-struct KeyName {
-  std::string_view name;
-  int code;
-};
-
-constexpr std::array<KeyName, 6> kKeyNames = {{
-    {"Left", kKeyLeft},
-    {"Right", kKeyRight},
-    {"Up", kKeyUp},
-    {"Space", kKeySpace},
-    {"Enter", kKeyEnter},
-    {"Esc", kKeyEsc},
-}};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -55,11 +40,14 @@ std::optional<uint64_t> ParseFrame(std::string_view text) {
   return value;
 }
 
-std::optional<int> ParseKey(std::string_view text) {
-  for (const KeyName& key : kKeyNames) {
-    if (key.name == text) return key.code;
+// "Left Right Up Space Enter Esc", for the message about an unknown key.
+std::string KeyNameList() {
+  std::string list;
+  for (const GameKey& key : kGameKeys) {
+    if (!list.empty()) list += ' ';
+    list += key.name;
   }
-  return std::nullopt;
+  return list;
 }
 
 // Returns an error message for a malformed line, or nothing when `event` was filled.
@@ -68,10 +56,8 @@ std::optional<std::string> ParseEventLine(std::string_view line, ScriptEvent& ev
   if (fields.size() != 3) return "expected '<frame> <key> <down|up>'";
   const auto frame = ParseFrame(fields[0]);
   if (!frame) return "bad frame number '" + std::string(fields[0]) + "'";
-  const auto key = ParseKey(fields[1]);
-  if (!key) {
-    return "unknown key '" + std::string(fields[1]) + "' (keys: Left Right Up Space Enter Esc)";
-  }
+  const auto key = KeyFromName(fields[1]);
+  if (!key) return "unknown key '" + std::string(fields[1]) + "' (keys: " + KeyNameList() + ")";
   if (fields[2] != "down" && fields[2] != "up") {
     return "expected 'down' or 'up', found '" + std::string(fields[2]) + "'";
   }

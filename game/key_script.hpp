@@ -13,6 +13,8 @@ struct ScriptEvent {
   uint64_t frame = 0;  // frames of play run before the event is delivered
   int keyCode = 0;
   bool down = false;
+
+  bool operator==(const ScriptEvent&) const = default;
 };
 
 struct ScriptParse {

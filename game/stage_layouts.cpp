@@ -1,5 +1,5 @@
 // Stage tables of the fifteen stages: one row per run of blocks with consecutive indexes and one
-// y, and one row per object. Stage 10 adds a generated run of forty blocks and sinking platforms.
+// y, one row per object, and for stage 10 a row of columns, each a block over a platform.
 #include "game/stage_layouts.hpp"
 
 #include <array>
@@ -37,9 +37,27 @@ struct ObjectRow {
   int16_t vel;
 };
 
+// `count` columns `spacing` apart, the first at x = firstX. Column n (from 0) holds block
+// firstBlock + n at height blockY and object firstObject + n, of `kind` at height y with the
+// limits and speed given.
+struct ColumnRun {
+  int16_t count;
+  int16_t firstX;
+  int16_t spacing;
+  int16_t firstBlock;
+  int16_t blockY;
+  int16_t firstObject;
+  int16_t kind;
+  int16_t y;
+  int16_t limitA;
+  int16_t limitB;
+  int16_t vel;
+};
+
 struct StageLayout {
   std::span<const BlockRun> blocks;
   std::span<const ObjectRow> objects;
+  ColumnRun columns{};  // none when count is 0
 };
 
 // clang-format off
@@ -171,7 +189,7 @@ constexpr ObjectRow kStage9Objects[] = {
     {9, kKindLight, 3500, 750, 0, 0, 0},
 };
 
-// Blocks 8-10 stay empty; blocks 11-50 and objects 1-40 are the generated run below.
+// Blocks 8-10 stay empty; blocks 11-50 and objects 1-40 are the columns of the corridor.
 constexpr BlockRun kStage10Blocks[] = {
     Run(0, -150, {0, 150}),
     Run(2, 150, {500, 650, 5250, 5400}),
@@ -187,6 +205,8 @@ constexpr ObjectRow kStage10Objects[] = {
     {45, kKindToge, 2000, 900, 0, 0, 0},
     {46, kKindLight, 1100, 850, 0, 0, 0},
 };
+// The long corridor: a ceiling of forty blocks over forty sinking platforms, 100 apart.
+constexpr ColumnRun kStage10Columns = {40, 1100, 100, 11, 700, 1, kKindBlock3, 100, 150, 100, 1};
 
 constexpr BlockRun kStage11Blocks[] = {
     Run(0, -150, {0, 150, 300, 450, 600, 750, 900, 1050, 1200, 1350}),
@@ -269,7 +289,7 @@ constexpr std::array<StageLayout, kLastStage> kStages = {{
     {kStage7Blocks, kStage7Objects},
     {kStage8Blocks, kStage8Objects},
     {kStage9Blocks, kStage9Objects},
-    {kStage10Blocks, kStage10Objects},
+    {kStage10Blocks, kStage10Objects, kStage10Columns},
     {kStage11Blocks, kStage11Objects},
     {kStage12Blocks, kStage12Objects},
     {kStage13Blocks, kStage13Objects},
@@ -277,16 +297,8 @@ constexpr std::array<StageLayout, kLastStage> kStages = {{
     {kStage15Blocks, kStage15Objects},
 }};
 
-// Stage 10's long corridor: a ceiling of forty blocks 100 apart (blocks 11-50) over forty
-// sinking platforms (objects 1-40), all at x = 1000 + 100 n.
-constexpr int kRunLength = 40;
-constexpr int kRunFirstBlock = 11;
-constexpr int kRunFirstObject = 1;
-constexpr int kRunStartX = 1000;
-constexpr int kRunSpacing = 100;
-
 constexpr int BlockCount(const StageLayout& layout) {
-  int count = 0;
+  int count = layout.columns.count;
   for (const BlockRun& run : layout.blocks) count += run.count;
   return count;
 }
@@ -298,7 +310,9 @@ constexpr bool RunsFitTheTable(const StageLayout& layout) {
   for (const ObjectRow& row : layout.objects) {
     if (row.index < 0 || row.index >= kObjectCount) return false;
   }
-  return true;
+  const ColumnRun& c = layout.columns;
+  return c.count == 0 || (c.firstBlock >= 0 && c.firstBlock + c.count <= kBlockCount &&
+                          c.firstObject > 0 && c.firstObject + c.count <= kObjectCount);
 }
 
 constexpr bool AllStagesFit() {
@@ -312,7 +326,7 @@ constexpr bool AllStagesFit() {
 }
 
 static_assert(AllStagesFit(), "every run must fit the tables and object 0 must be the door");
-static_assert(BlockCount(kStages[0]) == 20 && BlockCount(kStages[9]) + kRunLength == 48 &&
+static_assert(BlockCount(kStages[0]) == 20 && BlockCount(kStages[9]) == 48 &&
               BlockCount(kStages[13]) == 15);
 
 void ClearTables(GameState& s) {
@@ -324,6 +338,21 @@ void ClearTables(GameState& s) {
   s.objLimitA.fill(0);
   s.objLimitB.fill(0);
   s.objVel.fill(0);
+}
+
+void WriteColumns(GameState& s, const ColumnRun& c) {
+  for (int n = 0; n < c.count; ++n) {
+    const auto x = static_cast<int16_t>(c.firstX + c.spacing * n);
+    s.blockX[c.firstBlock + n] = x;
+    s.blockY[c.firstBlock + n] = c.blockY;
+    const int obj = c.firstObject + n;
+    s.objKind[obj] = c.kind;
+    s.objX[obj] = x;
+    s.objY[obj] = c.y;
+    s.objLimitA[obj] = c.limitA;
+    s.objLimitB[obj] = c.limitB;
+    s.objVel[obj] = c.vel;
+  }
 }
 
 void WriteLayout(GameState& s, const StageLayout& layout) {
@@ -341,22 +370,7 @@ void WriteLayout(GameState& s, const StageLayout& layout) {
     s.objLimitB[row.index] = row.limitB;
     s.objVel[row.index] = row.vel;
   }
-}
-
-void WriteStage10Run(GameState& s) {
-  for (int n = 1; n <= kRunLength; ++n) {
-    const auto x = static_cast<int16_t>(kRunStartX + kRunSpacing * n);
-    const int block = kRunFirstBlock + n - 1;
-    s.blockX[block] = x;
-    s.blockY[block] = 700;
-    const int obj = kRunFirstObject + n - 1;
-    s.objKind[obj] = kKindBlock3;
-    s.objX[obj] = x;
-    s.objY[obj] = 100;
-    s.objLimitA[obj] = 150;
-    s.objLimitB[obj] = 100;
-    s.objVel[obj] = 1;
-  }
+  WriteColumns(s, layout.columns);
 }
 
 }  // namespace
@@ -365,7 +379,6 @@ void LoadStageLayout(GameState& s) {
   ClearTables(s);
   if (s.stage < kFirstStage || s.stage > kLastStage) return;
   WriteLayout(s, kStages[s.stage - kFirstStage]);
-  if (s.stage == 10) WriteStage10Run(s);
 }
 
 void PlacePlayerAtStart(GameState& s) {

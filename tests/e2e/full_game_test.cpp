@@ -4,11 +4,11 @@
 
 #include <cstdio>
 #include <fstream>
-#include <memory>
 #include <string>
 
 #include "game/key_script.hpp"
 #include "tests/e2e/game_driver.hpp"
+#include "tests/sim_runner.hpp"
 
 namespace ursa::test {
 namespace {
@@ -22,12 +22,11 @@ struct EndFigures {
 
 // The `end` line of `ursa-sim play` for the script.
 EndFigures SimulatorEnd(const std::string& script) {
-  const std::string command = std::string(URSA_SIM_PATH) + " play " + script;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  const SimRun run = RunSim("play " + script);
   EndFigures end;
   char reason[16] = {};
-  if (pipe && std::fscanf(pipe.get(), "end %15s stage=%d miss=%d frames=%d", reason, &end.stage,
-                          &end.misses, &end.frames) == 4) {
+  if (run.status == 0 && std::sscanf(run.out.c_str(), "end %15s stage=%d miss=%d frames=%d", reason,
+                                     &end.stage, &end.misses, &end.frames) == 4) {
     end.reason = reason;
   }
   return end;

@@ -1,74 +1,26 @@
 // ursa-sim run as a program: its exact trace format, the order of events around frames,
 // the end reasons, and strict refusal (exit status 2) of bad scripts and arguments.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/sim_runner.hpp"
 
 namespace ursa {
 namespace {
 
-struct SimRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::Fields;
+using test::RunSim;
+using test::SimRun;
+using test::WriteTemp;
 
 std::string Script(const std::string& name) { return std::string(URSA_SIM_SCRIPTS) + "/" + name; }
-
-// Test processes run in parallel; each keeps its own scratch files.
-std::string TempPath(const std::string& name) {
-  return testing::TempDir() + "ursa_sim_" + std::to_string(getpid()) + "_" + name;
-}
-
-SimRun Sim(const std::string& args) {
-  const std::string out = TempPath("out.txt");
-  const std::string err = TempPath("err.txt");
-  const std::string command = std::string(URSA_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
-  const int raw = std::system(command.c_str());
-  SimRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFile(out);
-  run.err = ReadFile(err);
-  std::remove(out.c_str());
-  std::remove(err.c_str());
-  return run;
-}
-
-std::string WriteTemp(const std::string& name, const std::string& content) {
-  const std::string path = TempPath(name);
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> fields;
-  for (std::string f; in >> f;) fields.push_back(f);
-  return fields;
-}
 
 TEST(UrsaSim, TraceOfTheFirstFramesOfStageOne) {
   // Standing in the air above the first block, the player starts to fall; the digest is that
   // of stage 1's door, light and arrow.
-  const SimRun run = Sim("trace --frames 3 " + Script("empty.script"));
+  const SimRun run = RunSim("trace --frames 3 " + Script("empty.script"));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             "0 1 0 1 0 49 0 -1 5 0 0 db273ecc -\n"
@@ -79,8 +31,8 @@ TEST(UrsaSim, TraceOfTheFirstFramesOfStageOne) {
 }
 
 TEST(UrsaSim, PlayPrintsOnlyTheEndLineOfTheTrace) {
-  const SimRun trace = Sim("trace --stage 4 --misses 2 --frames 300 " + Script("plain.script"));
-  const SimRun play = Sim("play --stage 4 --misses 2 --frames 300 " + Script("plain.script"));
+  const SimRun trace = RunSim("trace --stage 4 --misses 2 --frames 300 " + Script("plain.script"));
+  const SimRun play = RunSim("play --stage 4 --misses 2 --frames 300 " + Script("plain.script"));
   ASSERT_EQ(trace.status, 0);
   ASSERT_EQ(play.status, 0);
   EXPECT_EQ(play.out, trace.Lines().back() + "\n");
@@ -88,7 +40,8 @@ TEST(UrsaSim, PlayPrintsOnlyTheEndLineOfTheTrace) {
 }
 
 TEST(UrsaSim, TheDemoClearsStageOne) {
-  const SimRun run = Sim(std::string("trace ") + URSA_SOURCE_DIR + "/tools/ursa-sim/demo.script");
+  const SimRun run =
+      RunSim(std::string("trace ") + URSA_SOURCE_DIR + "/tools/ursa-sim/demo.script");
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
   EXPECT_TRUE(lines.back().starts_with("end title stage=2 miss=0 ")) << lines.back();
@@ -107,7 +60,7 @@ TEST(UrsaSim, TheDemoClearsStageOne) {
 }
 
 TEST(UrsaSim, AMissLineShowsTheCountersBeforeTheMiss) {
-  const SimRun run = Sim("trace --stage 0 --frames 200 " + Script("empty.script"));
+  const SimRun run = RunSim("trace --stage 0 --frames 200 " + Script("empty.script"));
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
   std::size_t fall = 0;
@@ -121,23 +74,23 @@ TEST(UrsaSim, AMissLineShowsTheCountersBeforeTheMiss) {
 
   // A miss on the last allowed frame ends by the limit with the miss counted.
   const std::string frames = std::to_string(fall + 1);
-  const SimRun last = Sim("play --stage 0 --frames " + frames + " " + Script("empty.script"));
+  const SimRun last = RunSim("play --stage 0 --frames " + frames + " " + Script("empty.script"));
   EXPECT_TRUE(last.out.starts_with("end limit stage=0 miss=1 frames=" + std::to_string(fall)))
       << last.out;
 }
 
 TEST(UrsaSim, ADoorIntoStageSixteenOnTheLastFrameEndsWithTheEnding) {
   const std::string script = Script("stage15_door.script");
-  EXPECT_EQ(Sim("play --stage 15 --misses 1 --frames 161 " + script).out,
+  EXPECT_EQ(RunSim("play --stage 15 --misses 1 --frames 161 " + script).out,
             "end ending stage=16 miss=1 frames=160 time=16 score=9484\n");
-  EXPECT_EQ(Sim("play --stage 15 --misses 1 --frames 160 " + script).out,
+  EXPECT_EQ(RunSim("play --stage 15 --misses 1 --frames 160 " + script).out,
             "end limit stage=15 miss=1 frames=160 time=16 score=9484\n");
-  EXPECT_EQ(Sim("play --stage 16 " + script).out,
+  EXPECT_EQ(RunSim("play --stage 16 " + script).out,
             "end ending stage=16 miss=0 frames=0 time=0 score=10000\n");
 }
 
 TEST(UrsaSim, EscThenEnterRestartsAndPlayGoesOn) {
-  const SimRun run = Sim("trace --frames 10 " + Script("esc_enter.script"));
+  const SimRun run = RunSim("trace --frames 10 " + Script("esc_enter.script"));
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
   ASSERT_EQ(lines.size(), 11u);
@@ -147,7 +100,7 @@ TEST(UrsaSim, EscThenEnterRestartsAndPlayGoesOn) {
 }
 
 TEST(UrsaSim, EscEndsPlayBeforeTheFrameRuns) {
-  const SimRun run = Sim("trace " + Script("esc_esc.script"));
+  const SimRun run = RunSim("trace " + Script("esc_esc.script"));
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
   ASSERT_EQ(lines.size(), 6u);
@@ -155,22 +108,22 @@ TEST(UrsaSim, EscEndsPlayBeforeTheFrameRuns) {
 }
 
 TEST(UrsaSim, ScriptLayoutDoesNotChangeThePlay) {
-  const SimRun never = Sim("trace --frames 40 " + Script("never_run.script"));
-  const SimRun empty = Sim("trace --frames 40 " + Script("empty.script"));
+  const SimRun never = RunSim("trace --frames 40 " + Script("never_run.script"));
+  const SimRun empty = RunSim("trace --frames 40 " + Script("empty.script"));
   EXPECT_EQ(never.out, empty.out);
-  const SimRun crlf = Sim("trace --frames 40 " + Script("crlf.script"));
-  const SimRun plain = Sim("trace --frames 40 " + Script("plain.script"));
+  const SimRun crlf = RunSim("trace --frames 40 " + Script("crlf.script"));
+  const SimRun plain = RunSim("trace --frames 40 " + Script("plain.script"));
   EXPECT_EQ(crlf.status, 0) << crlf.err;
   EXPECT_EQ(crlf.out, plain.out);
   EXPECT_NE(plain.out, empty.out);
 }
 
 TEST(UrsaSim, OtherStageNumbersPlayOnEmptyTables) {
-  const SimRun run = Sim("trace --stage 17 --frames 1 " + Script("empty.script"));
+  const SimRun run = RunSim("trace --stage 17 --frames 1 " + Script("empty.script"));
   EXPECT_EQ(
       run.out,
       "0 17 0 1 0 49 0 -1 5 0 0 " +
-          Fields(Sim("trace --stage -5 --frames 1 " + Script("empty.script")).Lines()[0])[11] +
+          Fields(RunSim("trace --stage -5 --frames 1 " + Script("empty.script")).Lines()[0])[11] +
           " -\nend limit stage=17 miss=0 frames=1 time=0 score=10000\n");
 }
 
@@ -192,13 +145,13 @@ TEST(UrsaSim, MalformedScriptLinesAreRefused) {
       {"1 Shift down\n", 1},                    // unknown key
   };
   for (const Case& c : cases) {
-    const SimRun run = Sim("trace " + WriteTemp("bad.script", c.content));
+    const SimRun run = RunSim("trace " + WriteTemp("bad.script", c.content));
     EXPECT_EQ(run.status, 2) << c.content;
     EXPECT_EQ(run.out, "") << c.content;
     EXPECT_NE(run.err.find("line " + std::to_string(c.line) + ":"), std::string::npos)
         << c.content << run.err;
   }
-  const SimRun file = Sim("play " + Script("bad_key.script"));
+  const SimRun file = RunSim("play " + Script("bad_key.script"));
   EXPECT_EQ(file.status, 2);
   EXPECT_NE(file.err.find("line 3:"), std::string::npos) << file.err;
 }
@@ -219,7 +172,7 @@ TEST(UrsaSim, BadArgumentsAreRefused) {
       "trace /nonexistent/ursa.script",
   };
   for (const std::string& args : cases) {
-    const SimRun run = Sim(args);
+    const SimRun run = RunSim(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;
     EXPECT_NE(run.err.find("ursa-sim: "), std::string::npos) << args;

@@ -1,48 +1,29 @@
 // The whole game replayed from tools/ursa-sim/full-game.script through ursa-sim: the golden
 // end figures of a play-through without a miss, and every stage's part through its own door.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/sim_runner.hpp"
+
 namespace ursa {
 namespace {
 
+using test::Fields;
+using test::ReadFile;
+using test::TempPath;
+
 const std::string kScript = std::string(URSA_SOURCE_DIR) + "/tools/ursa-sim/full-game.script";
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string TempPath(const std::string& name) {
-  return testing::TempDir() + "ursa_route_" + std::to_string(getpid()) + "_" + name;
-}
-
-// Runs ursa-sim with `args` and returns its standard output, one string per line.
+// Runs ursa-sim with `args`, expecting success, and returns its standard output by lines.
 std::vector<std::string> Sim(const std::string& args) {
-  const std::string out = TempPath("out.txt");
-  const std::string command = std::string(URSA_SIM_PATH) + " " + args + " >" + out;
-  const int raw = std::system(command.c_str());
-  EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
-  std::vector<std::string> lines;
-  std::istringstream in(ReadFile(out));
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  std::remove(out.c_str());
-  return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> fields;
-  for (std::string f; in >> f;) fields.push_back(f);
-  return fields;
+  const test::SimRun run = test::RunSim(args);
+  EXPECT_EQ(run.status, 0) << args << "\n" << run.err;
+  return run.Lines();
 }
 
 // One stage's part of the script: its events and the frames the comment line gives it.

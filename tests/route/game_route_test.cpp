@@ -3,20 +3,15 @@
 #include "tools/ursa-route/game_route.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "tests/sim_runner.hpp"
+
 namespace ursa::route {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(GameRoute, TwoStagesReplayInUrsaSimAcrossTheDoor) {
   SearchOptions options;
@@ -40,19 +35,15 @@ TEST(GameRoute, TwoStagesReplayInUrsaSimAcrossTheDoor) {
             std::string::npos)
       << text;
 
-  const std::string base = testing::TempDir() + "ursa_route_" + std::to_string(getpid());
-  std::ofstream(base + ".script") << text;
-  const std::string command = std::string(URSA_SIM_PATH) + " play --frames " +
-                              std::to_string(frames) + " " + base + ".script >" + base + ".out";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string script = test::WriteTemp("two_stages.script", text);
+  const test::SimRun run = test::RunSim("play --frames " + std::to_string(frames) + " " + script);
+  std::remove(script.c_str());
+  ASSERT_EQ(run.status, 0) << run.err;
   // The door of stage 2 on the last allowed frame: stage 3 has started, no miss, and every
   // frame but the two door frames counted.
-  EXPECT_EQ(ReadFile(base + ".out"),
-            "end limit stage=3 miss=0 frames=" + std::to_string(frames - 2) +
-                " time=" + std::to_string((frames - 2) / 10) +
-                " score=" + std::to_string(10000 - (frames - 2) / 10) + "\n");
-  std::remove((base + ".script").c_str());
-  std::remove((base + ".out").c_str());
+  EXPECT_EQ(run.out, "end limit stage=3 miss=0 frames=" + std::to_string(frames - 2) +
+                         " time=" + std::to_string((frames - 2) / 10) +
+                         " score=" + std::to_string(10000 - (frames - 2) / 10) + "\n");
 }
 
 TEST(GameRoute, KeepsTheLegsBeforeAStageThatResists) {

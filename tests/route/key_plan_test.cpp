@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/key_feed.hpp"
 #include "game/null_host.hpp"
 #include "game/player_motion.hpp"
 #include "tools/ursa-route/game_route.hpp"
@@ -22,7 +23,7 @@ Game GameHolding(uint8_t keys) {
   Game game = StartedGame(1);
   NullHost host;
   const KeyChanges presses = ChangeKeys(0, keys, 0, 0);
-  for (int e = 0; e < presses.count; ++e) ApplyKeyEvent(game, host, presses.events[e]);
+  for (int e = 0; e < presses.count; ++e) DeliverKey(game, host, presses.events[e]);
   return game;
 }
 
@@ -39,8 +40,8 @@ TEST(KeyPlan, EveryChangeLeavesTheGameSeeingTheChosenKeys) {
         const KeyChanges changes = ChangeKeys(held, want, stale, 7);
         NullHost host;
         for (int e = 0; e < changes.count; ++e) {
-          EXPECT_EQ(changes.events[e].frame, 7);
-          ApplyKeyEvent(game, host, changes.events[e]);
+          EXPECT_EQ(changes.events[e].frame, 7u);
+          DeliverKey(game, host, changes.events[e]);
         }
         const std::string what = "held " + std::to_string(held) + " choice " +
                                  std::to_string(choice) + (afterStageStart ? " stale" : "");
@@ -56,8 +57,8 @@ TEST(KeyPlan, KeepingTheSameKeysSendsNothingAndReversingReleasesFirst) {
 
   const KeyChanges reverse = ChangeKeys(kHoldLeft, kHoldRight, 0, 3);
   ASSERT_EQ(reverse.count, 2);
-  EXPECT_EQ(reverse.events[0], (KeyEvent{3, kKeyLeft, false}));
-  EXPECT_EQ(reverse.events[1], (KeyEvent{3, kKeyRight, true}));
+  EXPECT_EQ(reverse.events[0], (ScriptEvent{3, kKeyLeft, false}));
+  EXPECT_EQ(reverse.events[1], (ScriptEvent{3, kKeyRight, true}));
 }
 
 TEST(KeyPlan, TheSixChoicesAreDistinctAndNeverHoldBothDirections) {

@@ -5,34 +5,12 @@
 #include <chrono>
 #include <sstream>
 
-#include "game/frame.hpp"
+#include "game/game_keys.hpp"
 #include "game/null_host.hpp"
 #include "game/stage_lifecycle.hpp"
+#include "tools/ursa-route/door_replay.hpp"
 
 namespace ursa::route {
-
-namespace {
-
-const char* KeyName(int keyCode) {
-  switch (keyCode) {
-    case kKeyLeft:
-      return "Left";
-    case kKeyRight:
-      return "Right";
-    case kKeyUp:
-      return "Up";
-    case kKeySpace:
-      return "Space";
-    case kKeyEnter:
-      return "Enter";
-    case kKeyEsc:
-      return "Esc";
-    default:
-      return "?";
-  }
-}
-
-}  // namespace
 
 Game StartedGame(int16_t stage) {
   Game game;
@@ -44,21 +22,14 @@ Game StartedGame(int16_t stage) {
 }
 
 bool PlayStageRoute(Game& game, const StageRoute& route) {
-  NullHost host;
-  std::size_t next = 0;
-  for (int frame = 0; frame < route.frames; ++frame) {
-    while (next < route.events.size() && route.events[next].frame == frame) {
-      ApplyKeyEvent(game, host, route.events[next++]);
-    }
-    const FrameResult result = RunFrame(game.state, host);
-    if (result == FrameResult::kDoor) {
-      if (frame != route.frames - 1 || next != route.events.size()) return false;
-      StartStage(game, host);
-      return true;
-    }
-    if (result != FrameResult::kNone) return false;
+  if (PlayToDoor(game, route.events, route.frames) != route.frames) return false;
+  // Every event must have been heard by the door frame.
+  if (!route.events.empty() && route.events.back().frame >= static_cast<uint64_t>(route.frames)) {
+    return false;
   }
-  return false;
+  NullHost host;
+  StartStage(game, host);
+  return true;
 }
 
 std::vector<StageLeg> FindGameRoute(int first, int last, const std::vector<int>& framesPerStep,
@@ -98,7 +69,7 @@ std::string ScriptText(const std::vector<StageLeg>& legs) {
     out << "# Stage " << leg.stage << ": frames " << stageStart << " to "
         << stageStart + leg.route.frames - 1 << ", through the door at frame "
         << stageStart + leg.route.frames - 1 << "\n";
-    for (const KeyEvent& event : leg.route.events) {
+    for (const ScriptEvent& event : leg.route.events) {
       out << stageStart + event.frame << " " << KeyName(event.keyCode) << " "
           << (event.down ? "down" : "up") << "\n";
     }

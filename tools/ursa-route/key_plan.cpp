@@ -2,6 +2,8 @@
 // Left and Right are never held together, so a change of direction is a release and a press.
 #include "tools/ursa-route/key_plan.hpp"
 
+#include "game/game_keys.hpp"
+
 namespace ursa::route {
 
 namespace {
@@ -29,25 +31,18 @@ uint8_t HeldKeysOfChoice(int choice) {
 }
 
 KeyChanges ChangeKeys(uint8_t held, uint8_t want, uint8_t stale, int frame) {
+  const auto at = static_cast<uint64_t>(frame);
   KeyChanges changes;
   for (const HeldKey& key : kHeldKeys) {
     if ((held & key.bit) && !(want & key.bit)) {
-      changes.events[changes.count++] = {frame, key.keyCode, false};
+      changes.events[changes.count++] = {at, key.keyCode, false};
     }
   }
   for (const HeldKey& key : kHeldKeys) {
     const bool press = (want & key.bit) && (!(held & key.bit) || (stale & key.bit));
-    if (press) changes.events[changes.count++] = {frame, key.keyCode, true};
+    if (press) changes.events[changes.count++] = {at, key.keyCode, true};
   }
   return changes;
-}
-
-void ApplyKeyEvent(Game& game, GameHost& host, const KeyEvent& event) {
-  if (event.down) {
-    KeyDown(game, host, event.keyCode);
-  } else {
-    KeyUp(game, event.keyCode);
-  }
 }
 
 }  // namespace ursa::route

@@ -5,18 +5,9 @@
 #include <array>
 #include <cstdint>
 
-#include "game/game.hpp"
+#include "game/key_script.hpp"
 
 namespace ursa::route {
-
-// A key event of a route; frame counts the frames of play from the first frame of its stage.
-struct KeyEvent {
-  int frame = 0;
-  int keyCode = 0;
-  bool down = false;
-
-  bool operator==(const KeyEvent&) const = default;
-};
 
 // Held keys as bits.
 inline constexpr uint8_t kHoldLeft = 1;
@@ -27,17 +18,14 @@ inline constexpr uint8_t kHoldSpace = 4;
 inline constexpr int kInputChoices = 6;
 uint8_t HeldKeysOfChoice(int choice);
 
-// The events that take the keyboard from `held` to `want`: releases first, then presses. Keys in
-// `stale` are held on the keyboard but no longer seen by the game, because a stage start has
-// cleared moveInput and jumpKey; one that is still wanted is pressed again, as the keyboard's
-// repeat would.
+// The events that take the keyboard from `held` to `want` at `frame` (frames of play counted
+// from the stage's first frame): releases first, then presses. Keys in `stale` are held on the
+// keyboard but no longer seen by the game, because a stage start has cleared moveInput and
+// jumpKey; one that is still wanted is pressed again, as the keyboard's repeat would.
 struct KeyChanges {
-  std::array<KeyEvent, 4> events{};
+  std::array<ScriptEvent, 4> events{};
   int count = 0;
 };
 KeyChanges ChangeKeys(uint8_t held, uint8_t want, uint8_t stale, int frame);
-
-// Delivers one event through the window's key handlers, as ursa-sim does.
-void ApplyKeyEvent(Game& game, GameHost& host, const KeyEvent& event);
 
 }  // namespace ursa::route

@@ -2,8 +2,7 @@
 // real frames, so a polished route is as honest as the searched one.
 #include "tools/ursa-route/route_polish.hpp"
 
-#include "game/frame.hpp"
-#include "game/null_host.hpp"
+#include "tools/ursa-route/door_replay.hpp"
 
 namespace ursa::route {
 
@@ -24,8 +23,8 @@ std::size_t StepsFor(int frames, int framesPerStep) {
 
 }  // namespace
 
-std::vector<KeyEvent> PlanEvents(const ChoicePlan& plan, uint8_t* heldAtEnd) {
-  std::vector<KeyEvent> events;
+std::vector<ScriptEvent> PlanEvents(const ChoicePlan& plan, uint8_t* heldAtEnd) {
+  std::vector<ScriptEvent> events;
   uint8_t held = plan.heldAtStart;
   uint8_t stale = plan.heldAtStart;
   for (std::size_t step = 0; step < plan.choices.size(); ++step) {
@@ -42,19 +41,8 @@ std::vector<KeyEvent> PlanEvents(const ChoicePlan& plan, uint8_t* heldAtEnd) {
 
 std::optional<int> PlanDoorFrames(const Game& start, const ChoicePlan& plan) {
   Game game = start;
-  NullHost host;
-  const std::vector<KeyEvent> events = PlanEvents(plan);
-  std::size_t next = 0;
-  const int frames = static_cast<int>(plan.choices.size()) * plan.framesPerStep;
-  for (int frame = 0; frame < frames; ++frame) {
-    while (next < events.size() && events[next].frame == frame) {
-      ApplyKeyEvent(game, host, events[next++]);
-    }
-    const FrameResult result = RunFrame(game.state, host);
-    if (result == FrameResult::kDoor) return frame + 1;
-    if (result != FrameResult::kNone) return std::nullopt;
-  }
-  return std::nullopt;
+  return PlayToDoor(game, PlanEvents(plan),
+                    static_cast<int>(plan.choices.size()) * plan.framesPerStep);
 }
 
 ChoicePlan PolishPlan(const Game& start, ChoicePlan plan) {

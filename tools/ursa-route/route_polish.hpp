@@ -20,7 +20,7 @@ struct ChoicePlan {
 
 // The key events of a plan, with frames counted from the stage's first frame; heldAtEnd (when
 // given) receives the keys held after the last step.
-std::vector<KeyEvent> PlanEvents(const ChoicePlan& plan, uint8_t* heldAtEnd = nullptr);
+std::vector<ScriptEvent> PlanEvents(const ChoicePlan& plan, uint8_t* heldAtEnd = nullptr);
 
 // Plays the plan from `start` and returns the frames to the door, the door frame included;
 // nothing when a miss comes first or the plan ends before the door.

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "game/frame.hpp"
+#include "game/key_feed.hpp"
 #include "game/null_host.hpp"
 #include "tools/ursa-route/door_distance.hpp"
 #include "tools/ursa-route/route_polish.hpp"
@@ -136,7 +137,7 @@ Node Child(const Node& node, int32_t parent, int choice, int step, int framesPer
   Node child = node;
   const uint8_t want = HeldKeysOfChoice(choice);
   const KeyChanges changes = ChangeKeys(node.held, want, node.stale, step * framesPerStep);
-  for (int e = 0; e < changes.count; ++e) ApplyKeyEvent(child.game, host, changes.events[e]);
+  for (int e = 0; e < changes.count; ++e) DeliverKey(child.game, host, changes.events[e]);
   child.held = want;
   child.stale = 0;
   child.events = static_cast<uint16_t>(node.events + changes.count);

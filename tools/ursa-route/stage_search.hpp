@@ -29,7 +29,7 @@ struct SearchStats {
 // A way through one stage: its key events and the frames of play it takes, the door frame
 // included. heldAtDoor is what stays held on the keyboard into the next stage.
 struct StageRoute {
-  std::vector<KeyEvent> events;
+  std::vector<ScriptEvent> events;
   int frames = 0;
   uint8_t heldAtDoor = 0;
 };

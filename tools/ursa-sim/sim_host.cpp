@@ -8,7 +8,7 @@ namespace ursa::sim {
 
 SimHost::SimHost(Game& game, std::span<const ScriptEvent> events, uint64_t frameLimit,
                  std::FILE* trace)
-    : game_(game), events_(events), frameLimit_(frameLimit), trace_(trace) {}
+    : game_(game), keys_(events), frameLimit_(frameLimit), trace_(trace) {}
 
 void SimHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
   NullHost::PumpEvents(kind, wakeAtMs);
@@ -18,19 +18,7 @@ void SimHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
     game_.quit = true;
     return;
   }
-  DeliverEventsOfThisFrame();
-}
-
-void SimHost::DeliverEventsOfThisFrame() {
-  while (nextEvent_ < events_.size() && events_[nextEvent_].frame <= framesRun_) {
-    const ScriptEvent& event = events_[nextEvent_++];
-    if (event.frame != framesRun_) continue;
-    if (event.down) {
-      KeyDown(game_, *this, event.keyCode);
-    } else {
-      KeyUp(game_, event.keyCode);
-    }
-  }
+  keys_.DeliverFrame(game_, *this, framesRun_);
 }
 
 void SimHost::FrameEnded(const GameState& s, FrameResult result) {

@@ -7,8 +7,8 @@
 #include <span>
 
 #include "game/game.hpp"
+#include "game/key_feed.hpp"
 #include "game/null_host.hpp"
-#include "game/key_script.hpp"
 
 namespace ursa::sim {
 
@@ -23,11 +23,8 @@ class SimHost : public NullHost {
   bool LimitReached() const { return limitReached_; }
 
  private:
-  void DeliverEventsOfThisFrame();
-
   Game& game_;
-  std::span<const ScriptEvent> events_;
-  std::size_t nextEvent_ = 0;
+  KeyFeed keys_;
   uint64_t frameLimit_;
   uint64_t framesRun_ = 0;
   bool limitReached_ = false;

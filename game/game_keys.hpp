@@ -1,0 +1,51 @@
+// The game's six keys: the codes its key handlers take, and the names key scripts give them.
+// The window's toolkit sends these same codes; every other place names a key through this table.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace ursa {
+
+// Virtual-key codes of the keys the game reads.
+enum KeyCode : int {
+  kKeyEnter = 13,
+  kKeyEsc = 27,
+  kKeySpace = 32,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+};
+
+struct GameKey {
+  KeyCode code;
+  std::string_view name;  // as a key script writes it, case-sensitive
+};
+
+inline constexpr std::array<GameKey, 6> kGameKeys = {{
+    {kKeyLeft, "Left"},
+    {kKeyRight, "Right"},
+    {kKeyUp, "Up"},
+    {kKeySpace, "Space"},
+    {kKeyEnter, "Enter"},
+    {kKeyEsc, "Esc"},
+}};
+
+// The script name of a key code; empty for a code the game does not read.
+constexpr std::string_view KeyName(int code) {
+  for (const GameKey& key : kGameKeys) {
+    if (key.code == code) return key.name;
+  }
+  return {};
+}
+
+// The key code of a script name; nothing for a name that is not one of the six.
+constexpr std::optional<int> KeyFromName(std::string_view name) {
+  for (const GameKey& key : kGameKeys) {
+    if (key.name == name) return key.code;
+  }
+  return std::nullopt;
+}
+
+}  // namespace ursa

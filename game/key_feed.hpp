@@ -1,0 +1,34 @@
+// Key events handed to the game's key handlers between frames of play, as a player's keys
+// reach the window: how the simulator and the route finder replay a key script.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "game/game.hpp"
+#include "game/key_script.hpp"
+
+namespace ursa {
+
+// Delivers one key event through KeyDown or KeyUp.
+void DeliverKey(Game& game, GameHost& host, const ScriptEvent& event);
+
+// A script's events, delivered in order, frame by frame.
+class KeyFeed {
+ public:
+  explicit KeyFeed(std::span<const ScriptEvent> events) : events_(events) {}
+
+  // Delivers the events of `frame` that have not been delivered yet. Events of an earlier
+  // frame that play never stopped at are passed over unheard.
+  void DeliverFrame(Game& game, GameHost& host, uint64_t frame);
+
+  // True once every event has been delivered or passed over.
+  bool Done() const { return next_ == events_.size(); }
+
+ private:
+  std::span<const ScriptEvent> events_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace ursa

@@ -1,0 +1,71 @@
+// Runs the ursa-sim program built with the tests (URSA_SIM_PATH) and collects what it printed,
+// for every test that checks the rules through the simulator's own command line.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ursa::test {
+
+struct SimRun {
+  int status = -1;  // exit status; -1 when the program did not exit by itself
+  std::string out;
+  std::string err;
+
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+};
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A scratch path of this test process; test processes run in parallel.
+inline std::string TempPath(const std::string& name) {
+  return testing::TempDir() + "ursa_" + std::to_string(getpid()) + "_" + name;
+}
+
+inline std::string WriteTemp(const std::string& name, const std::string& content) {
+  const std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+// Runs "ursa-sim <args>" through the shell, so args may hold redirections of its input.
+inline SimRun RunSim(const std::string& args) {
+  const std::string out = TempPath("sim_out.txt");
+  const std::string err = TempPath("sim_err.txt");
+  const std::string command = std::string(URSA_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  SimRun run;
+  run.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadFile(out);
+  run.err = ReadFile(err);
+  std::remove(out.c_str());
+  std::remove(err.c_str());
+  return run;
+}
+
+// The blank-separated fields of a trace or script line.
+inline std::vector<std::string> Fields(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> fields;
+  for (std::string f; in >> f;) fields.push_back(f);
+  return fields;
+}
+
+}  // namespace ursa::test
