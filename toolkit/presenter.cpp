@@ -3,14 +3,16 @@
 #include "toolkit/presenter.hpp"
 
 #include <SDL.h>
+#include <epoxy/gl.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
+#include "gl/error.hpp"
+#include "gl/state_guard.hpp"
 #include "toolkit/canvas.hpp"
 #include "toolkit/fatal.hpp"
-#include "toolkit/gl_state_guard.hpp"
 
 namespace ursa::tk {
 namespace {
@@ -83,28 +85,41 @@ void main() {
 }
 )";
 
-GLuint MakeTexture(int width, int height, GLint filter) {
-  GLuint texture = 0;
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
+using gl::StateGuard;
+
+// Throws Error naming `what` when OpenGL has recorded an error since the last check.
+void CheckGl(const char* what) {
+  try {
+    gl::Check(what);
+  } catch (const gl::Error& e) {
+    throw Error("OpenGL failed while " + e.Operation() + " (" + e.Detail() +
+                "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
+  }
+}
+
+gl::Program MakeProgram(const char* fragmentSource) {
+  try {
+    return gl::Program("building the window's shaders", kFullWindowVertex, fragmentSource);
+  } catch (const gl::Error& e) {
+    throw Error(e.Operation() + " (OpenGL 3.3 core needed): " + e.Detail());
+  }
+}
+
+void SetUpTexture(const gl::Object& texture, int width, int height, GLint filter) {
+  glBindTexture(GL_TEXTURE_2D, texture.Name());
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  return texture;
 }
 
-GLuint MakeFramebuffer(GLuint texture) {
-  GLuint framebuffer = 0;
-  glGenFramebuffers(1, &framebuffer);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+void AttachTexture(const gl::Object& framebuffer, const gl::Object& texture) {
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Name());
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture.Name(), 0);
   if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-    glDeleteFramebuffers(1, &framebuffer);
     throw Error("the window's OpenGL framebuffer is incomplete: OpenGL 3.3 core needed");
   }
-  return framebuffer;
 }
 
 // Mesa's software rasterisers, where every drawn pixel costs CPU time the game needs.
@@ -124,36 +139,27 @@ Rect LetterboxRect(int drawableWidth, int drawableHeight) {
   return {(drawableWidth - width) / 2, (drawableHeight - height) / 2, width, height};
 }
 
-Presenter::Presenter(Rect box) : box_(box) {
-  GlStateGuard guard;
-  compose_ = std::make_unique<GlProgram>(kFullWindowVertex, kComposeFragment);
-  scale_ = std::make_unique<GlProgram>(kFullWindowVertex, kScaleFragment);
-  glGenVertexArrays(1, &vertexArray_);
+Presenter::Presenter(Rect box)
+    : box_(box), compose_(MakeProgram(kComposeFragment)), scale_(MakeProgram(kScaleFragment)) {
+  const StateGuard guard(StateGuard::Start::kPlain);
   const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
   if (renderer != nullptr && IsSoftwareRasteriser(renderer)) {
     inBetweenScaling_ = InBetweenScaling::kNearest;
   }
-  backingTexture_ = MakeTexture(kWidth, kHeight, GL_NEAREST);
+  SetUpTexture(backingTexture_, kWidth, kHeight, GL_NEAREST);
   for (int i = 0; i < 2; ++i) {
-    composedTextures_[i] = MakeTexture(kWidth, kHeight, GL_LINEAR);
-    composedFramebuffers_[i] = MakeFramebuffer(composedTextures_[i]);
+    SetUpTexture(composedTextures_[i], kWidth, kHeight, GL_LINEAR);
+    AttachTexture(composedFramebuffers_[i], composedTextures_[i]);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
   }
   CheckGl("setting up the window's image");
 }
 
-Presenter::~Presenter() {
-  glDeleteFramebuffers(2, composedFramebuffers_);
-  glDeleteTextures(2, composedTextures_);
-  glDeleteTextures(1, &backingTexture_);
-  glDeleteVertexArrays(1, &vertexArray_);
-}
-
 void Presenter::UploadBacking(const SDL_Surface& backing) {
-  GlStateGuard guard;
+  const StateGuard guard(StateGuard::Start::kPlain);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
-  glBindTexture(GL_TEXTURE_2D, backingTexture_);
+  glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   // ARGB8888 words lie in memory as B, G, R, A bytes on the little-endian machines we run on.
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_BYTE,
                   backing.pixels);
@@ -161,7 +167,7 @@ void Presenter::UploadBacking(const SDL_Surface& backing) {
 }
 
 void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device) {
-  GlStateGuard guard;
+  const StateGuard guard(StateGuard::Start::kPlain);
   int source = kHidden;
   GLuint picture = 0;
   if (pictureVisible) {
@@ -180,33 +186,33 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
       source = kBlackPicture;
     } else {
       source = kLastComposedPicture;
-      picture = composedTextures_[current_];
+      picture = composedTextures_[current_].Name();
     }
     // From now on the box keeps what this image shows in it.
     pictureBlack_ = false;
   }
   current_ = 1 - current_;
-  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffers_[current_]);
+  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffers_[current_].Name());
   glViewport(0, 0, kWidth, kHeight);
-  glUseProgram(compose_->Id());
-  glUniform1i(compose_->Uniform("backing"), 0);
-  glUniform1i(compose_->Uniform("picture"), 1);
-  glUniform1i(compose_->Uniform("pictureSource"), source);
-  glUniform2i(compose_->Uniform("deviceSize"), device != nullptr ? device->width : 0,
+  glUseProgram(compose_.Name());
+  glUniform1i(compose_.Uniform("backing"), 0);
+  glUniform1i(compose_.Uniform("picture"), 1);
+  glUniform1i(compose_.Uniform("pictureSource"), source);
+  glUniform2i(compose_.Uniform("deviceSize"), device != nullptr ? device->width : 0,
               device != nullptr ? device->height : 0);
-  glUniform4i(compose_->Uniform("box"), box_.x, box_.y, box_.width, box_.height);
-  glUniform1i(compose_->Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
+  glUniform4i(compose_.Uniform("box"), box_.x, box_.y, box_.width, box_.height);
+  glUniform1i(compose_.Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
   glActiveTexture(GL_TEXTURE1);
   glBindTexture(GL_TEXTURE_2D, picture);
   glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, backingTexture_);
-  glBindVertexArray(vertexArray_);
+  glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
+  glBindVertexArray(vertexArray_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
 }
 
-void Presenter::DrawScaled(GLuint framebuffer, int width, int height) {
-  GlStateGuard guard;
+void Presenter::DrawScaled(unsigned framebuffer, int width, int height) {
+  const StateGuard guard(StateGuard::Start::kPlain);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   const Rect to = LetterboxRect(width, height);
   // Black bars: only the two strips beside or above and below the picture are cleared.
@@ -225,28 +231,28 @@ void Presenter::DrawScaled(GLuint framebuffer, int width, int height) {
   const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
   if (wholeNumber || inBetweenScaling_ == InBetweenScaling::kNearest) {
     // Nearest-pixel enlargement is what a blit does, and a blit is the cheapest draw.
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_]);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_].Name());
     glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
                       GL_COLOR_BUFFER_BIT, GL_NEAREST);
     CheckGl("drawing the window");
     return;
   }
   glViewport(to.x, to.y, to.width, to.height);
-  glUseProgram(scale_->Id());
-  glUniform1i(scale_->Uniform("image"), 0);
-  glUniform2f(scale_->Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
-  glUniform2f(scale_->Uniform("outputSize"), static_cast<float>(to.width),
+  glUseProgram(scale_.Name());
+  glUniform1i(scale_.Uniform("image"), 0);
+  glUniform2f(scale_.Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
+  glUniform2f(scale_.Uniform("outputSize"), static_cast<float>(to.width),
               static_cast<float>(to.height));
-  glBindTexture(GL_TEXTURE_2D, composedTextures_[current_]);
-  glBindVertexArray(vertexArray_);
+  glBindTexture(GL_TEXTURE_2D, composedTextures_[current_].Name());
+  glBindVertexArray(vertexArray_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckGl("drawing the window");
 }
 
 RgbImage Presenter::ReadComposed() {
-  GlStateGuard guard;
+  const StateGuard guard(StateGuard::Start::kPlain);
   RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_]);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_].Name());
   std::vector<uint8_t> bottomUp(image.rgb.size());
   glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
   CheckGl("reading the window image");

@@ -3,11 +3,8 @@
 // aspect-correct scale to the window's drawable pixels with black borders.
 #pragma once
 
-#include <epoxy/gl.h>
-
-#include <memory>
-
-#include "toolkit/gl_program.hpp"
+#include "gl/object.hpp"
+#include "gl/program.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
 
@@ -18,7 +15,7 @@ namespace ursa::tk {
 // A device image as the 3D renderer leaves it: an RGBA8 texture, row 0 at the bottom.
 // Composing sets its filters to nearest, the only way it is ever read.
 struct DeviceImage {
-  GLuint texture = 0;
+  unsigned texture = 0;
   int width = 0;
   int height = 0;
 };
@@ -27,7 +24,6 @@ class Presenter {
  public:
   // Needs the window's OpenGL context current; `box` is the picture box's rectangle.
   explicit Presenter(Rect box);
-  ~Presenter();
   Presenter(const Presenter&) = delete;
   Presenter& operator=(const Presenter&) = delete;
 
@@ -41,7 +37,7 @@ class Presenter {
   void Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device = nullptr);
   // Draws the composed image scaled into `framebuffer` (0: the window's) of the given size
   // in pixels, black around it.
-  void DrawScaled(GLuint framebuffer, int width, int height);
+  void DrawScaled(unsigned framebuffer, int width, int height);
 
   // How a scale that is not a whole number is drawn: sharp bilinear (each pixel a flat block,
   // only the seams between blocks blended) or nearest pixel. A software rasteriser draws the
@@ -56,15 +52,17 @@ class Presenter {
   Rect box_;
   bool pictureBlack_ = true;
   InBetweenScaling inBetweenScaling_ = InBetweenScaling::kSharpBilinear;
-  GLuint vertexArray_ = 0;
-  GLuint backingTexture_ = 0;
+  gl::Program compose_;
+  gl::Program scale_;
+  gl::Object vertexArray_{gl::Object::Type::kVertexArray};
+  gl::Object backingTexture_{gl::Object::Type::kTexture};
   // Two composed images in turn: the box's content is carried from the last one into the
   // next, so no separate copy of the device image is kept.
-  GLuint composedTextures_[2] = {};
-  GLuint composedFramebuffers_[2] = {};
+  gl::Object composedTextures_[2] = {gl::Object(gl::Object::Type::kTexture),
+                                     gl::Object(gl::Object::Type::kTexture)};
+  gl::Object composedFramebuffers_[2] = {gl::Object(gl::Object::Type::kFramebuffer),
+                                         gl::Object(gl::Object::Type::kFramebuffer)};
   int current_ = 0;
-  std::unique_ptr<GlProgram> compose_;
-  std::unique_ptr<GlProgram> scale_;
 };
 
 // Where a 640 x 480 image goes in a drawable of the given size: as large as fits with its

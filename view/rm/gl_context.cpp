@@ -4,9 +4,7 @@
 
 #include <epoxy/gl.h>
 
-#include <array>
-#include <cstdio>
-
+#include "gl/error.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/gouraud_shader.hpp"
 
@@ -36,14 +34,11 @@ void GlContext::Use(const std::string& operation) {
 bool GlContext::TryUse() { return display_->MakeContextCurrent(); }
 
 void GlContext::Check(const std::string& operation) {
-  const GLenum error = glGetError();
-  if (error == GL_NO_ERROR) return;
-  // Drain the rest so the next operation starts clean.
-  while (glGetError() != GL_NO_ERROR) {
+  try {
+    gl::Check(operation);
+  } catch (const gl::Error& e) {
+    throw Error(e.Operation(), e.Detail());
   }
-  std::array<char, 16> code{};
-  std::snprintf(code.data(), code.size(), "0x%04X", error);
-  throw Error(operation, std::string("OpenGL error ") + code.data());
 }
 
 GouraudShader& GlContext::Shader(const std::string& operation, int lightCount) {

@@ -19,8 +19,6 @@ class GlContext {
   GlContext(const GlContext&) = delete;
   GlContext& operator=(const GlContext&) = delete;
 
-  Display& display() { return *display_; }
-
   // Makes the context current for an operation; throws Error when there is none or when it
   // is older than OpenGL 3.3.
   void Use(const std::string& operation);

@@ -1,8 +1,6 @@
-// Creation and deletion of single OpenGL objects, with their live counts.
-// Deletion makes the context current first, since a destructor may run at any time.
+// The renderer's OpenGL objects with their live counts. Deletion makes the context current
+// first, since a destructor may run at any time; without a context the object dies with it.
 #include "view/rm/gl_object.hpp"
-
-#include <epoxy/gl.h>
 
 #include <utility>
 
@@ -29,51 +27,13 @@ live::Kind KindOf(GlObject::Type type) {
 
 }  // namespace
 
-GlObject::GlObject(GlContextPtr context, Type type) : context_(std::move(context)), type_(type) {
-  GLuint name = 0;
-  switch (type_) {
-    case Type::kBuffer:
-      glGenBuffers(1, &name);
-      break;
-    case Type::kVertexArray:
-      glGenVertexArrays(1, &name);
-      break;
-    case Type::kTexture:
-      glGenTextures(1, &name);
-      break;
-    case Type::kRenderbuffer:
-      glGenRenderbuffers(1, &name);
-      break;
-    case Type::kFramebuffer:
-      glGenFramebuffers(1, &name);
-      break;
-  }
-  name_ = name;
-  live::Add(KindOf(type_), 1);
+GlObject::GlObject(GlContextPtr context, Type type) : context_(std::move(context)), object_(type) {
+  live::Add(KindOf(type), 1);
 }
 
 GlObject::~GlObject() {
-  live::Add(KindOf(type_), -1);
-  // Without a current context the object dies with the context itself.
-  if (!context_->TryUse()) return;
-  const GLuint name = name_;
-  switch (type_) {
-    case Type::kBuffer:
-      glDeleteBuffers(1, &name);
-      break;
-    case Type::kVertexArray:
-      glDeleteVertexArrays(1, &name);
-      break;
-    case Type::kTexture:
-      glDeleteTextures(1, &name);
-      break;
-    case Type::kRenderbuffer:
-      glDeleteRenderbuffers(1, &name);
-      break;
-    case Type::kFramebuffer:
-      glDeleteFramebuffers(1, &name);
-      break;
-  }
+  live::Add(KindOf(object_.Kind()), -1);
+  if (!context_->TryUse()) object_.Abandon();
 }
 
 }  // namespace ursa::rm

@@ -1,14 +1,15 @@
-// GlObject: one OpenGL buffer, vertex array, texture, renderbuffer or framebuffer, deleted
-// with its owner and counted among the live objects. Internal to the layer.
+// GlObject: one OpenGL object of the renderer, deleted with its owner in the renderer's
+// context and counted among the live objects. Internal to the layer.
 #pragma once
 
+#include "gl/object.hpp"
 #include "view/rm/gl_context.hpp"
 
 namespace ursa::rm {
 
 class GlObject {
  public:
-  enum class Type { kBuffer, kVertexArray, kTexture, kRenderbuffer, kFramebuffer };
+  using Type = gl::Object::Type;
 
   // Generates the object; the context must be current.
   GlObject(GlContextPtr context, Type type);
@@ -16,12 +17,11 @@ class GlObject {
   GlObject(const GlObject&) = delete;
   GlObject& operator=(const GlObject&) = delete;
 
-  unsigned name() const { return name_; }
+  unsigned Name() const { return object_.Name(); }
 
  private:
   GlContextPtr context_;
-  Type type_;
-  unsigned name_ = 0;
+  gl::Object object_;  // declared last, so it is deleted while the context is still held
 };
 
 }  // namespace ursa::rm

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "gl/error.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/live_objects.hpp"
 
@@ -58,76 +59,48 @@ out vec4 fragColor;
 void main() { fragColor = vec4(vColor, 1.0); }
 )";
 
-GLuint Compile(GLenum stage, const char* source, const std::string& operation) {
-  const GLuint shader = glCreateShader(stage);
-  glShaderSource(shader, 1, &source, nullptr);
-  glCompileShader(shader);
-  GLint ok = GL_FALSE;
-  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-  if (ok != GL_TRUE) {
-    std::array<char, 1024> log{};
-    glGetShaderInfoLog(shader, log.size(), nullptr, log.data());
-    glDeleteShader(shader);
-    throw Error(operation, std::string("shader compilation failed: ") + log.data());
+std::string VertexSource(int lightCount) {
+  return "#version 330 core\n#define LIGHT_COUNT " + std::to_string(lightCount) + "\n" +
+         kVertexSource;
+}
+
+gl::Program BuildProgram(const std::string& operation, int lightCount) {
+  try {
+    return gl::Program(operation, VertexSource(lightCount).c_str(), kFragmentSource);
+  } catch (const gl::Error& e) {
+    throw Error(e.Operation(), e.Detail());
   }
-  return shader;
 }
 
 }  // namespace
 
 GouraudShader::GouraudShader(const std::string& operation, int lightCount)
-    : lightCount_(lightCount) {
-  const std::string vertexSource =
-      "#version 330 core\n#define LIGHT_COUNT " + std::to_string(lightCount) + "\n" + kVertexSource;
-  const GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource.c_str(), operation);
-  GLuint fs = 0;
-  try {
-    fs = Compile(GL_FRAGMENT_SHADER, kFragmentSource, operation);
-  } catch (...) {
-    glDeleteShader(vs);
-    throw;
-  }
-  program_ = glCreateProgram();
-  glAttachShader(program_, vs);
-  glAttachShader(program_, fs);
-  glLinkProgram(program_);
-  glDeleteShader(vs);
-  glDeleteShader(fs);
-  GLint ok = GL_FALSE;
-  glGetProgramiv(program_, GL_LINK_STATUS, &ok);
-  if (ok != GL_TRUE) {
-    std::array<char, 1024> log{};
-    glGetProgramInfoLog(program_, log.size(), nullptr, log.data());
-    glDeleteProgram(program_);
-    throw Error(operation, std::string("shader link failed: ") + log.data());
-  }
+    : lightCount_(lightCount), program_(BuildProgram(operation, lightCount)) {
   live::Add(live::kGlProgram, 1);
-  viewProjection_ = glGetUniformLocation(program_, "uViewProjection");
-  eye_ = glGetUniformLocation(program_, "uEye");
-  model_ = glGetUniformLocation(program_, "uModel");
-  normalMatrix_ = glGetUniformLocation(program_, "uNormalMatrix");
-  ambient_ = glGetUniformLocation(program_, "uAmbient");
-  lightDirection_ = glGetUniformLocation(program_, "uLightDirection");
-  lightColor_ = glGetUniformLocation(program_, "uLightColor");
-  diffuse_ = glGetUniformLocation(program_, "uDiffuse");
-  specular_ = glGetUniformLocation(program_, "uSpecular");
-  emissive_ = glGetUniformLocation(program_, "uEmissive");
-  power_ = glGetUniformLocation(program_, "uPower");
-  useVertexColors_ = glGetUniformLocation(program_, "uUseVertexColors");
+  viewProjection_ = program_.Uniform("uViewProjection");
+  eye_ = program_.Uniform("uEye");
+  model_ = program_.Uniform("uModel");
+  normalMatrix_ = program_.Uniform("uNormalMatrix");
+  ambient_ = program_.Uniform("uAmbient");
+  lightDirection_ = program_.Uniform("uLightDirection");
+  lightColor_ = program_.Uniform("uLightColor");
+  diffuse_ = program_.Uniform("uDiffuse");
+  specular_ = program_.Uniform("uSpecular");
+  emissive_ = program_.Uniform("uEmissive");
+  power_ = program_.Uniform("uPower");
+  useVertexColors_ = program_.Uniform("uUseVertexColors");
 }
 
 GouraudShader::~GouraudShader() {
-  if (program_ == 0) return;
-  live::Add(live::kGlProgram, -1);
-  glDeleteProgram(program_);
+  if (program_.Name() != 0) live::Add(live::kGlProgram, -1);
 }
 
 void GouraudShader::Abandon() {
-  if (program_ != 0) live::Add(live::kGlProgram, -1);
-  program_ = 0;
+  if (program_.Name() != 0) live::Add(live::kGlProgram, -1);
+  program_.Abandon();
 }
 
-void GouraudShader::Bind() const { glUseProgram(program_); }
+void GouraudShader::Bind() const { glUseProgram(program_.Name()); }
 
 void GouraudShader::SetCamera(const Mat4& viewProjection, Vec3 eye) const {
   glUniformMatrix4fv(viewProjection_, 1, GL_FALSE, viewProjection.m.data());

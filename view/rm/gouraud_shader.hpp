@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "gl/program.hpp"
 #include "view/rm/math.hpp"
 #include "view/rm/mesh_part.hpp"
 
@@ -40,7 +41,7 @@ class GouraudShader {
 
  private:
   int lightCount_;
-  unsigned program_ = 0;
+  gl::Program program_;
   int viewProjection_ = -1, eye_ = -1, model_ = -1, normalMatrix_ = -1;
   int ambient_ = -1, lightDirection_ = -1, lightColor_ = -1;
   int diffuse_ = -1, specular_ = -1, emissive_ = -1, power_ = -1, useVertexColors_ = -1;

@@ -21,11 +21,11 @@ GpuMesh::GpuMesh(const GlContextPtr& context, const std::vector<MeshPart>& parts
     vertices.insert(vertices.end(), part.vertices.begin(), part.vertices.end());
     for (uint32_t index : part.indices) indices.push_back(base + index);
   }
-  glBindVertexArray(vertexArray_.name());
-  glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_.name());
+  glBindVertexArray(vertexArray_.Name());
+  glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_.Name());
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(Vertex)),
                vertices.data(), GL_STATIC_DRAW);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_.name());
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_.Name());
   glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(uint32_t)),
                indices.data(), GL_STATIC_DRAW);
   constexpr auto kStride = static_cast<GLsizei>(sizeof(Vertex));
@@ -41,7 +41,7 @@ GpuMesh::GpuMesh(const GlContextPtr& context, const std::vector<MeshPart>& parts
   glBindVertexArray(0);
 }
 
-void GpuMesh::Bind() const { glBindVertexArray(vertexArray_.name()); }
+void GpuMesh::Bind() const { glBindVertexArray(vertexArray_.Name()); }
 
 void GpuMesh::DrawRange(const Range& range) const {
   if (range.indexCount == 0) return;

@@ -8,11 +8,11 @@
 #include <string>
 #include <utility>
 
+#include "gl/state_guard.hpp"
 #include "view/rm/device.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/frame.hpp"
 #include "view/rm/gl_context.hpp"
-#include "view/rm/gl_state_guard.hpp"
 #include "view/rm/live_objects.hpp"
 #include "view/rm/scene_draw.hpp"
 
@@ -98,7 +98,7 @@ void Viewport::BindRectangle() {
 
 void Viewport::Clear(int flags) {
   device_->Context().Use("Clear");
-  const GlStateGuard guard;
+  const gl::StateGuard guard;
   BindRectangle();
   GLbitfield mask = 0;
   if ((flags & kClearTarget) != 0) {
@@ -117,7 +117,7 @@ void Viewport::Clear(int flags) {
 void Viewport::Render(const FramePtr& scene) {
   if (!scene) throw Error("Render", "no scene frame given");
   device_->Context().Use("Render");
-  const GlStateGuard guard;
+  const gl::StateGuard guard;
   BindRectangle();
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
