@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ursa {
@@ -38,6 +39,16 @@ constexpr std::string_view KeyName(int code) {
     if (key.code == code) return key.name;
   }
   return {};
+}
+
+// "Left Right Up Space Enter Esc": the script names, for messages and help texts.
+inline std::string KeyNameList() {
+  std::string list;
+  for (const GameKey& key : kGameKeys) {
+    if (!list.empty()) list += ' ';
+    list += key.name;
+  }
+  return list;
 }
 
 // The key code of a script name; nothing for a name that is not one of the six.

@@ -2,15 +2,50 @@
 // Key names and the words down/up are case-sensitive; numbers are plain decimal digits.
 #include "game/key_script.hpp"
 
-#include <charconv>
+#include <cstdio>
+#include <limits>
 #include <optional>
 #include <string_view>
 
 #include "game/game_keys.hpp"
+#include "game/whole_number.hpp"
 
 namespace ursa {
 
 namespace {
+
+enum class LineRead { kLine, kEnd, kTooLong };
+
+// Reads the bytes up to the next newline (not kept) into `line`. Stops without reading on
+// when the line grows past kMaxScriptLineBytes, so endless input costs no more than that.
+LineRead ReadLine(std::istream& in, std::string& line) {
+  line.clear();
+  bool any = false;
+  for (char c; in.get(c);) {
+    any = true;
+    if (c == '\n') return LineRead::kLine;
+    if (line.size() == kMaxScriptLineBytes) return LineRead::kTooLong;
+    line.push_back(c);
+  }
+  return any ? LineRead::kLine : LineRead::kEnd;
+}
+
+// Script text as a message quotes it: control bytes such as NUL written as \xHH, so the
+// message shows the whole of it and nothing cuts it short.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "'";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+      quoted += escaped;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -32,34 +67,16 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
   return fields;
 }
 
-std::optional<uint64_t> ParseFrame(std::string_view text) {
-  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-  uint64_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-// "Left Right Up Space Enter Esc", for the message about an unknown key.
-std::string KeyNameList() {
-  std::string list;
-  for (const GameKey& key : kGameKeys) {
-    if (!list.empty()) list += ' ';
-    list += key.name;
-  }
-  return list;
-}
-
 // Returns an error message for a malformed line, or nothing when `event` was filled.
 std::optional<std::string> ParseEventLine(std::string_view line, ScriptEvent& event) {
   const std::vector<std::string_view> fields = SplitFields(line);
   if (fields.size() != 3) return "expected '<frame> <key> <down|up>'";
-  const auto frame = ParseFrame(fields[0]);
-  if (!frame) return "bad frame number '" + std::string(fields[0]) + "'";
+  const auto frame = ParseWholeNumber<uint64_t>(fields[0], 0, std::numeric_limits<uint64_t>::max());
+  if (!frame) return "bad frame number " + Quoted(fields[0]);
   const auto key = KeyFromName(fields[1]);
-  if (!key) return "unknown key '" + std::string(fields[1]) + "' (keys: " + KeyNameList() + ")";
+  if (!key) return "unknown key " + Quoted(fields[1]) + " (keys: " + KeyNameList() + ")";
   if (fields[2] != "down" && fields[2] != "up") {
-    return "expected 'down' or 'up', found '" + std::string(fields[2]) + "'";
+    return "expected 'down' or 'up', found " + Quoted(fields[2]);
   }
   event = {*frame, *key, fields[2] == "down"};
   return std::nullopt;
@@ -70,11 +87,18 @@ std::optional<std::string> ParseEventLine(std::string_view line, ScriptEvent& ev
 ScriptParse ParseScript(std::istream& in) {
   ScriptParse result;
   std::string raw;
-  for (int lineNumber = 1; std::getline(in, raw); ++lineNumber) {
-    const std::string_view line = Trim(raw);
-    if (line.empty() || line.front() == '#') continue;
+  for (uint64_t lineNumber = 1;; ++lineNumber) {
+    const LineRead read = ReadLine(in, raw);
+    if (read == LineRead::kEnd) break;
+    std::optional<std::string> error;
+    if (read == LineRead::kTooLong) {
+      error = "longer than " + std::to_string(kMaxScriptLineBytes) + " bytes";
+    }
+    // A comment runs from '#' to the end of the line.
+    const std::string_view line = Trim(std::string_view(raw).substr(0, raw.find('#')));
+    if (!error && line.empty()) continue;
     ScriptEvent event;
-    std::optional<std::string> error = ParseEventLine(line, event);
+    if (!error) error = ParseEventLine(line, event);
     if (!error && !result.events.empty() && event.frame < result.events.back().frame) {
       error = "frame " + std::to_string(event.frame) + " comes after frame " +
               std::to_string(result.events.back().frame);

@@ -22,8 +22,12 @@ struct ScriptParse {
   std::string error;  // empty when the whole script was read
 };
 
-// Lines are "<frame> <key> <down|up>", blank lines and lines starting with '#' are skipped;
-// frame numbers never decrease. Blanks around a line and CRLF line ends are accepted.
+// A line holds at most this many bytes before its newline; reading stops at a longer one.
+inline constexpr std::size_t kMaxScriptLineBytes = 4096;
+
+// Lines are "<frame> <key> <down|up>"; '#' starts a comment that runs to the end of the line,
+// and lines left blank are skipped; frame numbers never decrease. Blanks around a line and
+// CRLF line ends are accepted.
 ScriptParse ParseScript(std::istream& in);
 
 }  // namespace ursa

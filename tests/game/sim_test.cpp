@@ -60,7 +60,9 @@ TEST(UrsaSim, TheDemoClearsStageOne) {
 }
 
 TEST(UrsaSim, AMissLineShowsTheCountersBeforeTheMiss) {
-  const SimRun run = RunSim("trace --stage 0 --frames 200 " + Script("empty.script"));
+  // Running left off the end of stage 1's floor.
+  const std::string left = WriteTemp("left.script", "0 Left down\n");
+  const SimRun run = RunSim("trace --frames 200 " + left);
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
   std::size_t fall = 0;
@@ -74,8 +76,8 @@ TEST(UrsaSim, AMissLineShowsTheCountersBeforeTheMiss) {
 
   // A miss on the last allowed frame ends by the limit with the miss counted.
   const std::string frames = std::to_string(fall + 1);
-  const SimRun last = RunSim("play --stage 0 --frames " + frames + " " + Script("empty.script"));
-  EXPECT_TRUE(last.out.starts_with("end limit stage=0 miss=1 frames=" + std::to_string(fall)))
+  const SimRun last = RunSim("play --frames " + frames + " " + left);
+  EXPECT_TRUE(last.out.starts_with("end limit stage=1 miss=1 frames=" + std::to_string(fall)))
       << last.out;
 }
 
@@ -85,8 +87,6 @@ TEST(UrsaSim, ADoorIntoStageSixteenOnTheLastFrameEndsWithTheEnding) {
             "end ending stage=16 miss=1 frames=160 time=16 score=9484\n");
   EXPECT_EQ(RunSim("play --stage 15 --misses 1 --frames 160 " + script).out,
             "end limit stage=15 miss=1 frames=160 time=16 score=9484\n");
-  EXPECT_EQ(RunSim("play --stage 16 " + script).out,
-            "end ending stage=16 miss=0 frames=0 time=0 score=10000\n");
 }
 
 TEST(UrsaSim, EscThenEnterRestartsAndPlayGoesOn) {
@@ -118,13 +118,62 @@ TEST(UrsaSim, ScriptLayoutDoesNotChangeThePlay) {
   EXPECT_NE(plain.out, empty.out);
 }
 
-TEST(UrsaSim, OtherStageNumbersPlayOnEmptyTables) {
-  const SimRun run = RunSim("trace --stage 17 --frames 1 " + Script("empty.script"));
-  EXPECT_EQ(
-      run.out,
-      "0 17 0 1 0 49 0 -1 5 0 0 " +
-          Fields(RunSim("trace --stage -5 --frames 1 " + Script("empty.script")).Lines()[0])[11] +
-          " -\nend limit stage=17 miss=0 frames=1 time=0 score=10000\n");
+TEST(UrsaSim, OnlyTheFifteenStagesCanBeStartedFrom) {
+  // Stage 16 is the ending: starting there would score a game never played.
+  for (const char* stage : {"0", "16", "99", "-1", "40000"}) {
+    const SimRun run = RunSim(std::string("play --stage ") + stage + " " + Script("empty.script"));
+    EXPECT_EQ(run.status, 2) << stage;
+    EXPECT_EQ(run.out, "") << stage;
+    EXPECT_NE(run.err.find("--stage needs a whole number from 1 to 15"), std::string::npos)
+        << stage << ": " << run.err;
+  }
+  for (const char* stage : {"1", "15"}) {
+    EXPECT_EQ(RunSim(std::string("play --frames 1 --stage ") + stage + " " + Script("empty.script"))
+                  .status,
+              0)
+        << stage;
+  }
+}
+
+TEST(UrsaSim, CommentsMayFollowAnEvent) {
+  const std::string commented = WriteTemp("commented.script",
+                                          "# Right for a while\n"
+                                          "0 Right down # go\n"
+                                          "20\tRight up\t#stop\r\n"
+                                          "25 Space down#jump\n");
+  const std::string plain =
+      WriteTemp("uncommented.script", "0 Right down\n20 Right up\n25 Space down\n");
+  const SimRun run = RunSim("trace --frames 60 " + commented);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, RunSim("trace --frames 60 " + plain).out);
+  EXPECT_NE(run.out, RunSim("trace --frames 60 " + Script("empty.script")).out);
+}
+
+TEST(UrsaSim, ALineLongerThan4096BytesIsRefusedByItsNumber) {
+  const std::string longest = "0 Right down #" + std::string(4096 - 14, 'x');
+  const SimRun fits = RunSim("play --frames 1 " + WriteTemp("longest.script", longest + "\n"));
+  EXPECT_EQ(fits.status, 0) << fits.err;
+
+  const SimRun over = RunSim("play " + WriteTemp("over.script", "\n" + longest + "y\n"));
+  EXPECT_EQ(over.status, 2);
+  EXPECT_EQ(over.out, "");
+  EXPECT_NE(over.err.find(": line 2: longer than 4096 bytes\n"), std::string::npos) << over.err;
+
+  // A file with no line end at all, such as /dev/zero, is refused at its first 4 KiB.
+  const SimRun zeros = RunSim("play " + WriteTemp("zeros.script", std::string(1 << 20, '\0')));
+  EXPECT_EQ(zeros.status, 2);
+  EXPECT_NE(zeros.err.find(": line 1: longer than 4096 bytes\n"), std::string::npos) << zeros.err;
+}
+
+TEST(UrsaSim, AMessageShowsEveryByteOfTheLineItQuotes) {
+  constexpr char kLine[] = "1 Le\0ft\x01 down\n";
+  const SimRun run =
+      RunSim("play " + WriteTemp("nul.script", std::string(kLine, sizeof kLine - 1)));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("line 1: unknown key 'Le\\x00ft\\x01' (keys: Left Right Up Space Enter "
+                         "Esc)\n"),
+            std::string::npos)
+      << run.err;
 }
 
 TEST(UrsaSim, MalformedScriptLinesAreRefused) {
@@ -156,27 +205,59 @@ TEST(UrsaSim, MalformedScriptLinesAreRefused) {
   EXPECT_NE(file.err.find("line 3:"), std::string::npos) << file.err;
 }
 
-TEST(UrsaSim, BadArgumentsAreRefused) {
+TEST(UrsaSim, BadArgumentsAreRefusedWithWhatWasWrong) {
   const std::string script = Script("empty.script");
-  const std::string cases[] = {
-      "",
-      "run " + script,
-      "trace",
-      "trace --stage " + script,
-      "trace --stage 40000 " + script,
-      "trace --stage x " + script,
-      "trace --misses -1 " + script,
-      "trace --frames -5 " + script,
-      "trace --speed 2 " + script,
-      "trace " + script + " " + script,
-      "trace /nonexistent/ursa.script",
+  struct Case {
+    std::string args;
+    std::string message;
   };
-  for (const std::string& args : cases) {
-    const SimRun run = RunSim(args);
-    EXPECT_EQ(run.status, 2) << args;
-    EXPECT_EQ(run.out, "") << args;
-    EXPECT_NE(run.err.find("ursa-sim: "), std::string::npos) << args;
+  const Case cases[] = {
+      {"", "missing mode"},
+      {"run " + script, "unknown mode 'run'"},
+      {"trace", "missing script"},
+      {"trace --stage " + script, "--stage needs a whole number"},
+      {"trace " + script + " --stage", "--stage needs a value"},
+      {"trace --stage x " + script, "--stage needs a whole number"},
+      {"trace --stage= " + script, "--stage needs a whole number"},
+      {"trace --misses -1 " + script, "--misses needs a whole number from 0 to 32767"},
+      {"trace --frames -5 " + script, "--frames needs a whole number of 0 or more"},
+      {"trace --frames 5x " + script, "--frames needs a whole number of 0 or more"},
+      {"trace --speed 2 " + script, "unknown option '--speed'"},
+      {"trace -s 2 " + script, "unknown option '-s'"},
+      {"trace --version=2 " + script, "--version takes no value"},
+      {"trace " + script + " " + script, "unexpected argument"},
+      {"trace /nonexistent/ursa.script", "cannot read script '/nonexistent/ursa.script'"},
+  };
+  for (const Case& c : cases) {
+    const SimRun run = RunSim(c.args);
+    EXPECT_EQ(run.status, 2) << c.args;
+    EXPECT_EQ(run.out, "") << c.args;
+    EXPECT_TRUE(run.err.starts_with("ursa-sim: ")) << c.args << ": " << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
   }
+}
+
+TEST(UrsaSim, OptionsMayComeAnywhereAndTakeTheirValueWithAnEqualsSign) {
+  const std::string script = Script("plain.script");
+  const std::string want = RunSim("play --stage 4 --frames 30 " + script).out;
+  ASSERT_TRUE(want.starts_with("end limit stage=4 ")) << want;
+  EXPECT_EQ(RunSim("--stage=4 play " + script + " --frames=30").out, want);
+  EXPECT_EQ(RunSim("play --frames 30 -- " + script + " --stage=4").status, 2)
+      << "after -- everything is an argument";
+}
+
+TEST(UrsaSim, HelpAndVersionAnswerOnStandardOutput) {
+  for (const char* args : {"--help", "play --help", "--help --no-such-option"}) {
+    const SimRun help = RunSim(args);
+    EXPECT_EQ(help.status, 0) << args;
+    EXPECT_TRUE(help.out.starts_with("usage: ursa-sim trace|play")) << args;
+    EXPECT_NE(help.out.find("--stage N"), std::string::npos) << args;
+    EXPECT_EQ(help.err, "") << args;
+  }
+  const SimRun version = RunSim("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "ursa-sim " URSA_VERSION "\n");
+  EXPECT_EQ(version.err, "");
 }
 
 }  // namespace

@@ -2,22 +2,33 @@
 // line per frame (trace) or only the final results (play).
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <string_view>
 
 #include "game/game.hpp"
-#include "tools/ursa-sim/options.hpp"
 #include "game/key_script.hpp"
+#include "tools/ursa-sim/options.hpp"
 #include "tools/ursa-sim/sim_host.hpp"
 #include "tools/ursa-sim/trace_format.hpp"
 
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kOutputError = 1;
 
 int Fail(std::string_view message, bool showUsage) {
-  std::fprintf(stderr, "ursa-sim: %.*s\n", static_cast<int>(message.size()), message.data());
-  if (showUsage) std::fprintf(stderr, "%s\n", ursa::sim::kUsage);
+  std::fprintf(stderr, "ursa-sim: ");
+  std::fwrite(message.data(), 1, message.size(), stderr);
+  std::fprintf(stderr, "\n");
+  if (showUsage) std::fprintf(stderr, "%s\nTry 'ursa-sim --help' for more.\n", ursa::sim::kUsage);
   return kUsageError;
+}
+
+// Everything written to stdout must have reached it.
+int Finish() {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+  std::fprintf(stderr, "ursa-sim: cannot write the output\n");
+  return kOutputError;
 }
 
 std::string_view EndReason(const ursa::Game& game, const ursa::sim::SimHost& host) {
@@ -32,8 +43,16 @@ int main(int argc, char** argv) {
   const sim::OptionsParse cli = sim::ParseOptions(argc, argv);
   if (!cli.error.empty()) return Fail(cli.error, true);
   const sim::Options& options = cli.options;
+  if (options.mode == sim::Mode::kHelp) {
+    std::fputs(sim::HelpText().c_str(), stdout);
+    return Finish();
+  }
+  if (options.mode == sim::Mode::kVersion) {
+    std::fputs("ursa-sim " URSA_VERSION "\n", stdout);
+    return Finish();
+  }
 
-  std::ifstream file(options.scriptPath);
+  std::ifstream file(options.scriptPath, std::ios::binary);
   if (!file) return Fail("cannot read script '" + options.scriptPath + "'", false);
   const ScriptParse script = ParseScript(file);
   if (file.bad()) return Fail("cannot read script '" + options.scriptPath + "'", false);
@@ -47,5 +66,5 @@ int main(int argc, char** argv) {
                     options.mode == sim::Mode::kTrace ? stdout : nullptr);
   RunGame(game, host);
   sim::WriteEndLine(stdout, EndReason(game, host), game.state);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  return Finish();
 }

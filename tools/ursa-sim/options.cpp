@@ -1,80 +1,151 @@
-// Command-line parsing of the simulator.
-// Stage numbers may be any 16-bit value (other stages simply have no layout); misses not below 0.
+// Command-line parsing of the simulator, with getopt_long; --help and --version win over
+// everything else on the line. Play starts only on one of the fifteen stages.
 #include "tools/ursa-sim/options.hpp"
 
-#include <charconv>
+#include <getopt.h>
+
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <vector>
+
+#include "game/game_keys.hpp"
+#include "game/key_script.hpp"
+#include "game/stage_layouts.hpp"
+#include "game/whole_number.hpp"
 
 namespace ursa::sim {
 
 namespace {
 
-template <typename T>
-std::optional<T> ParseNumber(std::string_view text, T low, T high) {
-  T value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  if (value < low || value > high) return std::nullopt;
-  return value;
-}
+enum OptionId : int { kStage = 1000, kMisses, kFrames, kHelp, kVersion };
+
+constexpr option kLongOptions[] = {
+    {"stage", required_argument, nullptr, kStage},
+    {"misses", required_argument, nullptr, kMisses},
+    {"frames", required_argument, nullptr, kFrames},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
 
 std::string Numbered(std::string_view option, std::string_view range) {
   return std::string(option) + " needs a whole number " + std::string(range);
 }
 
+// The option getopt_long stopped at, as the user wrote it.
+std::string Offending(char* argv[], int stoppedAt) {
+  if (optopt > 0 && optopt < kStage) return std::string("-") + static_cast<char>(optopt);
+  for (const option& o : kLongOptions) {
+    if (o.name != nullptr && optopt == o.val) return std::string("--") + o.name;
+  }
+  return argv[stoppedAt - 1];
+}
+
+// Reads one option's value into `o`; returns an error message or nothing.
+std::optional<std::string> TakeOption(int id, std::string_view value, Options& o) {
+  constexpr auto kMax16 = std::numeric_limits<int16_t>::max();
+  switch (id) {
+    case kStage: {
+      const auto stage = ParseWholeNumber<int16_t>(value, kFirstStage, kLastStage);
+      if (!stage) return Numbered("--stage", "from 1 to 15");
+      o.stage = *stage;
+      return std::nullopt;
+    }
+    case kMisses: {
+      const auto misses = ParseWholeNumber<int16_t>(value, 0, kMax16);
+      if (!misses) return Numbered("--misses", "from 0 to 32767");
+      o.misses = *misses;
+      return std::nullopt;
+    }
+    case kFrames: {
+      const auto frames =
+          ParseWholeNumber<uint64_t>(value, 0, std::numeric_limits<uint64_t>::max());
+      if (!frames) return Numbered("--frames", "of 0 or more");
+      o.frameLimit = *frames;
+      return std::nullopt;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
-OptionsParse ParseOptions(int argc, const char* const argv[]) {
+OptionsParse ParseOptions(int argc, char* argv[]) {
   OptionsParse result;
   Options& o = result.options;
-  if (argc < 2) {
-    result.error = "missing mode";
-    return result;
-  }
-  const std::string_view mode = argv[1];
-  if (mode == "trace") {
-    o.mode = Mode::kTrace;
-  } else if (mode == "play") {
-    o.mode = Mode::kPlay;
-  } else {
-    result.error = "unknown mode '" + std::string(mode) + "'";
-    return result;
-  }
-  constexpr int16_t kMin16 = std::numeric_limits<int16_t>::min();
-  constexpr int16_t kMax16 = std::numeric_limits<int16_t>::max();
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    const bool takesValue = arg == "--stage" || arg == "--misses" || arg == "--frames";
-    if (takesValue && i + 1 >= argc) {
-      result.error = std::string(arg) + " needs a value";
-      return result;
-    }
-    if (arg == "--stage") {
-      const auto v = ParseNumber<int16_t>(argv[++i], kMin16, kMax16);
-      if (!v) return {o, Numbered(arg, "from -32768 to 32767")};
-      o.stage = *v;
-    } else if (arg == "--misses") {
-      const auto v = ParseNumber<int16_t>(argv[++i], 0, kMax16);
-      if (!v) return {o, Numbered(arg, "from 0 to 32767")};
-      o.misses = *v;
-    } else if (arg == "--frames") {
-      const auto v = ParseNumber<uint64_t>(argv[++i], 0, std::numeric_limits<uint64_t>::max());
-      if (!v) return {o, Numbered(arg, "of 0 or more")};
-      o.frameLimit = *v;
-    } else if (arg.starts_with("-") && arg.size() > 1) {
-      result.error = "unknown option '" + std::string(arg) + "'";
-      return result;
-    } else if (!o.scriptPath.empty()) {
-      result.error = "more than one script given";
-      return result;
+  bool help = false;
+  bool version = false;
+  std::optional<std::string> firstError;
+  optind = 0;  // start afresh, whatever parsed a command line before
+  opterr = 0;  // every message is ours
+  while (true) {
+    const int id = getopt_long(argc, argv, ":", kLongOptions, nullptr);
+    if (id == -1) break;
+    std::optional<std::string> error;
+    if (id == kHelp) {
+      help = true;
+    } else if (id == kVersion) {
+      version = true;
+    } else if (id == ':') {
+      error = Offending(argv, optind) + " needs a value";
+    } else if (id == '?' && optopt >= kStage) {
+      error = Offending(argv, optind) + " takes no value";
+    } else if (id == '?') {
+      error = "unknown option '" + Offending(argv, optind) + "'";
     } else {
-      o.scriptPath = arg;
+      error = TakeOption(id, optarg, o);
     }
+    if (error && !firstError) firstError = error;
   }
-  if (o.scriptPath.empty()) result.error = "missing script";
+  if (help || version) {
+    o.mode = help ? Mode::kHelp : Mode::kVersion;
+    return result;
+  }
+  if (firstError) {
+    result.error = *firstError;
+    return result;
+  }
+  const std::vector<std::string_view> operands(argv + optind, argv + argc);
+  if (operands.empty()) {
+    result.error = "missing mode (trace or play)";
+  } else if (operands[0] != "trace" && operands[0] != "play") {
+    result.error = "unknown mode '" + std::string(operands[0]) + "' (trace or play)";
+  } else if (operands.size() == 1) {
+    result.error = "missing script";
+  } else if (operands.size() > 2) {
+    result.error = "unexpected argument '" + std::string(operands[2]) + "' after the script";
+  } else {
+    o.mode = operands[0] == "trace" ? Mode::kTrace : Mode::kPlay;
+    o.scriptPath = operands[1];
+  }
   return result;
+}
+
+std::string HelpText() {
+  return std::string(kUsage) +
+         "\n"
+         "Plays Ursa without a window from a script of key events.\n"
+         "\n"
+         "  trace           print a line for every frame of play, then the end line\n"
+         "  play            print only the end line\n"
+         "  --stage N       start on stage N, 1 to 15 (default 1)\n"
+         "  --misses M      start with M misses, 0 to 32767 (default 0)\n"
+         "  --frames LIMIT  stop after LIMIT frames of play (default 100000)\n"
+         "  --help          show this help and exit\n"
+         "  --version       show the version and exit\n"
+         "\n"
+         "A script line reads \"<frame> <key> <down|up>\": the key event comes just before\n"
+         "that frame of play (counted from 0), and frames never decrease.\n"
+         "Keys: " +
+         KeyNameList() + ".\n'#' starts a comment; a line holds at most " +
+         std::to_string(kMaxScriptLineBytes) +
+         " bytes.\n"
+         "\n"
+         "The end line: end limit|title|ending stage=S miss=M frames=F time=T score=P\n"
+         "Exit status: 0 when play ran, 1 when the output could not be written,\n"
+         "2 for a bad command line or script.\n";
 }
 
 }  // namespace ursa::sim

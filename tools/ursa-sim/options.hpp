@@ -1,5 +1,5 @@
 // Command line of the simulator: "ursa-sim trace|play [--stage N] [--misses M] [--frames LIMIT]
-// SCRIPT". Bad arguments are reported, never guessed at.
+// SCRIPT", or --help or --version. Bad arguments are reported, never guessed at.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 namespace ursa::sim {
 
-enum class Mode { kTrace, kPlay };
+enum class Mode { kTrace, kPlay, kHelp, kVersion };
 
 struct Options {
   Mode mode = Mode::kTrace;
@@ -22,9 +22,12 @@ struct OptionsParse {
   std::string error;  // empty when the command line was valid
 };
 
-OptionsParse ParseOptions(int argc, const char* const argv[]);
+OptionsParse ParseOptions(int argc, char* argv[]);
 
 inline constexpr const char* kUsage =
     "usage: ursa-sim trace|play [--stage N] [--misses M] [--frames LIMIT] SCRIPT";
+
+// The --help text: usage, what each part means, the script format and the exit statuses.
+std::string HelpText();
 
 }  // namespace ursa::sim
