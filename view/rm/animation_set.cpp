@@ -47,6 +47,8 @@ void AnimationSet::LoadFromFile(const std::string& path, int /*id*/, int /*flags
                                 const FramePtr& parent) {
   if (!parent) throw Error("LoadFromFile", path, "no parent frame given for the animation set");
   std::shared_ptr<const XFile> file = LoadXFile("LoadFromFile", path);
+  // A set of frames that nothing moves is a damaged file, not a still pose.
+  if (file->animations.empty()) throw Error("LoadFromFile", path, "the file has no animation set");
 
   // Built detached first, so that nothing reaches the scene unless all of it is made.
   Built built;
@@ -54,14 +56,15 @@ void AnimationSet::LoadFromFile(const std::string& path, int /*id*/, int /*flags
     built.roots.push_back(BuildFrame(context_, *file, root, nullptr, built));
   }
   std::vector<Track> tracks;
-  if (!file->animations.empty()) {
-    for (const XChannel& channel : file->animations.front().channels) {
-      for (const FramePtr& frame : built.all) {
-        if (frame->Name() != channel.node) continue;
-        tracks.push_back({frame, &channel, frame->Transform()});
-        break;
-      }
+  for (const XChannel& channel : file->animations.front().channels) {
+    for (const FramePtr& frame : built.all) {
+      if (frame->Name() != channel.node) continue;
+      tracks.push_back({frame, &channel, frame->Transform()});
+      break;
     }
+  }
+  if (tracks.empty()) {
+    throw Error("LoadFromFile", path, "the file's animation set moves none of its frames");
   }
 
   for (const std::weak_ptr<Frame>& weak : roots_) {

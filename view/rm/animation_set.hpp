@@ -24,7 +24,8 @@ class AnimationSet {
 
   // Builds the file's frames (with their meshes) under parent and binds the file's first
   // animation to them; the frames are posed at time 0. Frames of an earlier load are taken
-  // off their parent. On failure nothing is added and Error is thrown.
+  // off their parent. On failure nothing is added and Error is thrown; a file without an
+  // animation set, or whose first set names none of its frames, is a failure.
   void LoadFromFile(const std::string& path, int id, int flags, const FramePtr& parent);
   // Poses every animated frame at time; keys are interpolated, times outside the keys hold
   // the first or last key. Frames that have since been freed are skipped.

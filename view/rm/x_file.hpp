@@ -2,10 +2,12 @@
 // meshes, animation keys), and the once-per-process loader that parses it through Assimp.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "view/rm/math.hpp"
@@ -52,30 +54,61 @@ struct XFile {
   std::vector<XAnimation> animations;
 };
 
-// Why a file's bytes could not be turned into an XFile.
+// Why a file's bytes could not be turned into an XFile. what() is short enough for a message
+// box; Detail() keeps everything the importer said (the same text when nothing was cut).
 class XFileRejected : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit XFileRejected(const std::string& why) : std::runtime_error(why), detail_(why) {}
+  XFileRejected(const std::string& why, std::string detail)
+      : std::runtime_error(why), detail_(std::move(detail)) {}
+  const std::string& Detail() const { return detail_; }
+
+ private:
+  std::string detail_;
 };
 
-// Parses the bytes of a .x file (text, binary or compressed) in this process. Throws
-// XFileRejected when Assimp rejects them.
+// Parses the bytes of a .x file (text, binary or compressed) in this process and checks the
+// result with CheckXFile. Throws XFileRejected when Assimp rejects them or the check fails.
 XFile ImportXFile(const std::string& bytes);
 
-// The same, with Assimp run in a child process under a memory and time limit, so that a
-// hostile file (a count of two billion vertices, a parser crash) fails with XFileRejected
-// instead of taking the game down.
+// Throws XFileRejected unless every mesh has a triangle and every number the renderer will
+// use is finite: vertices and normals (also once moved by their frames' matrices), materials,
+// frame matrices and animation keys (also as the poses they make).
+void CheckXFile(const XFile& file);
+
+// The same as ImportXFile, with Assimp run in the helper program ursa-xparse under a memory
+// and time limit, so that a hostile file (a count of two billion vertices, a parser crash, a
+// parser that never ends) fails with XFileRejected instead of taking the game down. The
+// helper is looked for beside the running program, then where the build put it.
 XFile ImportXFileIsolated(const std::string& bytes);
 
-// The XFile as bytes and back, for the trip from the child process. Reading throws
-// XFileRejected when the bytes are damaged.
+// Tests: the program to start instead of ursa-xparse and the time it is given; an empty
+// program brings back the real helper and its 30 s.
+void UseXFileHelperForTesting(const std::string& program, std::chrono::milliseconds timeLimit);
+
+// The XFile as bytes and back, for the trip from the helper. Reading throws XFileRejected
+// when the bytes are damaged.
 std::string SerializeXFile(const XFile& file);
 XFile DeserializeXFile(const std::string& bytes);
+
+// The helper's whole answer: the file, or why it was rejected. Reading throws XFileRejected
+// for a rejection and for an answer that is not the helper's.
+std::string SerializeImportAnswer(const XFile& file);
+std::string SerializeImportAnswer(const XFileRejected& rejected);
+XFile DeserializeImportAnswer(const std::string& bytes);
+
+// Assimp's words about a file it rejected, cut for a message box: a quoted run of the file is
+// shortened (Assimp quotes everything after a bad number, 50 kB for a mesh) and led by its
+// line and column in bytes when the quote can be found there; the whole is at most
+// kMaxLibraryText characters of printable ASCII.
+inline constexpr std::size_t kMaxLibraryText = 200;
+std::string ShortLibraryText(const std::string& text, const std::string& bytes);
 
 // The parsed file at the given path (a backslash counts as '/'), parsed at most once per
 // process while the file stays unchanged. Throws Error(operation, path, why) for a missing,
 // unreadable, oversized or rejected file; a failure is not remembered, so a later call tries
-// again.
+// again. When the importer's words had to be cut for the message, the whole of them goes to
+// stderr once, at the failure. Throws XFileLoadCancelled (x_file_cancel.hpp) after a quit.
 std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::string& given);
 
 // Number of files parsed so far in this process (to check that the cache is used).

@@ -1,6 +1,7 @@
 // Reading .x files from disk once per process: size check, read, parse, remember.
 // A file that changes on disk (size or time) is parsed again.
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -82,6 +83,11 @@ std::shared_ptr<const XFile> LoadXFile(const std::string& operation, const std::
   try {
     file = std::make_shared<const XFile>(ImportXFileIsolated(ReadBytes(operation, path, size)));
   } catch (const XFileRejected& rejected) {
+    // The message is for a box; everything the importer said stays on stderr.
+    if (rejected.Detail() != rejected.what()) {
+      std::fprintf(stderr, "%s: %s: %s\n", operation.c_str(), path.c_str(),
+                   rejected.Detail().c_str());
+    }
     throw Error(operation, path, rejected.what());
   }
   ++cache.parses;

@@ -3,7 +3,9 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
+#include <algorithm>
 #include <assimp/Importer.hpp>
+#include <cstdint>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -48,6 +50,23 @@ Material ImportMaterial(const aiMaterial& source) {
   return m;
 }
 
+// Vertices that only dropped points and lines used are removed: Assimp gives them normals that
+// are not numbers, and they would still count in the mesh's bounds.
+void DropUnusedVertices(MeshPart& part) {
+  constexpr uint32_t kUnused = ~uint32_t{0};
+  std::vector<uint32_t> renumbered(part.vertices.size(), kUnused);
+  for (const uint32_t index : part.indices) renumbered[index] = 0;
+  if (std::find(renumbered.begin(), renumbered.end(), kUnused) == renumbered.end()) return;
+  std::vector<Vertex> kept;
+  for (size_t i = 0; i < part.vertices.size(); ++i) {
+    if (renumbered[i] == kUnused) continue;
+    renumbered[i] = static_cast<uint32_t>(kept.size());
+    kept.push_back(part.vertices[i]);
+  }
+  for (uint32_t& index : part.indices) index = renumbered[index];
+  part.vertices = std::move(kept);
+}
+
 MeshPart ImportMesh(const aiScene& scene, const aiMesh& mesh) {
   MeshPart part;
   if (mesh.mMaterialIndex < scene.mNumMaterials) {
@@ -66,12 +85,16 @@ MeshPart ImportMesh(const aiScene& scene, const aiMesh& mesh) {
     const aiFace& face = mesh.mFaces[f];
     // Points and lines are not drawn; triangulation has split every polygon.
     if (face.mNumIndices != 3) continue;
-    // The importer reversed the order; reversing again gives the file's clockwise fronts.
-    for (int k = 2; k >= 0; --k) {
+    for (int k = 0; k < 3; ++k) {
       if (face.mIndices[k] >= mesh.mNumVertices) throw std::out_of_range("face index");
-      part.indices.push_back(face.mIndices[k]);
     }
+    // A triangle that names a corner twice is a line or a point.
+    const unsigned* corner = face.mIndices;
+    if (corner[0] == corner[1] || corner[1] == corner[2] || corner[0] == corner[2]) continue;
+    // The importer reversed the order; reversing again gives the file's clockwise fronts.
+    for (int k = 2; k >= 0; --k) part.indices.push_back(corner[k]);
   }
+  DropUnusedVertices(part);
   return part;
 }
 
@@ -148,13 +171,18 @@ XFile ImportXFile(const std::string& bytes) {
   if (scene == nullptr || scene->mRootNode == nullptr ||
       (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE) != 0) {
     const std::string why = importer.GetErrorString();
-    throw XFileRejected("not a readable .x file" + (why.empty() ? "" : " (" + why + ")"));
+    const std::string lead = "not a readable .x file";
+    if (why.empty()) throw XFileRejected(lead);
+    throw XFileRejected(lead + " (" + ShortLibraryText(why, bytes) + ")", lead + " (" + why + ")");
   }
+  XFile file;
   try {
-    return Convert(*scene);
+    file = Convert(*scene);
   } catch (const std::logic_error& e) {
     throw XFileRejected(std::string("damaged .x file: ") + e.what());
   }
+  CheckXFile(file);
+  return file;
 }
 
 }  // namespace ursa::rm

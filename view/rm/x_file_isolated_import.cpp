@@ -1,128 +1,226 @@
-// Running Assimp on a file's bytes in a child process: the child gets a memory ceiling and
-// a time limit, sends the XFile back through a pipe and ends with _exit, so nothing the
-// importer does to itself (running out of memory, crashing, looping) reaches the game.
+// Running Assimp on a file's bytes in the helper program ursa-xparse: the bytes go in through a
+// memory file, the answer comes back through a pipe, and nothing the importer does to itself
+// (running out of memory, crashing, looping) reaches the game. A quit ends the wait at once.
+#include <fcntl.h>
 #include <poll.h>
-#include <sys/resource.h>
+#include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
-#include <fstream>
-#include <new>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <utility>
 
 #include "view/rm/x_file.hpp"
+#include "view/rm/x_file_cancel.hpp"
+
+extern char** environ;
 
 namespace ursa::rm {
 namespace {
 
-// More than any real mesh file needs (the largest, a 16 MiB text file, takes far less).
-constexpr rlim_t kImportMemory = rlim_t{1} << 30;
-constexpr auto kImportTime = std::chrono::seconds(30);
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
 
-constexpr char kAccepted = 'A';
-constexpr char kRejected = 'R';
+// Far more than any mesh file up to 16 MiB needs.
+constexpr milliseconds kImportTime = std::chrono::seconds(30);
+// How often a waiting parse looks at the quit check between answers and signals.
+constexpr milliseconds kQuitCheckInterval{50};
+constexpr const char* kHelperName = "ursa-xparse";
 
-// The address space the process already uses, 0 when it cannot be told: the ceiling is set
-// above it.
-rlim_t AddressSpaceInUse() {
-  std::ifstream statm("/proc/self/statm");
-  unsigned long long pages = 0;
-  statm >> pages;
-  return static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+struct HelperChoice {
+  std::mutex mutex;
+  std::string program;  // empty: the real helper
+  milliseconds timeLimit = kImportTime;
+};
+
+HelperChoice& TheHelperChoice() {
+  static HelperChoice choice;
+  return choice;
 }
 
-// Without knowing the address space in use, no ceiling can be placed safely above it; the
-// time limit still holds.
-void LimitMemory() {
-  const rlim_t inUse = AddressSpaceInUse();
-  if (inUse == 0) return;
-  const rlimit limit{inUse + kImportMemory, inUse + kImportMemory};
-  setrlimit(RLIMIT_AS, &limit);
+// An open descriptor, closed when it goes.
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  ~Fd() { Close(); }
+  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  Fd& operator=(Fd&&) = delete;
+  int get() const { return fd_; }
+  void Close() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_;
+};
+
+// Descriptors 0 to 2 become the helper's standard streams; one of ours that landed there
+// (a game started with stdin closed) is moved above them first.
+Fd AboveStandardStreams(int fd) {
+  if (fd < 0 || fd > 2) return Fd(fd);
+  const int moved = fcntl(fd, F_DUPFD_CLOEXEC, 3);
+  close(fd);
+  return Fd(moved);
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
+std::string ProgramDirectory() {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : self.parent_path().string();
+}
+
+// Beside the running program (where an installed game has it), then where this build made it
+// (tests, tools and benchmarks run from the build tree).
+std::string FindHelper() {
+  const std::string beside = ProgramDirectory() + "/" + kHelperName;
+  if (access(beside.c_str(), X_OK) == 0) return beside;
+#ifdef URSA_XPARSE_PATH
+  if (access(URSA_XPARSE_PATH, X_OK) == 0) return URSA_XPARSE_PATH;
+#endif
+  throw XFileRejected(std::string("cannot start the importer: ") + kHelperName +
+                      " is not beside the program (" + beside + ")");
+}
+
+Fd BytesInMemoryFile(const std::string& bytes) {
+  Fd fd = AboveStandardStreams(memfd_create("ursa-xfile", MFD_CLOEXEC));
+  if (fd.get() < 0) throw XFileRejected("cannot start the importer (no memory file)");
+  std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t n = write(fd.get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
+    if (n <= 0) throw XFileRejected("cannot start the importer (memory file not written)");
+    done += static_cast<std::size_t>(n);
   }
-  return true;
+  if (lseek(fd.get(), 0, SEEK_SET) != 0) throw XFileRejected("cannot start the importer");
+  return fd;
 }
 
-[[noreturn]] void RunChild(int fd, const std::string& bytes) {
-  LimitMemory();
-  std::string reply;
-  try {
-    reply = kAccepted + SerializeXFile(ImportXFile(bytes));
-  } catch (const XFileRejected& rejected) {
-    reply = std::string(1, kRejected) + rejected.what();
-  } catch (const std::bad_alloc&) {
-    reply = std::string(1, kRejected) + "the file asks for more memory than a mesh can need";
-  } catch (...) {
-    reply = std::string(1, kRejected) + "the importer failed on it";
+// The helper gets the bytes as its standard input, the pipe as its standard output, the
+// game's standard error, no other descriptor, no blocked signal and every signal's default.
+pid_t StartHelper(const std::string& program, int input, int output) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  sigset_t all;
+  sigfillset(&all);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setsigdefault(&attributes, &all);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+  std::string name = program;
+  std::array<char*, 2> argv{name.data(), nullptr};
+  pid_t pid = 0;
+  const int error = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) {
+    throw XFileRejected("cannot start the importer " + program + ": " + std::strerror(error));
   }
-  // _exit: the parent's atexit handlers (SDL, OpenGL) must not run in the child.
-  _exit(WriteAll(fd, reply) ? 0 : 1);
+  return pid;
 }
 
-// Reads everything the child sends until it closes the pipe or the time is up.
-bool ReadAll(int fd, std::string& out) {
-  const auto deadline = std::chrono::steady_clock::now() + kImportTime;
+enum class Wait { kAnswered, kTimedOut, kCancelled, kFailed };
+
+// Reads the helper's answer until it closes the pipe, the time is up or the player quits.
+Wait ReadAnswer(int fd, milliseconds timeLimit, std::string& out) {
+  const auto deadline = Clock::now() + timeLimit;
   std::array<char, 65536> buffer;
   while (true) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
+    if (XFileQuitAsked()) return Wait::kCancelled;
+    const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) return Wait::kTimedOut;
     pollfd p{fd, POLLIN, 0};
-    const int ready = poll(&p, 1, static_cast<int>(left.count()));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0) return false;
+    const int ready = poll(&p, 1, static_cast<int>(std::min(left, kQuitCheckInterval).count()));
+    if (ready < 0 && errno == EINTR) continue;  // a signal: perhaps a quit
+    if (ready < 0) return Wait::kFailed;
+    if (ready == 0) continue;
     const ssize_t n = read(fd, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) return true;
-    out.append(buffer.data(), static_cast<size_t>(n));
+    if (n < 0) return Wait::kFailed;
+    if (n == 0) return Wait::kAnswered;
+    out.append(buffer.data(), static_cast<std::size_t>(n));
   }
+}
+
+// The helper's exit status; 0 when it cannot be had (a program that ignores SIGCHLD).
+int Reap(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return 0;
+  }
+  return status;
 }
 
 }  // namespace
 
+void UseXFileHelperForTesting(const std::string& program, milliseconds timeLimit) {
+  HelperChoice& choice = TheHelperChoice();
+  std::lock_guard<std::mutex> lock(choice.mutex);
+  choice.program = program;
+  choice.timeLimit = program.empty() ? kImportTime : timeLimit;
+}
+
 XFile ImportXFileIsolated(const std::string& bytes) {
-  int fds[2];
-  if (pipe(fds) != 0) throw XFileRejected("cannot start the importer (no pipe)");
-  std::fflush(nullptr);  // nothing buffered may be written twice
-  const pid_t child = fork();
-  if (child < 0) {
-    close(fds[0]);
-    close(fds[1]);
-    throw XFileRejected("cannot start the importer (no process)");
+  if (XFileQuitAsked()) throw XFileLoadCancelled("mesh loading ended by a quit");
+  std::string program;
+  milliseconds timeLimit;
+  {
+    HelperChoice& choice = TheHelperChoice();
+    std::lock_guard<std::mutex> lock(choice.mutex);
+    program = choice.program.empty() ? FindHelper() : choice.program;
+    timeLimit = choice.timeLimit;
   }
-  if (child == 0) {
-    close(fds[0]);
-    RunChild(fds[1], bytes);
+  const Fd input = BytesInMemoryFile(bytes);
+  int ends[2];
+  if (pipe2(ends, O_CLOEXEC) != 0) throw XFileRejected("cannot start the importer (no pipe)");
+  Fd answer = AboveStandardStreams(ends[0]);
+  Fd helperEnd = AboveStandardStreams(ends[1]);
+  if (answer.get() < 0 || helperEnd.get() < 0) {
+    throw XFileRejected("cannot start the importer (no pipe)");
   }
-  close(fds[1]);
+  const pid_t helper = StartHelper(program, input.get(), helperEnd.get());
+  helperEnd.Close();  // the pipe ends when the helper's end closes
   std::string reply;
-  const bool complete = ReadAll(fds[0], reply);
-  close(fds[0]);
-  if (!complete) kill(child, SIGKILL);
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  const Wait wait = ReadAnswer(answer.get(), timeLimit, reply);
+  answer.Close();
+  if (wait != Wait::kAnswered) kill(helper, SIGKILL);
+  const int status = Reap(helper);
+  switch (wait) {
+    case Wait::kCancelled:
+      throw XFileLoadCancelled("mesh loading ended by a quit");
+    case Wait::kTimedOut:
+      throw XFileRejected("the importer took too long over it");
+    case Wait::kFailed:
+      throw XFileRejected("the importer's answer could not be read");
+    case Wait::kAnswered:
+      break;
   }
-  if (!complete) throw XFileRejected("the importer took too long over it");
   if (WIFSIGNALED(status)) {
     throw XFileRejected("the importer crashed on it (signal " + std::to_string(WTERMSIG(status)) +
                         ")");
   }
   if (reply.empty()) throw XFileRejected("the importer failed on it");
-  if (reply[0] == kRejected) throw XFileRejected(reply.substr(1));
-  return DeserializeXFile(reply.substr(1));
+  // The helper checks what it sends; a helper of another build may not have.
+  XFile file = DeserializeImportAnswer(reply);
+  CheckXFile(file);
+  return file;
 }
 
 }  // namespace ursa::rm

@@ -1,8 +1,10 @@
 // XFile to bytes and back: counts, then plain values, in the machine's own byte order (the
-// bytes only ever travel from a child process to its parent).
+// bytes only ever travel from the helper ursa-xparse to the program that started it).
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "view/rm/x_file.hpp"
 
@@ -99,6 +101,12 @@ XNode ReadNode(Reader& r, int depth, size_t meshCount) {
   return node;
 }
 
+// Leads every answer of the helper, so that a helper of another build is told apart from one
+// whose answer was damaged.
+constexpr std::string_view kAnswerTag = "ursa-xparse 1\n";
+constexpr char kAccepted = 'A';
+constexpr char kRejected = 'R';
+
 }  // namespace
 
 std::string SerializeXFile(const XFile& file) {
@@ -160,6 +168,37 @@ XFile DeserializeXFile(const std::string& bytes) {
   }
   if (!r.AtEnd()) throw XFileRejected("importer output damaged");
   return file;
+}
+
+std::string SerializeImportAnswer(const XFile& file) {
+  return std::string(kAnswerTag) + kAccepted + SerializeXFile(file);
+}
+
+std::string SerializeImportAnswer(const XFileRejected& rejected) {
+  Writer w;
+  w.Text(rejected.what());
+  w.Text(rejected.Detail());
+  return std::string(kAnswerTag) + kRejected + w.Take();
+}
+
+XFile DeserializeImportAnswer(const std::string& bytes) {
+  if (!bytes.starts_with(kAnswerTag) || bytes.size() == kAnswerTag.size()) {
+    throw XFileRejected("the importer's answer is not that of this game's ursa-xparse");
+  }
+  const std::string body = bytes.substr(kAnswerTag.size() + 1);
+  switch (bytes[kAnswerTag.size()]) {
+    case kAccepted:
+      return DeserializeXFile(body);
+    case kRejected: {
+      Reader r(body);
+      std::string why = r.Text();
+      std::string detail = r.Text();
+      if (!r.AtEnd()) throw XFileRejected("importer output damaged");
+      throw XFileRejected(why, std::move(detail));
+    }
+    default:
+      throw XFileRejected("importer output damaged");
+  }
 }
 
 }  // namespace ursa::rm
