@@ -1,5 +1,5 @@
-// Runs the ursa-sim program built with the tests (URSA_SIM_PATH) and collects what it printed,
-// for every test that checks the rules through the simulator's own command line.
+// Runs the ursa-sim program built with the tests (URSA_SIM_PATH), or another tool, and collects
+// what it printed: for every test that checks the rules or a tool through its command line.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -45,11 +45,11 @@ inline std::string WriteTemp(const std::string& name, const std::string& content
   return path;
 }
 
-// Runs "ursa-sim <args>" through the shell, so args may hold redirections of its input.
-inline SimRun RunSim(const std::string& args) {
-  const std::string out = TempPath("sim_out.txt");
-  const std::string err = TempPath("sim_err.txt");
-  const std::string command = std::string(URSA_SIM_PATH) + " " + args + " >" + out + " 2>" + err;
+// Runs "<program> <args>" through the shell, so args may hold redirections of its input.
+inline SimRun RunProgram(const std::string& program, const std::string& args) {
+  const std::string out = TempPath("run_out.txt");
+  const std::string err = TempPath("run_err.txt");
+  const std::string command = program + " " + args + " >" + out + " 2>" + err;
   const int raw = std::system(command.c_str());
   SimRun run;
   run.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -59,6 +59,8 @@ inline SimRun RunSim(const std::string& args) {
   std::remove(err.c_str());
   return run;
 }
+
+inline SimRun RunSim(const std::string& args) { return RunProgram(URSA_SIM_PATH, args); }
 
 // The blank-separated fields of a trace or script line.
 inline std::vector<std::string> Fields(const std::string& line) {

@@ -1,84 +1,57 @@
 // ursa-route: searches a play-through of the stages without a miss and prints it as an
 // ursa-sim script, with what the search cost on stderr.
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "game/stage_layouts.hpp"
 #include "tools/ursa-route/game_route.hpp"
+#include "tools/ursa-route/route_options.hpp"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: ursa-route [--from N] [--to M] [--width B] [--event-cost C] [--steps K1,K2,...] [--out "
-    "FILE]";
-
-std::optional<int> Number(std::string_view text) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-std::optional<std::vector<int>> NumberList(std::string_view text) {
-  std::vector<int> values;
-  while (true) {
-    const std::size_t comma = text.find(',');
-    const auto value = Number(text.substr(0, comma));
-    if (!value || *value < 1) return std::nullopt;
-    values.push_back(*value);
-    if (comma == std::string_view::npos) return values;
-    text.remove_prefix(comma + 1);
-  }
-}
+constexpr int kNotFound = 1;
+constexpr int kUsageError = 2;
 
 int Fail(const std::string& message) {
-  std::fprintf(stderr, "ursa-route: %s\n%s\n", message.c_str(), kUsage);
-  return 2;
+  std::fprintf(stderr, "ursa-route: %s\n%s\nTry 'ursa-route --help' for more.\n", message.c_str(),
+               ursa::route::kRouteUsage);
+  return kUsageError;
+}
+
+// Writes to standard output and reports whether everything reached it.
+bool Print(const std::string& text) {
+  std::cout << text << std::flush;
+  return static_cast<bool>(std::cout);
+}
+
+bool WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  out.close();
+  return static_cast<bool>(out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace ursa;
-  int first = kFirstStage;
-  int last = kLastStage;
-  std::vector<int> steps{4, 3, 2, 1};
-  route::SearchOptions options;
-  std::string outPath;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (i + 1 >= argc) return Fail("'" + std::string(arg) + "' needs a value");
-    const std::string_view value = argv[++i];
-    std::optional<int> number = Number(value);
-    if (arg == "--from" && number && *number >= kFirstStage && *number <= kLastStage) {
-      first = *number;
-    } else if (arg == "--to" && number && *number >= kFirstStage && *number <= kLastStage) {
-      last = *number;
-    } else if (arg == "--width" && number && *number > 0) {
-      options.beamWidth = *number;
-    } else if (arg == "--event-cost" && number && *number >= 0) {
-      options.keyEventCost = *number;
-    } else if (arg == "--steps" && NumberList(value)) {
-      steps = *NumberList(value);
-    } else if (arg == "--out") {
-      outPath = value;
-    } else {
-      return Fail("bad argument '" + std::string(arg) + " " + std::string(value) + "'");
-    }
+  const route::RouteOptionsParse cli = route::ParseRouteOptions(argc, argv);
+  if (!cli.error.empty()) return Fail(cli.error);
+  const route::RouteOptions& options = cli.options;
+  if (options.help || options.version) {
+    if (Print(options.help ? route::RouteHelpText() : "ursa-route " URSA_VERSION "\n")) return 0;
+    std::fprintf(stderr, "ursa-route: cannot write the output\n");
+    return kNotFound;
   }
-  if (first > last) return Fail("--from comes after --to");
 
   const auto started = std::chrono::steady_clock::now();
   int totalFrames = 0;
-  const std::vector<route::StageLeg> legs =
-      route::FindGameRoute(first, last, steps, options, [&](const route::StageLeg& leg) {
+  const std::vector<route::StageLeg> legs = route::FindGameRoute(
+      options.first, options.last, options.framesPerStep, options.search,
+      [&](const route::StageLeg& leg) {
         totalFrames += leg.route.frames;
         std::fprintf(stderr,
                      "stage %2d: %4d frames, %3zu key events, step %d, %lld frames searched, "
@@ -91,19 +64,20 @@ int main(int argc, char** argv) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::fprintf(stderr, "%d frames of play in all, searched in %.1f s\n", totalFrames, seconds);
 
-  const std::string script = "# Ursa from stage " + std::to_string(first) +
+  const std::string script = "# Ursa from stage " + std::to_string(options.first) +
                              " to the door of stage " +
-                             std::to_string(first + static_cast<int>(legs.size()) - 1) +
+                             std::to_string(options.first + static_cast<int>(legs.size()) - 1) +
                              " without a miss, found by ursa-route.\n" + route::ScriptText(legs);
-  if (outPath.empty()) {
-    std::cout << script;
-  } else {
-    std::ofstream(outPath) << script;
+  const bool written = options.outPath.empty() ? Print(script) : WriteFile(options.outPath, script);
+  if (!written) {
+    const std::string where = options.outPath.empty() ? "the output" : "'" + options.outPath + "'";
+    std::fprintf(stderr, "ursa-route: cannot write %s\n", where.c_str());
+    return kNotFound;
   }
-  if (static_cast<int>(legs.size()) != last - first + 1) {
+  if (static_cast<int>(legs.size()) != options.last - options.first + 1) {
     std::fprintf(stderr, "ursa-route: no way found through stage %d\n",
-                 first + static_cast<int>(legs.size()));
-    return 1;
+                 options.first + static_cast<int>(legs.size()));
+    return kNotFound;
   }
   return 0;
 }

@@ -13,33 +13,25 @@
 #include "game/key_script.hpp"
 #include "game/stage_layouts.hpp"
 #include "game/whole_number.hpp"
+#include "tools/command_line.hpp"
 
 namespace ursa::sim {
 
 namespace {
 
-enum OptionId : int { kStage = 1000, kMisses, kFrames, kHelp, kVersion };
+enum OptionId : int { kStage = tools::kOwnOption, kMisses, kFrames };
 
 constexpr option kLongOptions[] = {
     {"stage", required_argument, nullptr, kStage},
     {"misses", required_argument, nullptr, kMisses},
     {"frames", required_argument, nullptr, kFrames},
-    {"help", no_argument, nullptr, kHelp},
-    {"version", no_argument, nullptr, kVersion},
+    {"help", no_argument, nullptr, tools::kHelpOption},
+    {"version", no_argument, nullptr, tools::kVersionOption},
     {nullptr, 0, nullptr, 0},
 };
 
 std::string Numbered(std::string_view option, std::string_view range) {
   return std::string(option) + " needs a whole number " + std::string(range);
-}
-
-// The option getopt_long stopped at, as the user wrote it.
-std::string Offending(char* argv[], int stoppedAt) {
-  if (optopt > 0 && optopt < kStage) return std::string("-") + static_cast<char>(optopt);
-  for (const option& o : kLongOptions) {
-    if (o.name != nullptr && optopt == o.val) return std::string("--") + o.name;
-  }
-  return argv[stoppedAt - 1];
 }
 
 // Reads one option's value into `o`; returns an error message or nothing.
@@ -75,39 +67,18 @@ std::optional<std::string> TakeOption(int id, std::string_view value, Options& o
 OptionsParse ParseOptions(int argc, char* argv[]) {
   OptionsParse result;
   Options& o = result.options;
-  bool help = false;
-  bool version = false;
-  std::optional<std::string> firstError;
-  optind = 0;  // start afresh, whatever parsed a command line before
-  opterr = 0;  // every message is ours
-  while (true) {
-    const int id = getopt_long(argc, argv, ":", kLongOptions, nullptr);
-    if (id == -1) break;
-    std::optional<std::string> error;
-    if (id == kHelp) {
-      help = true;
-    } else if (id == kVersion) {
-      version = true;
-    } else if (id == ':') {
-      error = Offending(argv, optind) + " needs a value";
-    } else if (id == '?' && optopt >= kStage) {
-      error = Offending(argv, optind) + " takes no value";
-    } else if (id == '?') {
-      error = "unknown option '" + Offending(argv, optind) + "'";
-    } else {
-      error = TakeOption(id, optarg, o);
-    }
-    if (error && !firstError) firstError = error;
-  }
-  if (help || version) {
-    o.mode = help ? Mode::kHelp : Mode::kVersion;
+  const tools::OptionScan scan =
+      tools::ScanOptions(argc, argv, kLongOptions,
+                         [&](int id, std::string_view value) { return TakeOption(id, value, o); });
+  if (scan.help || scan.version) {
+    o.mode = scan.help ? Mode::kHelp : Mode::kVersion;
     return result;
   }
-  if (firstError) {
-    result.error = *firstError;
+  if (!scan.error.empty()) {
+    result.error = scan.error;
     return result;
   }
-  const std::vector<std::string_view> operands(argv + optind, argv + argc);
+  const std::vector<std::string_view> operands(argv + scan.firstOperand, argv + argc);
   if (operands.empty()) {
     result.error = "missing mode (trace or play)";
   } else if (operands[0] != "trace" && operands[0] != "play") {
@@ -132,7 +103,9 @@ std::string HelpText() {
          "  play            print only the end line\n"
          "  --stage N       start on stage N, 1 to 15 (default 1)\n"
          "  --misses M      start with M misses, 0 to 32767 (default 0)\n"
-         "  --frames LIMIT  stop after LIMIT frames of play (default 100000)\n"
+         "  --frames LIMIT  stop after LIMIT frames of play (default " +
+         std::to_string(Options{}.frameLimit) +
+         ")\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"

@@ -1,0 +1,126 @@
+// Command-line parsing of the route finder, with getopt_long; --help and --version win over
+// everything else on the line.
+#include "tools/ursa-route/route_options.hpp"
+
+#include <getopt.h>
+
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "game/stage_layouts.hpp"
+#include "game/whole_number.hpp"
+#include "tools/command_line.hpp"
+
+namespace ursa::route {
+
+namespace {
+
+enum OptionId : int { kFrom = tools::kOwnOption, kTo, kWidth, kEventCost, kSteps, kOut };
+
+constexpr option kLongOptions[] = {
+    {"from", required_argument, nullptr, kFrom},
+    {"to", required_argument, nullptr, kTo},
+    {"width", required_argument, nullptr, kWidth},
+    {"event-cost", required_argument, nullptr, kEventCost},
+    {"steps", required_argument, nullptr, kSteps},
+    {"out", required_argument, nullptr, kOut},
+    {"help", no_argument, nullptr, tools::kHelpOption},
+    {"version", no_argument, nullptr, tools::kVersionOption},
+    {nullptr, 0, nullptr, 0},
+};
+
+constexpr int kMaxInt = std::numeric_limits<int>::max();
+
+// Reads one option's value into `o`; returns an error message or nothing.
+std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptions& o) {
+  std::optional<int> number;
+  switch (id) {
+    case kFrom:
+    case kTo:
+      number = ParseWholeNumber(value, kFirstStage, kLastStage);
+      if (!number) return std::string(id == kFrom ? "--from" : "--to") + " needs a stage, 1 to 15";
+      (id == kFrom ? o.first : o.last) = *number;
+      return std::nullopt;
+    case kWidth:
+      number = ParseWholeNumber(value, 1, kMaxInt);
+      if (!number) return "--width needs a whole number of 1 or more";
+      o.search.beamWidth = *number;
+      return std::nullopt;
+    case kEventCost:
+      number = ParseWholeNumber(value, 0, kMaxInt);
+      if (!number) return "--event-cost needs a whole number of 0 or more";
+      o.search.keyEventCost = *number;
+      return std::nullopt;
+    case kSteps: {
+      const int longest = o.search.maxFrames;
+      const auto steps = tools::ParseNumberList(value, 1, longest);
+      if (!steps) {
+        return "--steps needs whole numbers from 1 to " + std::to_string(longest) +
+               ", separated by commas";
+      }
+      o.framesPerStep = *steps;
+      return std::nullopt;
+    }
+    case kOut:
+      if (value.empty()) return "--out needs a file name";
+      o.outPath = value;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+RouteOptionsParse ParseRouteOptions(int argc, char* argv[]) {
+  RouteOptionsParse result;
+  RouteOptions& o = result.options;
+  const tools::OptionScan scan =
+      tools::ScanOptions(argc, argv, kLongOptions,
+                         [&](int id, std::string_view value) { return TakeOption(id, value, o); });
+  o.help = scan.help;
+  o.version = scan.version;
+  if (o.help || o.version) return result;
+  if (!scan.error.empty()) {
+    result.error = scan.error;
+  } else if (scan.firstOperand < argc) {
+    result.error = "unexpected argument '" + std::string(argv[scan.firstOperand]) + "'";
+  } else if (o.first > o.last) {
+    result.error = "--from comes after --to";
+  }
+  return result;
+}
+
+std::string RouteHelpText() {
+  const RouteOptions defaults;
+  std::string steps;
+  for (const int k : defaults.framesPerStep) {
+    if (!steps.empty()) steps += ',';
+    steps += std::to_string(k);
+  }
+  return std::string(kRouteUsage) +
+         "\n"
+         "Searches a play-through of Ursa's stages without a miss and prints it as an\n"
+         "ursa-sim script; what the search cost goes to standard error.\n"
+         "\n"
+         "  --from N          first stage, 1 to 15 (default 1)\n"
+         "  --to M            last stage, 1 to 15 (default 15)\n"
+         "  --width B         states kept per step of the search (default " +
+         std::to_string(defaults.search.beamWidth) +
+         ")\n"
+         "  --event-cost C    door distance one key event costs (default " +
+         std::to_string(defaults.search.keyEventCost) +
+         ")\n"
+         "  --steps K1,K2...  frames between key changes, tried in turn (default " +
+         steps +
+         ")\n"
+         "  --out FILE        write the script to FILE instead of standard output\n"
+         "  --help            show this help and exit\n"
+         "  --version         show the version and exit\n"
+         "\n"
+         "Exit status: 0 when every stage was found, 1 when one resisted the search or the\n"
+         "script could not be written, 2 for a bad command line.\n";
+}
+
+}  // namespace ursa::route

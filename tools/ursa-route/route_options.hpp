@@ -1,0 +1,35 @@
+// Command line of the route finder: "ursa-route [--from N] [--to M] [--width B]
+// [--event-cost C] [--steps K1,K2,...] [--out FILE]", or --help or --version.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/ursa-route/stage_search.hpp"
+
+namespace ursa::route {
+
+struct RouteOptions {
+  bool help = false;
+  bool version = false;
+  int first = 1;
+  int last = 15;
+  std::vector<int> framesPerStep{4, 3, 2, 1};  // tried in this order for every stage
+  SearchOptions search;
+  std::string outPath;  // empty: the script goes to standard output
+};
+
+struct RouteOptionsParse {
+  RouteOptions options;
+  std::string error;  // empty when the command line was valid
+};
+
+RouteOptionsParse ParseRouteOptions(int argc, char* argv[]);
+
+inline constexpr const char* kRouteUsage =
+    "usage: ursa-route [--from N] [--to M] [--width B] [--event-cost C] [--steps K1,K2,...]\n"
+    "                  [--out FILE]";
+
+std::string RouteHelpText();
+
+}  // namespace ursa::route
