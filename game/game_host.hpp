@@ -31,7 +31,7 @@ class GameHost {
   virtual void PumpEvents(PumpKind kind, int64_t wakeAtMs) = 0;
   virtual void SetPictureVisible(bool visible) = 0;
 
-  // Stage start (BuildStage calls these around LoadStageLayout and PlacePlayerAtStart).
+  // Stage start (StartStage calls these around LoadStageLayout and PlacePlayerAtStart).
   virtual void DrawHud(const GameState& s) = 0;
   virtual void BuildScene(const GameState& s) = 0;
   // Empties the scene handles (ReleaseScene has already cleared running).

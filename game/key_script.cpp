@@ -91,17 +91,18 @@ ScriptParse ParseScript(std::istream& in) {
     const LineRead read = ReadLine(in, raw);
     if (read == LineRead::kEnd) break;
     std::optional<std::string> error;
+    ScriptEvent event;
     if (read == LineRead::kTooLong) {
       error = "longer than " + std::to_string(kMaxScriptLineBytes) + " bytes";
-    }
-    // A comment runs from '#' to the end of the line.
-    const std::string_view line = Trim(std::string_view(raw).substr(0, raw.find('#')));
-    if (!error && line.empty()) continue;
-    ScriptEvent event;
-    if (!error) error = ParseEventLine(line, event);
-    if (!error && !result.events.empty() && event.frame < result.events.back().frame) {
-      error = "frame " + std::to_string(event.frame) + " comes after frame " +
-              std::to_string(result.events.back().frame);
+    } else {
+      // A comment runs from '#' to the end of the line.
+      const std::string_view line = Trim(std::string_view(raw).substr(0, raw.find('#')));
+      if (line.empty()) continue;
+      error = ParseEventLine(line, event);
+      if (!error && !result.events.empty() && event.frame < result.events.back().frame) {
+        error = "frame " + std::to_string(event.frame) + " comes after frame " +
+                std::to_string(result.events.back().frame);
+      }
     }
     if (error) {
       result.events.clear();

@@ -2,6 +2,7 @@
 // Parsing is strict: the first malformed line stops it with a message naming that line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <string>
