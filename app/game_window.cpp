@@ -9,7 +9,7 @@
 namespace ursa {
 
 GameWindow::GameWindow(const tk::FormOptions& options) : form_(options) {
-  const std::span<const std::byte> picture = ScreenPictureBmp();
+  const std::span<const std::byte> picture = view::ScreenPictureBmp();
   form_.Image1().LoadFromMemory(picture.data(), picture.size());
   form_.SetIcon(form_.AppPath() + "/icon.bmp");
   form_.SetEvents(this);
@@ -20,13 +20,13 @@ void GameWindow::Run() { form_.Run(); }
 void GameWindow::Load() {
   game_.state.stage = 1;
   game_.state.missCount = 0;
-  if (!handles_.dxRoot) handles_.dxRoot = rm::CreateDirectXRoot(form_);
+  if (!handles_.dxRoot) handles_.dxRoot = rm::CreateDirectXRoot(display_);
   handles_.ddraw = handles_.dxRoot->DirectDrawCreate("");
   handles_.ddraw->SetDisplayMode(640, 480, 16, 0, 0);
-  CheckMeshFiles(handles_, form_);
+  view::CheckMeshFiles(handles_, form_.AppPath());
   form_.Show();
   form_.DoEvents();
-  DrawTitleScreen(form_);
+  view::DrawTitleScreen(form_.Canvas(), form_.Image1());
 }
 
 void GameWindow::KeyDown(int keyCode) { ursa::KeyDown(game_, host_, keyCode); }

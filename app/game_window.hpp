@@ -2,11 +2,11 @@
 // the renderer handles; Load, KeyDown, KeyUp and QueryUnload are the game's only entry points.
 #pragma once
 
-#include <memory>
-
-#include "toolkit/form1.hpp"
+#include "app/window_display.hpp"
 #include "app/window_host.hpp"
 #include "game/game.hpp"
+#include "toolkit/form1.hpp"
+#include "toolkit/random.hpp"
 #include "view/scene_handles.hpp"
 
 namespace ursa {
@@ -25,15 +25,18 @@ class GameWindow final : public tk::FormEvents {
 
   tk::Form1& form() { return form_; }
   Game& game() { return game_; }
-  SceneHandles& handles() { return handles_; }
-  const WindowHost& host() const { return host_; }
+  view::SceneHandles& handles() { return handles_; }
+  WindowHost& host() { return host_; }
 
  private:
   // Declared first so it is destroyed last: the renderer's objects need its OpenGL context.
   tk::Form1 form_;
-  SceneHandles handles_;
+  WindowDisplay display_{form_};
+  WindowPicture picture_{form_.Picture1()};
+  tk::Random random_;  // the game's generator: never seeded, drawn only by scene builds
+  view::SceneHandles handles_;
   Game game_;
-  WindowHost host_{form_, handles_};
+  WindowHost host_{form_, handles_, {form_.AppPath(), &display_, &picture_, &random_}};
 };
 
 }  // namespace ursa

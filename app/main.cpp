@@ -12,7 +12,7 @@ int main() {
   try {
     ursa::GameWindow window;
     window.Run();
-  } catch (const ursa::AssetError& e) {
+  } catch (const ursa::view::AssetError& e) {
     ursa::tk::Fatal(e.what());
   } catch (const ursa::rm::Error& e) {
     ursa::tk::Fatal(std::string("3D rendering failed: ") + e.what());

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/game_window.hpp"
+#include "game/key_script.hpp"
 #include "toolkit/clock.hpp"
 #include "toolkit/event_injection.hpp"
-#include "game/key_script.hpp"
 
 namespace ursa {
 

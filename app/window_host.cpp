@@ -40,33 +40,35 @@ void WindowHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
 
 void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(visible); }
 
-void WindowHost::DrawHud(const GameState& s) { ursa::DrawHud(form_, s); }
+void WindowHost::DrawHud(const GameState& s) { view::DrawHud(form_.Canvas(), s); }
 
-void WindowHost::BuildScene(const GameState& s) { ursa::BuildScene(handles_, s, form_); }
+void WindowHost::BuildScene(const GameState& s) { view::BuildScene(handles_, s, setup_); }
 
-void WindowHost::ReleaseScene() { ReleaseSceneHandles(handles_); }
+void WindowHost::ReleaseScene() { view::ReleaseScene(handles_); }
 
-void WindowHost::DrawTitleScreen() { ursa::DrawTitleScreen(form_); }
+void WindowHost::DrawTitleScreen() { view::DrawTitleScreen(form_.Canvas(), form_.Image1()); }
 
-void WindowHost::DrawEndingScreen(GameState& s) { ursa::DrawEndingScreen(form_, s); }
-
-void WindowHost::PlaceObject(const GameState& s, int i) { ursa::PlaceObject(handles_, s, i); }
-
-void WindowHost::TurnPlayer(const GameState& s) { ursa::TurnPlayer(handles_, s); }
-
-void WindowHost::PlacePlayerAndCamera(const GameState& s) {
-  ursa::PlacePlayerAndCamera(handles_, s);
+void WindowHost::DrawEndingScreen(GameState& s) {
+  view::DrawEndingScreen(form_.Canvas(), form_.Image1(), s);
 }
 
-void WindowHost::AimCameraAndLight(const GameState& s) { ursa::AimCameraAndLight(handles_, s); }
+void WindowHost::PlaceObject(const GameState& s, int i) { view::PlaceObject(handles_, s, i); }
 
-void WindowHost::RenderView() { ursa::RenderView(handles_); }
+void WindowHost::TurnPlayer(const GameState& s) { view::TurnPlayer(handles_, s); }
+
+void WindowHost::PlacePlayerAndCamera(const GameState& s) {
+  view::PlacePlayerAndCamera(handles_, s);
+}
+
+void WindowHost::AimCameraAndLight(const GameState& s) { view::AimCameraAndLight(handles_, s); }
+
+void WindowHost::RenderView() { view::RenderView(handles_); }
 
 void WindowHost::RenderDeathFrame(const GameState& s) {
   // Draws only: the wait for the picture's time is the death pump's, since a window event
   // delivered here could release the scene this draws.
   if (s.deathTimer == 0) deathStartMs_ = form_.Milliseconds();
-  ursa::RenderDeathFrame(handles_, s);
+  view::RenderDeathFrame(handles_, s);
   deathDueMs_ = DeathFrameDueMs(deathStartMs_, s.deathTimer + 1);
 }
 

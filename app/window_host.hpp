@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "game/game_host.hpp"
+#include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"
 
 namespace ursa::tk {
@@ -15,7 +17,9 @@ namespace ursa {
 
 class WindowHost final : public GameHost {
  public:
-  WindowHost(tk::Form1& form, SceneHandles& handles) : form_(form), handles_(handles) {}
+  // `setup` is what every stage's scene is built with.
+  WindowHost(tk::Form1& form, view::SceneHandles& handles, view::SceneSetup setup)
+      : form_(form), handles_(handles), setup_(std::move(setup)) {}
 
   int64_t Milliseconds() override;
   void PumpEvents(PumpKind kind, int64_t wakeAtMs) override;
@@ -42,7 +46,8 @@ class WindowHost final : public GameHost {
 
  private:
   tk::Form1& form_;
-  SceneHandles& handles_;
+  view::SceneHandles& handles_;
+  view::SceneSetup setup_;
   int64_t framesRun_ = 0;
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown

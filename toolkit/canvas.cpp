@@ -2,18 +2,20 @@
 // over, so a screen stays up without ever being redrawn by the game.
 #include "toolkit/canvas.hpp"
 
+#include <SDL.h>
+
 #include <algorithm>
 
-#include "toolkit/colour.hpp"
-#include "toolkit/fatal.hpp"
+#include "toolkit/color.hpp"
+#include "toolkit/error.hpp"
 #include "toolkit/text_face.hpp"
 
 namespace ursa::tk {
 namespace {
 
-constexpr uint32_t ToArgb(uint32_t colour) {
-  return 0xFF000000u | (uint32_t{RedOf(colour)} << 16) | (uint32_t{GreenOf(colour)} << 8) |
-         BlueOf(colour);
+constexpr uint32_t ToArgb(uint32_t color) {
+  return 0xFF000000u | (uint32_t{RedOf(color)} << 16) | (uint32_t{GreenOf(color)} << 8) |
+         BlueOf(color);
 }
 
 // Nearest source pixel of destination offset `d` in a copy of `sourceSize` over `destSize`:
@@ -69,14 +71,14 @@ void Canvas::PaintPicture(const Image& picture, Rect source, Rect dest) {
 uint32_t Canvas::Point(int x, int y) const {
   if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) return kNoPixel;
   const uint32_t argb = Row(y)[x];
-  return PackColour((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+  return PackColor((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
-void Canvas::PSet(int x, int y, uint32_t colour) {
+void Canvas::PSet(int x, int y, uint32_t color) {
   currentX_ = x;
   currentY_ = y;
   if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) return;
-  Row(y)[x] = ToArgb(colour);
+  Row(y)[x] = ToArgb(color);
   ++version_;
 }
 

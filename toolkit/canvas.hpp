@@ -1,5 +1,5 @@
 // The window's persistent 640 x 480 backing image and its 2D drawing operations:
-// clear, scaled copy, pixel read and write, text colour and print at the current position.
+// clear, scaled copy, pixel read and write, text color and print at the current position.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 #include "toolkit/image.hpp"
 #include "toolkit/rect.hpp"
-#include "toolkit/sdl_handles.hpp"
+#include "toolkit/surface.hpp"
 
 namespace ursa::tk {
 
@@ -29,11 +29,11 @@ class Canvas {
   // Copies `source` of `picture` onto `dest`, scaled by nearest pixel (exactly 2 x 2 window
   // pixels per picture pixel for a 2x copy). Parts outside the window or the picture are left.
   void PaintPicture(const Image& picture, Rect source, Rect dest);
-  // The packed colour at (x, y), or kNoPixel outside the image.
+  // The packed color at (x, y), or kNoPixel outside the image.
   uint32_t Point(int x, int y) const;
   // Sets the pixel (if inside) and makes (x, y) the current position either way.
-  void PSet(int x, int y, uint32_t colour);
-  void SetForeColor(uint32_t colour) { foreColor_ = colour & 0xFFFFFF; }
+  void PSet(int x, int y, uint32_t color);
+  void SetForeColor(uint32_t color) { foreColor_ = color & 0xFFFFFF; }
   uint32_t ForeColor() const { return foreColor_; }
   // Prints a line: the top-left of its text cell at the current position, only the glyphs'
   // pixels change, cut at the image's edges. Afterwards the position is at the start of the

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "toolkit/canvas.hpp"
-#include "toolkit/fatal.hpp"
-#include "toolkit/sdl_handles.hpp"
+#include "toolkit/error.hpp"
+#include "toolkit/surface.hpp"
 
 namespace ursa::tk {
 

@@ -2,7 +2,7 @@
 // from the keyboard's or the window manager's.
 #include "toolkit/event_injection.hpp"
 
-#include "toolkit/fatal.hpp"
+#include "toolkit/error.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <iostream>
 
+#include "toolkit/error.hpp"
 #include "toolkit/event_injection.hpp"
-#include "toolkit/fatal.hpp"
 #include "toolkit/png_writer.hpp"
 #include "toolkit/program_directory.hpp"
 

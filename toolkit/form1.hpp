@@ -17,23 +17,21 @@
 #include "toolkit/key_router.hpp"
 #include "toolkit/picture_box.hpp"
 #include "toolkit/presenter.hpp"
-#include "toolkit/random.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
 #include "toolkit/text_face.hpp"
-#include "view/rm/platform.hpp"
 
 namespace ursa::tk {
 
-class Form1 final : public rm::Display {
+class Form1 final {
  public:
-  static constexpr int kWidth = Canvas::kWidth;
-  static constexpr int kHeight = Canvas::kHeight;
+  static constexpr int kWidth = tk::Canvas::kWidth;
+  static constexpr int kHeight = tk::Canvas::kHeight;
 
   // Opens the window hidden, with its OpenGL context current. Throws Error when there is no
   // display, no OpenGL 3.3 or no font.
   explicit Form1(FormOptions options = {});
-  ~Form1() override;
+  ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -58,35 +56,19 @@ class Form1 final : public rm::Display {
   Image& Image1() { return image1_; }
   // The program's directory, without a trailing separator.
   std::string AppPath() const;
-  // The next value of the never-seeded generator, in [0, 1).
-  float Rnd() { return random_.Next(); }
   // The window's icon, a 32 x 32 BMP with alpha; a missing file leaves the default icon.
   void SetIcon(const std::string& bmpPath) { window_.SetIcon(bmpPath); }
 
-  // --- 2D drawing on the backing image (window pixels, y down; see Canvas) ---
-  void Cls() { canvas_.Cls(); }
-  void PaintPicture(const Image& picture, Rect source, Rect dest) {
-    canvas_.PaintPicture(picture, source, dest);
-  }
-  // The screens' copy: a rectangle of Image1's picture onto a window rectangle, scaled.
-  void PaintPicture(int sourceX, int sourceY, int sourceWidth, int sourceHeight, int x, int y,
-                    int width, int height) {
-    canvas_.PaintPicture(image1_, {sourceX, sourceY, sourceWidth, sourceHeight},
-                         {x, y, width, height});
-  }
-  uint32_t Point(int x, int y) const { return canvas_.Point(x, y); }
-  void PSet(int x, int y, uint32_t colour) { canvas_.PSet(x, y, colour); }
-  void SetForeColor(uint32_t colour) { canvas_.SetForeColor(colour); }
-  uint32_t ForeColor() const { return canvas_.ForeColor(); }
-  void Print(const std::string& text) { canvas_.Print(text); }
-  int CurrentX() const { return canvas_.CurrentX(); }
-  int CurrentY() const { return canvas_.CurrentY(); }
+  // --- 2D drawing on the backing image (window pixels, y down) ---
+  tk::Canvas& Canvas() { return canvas_; }
+  const tk::Canvas& Canvas() const { return canvas_; }
 
   // --- The display ---
   // Only 640 x 480 is offered; 16 bits per pixel reduces what the player sees to 5-6-5.
   // Switches to the full screen (or the window of FormOptions::windowed).
-  void SetDisplayMode(int width, int height, int bitsPerPixel) override;
-  bool MakeContextCurrent() override { return window_.MakeCurrent(); }
+  void SetDisplayMode(int width, int height, int bitsPerPixel);
+  // Makes the window's OpenGL 3.3 core context current; false when there is none.
+  bool MakeContextCurrent() { return window_.MakeCurrent(); }
   // F11 and Alt+Enter do this too.
   void ToggleFullscreen();
   bool Fullscreen() const { return window_.Fullscreen(); }
@@ -115,11 +97,10 @@ class Form1 final : public rm::Display {
   Clock* clock_;
   DisplayWindow window_;
   TextFace face_;
-  Canvas canvas_;
+  tk::Canvas canvas_;
   Presenter presenter_;
   PictureBox picture1_;
   Image image1_;
-  Random random_;
   KeyRouter keys_;
   FormEvents* events_ = nullptr;
   std::function<void()> pumpHook_;

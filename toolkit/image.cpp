@@ -2,8 +2,12 @@
 // so the scaled copy reads every picture the same way.
 #include "toolkit/image.hpp"
 
-#include "toolkit/colour.hpp"
-#include "toolkit/fatal.hpp"
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "toolkit/color.hpp"
+#include "toolkit/error.hpp"
 
 namespace ursa::tk {
 
@@ -31,7 +35,7 @@ int Image::Height() const { return surface_ ? surface_->h : 0; }
 uint32_t Image::Pixel(int x, int y) const {
   const auto* row = static_cast<const uint8_t*>(surface_->pixels) + y * surface_->pitch;
   const uint32_t argb = reinterpret_cast<const uint32_t*>(row)[x];
-  return PackColour((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+  return PackColor((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
 }  // namespace ursa::tk

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/sdl_handles.hpp"
+#include "toolkit/surface.hpp"
 
 namespace ursa::tk {
 
@@ -20,7 +20,7 @@ class Image {
   bool Empty() const { return !surface_; }
   int Width() const;
   int Height() const;
-  // The packed colour of a pixel (blue in the high byte); the caller keeps x, y inside.
+  // The packed color of a pixel (blue in the high byte); the caller keeps x, y inside.
   uint32_t Pixel(int x, int y) const;
 
  private:

@@ -15,8 +15,8 @@ void PictureBox::SetVisible(bool visible) {
   changed_();
 }
 
-void PictureBox::ShowDeviceImage(unsigned texture, int width, int height) {
-  if (visible_) present_(DeviceImage{texture, width, height});
+void PictureBox::ShowDeviceImage(const DeviceImage& image) {
+  if (visible_) present_(image);
 }
 
 }  // namespace ursa::tk

@@ -6,11 +6,10 @@
 
 #include "toolkit/presenter.hpp"
 #include "toolkit/rect.hpp"
-#include "view/rm/platform.hpp"
 
 namespace ursa::tk {
 
-class PictureBox final : public rm::PictureWindow {
+class PictureBox {
  public:
   static constexpr Rect kBox{0, 50, 640, 430};
 
@@ -27,7 +26,7 @@ class PictureBox final : public rm::PictureWindow {
   // Composes the device's image into the box and presents the window at once; the box
   // keeps showing it until the next one. Ignored while the box is hidden: showing the box
   // again starts it black.
-  void ShowDeviceImage(unsigned texture, int width, int height) override;
+  void ShowDeviceImage(const DeviceImage& image);
 
  private:
   Presenter& presenter_;

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "toolkit/fatal.hpp"
+#include "toolkit/error.hpp"
 
 namespace ursa::tk {
 

@@ -12,7 +12,7 @@
 #include "gl/error.hpp"
 #include "gl/state_guard.hpp"
 #include "toolkit/canvas.hpp"
-#include "toolkit/fatal.hpp"
+#include "toolkit/error.hpp"
 
 namespace ursa::tk {
 namespace {

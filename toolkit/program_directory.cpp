@@ -4,7 +4,7 @@
 
 #include <SDL.h>
 
-#include "toolkit/fatal.hpp"
+#include "toolkit/error.hpp"
 
 namespace ursa::tk {
 

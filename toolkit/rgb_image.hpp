@@ -1,11 +1,11 @@
 // A picture as plain RGB bytes, rows top to bottom: what a screenshot returns,
-// with the pixel read in the game's packed colours for tests.
+// with the pixel read in the game's packed colors for tests.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/colour.hpp"
+#include "toolkit/color.hpp"
 
 namespace ursa::tk {
 
@@ -17,7 +17,7 @@ struct RgbImage {
   // The packed colour (blue in the high byte) at (x, y); the caller keeps x, y inside.
   uint32_t At(int x, int y) const {
     const size_t i = (static_cast<size_t>(y) * width + x) * 3;
-    return PackColour(rgb[i], rgb[i + 1], rgb[i + 2]);
+    return PackColor(rgb[i], rgb[i + 1], rgb[i + 2]);
   }
 };
 

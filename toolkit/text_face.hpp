@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "toolkit/sdl_handles.hpp"
+#include "toolkit/surface.hpp"
 
 namespace ursa::tk {
 
@@ -20,19 +20,20 @@ class TextFace {
   // `warnings`; no usable face at all throws Error.
   static TextFace Open(const std::string& family, int pixels, std::ostream& warnings);
 
-  // The text in `colour` (packed, blue high) on a transparent background, glyph edges hard
-  // so that overlapping prints keep clean colour borders; the surface's top edge is the top
+  // The text in `color` (packed, blue high) on a transparent background, glyph edges hard
+  // so that overlapping prints keep clean color borders; the surface's top edge is the top
   // of the text line. Null for empty text.
-  SurfacePtr Render(const std::string& text, uint32_t colour) const;
+  SurfacePtr Render(const std::string& text, uint32_t color) const;
   // Height of a text line (the full character cell) in pixels.
   int LineHeight() const;
   const std::string& Family() const { return family_; }
 
  private:
-  TextFace(std::shared_ptr<void> library, FontPtr font, std::string family);
+  struct Font;  // the open SDL_ttf face; SDL_ttf stays started while it is open
 
-  std::shared_ptr<void> library_;  // keeps SDL2_ttf started while the font is open
-  FontPtr font_;
+  TextFace(std::shared_ptr<const Font> font, std::string family);
+
+  std::shared_ptr<const Font> font_;
   std::string family_;
 };
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "toolkit/clock.hpp"
-#include "toolkit/colour.hpp"
+#include "toolkit/color.hpp"
 #include "toolkit/event_injection.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/form1.hpp"

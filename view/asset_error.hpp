@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace ursa {
+namespace ursa::view {
 
 class AssetError : public std::runtime_error {
  public:
@@ -15,4 +15,4 @@ class AssetError : public std::runtime_error {
                            "'bash scripts/build.sh' copies them there again.") {}
 };
 
-}  // namespace ursa
+}  // namespace ursa::view

@@ -4,17 +4,16 @@
 
 #include <string>
 
-#include "toolkit/form1.hpp"
 #include "view/asset_error.hpp"
 
-namespace ursa {
+namespace ursa::view {
 namespace {
 
 constexpr int kDeviceWidth = 640;
 constexpr int kDeviceHeight = 480;
 constexpr int kQualityGouraudLitSolid = 137;
 constexpr float kBackClip = 5000.0F;
-constexpr int kColourStage = 10;  // its sinking platforms get random colours
+constexpr int kColorStage = 10;  // its sinking platforms get random colors
 
 constexpr int kBackdropColumns = 12;
 constexpr int kBackdropRows = 4;
@@ -24,9 +23,7 @@ constexpr int kBackdropTile = 750;
 constexpr const char* kKindMeshFile[] = {nullptr,    "door.x", "light.x", "arrow.x",
                                          "block2.x", "toge.x", "block3.x"};
 
-std::string MeshPath(const tk::Form1& form, const char* file) {
-  return form.AppPath() + "/" + file;
-}
+std::string MeshPath(const std::string& folder, const char* file) { return folder + "/" + file; }
 
 // A mesh file that cannot be loaded is the game's data gone missing, not a renderer fault.
 template <typename Load>
@@ -38,12 +35,13 @@ void LoadAsset(Load&& load) {
   }
 }
 
-void LoadMesh(const rm::MeshBuilderPtr& builder, const tk::Form1& form, const char* file) {
-  LoadAsset([&] { builder->LoadFromFile(MeshPath(form, file), 0, 0); });
+void LoadMesh(const rm::MeshBuilderPtr& builder, const std::string& folder, const char* file) {
+  LoadAsset([&] { builder->LoadFromFile(MeshPath(folder, file), 0, 0); });
 }
 
-void LoadBear(const rm::AnimationSetPtr& anim, const tk::Form1& form, const rm::FramePtr& parent) {
-  LoadAsset([&] { anim->LoadFromFile(MeshPath(form, "bear.x"), 0, 0, parent); });
+void LoadBear(const rm::AnimationSetPtr& anim, const std::string& folder,
+              const rm::FramePtr& parent) {
+  LoadAsset([&] { anim->LoadFromFile(MeshPath(folder, "bear.x"), 0, 0, parent); });
 }
 
 rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
@@ -53,9 +51,9 @@ rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
   return frame;
 }
 
-void BuildBackdrop(SceneHandles& h, tk::Form1& form) {
+void BuildBackdrop(SceneHandles& h, const std::string& folder) {
   h.meshBuilder = h.d3drm->CreateMeshBuilder();
-  LoadMesh(h.meshBuilder, form, "back.x");
+  LoadMesh(h.meshBuilder, folder, "back.x");
   for (int row = 0; row < kBackdropRows; ++row) {
     for (int col = 0; col < kBackdropColumns; ++col) {
       h.backdropFrames[kBackdropColumns * row + col] =
@@ -65,25 +63,25 @@ void BuildBackdrop(SceneHandles& h, tk::Form1& form) {
   }
 }
 
-void BuildBlocks(SceneHandles& h, const GameState& s, tk::Form1& form) {
+void BuildBlocks(SceneHandles& h, const GameState& s, const std::string& folder) {
   h.meshBuilder = h.d3drm->CreateMeshBuilder();
-  LoadMesh(h.meshBuilder, form, "block.x");
+  LoadMesh(h.meshBuilder, folder, "block.x");
   for (int i = 0; i < kBlockCount; ++i) {
     h.blockFrames[i] = PlaceVisual(h, s.blockX[i], s.blockY[i], 0.0F);
   }
 }
 
-void BuildObjects(SceneHandles& h, const GameState& s, tk::Form1& form) {
+void BuildObjects(SceneHandles& h, const GameState& s, const SceneSetup& setup) {
   for (int i = 0; i < kObjectCount; ++i) {
     h.meshBuilder = h.d3drm->CreateMeshBuilder();
     const int kind = s.objKind[i];
     if (kind >= kKindDoor && kind <= kKindBlock3) {
-      LoadMesh(h.meshBuilder, form, kKindMeshFile[kind]);
+      LoadMesh(h.meshBuilder, setup.meshFolder, kKindMeshFile[kind]);
     }
-    if (kind == kKindBlock3 && s.stage == kColourStage) {
-      const float red = form.Rnd();
-      const float green = form.Rnd();
-      const float blue = form.Rnd();
+    if (kind == kKindBlock3 && s.stage == kColorStage) {
+      const float red = setup.random->Next();
+      const float green = setup.random->Next();
+      const float blue = setup.random->Next();
       h.meshBuilder->SetColorRGB(red, green, blue);
     }
     h.objectFrames[i] = PlaceVisual(h, s.objX[i], s.objY[i], 0.0F);
@@ -92,10 +90,10 @@ void BuildObjects(SceneHandles& h, const GameState& s, tk::Form1& form) {
 
 }  // namespace
 
-void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form) {
+void BuildScene(SceneHandles& h, const GameState& s, const SceneSetup& setup) {
   h.clipper = h.ddraw->CreateClipper(0);
-  h.clipper->SetHWnd(&form.Picture1());
-  if (!h.dxRoot) h.dxRoot = rm::CreateDirectXRoot(form);
+  h.clipper->SetHWnd(setup.pictureBox);
+  if (!h.dxRoot) h.dxRoot = rm::CreateDirectXRoot(*setup.display);
   h.d3drm = h.dxRoot->Direct3DRMCreate();
 
   h.device = h.d3drm->CreateDeviceFromClipper(h.clipper, "", kDeviceWidth, kDeviceHeight);
@@ -110,31 +108,31 @@ void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form) {
 
   h.playerFrame = h.d3drm->CreateFrame(h.sceneFrame);
   h.playerAnim = h.d3drm->CreateAnimationSet();
-  LoadBear(h.playerAnim, form, h.playerFrame);
+  LoadBear(h.playerAnim, setup.meshFolder, h.playerFrame);
   h.playerFrame->SetOrientation(nullptr, 1, 0, 0, 0, 1, 0);
 
   h.sceneLight = h.d3drm->CreateLightRGB(rm::LightType::kDirectional, 1.0F, 1.0F, 1.0F);
   h.lightFrame->AddLight(h.sceneLight);
   h.cameraFrame->SetPosition(nullptr, 0, 250, -650);
 
-  BuildBackdrop(h, form);
-  BuildBlocks(h, s, form);
-  BuildObjects(h, s, form);
+  BuildBackdrop(h, setup.meshFolder);
+  BuildBlocks(h, s, setup.meshFolder);
+  BuildObjects(h, s, setup);
 
   h.viewport->SetBack(kBackClip);
 }
 
-void CheckMeshFiles(SceneHandles& h, tk::Form1& form) {
+void CheckMeshFiles(SceneHandles& h, const std::string& meshFolder) {
   const rm::Direct3DRMPtr d3drm = h.dxRoot->Direct3DRMCreate();
-  LoadMesh(d3drm->CreateMeshBuilder(), form, "back.x");
-  LoadMesh(d3drm->CreateMeshBuilder(), form, "block.x");
+  LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, "back.x");
+  LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, "block.x");
   for (const char* file : kKindMeshFile) {
-    if (file != nullptr) LoadMesh(d3drm->CreateMeshBuilder(), form, file);
+    if (file != nullptr) LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, file);
   }
-  LoadBear(d3drm->CreateAnimationSet(), form, d3drm->CreateFrame(nullptr));
+  LoadBear(d3drm->CreateAnimationSet(), meshFolder, d3drm->CreateFrame(nullptr));
 }
 
-void ReleaseSceneHandles(SceneHandles& h) {
+void ReleaseScene(SceneHandles& h) {
   h.sceneFrame.reset();
   h.cameraFrame.reset();
   h.playerFrame.reset();
@@ -148,4 +146,4 @@ void ReleaseSceneHandles(SceneHandles& h) {
   h.d3drm.reset();
 }
 
-}  // namespace ursa
+}  // namespace ursa::view

@@ -3,25 +3,35 @@
 // 100 blocks and 50 objects, each a direct child of the root.
 #pragma once
 
+#include <string>
+
 #include "game/game_state.hpp"
+#include "toolkit/random.hpp"
+#include "view/rm/platform.hpp"
 #include "view/scene_handles.hpp"
 
-namespace ursa::tk {
-class Form1;
-}
+namespace ursa::view {
 
-namespace ursa {
+// What every scene build draws on: the folder of the mesh files, the display whose OpenGL
+// context the renderer uses, the picture box the 3D view is shown in and the game's random
+// generator (stage 10 colors its sinking platforms from it). All must outlive the scene.
+struct SceneSetup {
+  std::string meshFolder;
+  rm::Display* display = nullptr;
+  rm::PictureWindow* pictureBox = nullptr;
+  tk::Random* random = nullptr;
+};
 
 // Builds the whole scene of the stage laid out in `s` (the layout is already loaded).
 // Throws AssetError for a missing or broken mesh file, rm::Error when the renderer fails.
-void BuildScene(SceneHandles& h, const GameState& s, tk::Form1& form);
+void BuildScene(SceneHandles& h, const GameState& s, const SceneSetup& setup);
 
-// Loads every mesh file once, so that a missing or broken one is reported at start-up
-// rather than in the middle of a game. Throws AssetError.
-void CheckMeshFiles(SceneHandles& h, tk::Form1& form);
+// Loads every mesh file of `meshFolder` once, so that a missing or broken one is reported at
+// start-up rather than in the middle of a game. Needs h.dxRoot. Throws AssetError.
+void CheckMeshFiles(SceneHandles& h, const std::string& meshFolder);
 
 // Empties the scene handles in the order the scene was taken apart in; dxRoot, ddraw, the
 // backdrop tiles, the animation set and the working mesh builder are left to the next build.
-void ReleaseSceneHandles(SceneHandles& h);
+void ReleaseScene(SceneHandles& h);
 
-}  // namespace ursa
+}  // namespace ursa::view

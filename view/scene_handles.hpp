@@ -7,7 +7,7 @@
 #include "game/game_state.hpp"
 #include "view/rm/rm.hpp"
 
-namespace ursa {
+namespace ursa::view {
 
 struct SceneHandles {
   // Live from start-up to exit.
@@ -31,4 +31,4 @@ struct SceneHandles {
   std::array<rm::FramePtr, 50> backdropFrames;  // 48 tiles; the last two stay empty
 };
 
-}  // namespace ursa
+}  // namespace ursa::view

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <span>
 
-namespace ursa {
+namespace ursa::view {
 
 std::span<const std::byte> ScreenPictureBmp();
 
-}  // namespace ursa
+}  // namespace ursa::view

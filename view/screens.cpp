@@ -6,16 +6,16 @@
 #include <cstring>
 #include <string>
 
-#include "toolkit/form1.hpp"
-#include "toolkit/number_text.hpp"
 #include "game/ending_figures.hpp"
+#include "toolkit/color.hpp"
+#include "toolkit/number_text.hpp"
 
-namespace ursa {
+namespace ursa::view {
 namespace {
 
-void PrintAt(tk::Form1& form, int x, int y, const std::string& text) {
-  form.PSet(x, y, kColourBlack);
-  form.Print(text);
+void PrintAt(tk::Canvas& canvas, int x, int y, const std::string& text) {
+  canvas.PSet(x, y, tk::kBlack);
+  canvas.Print(text);
 }
 
 void SetMessage(GameState& s, int x, int y, const std::string& text) {
@@ -34,46 +34,46 @@ constexpr tk::Rect kWholeWindow{0, 0, 640, 480};
 struct OutlinePrint {
   int dx;
   int dy;
-  uint32_t colour;
+  uint32_t color;
 };
 constexpr OutlinePrint kOutlinePrints[] = {
-    {-1, -1, kColourBlue}, {0, -1, kColourBlue}, {1, -1, kColourBlue},
-    {-1, 0, kColourBlue},  {1, 0, kColourBlue},  {-1, 1, kColourBlue},
-    {0, 1, kColourBlue},   {1, 1, kColourBlue},  {0, 0, kColourWhite},
+    {-1, -1, tk::kBlue}, {0, -1, tk::kBlue}, {1, -1, tk::kBlue},
+    {-1, 0, tk::kBlue},  {1, 0, tk::kBlue},  {-1, 1, tk::kBlue},
+    {0, 1, tk::kBlue},   {1, 1, tk::kBlue},  {0, 0, tk::kWhite},
 };
 
 }  // namespace
 
-void DrawHud(tk::Form1& form, const GameState& s) {
-  form.Cls();
-  PrintAt(form, 5, 5, "STAGE :" + tk::Str(s.stage));
-  PrintAt(form, 500, 5, "MISS :" + tk::Str(s.missCount));
+void DrawHud(tk::Canvas& canvas, const GameState& s) {
+  canvas.Cls();
+  PrintAt(canvas, 5, 5, "STAGE :" + tk::Str(s.stage));
+  PrintAt(canvas, 500, 5, "MISS :" + tk::Str(s.missCount));
 }
 
-void DrawOutlinedText(tk::Form1& form, const GameState& s) {
+void DrawOutlinedText(tk::Canvas& canvas, const GameState& s) {
   const std::string text(s.msgText.data());
   for (const OutlinePrint& print : kOutlinePrints) {
     const int x = Wrap16(s.msgX + print.dx);
     const int y = Wrap16(s.msgY + print.dy);
-    // Setting the pixel to its own colour only moves the drawing position there.
-    form.PSet(x, y, form.Point(x, y));
-    form.SetForeColor(print.colour);
-    form.Print(text);
+    // Setting the pixel to its own color only moves the drawing position there.
+    canvas.PSet(x, y, canvas.Point(x, y));
+    canvas.SetForeColor(print.color);
+    canvas.Print(text);
   }
 }
 
-void DrawTitleScreen(tk::Form1& form) {
-  form.PaintPicture(form.Image1(), kTitleHalf, kWholeWindow);
+void DrawTitleScreen(tk::Canvas& canvas, const tk::Image& picture) {
+  canvas.PaintPicture(picture, kTitleHalf, kWholeWindow);
 }
 
-void DrawEndingScreen(tk::Form1& form, GameState& s) {
-  form.PaintPicture(form.Image1(), kEndingHalf, kWholeWindow);
+void DrawEndingScreen(tk::Canvas& canvas, const tk::Image& picture, GameState& s) {
+  canvas.PaintPicture(picture, kEndingHalf, kWholeWindow);
   SetMessage(s, 250, 182, tk::Str(ClearTime(s)));
-  DrawOutlinedText(form, s);
+  DrawOutlinedText(canvas, s);
   SetMessage(s, 250, 245, tk::Str(s.missCount));
-  DrawOutlinedText(form, s);
+  DrawOutlinedText(canvas, s);
   SetMessage(s, 250, 370, tk::Str(Score(s)));
-  DrawOutlinedText(form, s);
+  DrawOutlinedText(canvas, s);
 }
 
-}  // namespace ursa
+}  // namespace ursa::view

@@ -1,23 +1,18 @@
-// Everything the game draws in 2D on the window: the HUD band, the title and ending screens,
-// and the outlined text of the ending's numbers. Nothing here runs per frame.
+// Everything the game draws in 2D on the window's canvas: the HUD band, the title and ending
+// screens, and the outlined text of the ending's numbers. Nothing here runs per frame.
 #pragma once
 
 #include "game/game_state.hpp"
+#include "toolkit/canvas.hpp"
+#include "toolkit/image.hpp"
 
-namespace ursa::tk {
-class Form1;
-}
+namespace ursa::view {
 
-namespace ursa {
-
-inline constexpr uint32_t kColourBlack = 0;
-inline constexpr uint32_t kColourWhite = 16777215;
-inline constexpr uint32_t kColourBlue = 16711680;
-
-void DrawHud(tk::Form1& form, const GameState& s);
+void DrawHud(tk::Canvas& canvas, const GameState& s);
 // Prints msgText at (msgX, msgY) in white with a one-pixel blue edge; leaves the text white.
-void DrawOutlinedText(tk::Form1& form, const GameState& s);
-void DrawTitleScreen(tk::Form1& form);
-void DrawEndingScreen(tk::Form1& form, GameState& s);
+void DrawOutlinedText(tk::Canvas& canvas, const GameState& s);
+// The screens are the two halves of `picture`, the screen picture, each enlarged by 2.
+void DrawTitleScreen(tk::Canvas& canvas, const tk::Image& picture);
+void DrawEndingScreen(tk::Canvas& canvas, const tk::Image& picture, GameState& s);
 
-}  // namespace ursa
+}  // namespace ursa::view

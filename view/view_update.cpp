@@ -2,7 +2,7 @@
 // Positions are formed in 16-bit game arithmetic first and only then handed over as floats.
 #include "view/view_update.hpp"
 
-namespace ursa {
+namespace ursa::view {
 namespace {
 
 constexpr int kCameraHeight = 250;      // above the player's feet
@@ -54,4 +54,4 @@ void RenderDeathFrame(SceneHandles& h, const GameState& s) {
   RenderView(h);
 }
 
-}  // namespace ursa
+}  // namespace ursa::view

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/game_window.hpp"
-#include "toolkit/key_codes.hpp"
 #include "game/frame.hpp"
 #include "game/game.hpp"
 #include "game/stage_lifecycle.hpp"
+#include "toolkit/key_codes.hpp"
 
 namespace ursa {
 namespace {
@@ -34,7 +34,7 @@ GameWindow& Window() {
 // A stage start as the game makes it: HUD, layout, the whole scene, the player's start.
 void BM_StageStart(benchmark::State& state) {
   GameWindow& w = Window();
-  WindowHost host(w.form(), w.handles());
+  WindowHost& host = w.host();
   w.game().state.stage = static_cast<int16_t>(state.range(0));
   for (auto _ : state) StartStage(w.game(), host);
   ReleaseScene(w.game(), host);
@@ -50,7 +50,7 @@ double Percentile(std::vector<double> samples, double p) {
 // the stage restarts after a miss. Reports the median and the 99th percentile frame time.
 void BM_FrameOfPlay(benchmark::State& state) {
   GameWindow& w = Window();
-  WindowHost host(w.form(), w.handles());
+  WindowHost& host = w.host();
   GameState& s = w.game().state;
   s.stage = static_cast<int16_t>(state.range(0));
   StartStage(w.game(), host);

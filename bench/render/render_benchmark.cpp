@@ -9,8 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "toolkit/form1.hpp"
 #include "game/stage_layouts.hpp"
+#include "toolkit/random.hpp"
+#include "view/rm/offscreen_display.hpp"
 #include "view/rm/x_file.hpp"
 #include "view/scene_build.hpp"
 #include "view/view_update.hpp"
@@ -18,28 +19,24 @@
 namespace ursa::bench {
 namespace {
 
-// The game's window, headless and never presented: the display the renderer draws with.
-tk::Form1& Window() {
-  static auto* form = [] {
-    tk::FormOptions options;
-    options.windowed = true;
-    options.present = false;
-    return new tk::Form1(options);
-  }();
-  return *form;
+// A hidden window's OpenGL context, the display the renderer draws with, and a picture box
+// that is never shown to: a frame is measured up to the end of its drawing.
+rm::OffscreenDisplay& Display() {
+  static auto* display = new rm::OffscreenDisplay();
+  return *display;
 }
 
 // A stage's scene exactly as a stage start builds it.
 struct BuiltStage {
   explicit BuiltStage(int stage) {
-    handles.dxRoot = rm::CreateDirectXRoot(Window());
+    handles.dxRoot = rm::CreateDirectXRoot(Display());
     handles.ddraw = handles.dxRoot->DirectDrawCreate("");
     state.stage = static_cast<int16_t>(stage);
     Build();
   }
   void Build() {
     LoadStageLayout(state);
-    BuildScene(handles, state, Window());
+    view::BuildScene(handles, state, {URSA_ASSETS_DIR, &Display(), &picture, &random});
     PlacePlayerAtStart(state);
   }
   // The player at (x, y) in pose `anim`, with the camera and the light aimed as in play.
@@ -47,8 +44,8 @@ struct BuiltStage {
     state.playerX = static_cast<int16_t>(x);
     state.playerY = static_cast<int16_t>(y);
     state.animFrame = static_cast<int16_t>(anim);
-    PlacePlayerAndCamera(handles, state);
-    AimCameraAndLight(handles, state);
+    view::PlacePlayerAndCamera(handles, state);
+    view::AimCameraAndLight(handles, state);
   }
   void Draw() {
     handles.viewport->Clear(7);
@@ -56,7 +53,9 @@ struct BuiltStage {
     glFinish();
   }
 
-  SceneHandles handles;
+  rm::OffscreenPicture picture;
+  tk::Random random;
+  view::SceneHandles handles;
   GameState state{};
 };
 
@@ -81,7 +80,7 @@ BENCHMARK(BM_RenderStage)->Arg(1)->Arg(10)->MeasureProcessCPUTime()->Unit(benchm
 // What a stage-10 build pays for its platforms: 47 mesh builders loaded from one file
 // (parsed once per process, copied into each builder).
 void BM_Load47MeshBuilders(benchmark::State& state) {
-  rm::DirectXRootPtr root = rm::CreateDirectXRoot(Window());
+  rm::DirectXRootPtr root = rm::CreateDirectXRoot(Display());
   rm::Direct3DRMPtr d3drm = root->Direct3DRMCreate();
   const std::string path = std::string(URSA_ASSETS_DIR) + "/block3.x";
   for (auto _ : state) {

@@ -38,7 +38,7 @@ void BM_PresentFrame(benchmark::State& state) {
   const GLuint texture = MakeDeviceImage();
   form->Picture1().SetVisible(true);
   for (auto _ : state) {
-    form->Picture1().ShowDeviceImage(texture, 640, 480);
+    form->Picture1().ShowDeviceImage({texture, 640, 480});
     glFinish();
   }
   glDeleteTextures(1, &texture);
@@ -59,33 +59,36 @@ void BM_ScreenCopyTwice(benchmark::State& state) {
   SDL_SaveBMP_RW(surface, rw, 1);
   SDL_FreeSurface(surface);
   form->Image1().LoadFromMemory(bmp.data(), bmp.size());
-  for (auto _ : state) form->PaintPicture(0, 0, 320, 240, 0, 0, 640, 480);
+  for (auto _ : state)
+    form->Canvas().PaintPicture(form->Image1(), {0, 0, 320, 240}, {0, 0, 640, 480});
 }
 BENCHMARK(BM_ScreenCopyTwice)->Unit(benchmark::kMicrosecond);
 
 void BM_Hud(benchmark::State& state) {
   auto form = OpenForm(false);
+  Canvas& canvas = form->Canvas();
   for (auto _ : state) {
-    form->Cls();
-    form->PSet(5, 5, kBlack);
-    form->Print("STAGE :" + Str(15));
-    form->PSet(500, 5, kBlack);
-    form->Print("MISS :" + Str(123));
+    canvas.Cls();
+    canvas.PSet(5, 5, kBlack);
+    canvas.Print("STAGE :" + Str(15));
+    canvas.PSet(500, 5, kBlack);
+    canvas.Print("MISS :" + Str(123));
   }
 }
 BENCHMARK(BM_Hud)->Unit(benchmark::kMicrosecond);
 
 void BM_OutlinedText(benchmark::State& state) {
   auto form = OpenForm(false);
+  Canvas& canvas = form->Canvas();
   const int offsets[9][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0},
                              {-1, 1},  {0, 1},  {1, 1},  {0, 0}};
   for (auto _ : state) {
     for (const auto& o : offsets) {
       const int x = 250 + o[0];
       const int y = 370 + o[1];
-      form->PSet(x, y, form->Point(x, y));
-      form->SetForeColor(o[0] == 0 && o[1] == 0 ? kWhite : kBlue);
-      form->Print(Str(-120));
+      canvas.PSet(x, y, canvas.Point(x, y));
+      canvas.SetForeColor(o[0] == 0 && o[1] == 0 ? kWhite : kBlue);
+      canvas.Print(Str(-120));
     }
   }
 }

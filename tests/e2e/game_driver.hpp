@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/scripted_play.hpp"
-#include "toolkit/colour.hpp"
+#include "toolkit/color.hpp"
 
 namespace ursa::test {
 

@@ -17,12 +17,13 @@ constexpr tk::Rect kViewport{120, 115, 400, 300};  // the 3D view, in window pix
 // What the HUD band must look like: the two texts printed on black at their places.
 tk::RgbImage ReferenceHud(GameDriver& d, const std::string& stageText,
                           const std::string& missText) {
-  d.form().Cls();
-  d.form().SetForeColor(tk::kWhite);
-  d.form().PSet(5, 5, tk::kBlack);
-  d.form().Print(stageText);
-  d.form().PSet(500, 5, tk::kBlack);
-  d.form().Print(missText);
+  tk::Canvas& canvas = d.form().Canvas();
+  canvas.Cls();
+  canvas.SetForeColor(tk::kWhite);
+  canvas.PSet(5, 5, tk::kBlack);
+  canvas.Print(stageText);
+  canvas.PSet(500, 5, tk::kBlack);
+  canvas.Print(missText);
   return d.form().Screenshot();
 }
 
@@ -39,7 +40,7 @@ void ExpectSameArea(const tk::RgbImage& a, const tk::RgbImage& b, tk::Rect area)
 int Area(tk::Rect r) { return r.width * r.height; }
 
 void ExpectSceneComplete(GameWindow& w) {
-  const SceneHandles& h = w.handles();
+  const view::SceneHandles& h = w.handles();
   ASSERT_TRUE(h.sceneFrame);
   // Camera, light, player, 48 backdrop tiles, 100 blocks and 50 objects.
   EXPECT_EQ(h.sceneFrame->Children().size(), 201u);

@@ -7,16 +7,16 @@
 #include <iostream>
 #include <set>
 
-#include "toolkit/colour.hpp"
+#include "test_pictures.hpp"
+#include "toolkit/color.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/text_face.hpp"
-#include "test_pictures.hpp"
 
 namespace ursa::tk {
 namespace {
 
 // A colour per picture pixel that differs between any two neighbours.
-uint32_t PatternColour(int x, int y) { return PackColour(x & 0xFF, y & 0xFF, (x * 7 + y) & 0xFF); }
+uint32_t PatternColour(int x, int y) { return PackColor(x & 0xFF, y & 0xFF, (x * 7 + y) & 0xFF); }
 
 class CanvasTest : public ::testing::Test {
  protected:
@@ -64,7 +64,7 @@ TEST_F(CanvasTest, PixelWriteThenReadGivesTheColourAndMovesThePosition) {
                {639, 479, kBlue},
                {5, 5, kBlack},
                {500, 5, 0x123456},
-               {320, 240, PackColour(1, 2, 3)}};
+               {320, 240, PackColor(1, 2, 3)}};
   for (const auto& c : cases) {
     canvas.PSet(c.x, c.y, c.colour);
     EXPECT_EQ(canvas.Point(c.x, c.y), c.colour) << c.x << "," << c.y;

@@ -3,9 +3,9 @@
 // ending the program stops delivery at once.
 #include <gtest/gtest.h>
 
-#include "toolkit/clock.hpp"
 #include "form_fixture.hpp"
 #include "recording_events.hpp"
+#include "toolkit/clock.hpp"
 
 namespace ursa::tk {
 namespace {

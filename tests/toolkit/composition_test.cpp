@@ -8,23 +8,30 @@
 #include <cstring>
 #include <filesystem>
 
+#include "form_fixture.hpp"
 #include "toolkit/picture_box.hpp"
 #include "toolkit/presenter.hpp"
-#include "toolkit/sdl_handles.hpp"
-#include "form_fixture.hpp"
+#include "toolkit/surface.hpp"
 
 namespace ursa::tk {
 namespace {
 
-uint32_t BackingColour(int x, int y) { return PackColour(x & 0xF8, y & 0xFC, 0x40); }
-uint32_t DeviceColour(int x, int row) { return PackColour(0x80, x & 0xF8, row & 0xF8); }
+// One channel cut to `bits` bits the way a 16-bit display mode stores it, then widened
+// back to 8 bits by repeating its top bits, so full intensity stays 255 and black stays 0.
+constexpr uint8_t ReduceChannel(uint8_t value, int bits) {
+  const int kept = value >> (8 - bits);
+  return static_cast<uint8_t>((kept << (8 - bits)) | (kept >> (2 * bits - 8)));
+}
+
+uint32_t BackingColour(int x, int y) { return PackColor(x & 0xF8, y & 0xFC, 0x40); }
+uint32_t DeviceColour(int x, int row) { return PackColor(0x80, x & 0xF8, row & 0xF8); }
 
 class CompositionTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
     for (int y = 0; y < 480; ++y) {
-      for (int x = 0; x < 640; ++x) form->PSet(x, y, BackingColour(x, y));
+      for (int x = 0; x < 640; ++x) form->Canvas().PSet(x, y, BackingColour(x, y));
     }
   }
   void TearDown() override {
@@ -67,7 +74,7 @@ class CompositionTest : public FormTest {
 
 TEST_F(CompositionTest, HiddenPictureBoxShowsOnlyTheBackingImage) {
   MakeDeviceImage(640, 480);
-  form->Picture1().ShowDeviceImage(deviceTexture, 640, 480);
+  form->Picture1().ShowDeviceImage({deviceTexture, 640, 480});
   EXPECT_FALSE(form->Picture1().Visible());
   EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
   form->Picture1().SetVisible(true);
@@ -83,11 +90,11 @@ TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
   // Shown, before the device has drawn: the box's black background.
   EXPECT_EQ(Mismatches(form->Screenshot(), inBoxOnly([](int, int) { return kBlack; })), 0);
   // The device image's top-left at the box's top-left; its last 50 rows fall outside.
-  form->Picture1().ShowDeviceImage(deviceTexture, 640, 480);
+  form->Picture1().ShowDeviceImage({deviceTexture, 640, 480});
   const auto device = inBoxOnly([](int x, int y) { return DeviceColour(x, y - 50); });
   EXPECT_EQ(Mismatches(form->Screenshot(), device), 0);
   // A new HUD is drawn over the band; the box keeps the last device image.
-  form->PSet(3, 4, kWhite);
+  form->Canvas().PSet(3, 4, kWhite);
   form->DoEvents();
   const RgbImage afterHud = form->Screenshot();
   EXPECT_EQ(afterHud.At(3, 4), kWhite);
@@ -95,7 +102,7 @@ TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
       Mismatches(afterHud, [&](int x, int y) { return x == 3 && y == 4 ? kWhite : device(x, y); }),
       0);
   form->Picture1().SetVisible(false);
-  form->PSet(3, 4, BackingColour(3, 4));
+  form->Canvas().PSet(3, 4, BackingColour(3, 4));
   EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
   // Shown again, the box starts from its black background.
   form->Picture1().SetVisible(true);
@@ -105,7 +112,7 @@ TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
 TEST_F(CompositionTest, SmallerDeviceImageLeavesTheRestOfTheBoxBlack) {
   MakeDeviceImage(320, 200);
   form->Picture1().SetVisible(true);
-  form->Picture1().ShowDeviceImage(deviceTexture, 320, 200);
+  form->Picture1().ShowDeviceImage({deviceTexture, 320, 200});
   EXPECT_EQ(Mismatches(form->Screenshot(),
                        [](int x, int y) {
                          if (y < 50) return BackingColour(x, y);
@@ -116,21 +123,21 @@ TEST_F(CompositionTest, SmallerDeviceImageLeavesTheRestOfTheBoxBlack) {
 
 TEST_F(CompositionTest, SixteenBitModeReducesWhatThePlayerSeesTo565) {
   const uint32_t colours[] = {kWhite, kBlue, kBlack, 0x123456, 0x07FB0C, 0x808080};
-  for (int i = 0; i < 6; ++i) form->PSet(i, 0, colours[i]);
+  for (int i = 0; i < 6; ++i) form->Canvas().PSet(i, 0, colours[i]);
   const RgbImage full = form->Screenshot();
   form->SetDisplayMode(640, 480, 16);
   const RgbImage reduced = form->Screenshot();
   for (int i = 0; i < 6; ++i) {
     const uint32_t c = colours[i];
     EXPECT_EQ(full.At(i, 0), c);
-    EXPECT_EQ(reduced.At(i, 0), PackColour(ReduceChannel(RedOf(c), 5), ReduceChannel(GreenOf(c), 6),
-                                           ReduceChannel(BlueOf(c), 5)))
+    EXPECT_EQ(reduced.At(i, 0), PackColor(ReduceChannel(RedOf(c), 5), ReduceChannel(GreenOf(c), 6),
+                                          ReduceChannel(BlueOf(c), 5)))
         << std::hex << c;
   }
   EXPECT_EQ(reduced.At(0, 0), kWhite);
   EXPECT_EQ(reduced.At(1, 0), kBlue);
-  EXPECT_EQ(reduced.At(3, 0), PackColour(0x52, 0x34, 0x10)) << "0x123456 in 5-6-5";
-  EXPECT_EQ(form->Point(3, 0), 0x123456u) << "the reduction changed the backing image";
+  EXPECT_EQ(reduced.At(3, 0), PackColor(0x52, 0x34, 0x10)) << "0x123456 in 5-6-5";
+  EXPECT_EQ(form->Canvas().Point(3, 0), 0x123456u) << "the reduction changed the backing image";
 }
 
 TEST_F(CompositionTest, OtherDisplayModesAreRefused) {

@@ -12,15 +12,16 @@
 namespace ursa::tk {
 namespace {
 
-uint32_t PictureColour(int x, int y) { return PackColour(x & 0xF8, y & 0xFC, 0x18); }
+uint32_t PictureColour(int x, int y) { return PackColor(x & 0xF8, y & 0xFC, 0x18); }
 
 TEST_F(FormTest, ScreensCopyAHalfOfImage1EnlargedByTwo) {
   const auto bmp = MakeBmp(320, 480, PictureColour);
   form->Image1().LoadFromMemory(bmp.data(), bmp.size());
-  form->PaintPicture(0, 240, 320, 240, 0, 0, 640, 480);
+  form->Canvas().PaintPicture(form->Image1(), {0, 240, 320, 240}, {0, 0, 640, 480});
   int wrong = 0;
   for (int y = 0; y < 480; ++y) {
-    for (int x = 0; x < 640; ++x) wrong += form->Point(x, y) != PictureColour(x / 2, 240 + y / 2);
+    for (int x = 0; x < 640; ++x)
+      wrong += form->Canvas().Point(x, y) != PictureColour(x / 2, 240 + y / 2);
   }
   EXPECT_EQ(wrong, 0);
 }
@@ -37,7 +38,7 @@ TEST(FormPresentTest, PresentingToTheWindowShowsTheComposedImage) {
   Form1 form(options);
   form.SetDisplayMode(640, 480, 16);
   form.Show();
-  form.PSet(1, 2, kWhite);
+  form.Canvas().PSet(1, 2, kWhite);
   form.Picture1().SetVisible(true);
   form.DoEvents();
   form.ToggleFullscreen();

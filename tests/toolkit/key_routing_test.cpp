@@ -2,10 +2,10 @@
 // KeyDown, F11 and Alt+Enter toggling the window mode without reaching the game.
 #include <gtest/gtest.h>
 
-#include "toolkit/key_codes.hpp"
-#include "toolkit/key_router.hpp"
 #include "form_fixture.hpp"
 #include "recording_events.hpp"
+#include "toolkit/key_codes.hpp"
+#include "toolkit/key_router.hpp"
 
 namespace ursa::tk {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <stdexcept>
 
-#include "toolkit/colour.hpp"
-#include "toolkit/sdl_handles.hpp"
+#include "toolkit/color.hpp"
+#include "toolkit/surface.hpp"
 
 namespace ursa::tk {
 

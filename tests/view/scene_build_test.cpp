@@ -2,8 +2,8 @@
 // sinking platforms, and that a release lets the scene go.
 #include <memory>
 
-#include "toolkit/random.hpp"
 #include "tests/view/view_fixture.hpp"
+#include "toolkit/random.hpp"
 
 namespace ursa::test {
 namespace {
@@ -74,7 +74,7 @@ TEST_F(ViewTest, EveryBuildStartsTheCameraAndTheBearAfresh) {
 
 TEST_F(ViewTest, StageTenPaintsItsSinkingPlatformsFromTheNeverSeededGenerator) {
   Build(10);
-  tk::Random fresh;  // the form's generator has drawn nothing before this build
+  tk::Random fresh;  // the game's generator has drawn nothing before this build
   for (int i = 1; i <= 40; ++i) {
     const float red = fresh.Next();
     const float green = fresh.Next();
@@ -90,10 +90,10 @@ TEST_F(ViewTest, SinkingPlatformsElsewhereKeepTheirMeshColour) {
   Build(8);
   const rm::Direct3DRMPtr d3drm = h.dxRoot->Direct3DRMCreate();
   const rm::MeshBuilderPtr plain = d3drm->CreateMeshBuilder();
-  plain->LoadFromFile(form.AppPath() + "/block3.x", 0, 0);
+  plain->LoadFromFile(std::string(URSA_ASSETS_DIR) + "/block3.x", 0, 0);
   const rm::Color fileColour = plain->Parts().at(0).material.diffuse;
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(ColourOf(h.objectFrames[i]), fileColour) << i;
-  EXPECT_EQ(form.Rnd(), tk::Random().Next()) << "stage 8 must not draw random colours";
+  EXPECT_EQ(random.Next(), tk::Random().Next()) << "stage 8 must not draw random colours";
 }
 
 TEST_F(ViewTest, ReleaseLetsTheSceneGoAndTheNextBuildIsComplete) {
@@ -102,7 +102,7 @@ TEST_F(ViewTest, ReleaseLetsTheSceneGoAndTheNextBuildIsComplete) {
   const std::weak_ptr<rm::Frame> object = h.objectFrames[5];
   const std::weak_ptr<rm::Device> device = h.device;
   const std::weak_ptr<rm::Viewport> viewport = h.viewport;
-  ReleaseSceneHandles(h);
+  view::ReleaseScene(h);
   EXPECT_TRUE(block.expired());
   EXPECT_TRUE(object.expired());
   EXPECT_TRUE(device.expired());

@@ -1,32 +1,29 @@
-// The HUD, the outlined text and the ending screen's figures, on a headless window.
+// The HUD, the outlined text and the ending screen's figures, drawn on a canvas.
 #include "view/screens.hpp"
 
-#include "toolkit/colour.hpp"
 #include "tests/view/view_fixture.hpp"
-#include "view/screen_picture.hpp"
+#include "toolkit/color.hpp"
 
 namespace ursa::test {
 namespace {
 
-class ScreensTest : public ViewTest {
+using view::DrawEndingScreen;
+using view::DrawHud;
+using view::DrawOutlinedText;
+using view::DrawTitleScreen;
+
+class ScreensTest : public CanvasViewTest {
  protected:
-  ScreensTest() {
-    const auto picture = ScreenPictureBmp();
-    form.Image1().LoadFromMemory(picture.data(), picture.size());
-  }
-
-  tk::RgbImage Shot() { return form.Screenshot(); }
-
   // The ending as it must look: its half of the picture, then each figure outlined at its row.
   tk::RgbImage ExpectedEnding(const char* time, const char* misses, const char* score) {
-    form.PaintPicture(form.Image1(), {0, 240, 320, 240}, {0, 0, 640, 480});
+    canvas.PaintPicture(picture, {0, 240, 320, 240}, {0, 0, 640, 480});
     GameState text{};
     const std::pair<int, const char*> rows[] = {{182, time}, {245, misses}, {370, score}};
     for (const auto& [y, figure] : rows) {
       std::snprintf(text.msgText.data(), text.msgText.size(), "%s", figure);
       text.msgX = 250;
       text.msgY = static_cast<int16_t>(y);
-      DrawOutlinedText(form, text);
+      DrawOutlinedText(canvas, text);
     }
     return Shot();
   }
@@ -36,7 +33,7 @@ class ScreensTest : public ViewTest {
     const tk::RgbImage expected = ExpectedEnding(time, missText, score);
     s.frameCount = frames;
     s.missCount = misses;
-    DrawEndingScreen(form, s);
+    DrawEndingScreen(canvas, picture, s);
     EXPECT_EQ(Shot().rgb, expected.rgb) << "frames " << frames << ", misses " << misses;
   }
 };
@@ -51,19 +48,19 @@ TEST_F(ScreensTest, EndingFiguresAreTimeMissesAndScoreWithTheirSigns) {
 }
 
 TEST_F(ScreensTest, OutlinedTextIsWhiteOnABlueEdgeAndLeavesTheColourWhite) {
-  form.Cls();
-  form.SetForeColor(tk::kWhite);
-  form.PSet(100, 100, tk::kBlack);
-  form.Print("80");
+  canvas.Cls();
+  canvas.SetForeColor(tk::kWhite);
+  canvas.PSet(100, 100, tk::kBlack);
+  canvas.Print("80");
   const tk::RgbImage plain = Shot();
 
-  form.Cls();
+  canvas.Cls();
   s.msgX = 100;
   s.msgY = 100;
   std::snprintf(s.msgText.data(), s.msgText.size(), "80");
-  DrawOutlinedText(form, s);
+  DrawOutlinedText(canvas, s);
   const tk::RgbImage outlined = Shot();
-  EXPECT_EQ(form.ForeColor(), tk::kWhite);
+  EXPECT_EQ(canvas.ForeColor(), tk::kWhite);
 
   int blue = 0;
   for (int y = 90; y < 150; ++y) {
@@ -90,23 +87,23 @@ TEST_F(ScreensTest, OutlinedTextIsWhiteOnABlueEdgeAndLeavesTheColourWhite) {
 }
 
 TEST_F(ScreensTest, TheHudIsRedrawnWhiteAfterAnEnding) {
-  DrawEndingScreen(form, s);
+  DrawEndingScreen(canvas, picture, s);
   s.stage = 3;
   s.missCount = 12;
-  DrawHud(form, s);
+  DrawHud(canvas, s);
   const tk::RgbImage hud = Shot();
-  form.Cls();
-  form.SetForeColor(tk::kWhite);
-  form.PSet(5, 5, tk::kBlack);
-  form.Print("STAGE : 3");
-  form.PSet(500, 5, tk::kBlack);
-  form.Print("MISS : 12");
+  canvas.Cls();
+  canvas.SetForeColor(tk::kWhite);
+  canvas.PSet(5, 5, tk::kBlack);
+  canvas.Print("STAGE : 3");
+  canvas.PSet(500, 5, tk::kBlack);
+  canvas.Print("MISS : 12");
   EXPECT_EQ(hud.rgb, Shot().rgb);
 }
 
 TEST_F(ScreensTest, TheTitleCoversTheWholeWindowWithThePictureEnlargedByTwo) {
-  DrawHud(form, s);
-  DrawTitleScreen(form);
+  DrawHud(canvas, s);
+  DrawTitleScreen(canvas, picture);
   const tk::RgbImage shot = Shot();
   for (int y = 0; y < 480; y += 7) {
     for (int x = 0; x < 640; x += 5) {

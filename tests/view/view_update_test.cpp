@@ -9,6 +9,13 @@
 namespace ursa::test {
 namespace {
 
+using view::AimCameraAndLight;
+using view::PlaceObject;
+using view::PlacePlayerAndCamera;
+using view::RenderDeathFrame;
+using view::RenderView;
+using view::TurnPlayer;
+
 void ExpectNear(rm::Vec3 v, float x, float y, float z) {
   EXPECT_NEAR(v.x, x, 1e-3F);
   EXPECT_NEAR(v.y, y, 1e-3F);
