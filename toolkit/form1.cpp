@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "toolkit/error.hpp"
-#include "toolkit/event_injection.hpp"
 #include "toolkit/png_writer.hpp"
 #include "toolkit/program_directory.hpp"
 
@@ -48,10 +47,6 @@ void Form1::SetDisplayMode(int width, int height, int bitsPerPixel) {
 void Form1::ToggleFullscreen() {
   window_.SetFullscreen(!window_.Fullscreen());
   dirty_ = true;
-}
-
-void Form1::InjectKey(SDL_Keycode key, bool down, bool repeat, Uint16 modifiers) {
-  PushKeyEvent(window_.Id(), key, down, repeat, modifiers);
 }
 
 void Form1::Compose(const DeviceImage* device) {

@@ -5,7 +5,6 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "toolkit/canvas.hpp"
@@ -72,16 +71,11 @@ class Form1 final {
   // F11 and Alt+Enter do this too.
   void ToggleFullscreen();
   bool Fullscreen() const { return window_.Fullscreen(); }
+  // The window's SDL id, which its key and window events carry.
+  uint32_t WindowId() const { return window_.Id(); }
   // The 640 x 480 image the player sees now (after the 16-bit reduction); also written to
   // `pngPath` as a PNG unless it is empty.
   RgbImage Screenshot(const std::string& pngPath = {});
-
-  // --- Test hooks ---
-  // Called at the start of every DoEvents, before any waiting, so a test can act (push
-  // keys, advance a virtual clock, end the program) at a chosen moment.
-  void SetPumpHook(std::function<void()> hook) { pumpHook_ = std::move(hook); }
-  // Queues a real key event for this window, as the keyboard would.
-  void InjectKey(SDL_Keycode key, bool down, bool repeat = false, Uint16 modifiers = KMOD_NONE);
 
  private:
   void ProcessPendingEvents();
@@ -103,7 +97,6 @@ class Form1 final {
   Image image1_;
   KeyRouter keys_;
   FormEvents* events_ = nullptr;
-  std::function<void()> pumpHook_;
   uint64_t uploadedVersion_ = 0;
   uint64_t presentedVersion_ = 0;
   bool reduceTo16Bit_ = false;

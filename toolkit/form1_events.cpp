@@ -24,7 +24,7 @@ void Form1::Run() {
 
 void Form1::DoEvents(int64_t wakeAtMs) {
   if (ended_) return;
-  if (pumpHook_) pumpHook_();
+  if (events_ != nullptr) events_->Pumping();
   if (ended_) return;
   if (wakeAtMs >= 0 && !EventsPending()) {
     // Whatever was drawn goes on screen before the wait, not after it.

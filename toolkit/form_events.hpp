@@ -14,6 +14,9 @@ class FormEvents {
   virtual void KeyUp(int keyCode) = 0;
   // The window is being closed (also on SIGINT/SIGTERM).
   virtual void QueryUnload() = 0;
+  // The event pump is about to deliver what is pending: every DoEvents, before any wait.
+  // The game needs nothing here; a play harness acts at chosen moments of play.
+  virtual void Pumping() {}
 };
 
 }  // namespace ursa::tk

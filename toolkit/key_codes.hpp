@@ -36,24 +36,4 @@ constexpr std::optional<int> GameKeyCode(SDL_Keycode key) {
   }
 }
 
-// The SDL key that sends a game key code (the main Enter for Enter); SDLK_UNKNOWN for others.
-constexpr SDL_Keycode SdlKeyOf(int keyCode) {
-  switch (keyCode) {
-    case kKeyEnter:
-      return SDLK_RETURN;
-    case kKeyEsc:
-      return SDLK_ESCAPE;
-    case kKeySpace:
-      return SDLK_SPACE;
-    case kKeyLeft:
-      return SDLK_LEFT;
-    case kKeyUp:
-      return SDLK_UP;
-    case kKeyRight:
-      return SDLK_RIGHT;
-    default:
-      return SDLK_UNKNOWN;
-  }
-}
-
 }  // namespace ursa::tk

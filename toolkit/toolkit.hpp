@@ -1,10 +1,9 @@
 // The whole window toolkit in one include: Form1 with Picture1 and Image1, events, 2D
-// drawing, number text, colours, key codes, clocks, errors and test hooks.
+// drawing, number text, colors, key codes, clocks and errors.
 #pragma once
 
 #include "toolkit/clock.hpp"
 #include "toolkit/color.hpp"
-#include "toolkit/event_injection.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/form1.hpp"
 #include "toolkit/form_events.hpp"

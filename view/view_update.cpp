@@ -12,7 +12,7 @@ constexpr int kFallingCameraY = 200;
 constexpr int kLightHeight = 500;
 constexpr int kLightDistance = -400;
 constexpr int kDeathPullBack = -7;  // z per death frame
-constexpr int kClearAll = 7;        // target, depth and dirty rectangles
+constexpr int kClearAll = 7;        // the target and its depth
 
 }  // namespace
 

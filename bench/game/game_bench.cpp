@@ -12,6 +12,8 @@
 #include "game/frame.hpp"
 #include "game/game.hpp"
 #include "game/stage_lifecycle.hpp"
+#include "harness/key_injection.hpp"
+#include "harness/pump_hook.hpp"
 #include "toolkit/key_codes.hpp"
 
 namespace ursa {
@@ -95,7 +97,7 @@ void BM_PacedPlay(benchmark::State& state) {
     auto lastFrameAt = start;
     int32_t lastCount = -1;
     int pumps = 0;
-    form.SetPumpHook([&] {
+    const harness::PumpHook hook(form, w, [&] {
       const GameState& s = w.game().state;
       if (w.game().screen != Screen::kPlaying) return;
       if (s.frameCount != lastCount) {
@@ -106,14 +108,15 @@ void BM_PacedPlay(benchmark::State& state) {
         lastFrameAt = now;
         lastCount = s.frameCount;
       }
-      if (++pumps % 50 == 0) form.InjectKey(SDLK_RIGHT, true, true);  // the key's auto-repeat
-      if (s.frameCount % 60 == 0) form.InjectKey(SDLK_SPACE, true);
-      if (s.frameCount % 60 == 30) form.InjectKey(SDLK_SPACE, false);
-      if (Clock::now() - start > std::chrono::seconds(10)) form.InjectKey(SDLK_ESCAPE, true);
+      if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);  // auto-repeat
+      if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
+      if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
+      if (Clock::now() - start > std::chrono::seconds(10)) {
+        harness::PushKey(form, SDLK_ESCAPE, true);
+      }
     });
     w.game().state.stage = 1;
     w.KeyDown(tk::kKeyEnter);
-    form.SetPumpHook(nullptr);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     state.counters["fps"] = static_cast<double>(intervals.size() + 1) / wall;
     state.counters["cpu_percent"] = 100 * (CpuSeconds() - cpuStart) / wall;

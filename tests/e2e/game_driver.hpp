@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/scripted_play.hpp"
+#include "harness/scripted_play.hpp"
 #include "toolkit/color.hpp"
 
 namespace ursa::test {
 
 // The game under a script; a step whose moment never comes fails the test.
-class GameDriver : public ScriptedPlay {
+class GameDriver : public harness::ScriptedPlay {
  public:
   void Run(std::vector<Step> steps, int64_t limitMs = 30 * 60 * 1000) {
     const std::string missed = ScriptedPlay::Run(std::move(steps), limitMs);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "form_fixture.hpp"
+#include "harness/pump_hook.hpp"
 #include "recording_events.hpp"
 #include "toolkit/clock.hpp"
 
@@ -30,17 +31,17 @@ TEST_F(PumpTest, WaitingPassWithNothingPendingSleepsUntilTheWakeTime) {
 }
 
 TEST_F(PumpTest, WaitingPassWithAPendingKeyDeliversItWithoutWaiting) {
-  form->InjectKey(SDLK_ESCAPE, true);
+  Inject(SDLK_ESCAPE, true);
   form->DoEvents(1020);
   EXPECT_EQ(form->Milliseconds(), 1000);
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 27"}));
 }
 
-TEST_F(PumpTest, HookActsAtTheStartOfEachPassBeforeWaiting) {
+TEST_F(PumpTest, PumpingIsDeliveredAtTheStartOfEachPassBeforeWaiting) {
   int passes = 0;
-  form->SetPumpHook([&] {
-    if (++passes == 3) form->InjectKey(SDLK_SPACE, true);
-  });
+  events.onPump = [&] {
+    if (++passes == 3) Inject(SDLK_SPACE, true);
+  };
   form->DoEvents(1020);
   form->DoEvents(1040);
   EXPECT_TRUE(events.seen.empty());
@@ -52,9 +53,9 @@ TEST_F(PumpTest, HookActsAtTheStartOfEachPassBeforeWaiting) {
 
 TEST_F(PumpTest, EventQueuedByAHandlerWaitsForTheNextPass) {
   events.onEvent = [&](const std::string& what) {
-    if (what == "Down 37") form->InjectKey(SDLK_LEFT, false);
+    if (what == "Down 37") Inject(SDLK_LEFT, false);
   };
-  form->InjectKey(SDLK_LEFT, true);
+  Inject(SDLK_LEFT, true);
   form->DoEvents();
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 37"}));
   form->DoEvents();
@@ -67,9 +68,9 @@ TEST_F(PumpTest, NestedPumpInsideAHandlerTakesTheLaterEventsOnce) {
   events.onEvent = [&](const std::string& what) {
     if (what == "Down 13") form->DoEvents();
   };
-  form->InjectKey(SDLK_RETURN, true);
-  form->InjectKey(SDLK_RIGHT, true);
-  form->InjectKey(SDLK_RIGHT, false);
+  Inject(SDLK_RETURN, true);
+  Inject(SDLK_RIGHT, true);
+  Inject(SDLK_RIGHT, false);
   form->DoEvents();
   form->DoEvents();
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 13", "Down 39", "Up 39"}));
@@ -79,11 +80,11 @@ TEST_F(PumpTest, EndingTheProgramStopsDeliveryAtOnce) {
   events.onEvent = [&](const std::string& what) {
     if (what == "Down 27") form->EndProgram();
   };
-  form->InjectKey(SDLK_ESCAPE, true);
-  form->InjectKey(SDLK_ESCAPE, false);
+  Inject(SDLK_ESCAPE, true);
+  Inject(SDLK_ESCAPE, false);
   form->DoEvents();
   EXPECT_TRUE(form->Ended());
-  form->InjectKey(SDLK_SPACE, true);
+  Inject(SDLK_SPACE, true);
   form->DoEvents(5000);
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 27"}));
   EXPECT_EQ(form->Milliseconds(), 1000) << "an ended program's pump still waited";
@@ -91,15 +92,33 @@ TEST_F(PumpTest, EndingTheProgramStopsDeliveryAtOnce) {
 
 TEST_F(PumpTest, RunDeliversLoadThenEventsUntilTheProgramEnds) {
   int passes = 0;
-  form->SetPumpHook([&] {
-    if (++passes == 5) PushCloseEvent();
-  });
+  events.onPump = [&] {
+    if (++passes == 5) harness::PushClose();
+  };
   events.onEvent = [&](const std::string& what) {
-    if (what == "Load") form->InjectKey(SDLK_UP, true);
+    if (what == "Load") Inject(SDLK_UP, true);
     if (what == "Unload") form->EndProgram();
   };
   form->Run();
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Load", "Down 38", "Unload"}));
+}
+
+// A play harness acts at every pump while its hook lives, and the game's sink hears every
+// event through it; once the hook is gone the sink is the form's again.
+TEST_F(PumpTest, AHookActsAtEveryPumpAndHandsEveryEventOn) {
+  int passes = 0;
+  {
+    const harness::PumpHook hook(*form, events, [&] {
+      if (++passes == 2) Inject(SDLK_UP, true);
+    });
+    form->DoEvents();
+    form->DoEvents();
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 38"}));
+  }
+  Inject(SDLK_UP, false);
+  form->DoEvents();
+  EXPECT_EQ(passes, 2) << "the hook acted after it was gone";
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 38", "Up 38"}));
 }
 
 TEST(SystemClockTest, WaitsUntilTheWakeTimeWhenNothingHappens) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "harness/key_injection.hpp"
 #include "toolkit/toolkit.hpp"
 
 namespace ursa::tk {
@@ -18,6 +19,11 @@ class FormTest : public ::testing::Test {
     options.present = false;
     options.clock = &clock;
     form = std::make_unique<Form1>(options);
+  }
+
+  // Queues a real key event for the form's window, as the keyboard would.
+  void Inject(SDL_Keycode key, bool down, bool repeat = false, Uint16 modifiers = KMOD_NONE) {
+    harness::PushKey(*form, key, down, repeat, modifiers);
   }
 
   VirtualClock clock{1000};

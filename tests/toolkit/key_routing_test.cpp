@@ -87,12 +87,12 @@ class FormKeysTest : public FormTest {
 };
 
 TEST_F(FormKeysTest, PumpDeliversKeysInOrderWithRepeats) {
-  form->InjectKey(SDLK_RIGHT, true);
-  form->InjectKey(SDLK_RIGHT, true, true);
-  form->InjectKey(SDLK_RIGHT, true, true);
-  form->InjectKey(SDLK_a, true);
-  form->InjectKey(SDLK_UP, true);
-  form->InjectKey(SDLK_RIGHT, false);
+  Inject(SDLK_RIGHT, true);
+  Inject(SDLK_RIGHT, true, true);
+  Inject(SDLK_RIGHT, true, true);
+  Inject(SDLK_a, true);
+  Inject(SDLK_UP, true);
+  Inject(SDLK_RIGHT, false);
   form->DoEvents();
   EXPECT_EQ(events.seen,
             (std::vector<std::string>{"Down 39", "Down 39", "Down 39", "Down 38", "Up 39"}));
@@ -101,21 +101,21 @@ TEST_F(FormKeysTest, PumpDeliversKeysInOrderWithRepeats) {
 TEST_F(FormKeysTest, AltEnterTogglesTheWindowModeAndIsNotEnter) {
   form->SetDisplayMode(640, 480, 16);
   ASSERT_FALSE(form->Fullscreen());
-  form->InjectKey(SDLK_RETURN, true, false, KMOD_LALT);
-  form->InjectKey(SDLK_RETURN, false);
+  Inject(SDLK_RETURN, true, false, KMOD_LALT);
+  Inject(SDLK_RETURN, false);
   form->DoEvents();
   EXPECT_TRUE(events.seen.empty());
   EXPECT_TRUE(form->Fullscreen());
-  form->InjectKey(SDLK_F11, true);
-  form->InjectKey(SDLK_F11, false);
-  form->InjectKey(SDLK_KP_ENTER, true);
+  Inject(SDLK_F11, true);
+  Inject(SDLK_F11, false);
+  Inject(SDLK_KP_ENTER, true);
   form->DoEvents();
   EXPECT_FALSE(form->Fullscreen());
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 13"}));
 }
 
 TEST_F(FormKeysTest, ClosingTheWindowDeliversQueryUnload) {
-  PushCloseEvent();
+  harness::PushClose();
   form->DoEvents();
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Unload"}));
 }

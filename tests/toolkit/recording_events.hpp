@@ -16,10 +16,16 @@ class RecordingEvents : public FormEvents {
   void KeyDown(int keyCode) override { Note("Down " + std::to_string(keyCode)); }
   void KeyUp(int keyCode) override { Note("Up " + std::to_string(keyCode)); }
   void QueryUnload() override { Note("Unload"); }
+  // Not written down: a pump is no event of the game's.
+  void Pumping() override {
+    if (onPump) onPump();
+  }
 
   std::vector<std::string> seen;
   // Runs after each event is written down, so a test can react (end the program, pump).
   std::function<void(const std::string&)> onEvent;
+  // Runs at the start of every pump, before any waiting.
+  std::function<void()> onPump;
 
  private:
   void Note(const std::string& what) {

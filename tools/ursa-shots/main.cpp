@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/scripted_play.hpp"
-#include "toolkit/fatal.hpp"
 #include "game/key_script.hpp"
+#include "harness/scripted_play.hpp"
+#include "toolkit/fatal.hpp"
 
 namespace {
 
-using ursa::ScriptedPlay;
+using ursa::harness::ScriptedPlay;
 
 // The picture of a stage when the script has played this many of its frames.
 struct StageShot {

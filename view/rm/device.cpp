@@ -61,8 +61,6 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
 
 Device::~Device() { live::Add(live::kDevice, -1); }
 
-unsigned Device::Texture() const { return color_->Name(); }
-
 unsigned Device::Framebuffer() const { return framebuffer_->Name(); }
 
 void Device::Update() {

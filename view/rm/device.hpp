@@ -21,13 +21,11 @@ class Device {
   Device& operator=(const Device&) = delete;
 
   // Rendering settings as the game gives them (137: Gouraud shading, lights on, solid fill;
-  // then 64 and 0). They are kept; drawing is always lit, Gouraud-shaded and solid.
-  void SetQuality(int quality) { quality_ = quality; }
-  void SetShades(int shades) { shades_ = shades; }
-  void SetDither(int dither) { dither_ = dither; }
-  int Quality() const { return quality_; }
-  int Shades() const { return shades_; }
-  int Dither() const { return dither_; }
+  // then 64 and 0). They are accepted and change nothing: drawing is always lit,
+  // Gouraud-shaded and solid.
+  void SetQuality(int /*quality*/) {}
+  void SetShades(int /*shades*/) {}
+  void SetDither(int /*dither*/) {}
 
   // Presents: hands the image to the clipper's picture box.
   void Update();
@@ -40,17 +38,12 @@ class Device {
   GlContext& Context() { return *context_; }
   // The framebuffer viewports draw into.
   unsigned Framebuffer() const;
-  // The colour texture (row 0 at the bottom).
-  unsigned Texture() const;
 
  private:
   std::shared_ptr<GlContext> context_;
   ClipperPtr clipper_;
   int width_;
   int height_;
-  int quality_ = 0;
-  int shades_ = 0;
-  int dither_ = 0;
   std::unique_ptr<GlObject> color_;
   std::unique_ptr<GlObject> depth_;
   std::unique_ptr<GlObject> framebuffer_;

@@ -46,21 +46,14 @@ Viewport::Viewport(DevicePtr device, FramePtr camera, int left, int top, int wid
 Viewport::~Viewport() { live::Add(live::kViewport, -1); }
 
 void Viewport::SetBack(float back) {
-  if (!(back > front_)) throw Error("SetBack", "the back clip must lie beyond the front clip");
+  if (!(back > kFront)) throw Error("SetBack", "the back clip must lie beyond the front clip");
   back_ = back;
-}
-
-void Viewport::SetFront(float front) {
-  if (!(front > 0.0F && front < back_)) {
-    throw Error("SetFront", "the front clip must lie between 0 and the back clip");
-  }
-  front_ = front;
 }
 
 Frustum Viewport::ViewFrustum() const {
   const auto larger = static_cast<float>(std::max(width_, height_));
   return {larger / (kHalfExtent * static_cast<float>(width_)),
-          larger / (kHalfExtent * static_cast<float>(height_)), front_, back_};
+          larger / (kHalfExtent * static_cast<float>(height_)), kFront, back_};
 }
 
 Mat4 Viewport::Projection() const {
@@ -69,8 +62,8 @@ Mat4 Viewport::Projection() const {
   p(0, 0) = f.scaleX;
   p(1, 1) = f.scaleY;
   // Camera space looks down +z: depth grows with z, and w is z itself.
-  p(2, 2) = (back_ + front_) / (back_ - front_);
-  p(2, 3) = -2.0F * back_ * front_ / (back_ - front_);
+  p(2, 2) = (back_ + kFront) / (back_ - kFront);
+  p(2, 3) = -2.0F * back_ * kFront / (back_ - kFront);
   p(3, 2) = 1.0F;
   p(3, 3) = 0.0F;
   return p;
@@ -78,7 +71,7 @@ Mat4 Viewport::Projection() const {
 
 bool Viewport::Project(Vec3 world, float& x, float& y) const {
   const Vec3 camera = TransformPoint(Inverse(camera_->WorldTransform()), world);
-  if (camera.z < front_) return false;
+  if (camera.z < kFront) return false;
   const Mat4 p = Projection();
   const float ndcX = p(0, 0) * camera.x / camera.z;
   const float ndcY = p(1, 1) * camera.y / camera.z;

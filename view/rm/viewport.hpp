@@ -12,7 +12,6 @@ namespace ursa::rm {
 // Clear flags; Clear(7) clears all.
 inline constexpr int kClearTarget = 1;
 inline constexpr int kClearDepth = 2;
-inline constexpr int kClearDirtyRects = 4;
 
 class Viewport {
  public:
@@ -23,11 +22,8 @@ class Viewport {
   Viewport(const Viewport&) = delete;
   Viewport& operator=(const Viewport&) = delete;
 
-  // Distance of the back clipping plane; it must lie beyond the front one.
+  // Distance of the back clipping plane; it must lie beyond the front one, at distance 1.
   void SetBack(float back);
-  void SetFront(float front);
-  float Back() const { return back_; }
-  float Front() const { return front_; }
 
   // Clears the rectangle: colour to black (target) and/or depth to far.
   void Clear(int flags);
@@ -45,13 +41,14 @@ class Viewport {
   int LastDrawCount() const { return lastDrawCount_; }
 
  private:
+  static constexpr float kFront = 1.0F;  // the front clipping plane's distance
+
   // Binds the device's framebuffer and limits drawing to the rectangle.
   void BindRectangle();
 
   DevicePtr device_;
   FramePtr camera_;
   int left_, top_, width_, height_;
-  float front_ = 1.0F;
   float back_ = 100.0F;
   int lastDrawCount_ = 0;
 };

@@ -1,6 +1,6 @@
 // ScriptedPlay: the whole game in a headless window on a virtual clock, driven by a list of
 // steps that each wait for a moment of play and then act (press keys, take a screenshot).
-// The end-to-end tests and the screenshot tool use it.
+// The end-to-end tests and the screenshot tool use it; the game itself never links it.
 #pragma once
 
 #include <functional>
@@ -9,10 +9,10 @@
 
 #include "app/game_window.hpp"
 #include "game/key_script.hpp"
+#include "harness/key_injection.hpp"
 #include "toolkit/clock.hpp"
-#include "toolkit/event_injection.hpp"
 
-namespace ursa {
+namespace ursa::harness {
 
 class ScriptedPlay {
  public:
@@ -43,10 +43,10 @@ class ScriptedPlay {
   }
   bool KeysFed() const { return nextKey_ == keys_.size(); }
 
-  void Press(SDL_Keycode key) { form().InjectKey(key, true); }
-  void Release(SDL_Keycode key) { form().InjectKey(key, false); }
+  void Press(SDL_Keycode key) { PushKey(form(), key, true); }
+  void Release(SDL_Keycode key) { PushKey(form(), key, false); }
   // The window being closed by its user.
-  void Close() { tk::PushCloseEvent(); }
+  static void Close() { PushClose(); }
 
   // Common moments.
   bool OnTitle() { return game().screen == Screen::kTitle; }
@@ -68,4 +68,4 @@ class ScriptedPlay {
   size_t nextKey_ = 0;
 };
 
-}  // namespace ursa
+}  // namespace ursa::harness

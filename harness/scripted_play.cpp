@@ -1,9 +1,9 @@
 // ScriptedPlay: runs the real window layer and the game on a virtual clock, fast and headless.
-#include "app/scripted_play.hpp"
+#include "harness/scripted_play.hpp"
 
-#include "toolkit/key_codes.hpp"
+#include "harness/pump_hook.hpp"
 
-namespace ursa {
+namespace ursa::harness {
 namespace {
 
 tk::FormOptions ScriptedOptions(tk::Clock* clock) {
@@ -21,14 +21,13 @@ ScriptedPlay::ScriptedPlay() : window_(ScriptedOptions(&clock_)) {}
 std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
   size_t next = 0;
   const int64_t deadline = Now() + limitMs;
-  form().SetPumpHook([&] {
+  const PumpHook hook(form(), window_, [&] {
     FeedKeysOfThisFrame();
     // One step per pump at most, so what a step sends reaches the game before the next.
     if (next < steps.size() && steps[next].ready()) steps[next++].act();
     if (next < steps.size() && Now() > deadline) window_.QueryUnload();
   });
   window_.Run();
-  form().SetPumpHook(nullptr);
   return next < steps.size() ? steps[next].name : std::string();
 }
 
@@ -38,8 +37,8 @@ void ScriptedPlay::FeedKeysOfThisFrame() {
   const auto framesRun = static_cast<uint64_t>(window_.host().FramesRun());
   while (nextKey_ < keys_.size() && keys_[nextKey_].frame <= framesRun) {
     const ScriptEvent& key = keys_[nextKey_++];
-    form().InjectKey(tk::SdlKeyOf(key.keyCode), key.down);
+    PushKey(form(), SdlKeyOf(key.keyCode), key.down);
   }
 }
 
-}  // namespace ursa
+}  // namespace ursa::harness

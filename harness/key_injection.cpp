@@ -1,25 +1,27 @@
 // Pushing synthetic key and close events into SDL's queue; the pump cannot tell them
 // from the keyboard's or the window manager's.
-#include "toolkit/event_injection.hpp"
+#include "harness/key_injection.hpp"
+
+#include <string>
 
 #include "toolkit/error.hpp"
 
-namespace ursa::tk {
+namespace ursa::harness {
 namespace {
 
 void Push(SDL_Event& event) {
   if (SDL_PushEvent(&event) < 0) {
-    throw Error(std::string("cannot queue a window event: ") + SDL_GetError());
+    throw tk::Error(std::string("cannot queue a window event: ") + SDL_GetError());
   }
 }
 
 }  // namespace
 
-void PushKeyEvent(Uint32 windowId, SDL_Keycode key, bool down, bool repeat, Uint16 modifiers) {
+void PushKey(const tk::Form1& form, SDL_Keycode key, bool down, bool repeat, Uint16 modifiers) {
   SDL_Event event{};
   event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
   event.key.timestamp = SDL_GetTicks();
-  event.key.windowID = windowId;
+  event.key.windowID = form.WindowId();
   event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   event.key.repeat = repeat ? 1 : 0;
   event.key.keysym.sym = key;
@@ -28,11 +30,11 @@ void PushKeyEvent(Uint32 windowId, SDL_Keycode key, bool down, bool repeat, Uint
   Push(event);
 }
 
-void PushCloseEvent() {
+void PushClose() {
   SDL_Event event{};
   event.type = SDL_QUIT;
   event.quit.timestamp = SDL_GetTicks();
   Push(event);
 }
 
-}  // namespace ursa::tk
+}  // namespace ursa::harness

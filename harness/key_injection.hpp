@@ -1,0 +1,39 @@
+// Synthetic window events for tests, tools and benchmarks: real SDL events pushed into the
+// queue, so they travel the same path as the keyboard's and the window manager's.
+#pragma once
+
+#include <SDL.h>
+
+#include "toolkit/form1.hpp"
+#include "toolkit/key_codes.hpp"
+
+namespace ursa::harness {
+
+// A key press or release of `key` for `form`'s window, as the keyboard would send it;
+// `repeat` marks a held key's auto-repeat, `modifiers` the held Alt, Shift or Ctrl (KMOD_*).
+void PushKey(const tk::Form1& form, SDL_Keycode key, bool down, bool repeat = false,
+             Uint16 modifiers = KMOD_NONE);
+// The window being closed by its user.
+void PushClose();
+
+// The SDL key that sends a game key code (the main Enter for Enter); SDLK_UNKNOWN for others.
+constexpr SDL_Keycode SdlKeyOf(int keyCode) {
+  switch (keyCode) {
+    case tk::kKeyEnter:
+      return SDLK_RETURN;
+    case tk::kKeyEsc:
+      return SDLK_ESCAPE;
+    case tk::kKeySpace:
+      return SDLK_SPACE;
+    case tk::kKeyLeft:
+      return SDLK_LEFT;
+    case tk::kKeyUp:
+      return SDLK_UP;
+    case tk::kKeyRight:
+      return SDLK_RIGHT;
+    default:
+      return SDLK_UNKNOWN;
+  }
+}
+
+}  // namespace ursa::harness
