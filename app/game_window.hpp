@@ -23,10 +23,10 @@ class GameWindow final : public tk::FormEvents {
   void KeyUp(int keyCode) override;
   void QueryUnload() override;
 
-  tk::Form1& form() { return form_; }
-  Game& game() { return game_; }
-  view::SceneHandles& handles() { return handles_; }
-  WindowHost& host() { return host_; }
+  tk::Form1& Form() { return form_; }
+  ursa::Game& Game() { return game_; }
+  view::SceneHandles& Handles() { return handles_; }
+  WindowHost& Host() { return host_; }
 
  private:
   // Declared first so it is destroyed last: the renderer's objects need its OpenGL context.
@@ -35,7 +35,7 @@ class GameWindow final : public tk::FormEvents {
   WindowPicture picture_{form_.Picture1()};
   tk::Random random_;  // the game's generator: never seeded, drawn only by scene builds
   view::SceneHandles handles_;
-  Game game_;
+  ursa::Game game_;
   WindowHost host_{form_, handles_, {form_.AppPath(), &display_, &picture_, &random_}};
 };
 

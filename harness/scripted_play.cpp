@@ -21,7 +21,7 @@ ScriptedPlay::ScriptedPlay() : window_(ScriptedOptions(&clock_)) {}
 std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
   size_t next = 0;
   const int64_t deadline = Now() + limitMs;
-  const PumpHook hook(form(), window_, [&] {
+  const PumpHook hook(Form(), window_, [&] {
     FeedKeysOfThisFrame();
     // One step per pump at most, so what a step sends reaches the game before the next.
     if (next < steps.size() && steps[next].ready()) steps[next++].act();
@@ -33,11 +33,11 @@ std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
 
 void ScriptedPlay::FeedKeysOfThisFrame() {
   // Keys go in only between frames of play, never during a death sequence or on the way out.
-  if (game().screen != Screen::kPlaying) return;
-  const auto framesRun = static_cast<uint64_t>(window_.host().FramesRun());
+  if (Game().screen != Screen::kPlaying) return;
+  const auto framesRun = static_cast<uint64_t>(window_.Host().FramesRun());
   while (nextKey_ < keys_.size() && keys_[nextKey_].frame <= framesRun) {
     const ScriptEvent& key = keys_[nextKey_++];
-    PushKey(form(), SdlKeyOf(key.keyCode), key.down);
+    PushKey(Form(), SdlKeyOf(key.keyCode), key.down);
   }
 }
 

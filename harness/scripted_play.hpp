@@ -24,10 +24,10 @@ class ScriptedPlay {
 
   ScriptedPlay();
 
-  GameWindow& window() { return window_; }
-  tk::Form1& form() { return window_.form(); }
-  Game& game() { return window_.game(); }
-  GameState& state() { return window_.game().state; }
+  GameWindow& Window() { return window_; }
+  tk::Form1& Form() { return window_.Form(); }
+  ursa::Game& Game() { return window_.Game(); }
+  GameState& State() { return window_.Game().state; }
   int64_t Now() { return clock_.Milliseconds(); }
 
   // Runs the program from start-up, taking at most one step per event pump, until the
@@ -43,16 +43,16 @@ class ScriptedPlay {
   }
   bool KeysFed() const { return nextKey_ == keys_.size(); }
 
-  void Press(SDL_Keycode key) { PushKey(form(), key, true); }
-  void Release(SDL_Keycode key) { PushKey(form(), key, false); }
+  void Press(SDL_Keycode key) { PushKey(Form(), key, true); }
+  void Release(SDL_Keycode key) { PushKey(Form(), key, false); }
   // The window being closed by its user.
   static void Close() { PushClose(); }
 
   // Common moments.
-  bool OnTitle() { return game().screen == Screen::kTitle; }
+  bool OnTitle() { return Game().screen == Screen::kTitle; }
   bool Playing(int minFrames) {
-    return game().screen == Screen::kPlaying && state().running == kTrue &&
-           state().frameCount >= minFrames;
+    return Game().screen == Screen::kPlaying && State().running == kTrue &&
+           State().frameCount >= minFrames;
   }
   // The first pump runs inside start-up, before the title is drawn.
   static Step StartUp() {

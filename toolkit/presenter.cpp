@@ -37,7 +37,7 @@ uniform int pictureSource;
 uniform ivec2 deviceSize;
 uniform ivec4 box;
 uniform bool reduceTo16Bit;
-out vec4 colour;
+out vec4 color;
 void main() {
   ivec2 at = ivec2(gl_FragCoord.xy);
   ivec2 window = ivec2(at.x, 479 - at.y);
@@ -57,7 +57,7 @@ void main() {
     uvec3 kept = uvec3(round(c * 255.0)) >> (8u - bits);
     c = vec3((kept << (8u - bits)) | (kept >> (2u * bits - 8u))) / 255.0;
   }
-  colour = vec4(c, 1.0);
+  color = vec4(c, 1.0);
 }
 )";
 
@@ -73,7 +73,7 @@ constexpr const char* kScaleFragment = R"(#version 330 core
 uniform sampler2D image;
 uniform vec2 origin;
 uniform vec2 outputSize;
-out vec4 colour;
+out vec4 color;
 void main() {
   vec2 imageSize = vec2(textureSize(image, 0));
   vec2 texel = (gl_FragCoord.xy - origin) / outputSize * imageSize;
@@ -81,7 +81,7 @@ void main() {
   vec2 region = 0.5 - 0.5 / scale;
   vec2 fromCentre = fract(texel) - 0.5;
   vec2 f = (fromCentre - clamp(fromCentre, -region, region)) * scale + 0.5;
-  colour = vec4(texture(image, (floor(texel) + f) / imageSize).rgb, 1.0);
+  color = vec4(texture(image, (floor(texel) + f) / imageSize).rgb, 1.0);
 }
 )";
 

@@ -36,10 +36,10 @@ GameWindow& Window() {
 // A stage start as the game makes it: HUD, layout, the whole scene, the player's start.
 void BM_StageStart(benchmark::State& state) {
   GameWindow& w = Window();
-  WindowHost& host = w.host();
-  w.game().state.stage = static_cast<int16_t>(state.range(0));
-  for (auto _ : state) StartStage(w.game(), host);
-  ReleaseScene(w.game(), host);
+  WindowHost& host = w.Host();
+  w.Game().state.stage = static_cast<int16_t>(state.range(0));
+  for (auto _ : state) StartStage(w.Game(), host);
+  ReleaseScene(w.Game(), host);
 }
 BENCHMARK(BM_StageStart)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -52,10 +52,10 @@ double Percentile(std::vector<double> samples, double p) {
 // the stage restarts after a miss. Reports the median and the 99th percentile frame time.
 void BM_FrameOfPlay(benchmark::State& state) {
   GameWindow& w = Window();
-  WindowHost& host = w.host();
-  GameState& s = w.game().state;
+  WindowHost& host = w.Host();
+  GameState& s = w.Game().state;
   s.stage = static_cast<int16_t>(state.range(0));
-  StartStage(w.game(), host);
+  StartStage(w.Game(), host);
   std::vector<double> millis;
   int frame = 0;
   for (auto _ : state) {
@@ -66,11 +66,11 @@ void BM_FrameOfPlay(benchmark::State& state) {
     millis.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     if (result != FrameResult::kNone) {
       state.PauseTiming();
-      StartStage(w.game(), host);
+      StartStage(w.Game(), host);
       state.ResumeTiming();
     }
   }
-  ReleaseScene(w.game(), host);
+  ReleaseScene(w.Game(), host);
   state.counters["median_ms"] = Percentile(millis, 0.5);
   state.counters["p99_ms"] = Percentile(millis, 0.99);
 }
@@ -89,7 +89,7 @@ double CpuSeconds() {
 // rendering threads included.
 void BM_PacedPlay(benchmark::State& state) {
   GameWindow& w = Window();
-  tk::Form1& form = w.form();
+  tk::Form1& form = w.Form();
   std::vector<double> intervals;
   for (auto _ : state) {
     const auto start = Clock::now();
@@ -98,8 +98,8 @@ void BM_PacedPlay(benchmark::State& state) {
     int32_t lastCount = -1;
     int pumps = 0;
     const harness::PumpHook hook(form, w, [&] {
-      const GameState& s = w.game().state;
-      if (w.game().screen != Screen::kPlaying) return;
+      const GameState& s = w.Game().state;
+      if (w.Game().screen != Screen::kPlaying) return;
       if (s.frameCount != lastCount) {
         const auto now = Clock::now();
         if (lastCount >= 0) {
@@ -115,7 +115,7 @@ void BM_PacedPlay(benchmark::State& state) {
         harness::PushKey(form, SDLK_ESCAPE, true);
       }
     });
-    w.game().state.stage = 1;
+    w.Game().state.stage = 1;
     w.KeyDown(tk::kKeyEnter);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     state.counters["fps"] = static_cast<double>(intervals.size() + 1) / wall;

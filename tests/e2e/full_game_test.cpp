@@ -47,18 +47,18 @@ TEST(FullGame, TheWindowPlaysTheWholeGameAsTheSimulatorDoes) {
   d.Run({
       GameDriver::StartUp(),
       {"title", [] { return true; }, [&] { d.Press(SDLK_RETURN); }},
-      {"ending", [&] { return d.game().screen == Screen::kEnding; },
+      {"ending", [&] { return d.Game().screen == Screen::kEnding; },
        [&] {
-         ending = d.form().Screenshot();
+         ending = d.Form().Screenshot();
          d.Press(SDLK_ESCAPE);
        }},
   });
   EXPECT_TRUE(d.KeysFed());
-  EXPECT_EQ(d.state().stage, expected.stage);
-  EXPECT_EQ(d.state().missCount, expected.misses);
-  EXPECT_EQ(d.state().frameCount, expected.frames);
+  EXPECT_EQ(d.State().stage, expected.stage);
+  EXPECT_EQ(d.State().missCount, expected.misses);
+  EXPECT_EQ(d.State().frameCount, expected.frames);
   // Every stage's door was taken at the frame the simulator took it: no frame more or less.
-  EXPECT_EQ(d.window().host().FramesRun(), expected.frames + 15);
+  EXPECT_EQ(d.Window().Host().FramesRun(), expected.frames + 15);
   EXPECT_GT(CountNear(ending, {249, 181, 160, 36}, tk::kBlue), 20) << "the clear time is shown";
 }
 

@@ -11,11 +11,11 @@ bool Near(uint32_t a, uint32_t b, int tolerance) {
          std::abs(tk::BlueOf(a) - tk::BlueOf(b)) <= tolerance;
 }
 
-int CountNear(const tk::RgbImage& image, tk::Rect area, uint32_t colour, int tolerance) {
+int CountNear(const tk::RgbImage& image, tk::Rect area, uint32_t color, int tolerance) {
   int count = 0;
   for (int y = area.y; y < area.y + area.height; ++y) {
     for (int x = area.x; x < area.x + area.width; ++x) {
-      if (Near(image.At(x, y), colour, tolerance)) ++count;
+      if (Near(image.At(x, y), color, tolerance)) ++count;
     }
   }
   return count;

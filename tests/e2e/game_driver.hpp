@@ -24,7 +24,7 @@ class GameDriver : public harness::ScriptedPlay {
 // The pixel is within the 16-bit reduction's rounding of the colour.
 bool Near(uint32_t a, uint32_t b, int tolerance = 8);
 // How many pixels of the rectangle are near the colour.
-int CountNear(const tk::RgbImage& image, tk::Rect area, uint32_t colour, int tolerance = 8);
+int CountNear(const tk::RgbImage& image, tk::Rect area, uint32_t color, int tolerance = 8);
 // Every window pixel equals the 2x enlargement of the screen picture's half at sourceTop.
 void ExpectScreenPicture(const tk::RgbImage& shot, const tk::Image& picture, int sourceTop);
 

@@ -17,14 +17,14 @@ constexpr tk::Rect kViewport{120, 115, 400, 300};  // the 3D view, in window pix
 // What the HUD band must look like: the two texts printed on black at their places.
 tk::RgbImage ReferenceHud(GameDriver& d, const std::string& stageText,
                           const std::string& missText) {
-  tk::Canvas& canvas = d.form().Canvas();
+  tk::Canvas& canvas = d.Form().Canvas();
   canvas.Cls();
   canvas.SetForeColor(tk::kWhite);
   canvas.PSet(5, 5, tk::kBlack);
   canvas.Print(stageText);
   canvas.PSet(500, 5, tk::kBlack);
   canvas.Print(missText);
-  return d.form().Screenshot();
+  return d.Form().Screenshot();
 }
 
 void ExpectSameArea(const tk::RgbImage& a, const tk::RgbImage& b, tk::Rect area) {
@@ -40,7 +40,7 @@ void ExpectSameArea(const tk::RgbImage& a, const tk::RgbImage& b, tk::Rect area)
 int Area(tk::Rect r) { return r.width * r.height; }
 
 void ExpectSceneComplete(GameWindow& w) {
-  const view::SceneHandles& h = w.handles();
+  const view::SceneHandles& h = w.Handles();
   ASSERT_TRUE(h.sceneFrame);
   // Camera, light, player, 48 backdrop tiles, 100 blocks and 50 objects.
   EXPECT_EQ(h.sceneFrame->Children().size(), 201u);
@@ -63,31 +63,31 @@ TEST(GameE2E, TitlePlayHudViewEscToTitleAndEscQuits) {
       GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
-         ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
+         ExpectScreenPicture(d.Form().Screenshot(), d.Form().Image1(), 0);
          d.Press(SDLK_RETURN);
        }},
       {"20 frames of stage 1", [&] { return d.Playing(20); },
        [&] {
-         playShot = d.form().Screenshot();
-         EXPECT_TRUE(d.form().Picture1().Visible());
-         ExpectSceneComplete(d.window());
-         oldBlock = d.window().handles().blockFrames[0];
-         oldDevice = d.window().handles().device;
+         playShot = d.Form().Screenshot();
+         EXPECT_TRUE(d.Form().Picture1().Visible());
+         ExpectSceneComplete(d.Window());
+         oldBlock = d.Window().Handles().blockFrames[0];
+         oldDevice = d.Window().Handles().device;
          d.Press(SDLK_ESCAPE);
        }},
       {"back on the title", [&] { return d.OnTitle(); },
        [&] {
-         ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
-         EXPECT_FALSE(d.form().Picture1().Visible());
-         EXPECT_EQ(d.state().stage, 1);
-         EXPECT_EQ(d.state().missCount, 0);
+         ExpectScreenPicture(d.Form().Screenshot(), d.Form().Image1(), 0);
+         EXPECT_FALSE(d.Form().Picture1().Visible());
+         EXPECT_EQ(d.State().stage, 1);
+         EXPECT_EQ(d.State().missCount, 0);
          EXPECT_TRUE(oldBlock.expired()) << "the scene's frames outlive ReleaseScene";
          EXPECT_TRUE(oldDevice.expired()) << "the device outlives ReleaseScene";
          d.Press(SDLK_ESCAPE);
        }},
   });
-  EXPECT_TRUE(d.form().Ended());
-  EXPECT_TRUE(d.game().quit);
+  EXPECT_TRUE(d.Form().Ended());
+  EXPECT_TRUE(d.Game().quit);
 
   // The HUD: "STAGE : 1" and "MISS : 0" in white at (5, 5) and (500, 5) on black.
   ExpectSameArea(playShot, ReferenceHud(d, "STAGE : 1", "MISS : 0"), kHudBand);
@@ -107,11 +107,11 @@ TEST(GameE2E, FallingOffStageOneCostsAMissShownInTheHud) {
       GameDriver::StartUp(),
       {"title", [] { return true; }, [&] { d.Press(SDLK_RETURN); }},
       {"standing", [&] { return d.Playing(5); }, [&] { d.Press(SDLK_LEFT); }},
-      {"after the fall", [&] { return d.state().missCount == 1 && d.Playing(0); },
+      {"after the fall", [&] { return d.State().missCount == 1 && d.Playing(0); },
        [&] {
-         shot = d.form().Screenshot();
-         EXPECT_EQ(d.state().stage, 1);
-         EXPECT_EQ(d.state().playerX, 0);
+         shot = d.Form().Screenshot();
+         EXPECT_EQ(d.State().stage, 1);
+         EXPECT_EQ(d.State().playerX, 0);
          d.Press(SDLK_ESCAPE);
        }},
       {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
@@ -127,23 +127,23 @@ TEST(GameE2E, EnterDuringPlayRestartsTheStageWithoutAMiss) {
       {"walking", [&] { return d.Playing(30); }, [&] { d.Press(SDLK_RIGHT); }},
       {"restart", [&] { return d.Playing(60); },
        [&] {
-         EXPECT_GT(d.state().playerX, 0);
+         EXPECT_GT(d.State().playerX, 0);
          d.Press(SDLK_RETURN);
        }},
       {"rebuilt", [] { return true; },
        [&] {
-         EXPECT_EQ(d.state().frameCount, 0);
-         EXPECT_EQ(d.state().playerX, 0);
-         EXPECT_EQ(d.state().playerY, 50);
-         EXPECT_EQ(d.state().moveInput, 0);
-         EXPECT_EQ(d.state().missCount, 0);
-         EXPECT_EQ(d.state().stage, 1);
-         EXPECT_EQ(d.game().screen, Screen::kPlaying);
-         ExpectSceneComplete(d.window());
+         EXPECT_EQ(d.State().frameCount, 0);
+         EXPECT_EQ(d.State().playerX, 0);
+         EXPECT_EQ(d.State().playerY, 50);
+         EXPECT_EQ(d.State().moveInput, 0);
+         EXPECT_EQ(d.State().missCount, 0);
+         EXPECT_EQ(d.State().stage, 1);
+         EXPECT_EQ(d.Game().screen, Screen::kPlaying);
+         ExpectSceneComplete(d.Window());
        }},
       {"standing again", [&] { return d.Playing(10); },
        [&] {
-         EXPECT_EQ(d.state().playerX, 0);
+         EXPECT_EQ(d.State().playerX, 0);
          d.Press(SDLK_ESCAPE);
        }},
       {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
@@ -157,12 +157,12 @@ TEST(GameE2E, RebuildingAStageManyTimesDoesNotGrow) {
       GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
-         d.state().stage = 10;  // the stage with the most objects: 47 meshes of their own
+         d.State().stage = 10;  // the stage with the most objects: 47 meshes of their own
          d.Press(SDLK_RETURN);
        }},
       {"first build", [&] { return d.Playing(2); },
        [&] {
-         ExpectSceneComplete(d.window());
+         ExpectSceneComplete(d.Window());
          first = rm::CountLiveObjects();
          d.Press(SDLK_RETURN);
        }},
@@ -172,7 +172,7 @@ TEST(GameE2E, RebuildingAStageManyTimesDoesNotGrow) {
   }
   steps.push_back({"after them", [&] { return d.Playing(2); },
                    [&] {
-                     ExpectSceneComplete(d.window());
+                     ExpectSceneComplete(d.Window());
                      EXPECT_EQ(rm::CountLiveObjects(), first);
                      d.Press(SDLK_ESCAPE);
                    }});
@@ -187,17 +187,17 @@ TEST(GameE2E, SpikeDeathIsPacedAndCostsAMiss) {
       GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
-         d.state().stage = 6;  // a spike stands at x 400 on the floor
+         d.State().stage = 6;  // a spike stands at x 400 on the floor
          d.Press(SDLK_RETURN);
        }},
       {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
-      {"dying", [&] { return d.game().screen == Screen::kDying; }, [&] { deathStart = d.Now(); }},
-      {"restarted", [&] { return d.state().missCount == 1 && d.Playing(0); },
+      {"dying", [&] { return d.Game().screen == Screen::kDying; }, [&] { deathStart = d.Now(); }},
+      {"restarted", [&] { return d.State().missCount == 1 && d.Playing(0); },
        [&] {
          // 200 intervals of at least 1/60 s between the 201 pictures.
          EXPECT_GE(d.Now() - deathStart, 200 * 1000 / 60);
-         EXPECT_EQ(d.state().stage, 6);
-         EXPECT_EQ(d.state().playerX, 0);
+         EXPECT_EQ(d.State().stage, 6);
+         EXPECT_EQ(d.State().playerX, 0);
          d.Press(SDLK_ESCAPE);
        }},
       {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
@@ -210,25 +210,25 @@ TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
       GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
-         d.state().stage = 6;
+         d.State().stage = 6;
          d.Press(SDLK_RETURN);
        }},
       {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
-      {"dying", [&] { return d.game().screen == Screen::kDying; },
+      {"dying", [&] { return d.Game().screen == Screen::kDying; },
        [&] {
          d.Press(SDLK_ESCAPE);
          d.Press(SDLK_ESCAPE);  // a double press must not quit the game
        }},
       {"title", [&] { return d.OnTitle(); },
        [&] {
-         EXPECT_FALSE(d.form().Ended());
-         EXPECT_EQ(d.state().missCount, 1);
-         EXPECT_EQ(d.state().stage, 6);
-         ExpectScreenPicture(d.form().Screenshot(), d.form().Image1(), 0);
+         EXPECT_FALSE(d.Form().Ended());
+         EXPECT_EQ(d.State().missCount, 1);
+         EXPECT_EQ(d.State().stage, 6);
+         ExpectScreenPicture(d.Form().Screenshot(), d.Form().Image1(), 0);
          d.Press(SDLK_ESCAPE);
        }},
   });
-  EXPECT_TRUE(d.form().Ended());
+  EXPECT_TRUE(d.Form().Ended());
 }
 
 // A key wakes the death sequence's wait for its next picture early, and the window is closed
@@ -240,18 +240,18 @@ TEST(GameE2E, ClosingTheWindowDuringTheDeathSequenceEndsTheProgram) {
       GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
-         d.state().stage = 6;
+         d.State().stage = 6;
          d.Press(SDLK_RETURN);
        }},
       {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
-      {"dying", [&] { return d.game().screen == Screen::kDying && d.state().deathTimer >= 10; },
+      {"dying", [&] { return d.Game().screen == Screen::kDying && d.State().deathTimer >= 10; },
        [&] { d.Press(SDLK_SPACE); }},
       {"close", [] { return true; }, [&] { d.Close(); }},
   });
-  EXPECT_TRUE(d.form().Ended());
-  EXPECT_TRUE(d.game().quit);
-  EXPECT_FALSE(d.window().handles().sceneFrame) << "the close released the scene";
-  EXPECT_LT(d.state().deathTimer, 200) << "the death sequence stopped at the close";
+  EXPECT_TRUE(d.Form().Ended());
+  EXPECT_TRUE(d.Game().quit);
+  EXPECT_FALSE(d.Window().Handles().sceneFrame) << "the close released the scene";
+  EXPECT_LT(d.State().deathTimer, 200) << "the death sequence stopped at the close";
 }
 
 TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
@@ -261,38 +261,38 @@ TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
       GameDriver::StartUp(),
       {"title", [] { return true; },
        [&] {
-         d.state().stage = 15;
+         d.State().stage = 15;
          d.Press(SDLK_RETURN);
        }},
-      {"landed", [&] { return d.Playing(3) && d.state().onGround == 1; },
+      {"landed", [&] { return d.Playing(3) && d.State().onGround == 1; },
        [&] {
          // Put the bear in front of the door on top of the tower, then open it.
-         d.state().playerX = 400;
-         d.state().playerY = 800;
+         d.State().playerX = 400;
+         d.State().playerY = 800;
          d.Press(SDLK_SPACE);
        }},
-      {"ending", [&] { return d.game().screen == Screen::kEnding; },
+      {"ending", [&] { return d.Game().screen == Screen::kEnding; },
        [&] {
-         ending = d.form().Screenshot();
-         EXPECT_EQ(d.state().stage, 16);
-         EXPECT_EQ(d.state().running, kFalse);
-         EXPECT_FALSE(d.form().Picture1().Visible());
+         ending = d.Form().Screenshot();
+         EXPECT_EQ(d.State().stage, 16);
+         EXPECT_EQ(d.State().running, kFalse);
+         EXPECT_FALSE(d.Form().Picture1().Visible());
          d.Press(SDLK_RETURN);  // does nothing on the ending screen
        }},
       {"still the ending", [] { return true; },
        [&] {
-         EXPECT_EQ(d.game().screen, Screen::kEnding);
-         ExpectSameArea(d.form().Screenshot(), ending, {0, 0, 640, 480});
+         EXPECT_EQ(d.Game().screen, Screen::kEnding);
+         ExpectSameArea(d.Form().Screenshot(), ending, {0, 0, 640, 480});
          d.Press(SDLK_ESCAPE);
        }},
   });
-  EXPECT_TRUE(d.form().Ended());
+  EXPECT_TRUE(d.Form().Ended());
 
   // Left of the numbers the ending half of the picture; the numbers white, outlined in blue.
   int wrong = 0;
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 240; ++x) {
-      if (!Near(ending.At(x, y), d.form().Image1().Pixel(x / 2, 240 + y / 2))) ++wrong;
+      if (!Near(ending.At(x, y), d.Form().Image1().Pixel(x / 2, 240 + y / 2))) ++wrong;
     }
   }
   EXPECT_EQ(wrong, 0);

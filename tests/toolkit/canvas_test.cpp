@@ -16,7 +16,7 @@ namespace ursa::tk {
 namespace {
 
 // A colour per picture pixel that differs between any two neighbours.
-uint32_t PatternColour(int x, int y) { return PackColor(x & 0xFF, y & 0xFF, (x * 7 + y) & 0xFF); }
+uint32_t PatternColor(int x, int y) { return PackColor(x & 0xFF, y & 0xFF, (x * 7 + y) & 0xFF); }
 
 class CanvasTest : public ::testing::Test {
  protected:
@@ -28,7 +28,7 @@ class CanvasTest : public ::testing::Test {
   // Fills the canvas with a pattern so that an unchanged pixel can be told from a cleared one.
   void FillPattern() {
     for (int y = 0; y < Canvas::kHeight; ++y) {
-      for (int x = 0; x < Canvas::kWidth; ++x) canvas.PSet(x, y, PatternColour(x, y));
+      for (int x = 0; x < Canvas::kWidth; ++x) canvas.PSet(x, y, PatternColor(x, y));
     }
   }
 
@@ -37,7 +37,7 @@ class CanvasTest : public ::testing::Test {
     std::set<std::pair<int, int>> changed;
     for (int y = 0; y < Canvas::kHeight; ++y) {
       for (int x = 0; x < Canvas::kWidth; ++x) {
-        if (canvas.Point(x, y) != PatternColour(x, y)) changed.insert({x, y});
+        if (canvas.Point(x, y) != PatternColor(x, y)) changed.insert({x, y});
       }
     }
     return changed;
@@ -56,18 +56,18 @@ TEST_F(CanvasTest, StartsBlackWithWhiteTextAtTheOrigin) {
   EXPECT_EQ(canvas.CurrentY(), 0);
 }
 
-TEST_F(CanvasTest, PixelWriteThenReadGivesTheColourAndMovesThePosition) {
+TEST_F(CanvasTest, PixelWriteThenReadGivesTheColorAndMovesThePosition) {
   const struct {
     int x, y;
-    uint32_t colour;
+    uint32_t color;
   } cases[] = {{0, 0, kWhite},
                {639, 479, kBlue},
                {5, 5, kBlack},
                {500, 5, 0x123456},
                {320, 240, PackColor(1, 2, 3)}};
   for (const auto& c : cases) {
-    canvas.PSet(c.x, c.y, c.colour);
-    EXPECT_EQ(canvas.Point(c.x, c.y), c.colour) << c.x << "," << c.y;
+    canvas.PSet(c.x, c.y, c.color);
+    EXPECT_EQ(canvas.Point(c.x, c.y), c.color) << c.x << "," << c.y;
     EXPECT_EQ(canvas.CurrentX(), c.x);
     EXPECT_EQ(canvas.CurrentY(), c.y);
   }
@@ -85,7 +85,7 @@ TEST_F(CanvasTest, PixelOutsideTheWindowIsNotDrawnButStillBecomesThePosition) {
   EXPECT_EQ(canvas.Point(640, 0), kNoPixel);
 }
 
-TEST_F(CanvasTest, PixelWriteKeepsOnlyTheColoursLow24Bits) {
+TEST_F(CanvasTest, PixelWriteKeepsOnlyTheColorsLow24Bits) {
   canvas.PSet(10, 10, 0xAB00FF00);
   EXPECT_EQ(canvas.Point(10, 10), 0x00FF00u);
 }
@@ -103,7 +103,7 @@ TEST_F(CanvasTest, ClearFillsBlackAndReturnsToTheOrigin) {
 
 TEST_F(CanvasTest, TwoTimesCopyMakesEveryPicturePixelATwoByTwoBlock) {
   Image picture;
-  const auto bmp = MakeBmp(320, 480, PatternColour);
+  const auto bmp = MakeBmp(320, 480, PatternColor);
   picture.LoadFromMemory(bmp.data(), bmp.size());
   ASSERT_EQ(picture.Width(), 320);
   ASSERT_EQ(picture.Height(), 480);
@@ -111,8 +111,7 @@ TEST_F(CanvasTest, TwoTimesCopyMakesEveryPicturePixelATwoByTwoBlock) {
     canvas.PaintPicture(picture, {0, top, 320, 240}, {0, 0, 640, 480});
     int wrong = 0;
     for (int y = 0; y < 480; ++y) {
-      for (int x = 0; x < 640; ++x)
-        wrong += canvas.Point(x, y) != PatternColour(x / 2, top + y / 2);
+      for (int x = 0; x < 640; ++x) wrong += canvas.Point(x, y) != PatternColor(x / 2, top + y / 2);
     }
     EXPECT_EQ(wrong, 0) << "half starting at picture row " << top;
   }
@@ -129,7 +128,7 @@ TEST_F(CanvasTest, CopyIsCutAtTheWindowAndThePictureEdges) {
   for (int y = 470; y < 480; ++y) {
     for (int x = 630; x < 640; ++x) {
       const bool copied = x >= 632 && x < 640 && y >= 472;
-      EXPECT_EQ(canvas.Point(x, y), copied ? kBlue : PatternColour(x, y)) << x << "," << y;
+      EXPECT_EQ(canvas.Point(x, y), copied ? kBlue : PatternColor(x, y)) << x << "," << y;
     }
   }
 }

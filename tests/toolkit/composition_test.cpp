@@ -23,15 +23,15 @@ constexpr uint8_t ReduceChannel(uint8_t value, int bits) {
   return static_cast<uint8_t>((kept << (8 - bits)) | (kept >> (2 * bits - 8)));
 }
 
-uint32_t BackingColour(int x, int y) { return PackColor(x & 0xF8, y & 0xFC, 0x40); }
-uint32_t DeviceColour(int x, int row) { return PackColor(0x80, x & 0xF8, row & 0xF8); }
+uint32_t BackingColor(int x, int y) { return PackColor(x & 0xF8, y & 0xFC, 0x40); }
+uint32_t DeviceColor(int x, int row) { return PackColor(0x80, x & 0xF8, row & 0xF8); }
 
 class CompositionTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
     for (int y = 0; y < 480; ++y) {
-      for (int x = 0; x < 640; ++x) form->Canvas().PSet(x, y, BackingColour(x, y));
+      for (int x = 0; x < 640; ++x) form->Canvas().PSet(x, y, BackingColor(x, y));
     }
   }
   void TearDown() override {
@@ -43,7 +43,7 @@ class CompositionTest : public FormTest {
     std::vector<uint8_t> texels(static_cast<size_t>(width) * height * 4);
     for (int glRow = 0; glRow < height; ++glRow) {
       for (int x = 0; x < width; ++x) {
-        const uint32_t c = DeviceColour(x, height - 1 - glRow);
+        const uint32_t c = DeviceColor(x, height - 1 - glRow);
         uint8_t* t = &texels[(static_cast<size_t>(glRow) * width + x) * 4];
         t[0] = RedOf(c);
         t[1] = GreenOf(c);
@@ -76,7 +76,7 @@ TEST_F(CompositionTest, HiddenPictureBoxShowsOnlyTheBackingImage) {
   MakeDeviceImage(640, 480);
   form->Picture1().ShowDeviceImage({deviceTexture, 640, 480});
   EXPECT_FALSE(form->Picture1().Visible());
-  EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
+  EXPECT_EQ(Mismatches(form->Screenshot(), BackingColor), 0);
   form->Picture1().SetVisible(true);
   EXPECT_EQ(form->Screenshot().At(320, 240), kBlack) << "an image shown while hidden appeared";
 }
@@ -85,13 +85,13 @@ TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
   MakeDeviceImage(640, 480);
   form->Picture1().SetVisible(true);
   const auto inBoxOnly = [](auto insideBox) {
-    return [=](int x, int y) { return y >= 50 ? insideBox(x, y) : BackingColour(x, y); };
+    return [=](int x, int y) { return y >= 50 ? insideBox(x, y) : BackingColor(x, y); };
   };
   // Shown, before the device has drawn: the box's black background.
   EXPECT_EQ(Mismatches(form->Screenshot(), inBoxOnly([](int, int) { return kBlack; })), 0);
   // The device image's top-left at the box's top-left; its last 50 rows fall outside.
   form->Picture1().ShowDeviceImage({deviceTexture, 640, 480});
-  const auto device = inBoxOnly([](int x, int y) { return DeviceColour(x, y - 50); });
+  const auto device = inBoxOnly([](int x, int y) { return DeviceColor(x, y - 50); });
   EXPECT_EQ(Mismatches(form->Screenshot(), device), 0);
   // A new HUD is drawn over the band; the box keeps the last device image.
   form->Canvas().PSet(3, 4, kWhite);
@@ -102,8 +102,8 @@ TEST_F(CompositionTest, VisiblePictureBoxShowsTheDeviceImageBelowTheHudBand) {
       Mismatches(afterHud, [&](int x, int y) { return x == 3 && y == 4 ? kWhite : device(x, y); }),
       0);
   form->Picture1().SetVisible(false);
-  form->Canvas().PSet(3, 4, BackingColour(3, 4));
-  EXPECT_EQ(Mismatches(form->Screenshot(), BackingColour), 0);
+  form->Canvas().PSet(3, 4, BackingColor(3, 4));
+  EXPECT_EQ(Mismatches(form->Screenshot(), BackingColor), 0);
   // Shown again, the box starts from its black background.
   form->Picture1().SetVisible(true);
   EXPECT_EQ(Mismatches(form->Screenshot(), inBoxOnly([](int, int) { return kBlack; })), 0);
@@ -115,20 +115,20 @@ TEST_F(CompositionTest, SmallerDeviceImageLeavesTheRestOfTheBoxBlack) {
   form->Picture1().ShowDeviceImage({deviceTexture, 320, 200});
   EXPECT_EQ(Mismatches(form->Screenshot(),
                        [](int x, int y) {
-                         if (y < 50) return BackingColour(x, y);
-                         return x < 320 && y < 250 ? DeviceColour(x, y - 50) : kBlack;
+                         if (y < 50) return BackingColor(x, y);
+                         return x < 320 && y < 250 ? DeviceColor(x, y - 50) : kBlack;
                        }),
             0);
 }
 
 TEST_F(CompositionTest, SixteenBitModeReducesWhatThePlayerSeesTo565) {
-  const uint32_t colours[] = {kWhite, kBlue, kBlack, 0x123456, 0x07FB0C, 0x808080};
-  for (int i = 0; i < 6; ++i) form->Canvas().PSet(i, 0, colours[i]);
+  const uint32_t colors[] = {kWhite, kBlue, kBlack, 0x123456, 0x07FB0C, 0x808080};
+  for (int i = 0; i < 6; ++i) form->Canvas().PSet(i, 0, colors[i]);
   const RgbImage full = form->Screenshot();
   form->SetDisplayMode(640, 480, 16);
   const RgbImage reduced = form->Screenshot();
   for (int i = 0; i < 6; ++i) {
-    const uint32_t c = colours[i];
+    const uint32_t c = colors[i];
     EXPECT_EQ(full.At(i, 0), c);
     EXPECT_EQ(reduced.At(i, 0), PackColor(ReduceChannel(RedOf(c), 5), ReduceChannel(GreenOf(c), 6),
                                           ReduceChannel(BlueOf(c), 5)))
@@ -147,13 +147,13 @@ TEST_F(CompositionTest, OtherDisplayModesAreRefused) {
 TEST_F(CompositionTest, ComposingLeavesTheRenderersOpenGlStateAlone) {
   ASSERT_TRUE(form->MakeContextCurrent());
   GLuint framebuffer = 0;
-  GLuint colour = 0;
-  glGenTextures(1, &colour);
-  glBindTexture(GL_TEXTURE_2D, colour);
+  GLuint color = 0;
+  glGenTextures(1, &color);
+  glBindTexture(GL_TEXTURE_2D, color);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 64, 64, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
   glGenFramebuffers(1, &framebuffer);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, color, 0);
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_CULL_FACE);
   glEnable(GL_SCISSOR_TEST);
@@ -172,7 +172,7 @@ TEST_F(CompositionTest, ComposingLeavesTheRenderersOpenGlStateAlone) {
   glGetIntegerv(GL_SCISSOR_BOX, scissor);
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
   EXPECT_EQ(bound, static_cast<GLint>(framebuffer));
-  EXPECT_EQ(texture, static_cast<GLint>(colour));
+  EXPECT_EQ(texture, static_cast<GLint>(color));
   EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{120, 65, 400, 300}));
   EXPECT_EQ(std::vector<GLint>(scissor, scissor + 4), (std::vector<GLint>{1, 2, 3, 4}));
   EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
@@ -181,7 +181,7 @@ TEST_F(CompositionTest, ComposingLeavesTheRenderersOpenGlStateAlone) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDeleteFramebuffers(1, &framebuffer);
-  glDeleteTextures(1, &colour);
+  glDeleteTextures(1, &color);
 }
 
 TEST_F(CompositionTest, ScreenshotFileHoldsTheSamePixels) {

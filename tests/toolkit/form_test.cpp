@@ -12,16 +12,16 @@
 namespace ursa::tk {
 namespace {
 
-uint32_t PictureColour(int x, int y) { return PackColor(x & 0xF8, y & 0xFC, 0x18); }
+uint32_t PictureColor(int x, int y) { return PackColor(x & 0xF8, y & 0xFC, 0x18); }
 
 TEST_F(FormTest, ScreensCopyAHalfOfImage1EnlargedByTwo) {
-  const auto bmp = MakeBmp(320, 480, PictureColour);
+  const auto bmp = MakeBmp(320, 480, PictureColor);
   form->Image1().LoadFromMemory(bmp.data(), bmp.size());
   form->Canvas().PaintPicture(form->Image1(), {0, 240, 320, 240}, {0, 0, 640, 480});
   int wrong = 0;
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 640; ++x)
-      wrong += form->Canvas().Point(x, y) != PictureColour(x / 2, 240 + y / 2);
+      wrong += form->Canvas().Point(x, y) != PictureColor(x / 2, 240 + y / 2);
   }
   EXPECT_EQ(wrong, 0);
 }

@@ -12,13 +12,13 @@
 namespace ursa::tk {
 
 std::vector<uint8_t> MakeBmp(int width, int height,
-                             const std::function<uint32_t(int x, int y)>& colourAt) {
+                             const std::function<uint32_t(int x, int y)>& colorAt) {
   SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24));
   if (!surface) throw std::runtime_error(SDL_GetError());
   for (int y = 0; y < height; ++y) {
     auto* row = static_cast<uint8_t*>(surface->pixels) + y * surface->pitch;
     for (int x = 0; x < width; ++x) {
-      const uint32_t c = colourAt(x, y);
+      const uint32_t c = colorAt(x, y);
       row[x * 3] = BlueOf(c);
       row[x * 3 + 1] = GreenOf(c);
       row[x * 3 + 2] = RedOf(c);

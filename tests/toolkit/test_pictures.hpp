@@ -10,6 +10,6 @@ namespace ursa::tk {
 
 // A 24-bit BMP file's bytes of width x height; colourAt gives packed colours (blue high).
 std::vector<uint8_t> MakeBmp(int width, int height,
-                             const std::function<uint32_t(int x, int y)>& colourAt);
+                             const std::function<uint32_t(int x, int y)>& colorAt);
 
 }  // namespace ursa::tk

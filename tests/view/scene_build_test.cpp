@@ -17,7 +17,7 @@ void ExpectAt(const rm::FramePtr& frame, float x, float y, float z) {
   EXPECT_FLOAT_EQ(p.z, z);
 }
 
-rm::Color ColourOf(const rm::FramePtr& frame) {
+rm::Color ColorOf(const rm::FramePtr& frame) {
   return frame->Visuals().at(0)->Parts().at(0).material.diffuse;
 }
 
@@ -79,20 +79,20 @@ TEST_F(ViewTest, StageTenPaintsItsSinkingPlatformsFromTheNeverSeededGenerator) {
     const float red = fresh.Next();
     const float green = fresh.Next();
     const float blue = fresh.Next();
-    EXPECT_EQ(ColourOf(h.objectFrames[i]), (rm::Color{red, green, blue})) << "platform " << i;
+    EXPECT_EQ(ColorOf(h.objectFrames[i]), (rm::Color{red, green, blue})) << "platform " << i;
   }
   // The next build draws the next 120 values, so the colours change.
   Build(10);
-  EXPECT_EQ(ColourOf(h.objectFrames[1]), (rm::Color{fresh.Next(), fresh.Next(), fresh.Next()}));
+  EXPECT_EQ(ColorOf(h.objectFrames[1]), (rm::Color{fresh.Next(), fresh.Next(), fresh.Next()}));
 }
 
-TEST_F(ViewTest, SinkingPlatformsElsewhereKeepTheirMeshColour) {
+TEST_F(ViewTest, SinkingPlatformsElsewhereKeepTheirMeshColor) {
   Build(8);
   const rm::Direct3DRMPtr d3drm = h.dxRoot->Direct3DRMCreate();
   const rm::MeshBuilderPtr plain = d3drm->CreateMeshBuilder();
   plain->LoadFromFile(std::string(URSA_ASSETS_DIR) + "/block3.x", 0, 0);
-  const rm::Color fileColour = plain->Parts().at(0).material.diffuse;
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(ColourOf(h.objectFrames[i]), fileColour) << i;
+  const rm::Color fileColor = plain->Parts().at(0).material.diffuse;
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(ColorOf(h.objectFrames[i]), fileColor) << i;
   EXPECT_EQ(random.Next(), tk::Random().Next()) << "stage 8 must not draw random colours";
 }
 

@@ -47,7 +47,7 @@ TEST_F(ScreensTest, EndingFiguresAreTimeMissesAndScoreWithTheirSigns) {
   ExpectEndingShows(0, 66, " 0", " 66", "-23000");
 }
 
-TEST_F(ScreensTest, OutlinedTextIsWhiteOnABlueEdgeAndLeavesTheColourWhite) {
+TEST_F(ScreensTest, OutlinedTextIsWhiteOnABlueEdgeAndLeavesTheColorWhite) {
   canvas.Cls();
   canvas.SetForeColor(tk::kWhite);
   canvas.PSet(100, 100, tk::kBlack);

@@ -38,23 +38,23 @@ bool PlayWholeGame(const std::vector<ursa::ScriptEvent>& keys, const std::string
       ScriptedPlay::StartUp(),
       {"title", [] { return true; },
        [&] {
-         play.form().Screenshot(dir + "/title.png");
+         play.Form().Screenshot(dir + "/title.png");
          play.Press(SDLK_RETURN);
        }},
   };
   for (const StageShot& shot : kStageShots) {
     steps.push_back({shot.file,
                      [&play, shot, start = int64_t{-1}]() mutable {
-                       if (play.state().stage != shot.stage || !play.Playing(0)) return false;
-                       const int64_t framesRun = play.window().host().FramesRun();
+                       if (play.State().stage != shot.stage || !play.Playing(0)) return false;
+                       const int64_t framesRun = play.Window().Host().FramesRun();
                        if (start < 0) start = framesRun;
                        return framesRun >= start + shot.framesIn;
                      },
-                     [&play, &dir, shot] { play.form().Screenshot(dir + "/" + shot.file); }});
+                     [&play, &dir, shot] { play.Form().Screenshot(dir + "/" + shot.file); }});
   }
-  steps.push_back({"ending", [&] { return play.game().screen == ursa::Screen::kEnding; },
+  steps.push_back({"ending", [&] { return play.Game().screen == ursa::Screen::kEnding; },
                    [&] {
-                     play.form().Screenshot(dir + "/ending.png");
+                     play.Form().Screenshot(dir + "/ending.png");
                      play.Press(SDLK_ESCAPE);
                    }});
   return Report(play.Run(std::move(steps)));
@@ -67,13 +67,13 @@ bool PlaySpikeDeath(const std::string& dir) {
       ScriptedPlay::StartUp(),
       {"title", [] { return true; },
        [&] {
-         play.state().stage = 6;
+         play.State().stage = 6;
          play.Press(SDLK_RETURN);
        }},
       {"run", [&] { return play.Playing(2); }, [&] { play.Press(SDLK_RIGHT); }},
-      {"death", [&] { return play.state().deathTimer >= 100; },
+      {"death", [&] { return play.State().deathTimer >= 100; },
        [&] {
-         play.form().Screenshot(dir + "/death.png");
+         play.Form().Screenshot(dir + "/death.png");
          play.Press(SDLK_ESCAPE);
        }},
       {"title", [&] { return play.OnTitle(); }, [&] { play.Press(SDLK_ESCAPE); }},
