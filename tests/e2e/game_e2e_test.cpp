@@ -180,17 +180,26 @@ TEST(GameE2E, RebuildingAStageManyTimesDoesNotGrow) {
   d.Run(std::move(steps));
 }
 
+// Stage 6 from the title, running right into the spike that stands at x 400 on the floor;
+// then the steps of `after`.
+void RunIntoTheSpikeThen(GameDriver& d, const std::vector<GameDriver::Step>& after) {
+  std::vector<GameDriver::Step> steps = {
+      GameDriver::StartUp(),
+      {"title", [] { return true; },
+       [&d] {
+         d.State().stage = 6;
+         d.Press(SDLK_RETURN);
+       }},
+      {"walk into the spike", [&d] { return d.Playing(3); }, [&d] { d.Press(SDLK_RIGHT); }},
+  };
+  steps.insert(steps.end(), after.begin(), after.end());
+  d.Run(std::move(steps));
+}
+
 TEST(GameE2E, SpikeDeathIsPacedAndCostsAMiss) {
   GameDriver d;
   int64_t deathStart = 0;
-  d.Run({
-      GameDriver::StartUp(),
-      {"title", [] { return true; },
-       [&] {
-         d.State().stage = 6;  // a spike stands at x 400 on the floor
-         d.Press(SDLK_RETURN);
-       }},
-      {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
+  const std::vector<GameDriver::Step> after = {
       {"dying", [&] { return d.Game().screen == Screen::kDying; }, [&] { deathStart = d.Now(); }},
       {"restarted", [&] { return d.State().missCount == 1 && d.Playing(0); },
        [&] {
@@ -201,19 +210,13 @@ TEST(GameE2E, SpikeDeathIsPacedAndCostsAMiss) {
          d.Press(SDLK_ESCAPE);
        }},
       {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
-  });
+  };
+  RunIntoTheSpikeThen(d, after);
 }
 
 TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
   GameDriver d;
-  d.Run({
-      GameDriver::StartUp(),
-      {"title", [] { return true; },
-       [&] {
-         d.State().stage = 6;
-         d.Press(SDLK_RETURN);
-       }},
-      {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
+  const std::vector<GameDriver::Step> after = {
       {"dying", [&] { return d.Game().screen == Screen::kDying; },
        [&] {
          d.Press(SDLK_ESCAPE);
@@ -227,7 +230,8 @@ TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
          ExpectScreenPicture(d.Form().Screenshot(), d.Form().Image1(), 0);
          d.Press(SDLK_ESCAPE);
        }},
-  });
+  };
+  RunIntoTheSpikeThen(d, after);
   EXPECT_TRUE(d.Form().Ended());
 }
 
@@ -236,18 +240,12 @@ TEST(GameE2E, EscDuringTheDeathSequenceReturnsToTheTitleAfterIt) {
 // close released.
 TEST(GameE2E, ClosingTheWindowDuringTheDeathSequenceEndsTheProgram) {
   GameDriver d;
-  d.Run({
-      GameDriver::StartUp(),
-      {"title", [] { return true; },
-       [&] {
-         d.State().stage = 6;
-         d.Press(SDLK_RETURN);
-       }},
-      {"walk into the spike", [&] { return d.Playing(3); }, [&] { d.Press(SDLK_RIGHT); }},
+  const std::vector<GameDriver::Step> after = {
       {"dying", [&] { return d.Game().screen == Screen::kDying && d.State().deathTimer >= 10; },
        [&] { d.Press(SDLK_SPACE); }},
       {"close", [] { return true; }, [&] { d.Close(); }},
-  });
+  };
+  RunIntoTheSpikeThen(d, after);
   EXPECT_TRUE(d.Form().Ended());
   EXPECT_TRUE(d.Game().quit);
   EXPECT_FALSE(d.Window().Handles().sceneFrame) << "the close released the scene";
