@@ -99,7 +99,7 @@ void CheckGl(const char* what) {
 
 gl::Program MakeProgram(const char* fragmentSource) {
   try {
-    return gl::Program("building the window's shaders", kFullWindowVertex, fragmentSource);
+    return {"building the window's shaders", kFullWindowVertex, fragmentSource};
   } catch (const gl::Error& e) {
     throw Error(e.Operation() + " (OpenGL 3.3 core needed): " + e.Detail());
   }

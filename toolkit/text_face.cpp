@@ -50,7 +50,7 @@ TextFace TextFace::Open(const std::string& family, int pixels, std::ostream& war
     throw Error("cannot open the font file " + file->path + ": " + why +
                 " (reinstall fonts-ipafont-gothic)");
   }
-  return TextFace(std::make_shared<const Font>(face), file->family);
+  return {std::make_shared<const Font>(face), file->family};
 }
 
 SurfacePtr TextFace::Render(const std::string& text, uint32_t color) const {

@@ -243,7 +243,7 @@ TEST(GameE2E, ClosingTheWindowDuringTheDeathSequenceEndsTheProgram) {
   const std::vector<GameDriver::Step> after = {
       {"dying", [&] { return d.Game().screen == Screen::kDying && d.State().deathTimer >= 10; },
        [&] { d.Press(SDLK_SPACE); }},
-      {"close", [] { return true; }, [&] { d.Close(); }},
+      {"close", [] { return true; }, [] { GameDriver::Close(); }},
   };
   RunIntoTheSpikeThen(d, after);
   EXPECT_TRUE(d.Form().Ended());

@@ -66,7 +66,7 @@ std::string VertexSource(int lightCount) {
 
 gl::Program BuildProgram(const std::string& operation, int lightCount) {
   try {
-    return gl::Program(operation, VertexSource(lightCount).c_str(), kFragmentSource);
+    return {operation, VertexSource(lightCount).c_str(), kFragmentSource};
   } catch (const gl::Error& e) {
     throw Error(e.Operation(), e.Detail());
   }
