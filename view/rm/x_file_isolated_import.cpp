@@ -18,6 +18,7 @@
 #include <mutex>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "view/rm/x_file.hpp"
 #include "view/rm/x_file_cancel.hpp"
@@ -75,22 +76,42 @@ Fd AboveStandardStreams(int fd) {
   return Fd(moved);
 }
 
-std::string ProgramDirectory() {
+std::filesystem::path ProgramDirectory() {
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : self.parent_path().string();
+  return error ? std::filesystem::path() : self.parent_path();
 }
 
-// Beside the running program (where an installed game has it), then where this build made it
-// (tests, tools and benchmarks run from the build tree).
+// Where the helper may be, in order: beside the running program; in the libexec folder of the
+// prefix the program is installed in (bin/ursa or games/ursa/ursa under it); for a program of
+// the build tree (tests, tools, benchmarks), where the build made it. An installed program
+// never reaches into a build tree.
+std::vector<std::string> HelperPlaces() {
+  namespace fs = std::filesystem;
+  std::vector<std::string> places;
+  const fs::path installed = URSA_XPARSE_INSTALL_DIR;
+  if (installed.is_absolute()) places.push_back((installed / kHelperName).string());
+  // Without the program's own folder, nothing relative to it (nor to the working folder).
+  const fs::path folder = ProgramDirectory();
+  if (folder.empty()) return places;
+  places.insert(places.begin(), (folder / kHelperName).string());
+  if (!installed.is_absolute()) {
+    for (const fs::path& prefix : {folder.parent_path(), folder.parent_path().parent_path()}) {
+      places.push_back((prefix / installed / kHelperName).string());
+    }
+  }
+  if ((folder.string() + "/").starts_with(URSA_BUILD_TREE)) places.emplace_back(URSA_XPARSE_BUILT);
+  return places;
+}
+
 std::string FindHelper() {
-  const std::string beside = ProgramDirectory() + "/" + kHelperName;
-  if (access(beside.c_str(), X_OK) == 0) return beside;
-#ifdef URSA_XPARSE_PATH
-  if (access(URSA_XPARSE_PATH, X_OK) == 0) return URSA_XPARSE_PATH;
-#endif
-  throw XFileRejected(std::string("cannot start the importer: ") + kHelperName +
-                      " is not beside the program (" + beside + ")");
+  const std::vector<std::string> places = HelperPlaces();
+  for (const std::string& place : places) {
+    if (access(place.c_str(), X_OK) == 0) return place;
+  }
+  std::string tried;
+  for (const std::string& place : places) tried += (tried.empty() ? "" : ", ") + place;
+  throw XFileRejected(std::string("cannot start the importer: no ") + kHelperName + " at " + tried);
 }
 
 Fd BytesInMemoryFile(const std::string& bytes) {
