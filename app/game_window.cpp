@@ -20,10 +20,13 @@ static_assert(tk::kKeyUp == kKeyUp);
 static_assert(tk::kKeyRight == kKeyRight);
 static_assert(kGameKeys.size() == 6, "a game key the toolkit does not send");
 
-GameWindow::GameWindow(const tk::FormOptions& options) : form_(options) {
+GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFolder)
+    : form_(options),
+      dataFolder_(dataFolder.empty() ? form_.AppPath() : dataFolder),
+      host_(form_, handles_, {dataFolder_, &display_, &picture_, &random_}) {
   const std::span<const std::byte> picture = view::ScreenPictureBmp();
   form_.Image1().LoadFromMemory(picture.data(), picture.size());
-  form_.SetIcon(form_.AppPath() + "/icon.bmp");
+  form_.SetIcon(dataFolder_ + "/icon.bmp");
   form_.SetEvents(this);
 }
 
@@ -35,7 +38,7 @@ void GameWindow::Load() {
   if (!handles_.dxRoot) handles_.dxRoot = rm::CreateDirectXRoot(display_);
   handles_.ddraw = handles_.dxRoot->DirectDrawCreate("");
   handles_.ddraw->SetDisplayMode(640, 480, 16, 0, 0);
-  view::CheckMeshFiles(handles_, form_.AppPath());
+  view::CheckMeshFiles(handles_, dataFolder_);
   form_.Show();
   form_.DoEvents();
   view::DrawTitleScreen(form_.Canvas(), form_.Image1());

@@ -2,6 +2,8 @@
 // the renderer handles; Load, KeyDown, KeyUp and QueryUnload are the game's only entry points.
 #pragma once
 
+#include <string>
+
 #include "app/window_display.hpp"
 #include "app/window_host.hpp"
 #include "game/game.hpp"
@@ -13,7 +15,8 @@ namespace ursa {
 
 class GameWindow final : public tk::FormEvents {
  public:
-  explicit GameWindow(const tk::FormOptions& options = {});
+  // The mesh files and the icon are taken from `dataFolder`; empty means beside the program.
+  explicit GameWindow(const tk::FormOptions& options = {}, const std::string& dataFolder = {});
 
   // Loads the window (start-up) and serves its events until the program ends.
   void Run();
@@ -36,7 +39,8 @@ class GameWindow final : public tk::FormEvents {
   tk::Random random_;  // the game's generator: never seeded, drawn only by scene builds
   view::SceneHandles handles_;
   ursa::Game game_;
-  WindowHost host_{form_, handles_, {form_.AppPath(), &display_, &picture_, &random_}};
+  std::string dataFolder_;
+  WindowHost host_;
 };
 
 }  // namespace ursa

@@ -1,19 +1,59 @@
-// Ursa: a small 3D platform game. Starts the window at the title screen and plays until
-// the player quits; any failure ends in one clear message and a non-zero exit status.
+// Ursa: a small 3D platform game. Reads the command line, finds the mesh files, starts the
+// window at the title screen and plays until the player quits; any failure ends in one clear
+// message and a non-zero exit status (1 for a failed start, 2 for a bad command line).
+#include <cstdio>
 #include <exception>
 #include <string>
 
+#include "app/command_line.hpp"
+#include "app/data_folder.hpp"
 #include "app/game_window.hpp"
 #include "toolkit/fatal.hpp"
+#include "toolkit/program_directory.hpp"
 #include "view/asset_error.hpp"
 #include "view/rm/rm.hpp"
 
-int main() {
+namespace {
+
+// Answers --help, --version and a bad command line; returns the exit status, or -1 to play.
+int AnswerCommandLine(const ursa::CommandLine& line) {
+  switch (line.action) {
+    case ursa::CommandLine::Action::kHelp:
+      std::fputs(ursa::UsageText("ursa").c_str(), stdout);
+      return 0;
+    case ursa::CommandLine::Action::kVersion:
+      std::printf("ursa %s\n", URSA_VERSION);
+      return 0;
+    case ursa::CommandLine::Action::kBadUsage:
+      std::fprintf(stderr, "ursa: %s\nTry 'ursa --help' for the options.\n", line.error.c_str());
+      return 2;
+    case ursa::CommandLine::Action::kPlay:
+      break;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
+  if (const int status = AnswerCommandLine(line); status >= 0) return status;
+
+  std::string programDirectory;
+  ursa::DataPlace data;
   try {
-    ursa::GameWindow window;
+    programDirectory = ursa::tk::ProgramDirectory();
+    const std::vector<ursa::DataPlace> places = ursa::DataPlaces(programDirectory, line.dataDir);
+    const ursa::DataPlace* found = ursa::FindMeshFolder(places);
+    if (found == nullptr) ursa::tk::Fatal(ursa::NoMeshFilesMessage(places, programDirectory));
+    data = *found;
+
+    ursa::tk::FormOptions options;
+    options.windowed = line.windowed.value_or(false);
+    ursa::GameWindow window(options, data.folder);
     window.Run();
   } catch (const ursa::view::AssetError& e) {
-    ursa::tk::Fatal(e.what());
+    ursa::tk::Fatal(std::string(e.what()) + "\n" + ursa::MeshFileHint(data, programDirectory));
   } catch (const ursa::rm::Error& e) {
     ursa::tk::Fatal(std::string("3D rendering failed: ") + e.what());
   } catch (const ursa::tk::Error& e) {

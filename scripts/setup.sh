@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Ursa needs to build, play and test; only the missing ones.
+# Installs the Debian packages Ursa needs; only the missing ones.
+#   scripts/setup.sh play   what building and playing need
+#   scripts/setup.sh test   that, plus the test, lint and packaging tools
 set -euo pipefail
 
-packages=(
+play_packages=(
   build-essential cmake pkg-config
-  libgtest-dev libbenchmark-dev
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev
   libassimp-dev libepoxy-dev libgl1-mesa-dri libegl-mesa0
   fonts-ipafont-gothic fonts-liberation2
-  xvfb xdotool x11-utils imagemagick
 )
+test_packages=(
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool x11-utils imagemagick
+  clang-format clang-tidy
+  desktop-file-utils appstream dpkg-dev file
+)
+
+case "${1:-}" in
+  play) packages=("${play_packages[@]}") ;;
+  test) packages=("${play_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: scripts/setup.sh play|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the full build, then the rules again under ASan and UBSan.
+# Sets up, builds and runs every test: the full build and its tests (the install test among
+# them), the Debian package, then the rules again under ASan and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-bash scripts/build.sh
+bash scripts/setup.sh test
+bash scripts/build.sh --tests
 (cd build && ctest --output-on-failure -j"$(nproc)")
+bash tests/install/package_test.sh build
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DURSA_SANITIZE=ON -DURSA_RULES_ONLY=ON >/dev/null
 cmake --build build-sanitize -j"$(nproc)"

@@ -1,5 +1,5 @@
-// AssetError: one of the game's own files (a mesh beside the program) is missing or broken.
-// The message says which file, why, and how to get it back.
+// AssetError: one of the game's own files (a mesh file) is missing or broken.
+// The message says which file and why; the shell adds where it was looked for.
 #pragma once
 
 #include <stdexcept>
@@ -10,9 +10,7 @@ namespace ursa::view {
 class AssetError : public std::runtime_error {
  public:
   explicit AssetError(const std::string& why)
-      : std::runtime_error("a file of the game is missing or broken: " + why +
-                           "\nThe game's mesh files (*.x) must lie beside the program; "
-                           "'bash scripts/build.sh' copies them there again.") {}
+      : std::runtime_error("a file of the game is missing or broken: " + why) {}
 };
 
 }  // namespace ursa::view

@@ -3,6 +3,7 @@
 // 100 blocks and 50 objects, each a direct child of the root.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "game/game_state.hpp"
@@ -11,6 +12,10 @@
 #include "view/scene_handles.hpp"
 
 namespace ursa::view {
+
+// The nine mesh files the scenes are built from, all in one folder.
+inline constexpr std::array<const char*, 9> kMeshFiles = {
+    "bear.x", "back.x", "block.x", "door.x", "light.x", "arrow.x", "block2.x", "toge.x", "block3.x"};
 
 // What every scene build draws on: the folder of the mesh files, the display whose OpenGL
 // context the renderer uses, the picture box the 3D view is shown in and the game's random

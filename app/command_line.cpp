@@ -1,0 +1,96 @@
+// Command-line parsing for the game with getopt_long, quietly: every complaint is collected
+// into CommandLine::error so main() prints it once, with a hint to --help.
+#include "app/command_line.hpp"
+
+#include <getopt.h>
+
+#include <array>
+
+namespace ursa {
+namespace {
+
+enum Option : int {
+  kHelp = 'h',
+  kVersion = 'V',
+  kWindowed = 'w',
+  kFullscreen = 'f',
+  kDataDir = 'd'
+};
+
+constexpr std::array<option, 6> kOptions = {{
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {"windowed", no_argument, nullptr, kWindowed},
+    {"fullscreen", no_argument, nullptr, kFullscreen},
+    {"data-dir", required_argument, nullptr, kDataDir},
+    {nullptr, 0, nullptr, 0},
+}};
+
+CommandLine BadUsage(std::string error) {
+  CommandLine line;
+  line.action = CommandLine::Action::kBadUsage;
+  line.error = std::move(error);
+  return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, char** argv) {
+  CommandLine line;
+  opterr = 0;  // the messages are ours
+  optind = 0;  // a full restart of getopt's scan, so parsing can run more than once
+  bool help = false;
+  bool version = false;
+  while (true) {
+    const int c = getopt_long(argc, argv, "+:", kOptions.data(), nullptr);
+    if (c == -1) break;
+    switch (c) {
+      case kHelp:
+        help = true;
+        break;
+      case kVersion:
+        version = true;
+        break;
+      case kWindowed:
+        line.windowed = true;
+        break;
+      case kFullscreen:
+        line.windowed = false;
+        break;
+      case kDataDir:
+        if (*optarg == '\0') return BadUsage("--data-dir needs a folder");
+        line.dataDir = optarg;
+        break;
+      case ':':
+        return BadUsage(std::string("option '") + argv[optind - 1] + "' needs a value");
+      default:
+        return BadUsage(std::string("unknown option '") + argv[optind - 1] + "'");
+    }
+  }
+  if (optind < argc) return BadUsage(std::string("unexpected argument '") + argv[optind] + "'");
+  if (help) {
+    line.action = CommandLine::Action::kHelp;
+  } else if (version) {
+    line.action = CommandLine::Action::kVersion;
+  }
+  return line;
+}
+
+std::string UsageText(const std::string& program) {
+  return "Usage: " + program +
+         " [OPTION]...\n"
+         "A small 3D platform game: steer a bear through fifteen stages.\n"
+         "\n"
+         "  --windowed        start in a window\n"
+         "  --fullscreen      start full screen (the default)\n"
+         "  --data-dir DIR    look for the mesh files in DIR when they are neither beside\n"
+         "                    the program nor in the installed data folder\n"
+         "  --help            show this help and exit\n"
+         "  --version         show the version and exit\n"
+         "\n"
+         "Keys: Enter starts (during play, restarts the stage), Left and Right run,\n"
+         "Space or Up jumps and opens doors, Esc goes back to the title or quits,\n"
+         "F11 or Alt+Enter switches between full screen and a window.\n";
+}
+
+}  // namespace ursa
