@@ -1,9 +1,14 @@
 // Form1's construction, display mode and presenting: the backing image and the picture box
 // composed into one 640 x 480 image, shown scaled on the window and read back for screenshots.
+// Only what changed is composed and drawn again, and nothing is presented when nothing did.
 #include "toolkit/form1.hpp"
 
+#include <algorithm>
 #include <iostream>
+#include <string_view>
 
+#include "gl/texture_changes.hpp"
+#include "toolkit/back_buffer_age.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/png_writer.hpp"
 #include "toolkit/program_directory.hpp"
@@ -19,7 +24,11 @@ Form1::Form1(FormOptions options)
       presenter_(PictureBox::kBox),
       picture1_(
           presenter_, [this](const DeviceImage& device) { Present(&device); },
-          [this] { dirty_ = true; }) {}
+          [this] {
+            // Shown or hidden, the box is composed again from its black background.
+            imageChange_ = Union(imageChange_, PictureBox::kBox);
+            shownTexture_ = 0;
+          }) {}
 
 Form1::~Form1() {
   // The presenter's textures and programs belong to this window's context.
@@ -39,6 +48,7 @@ void Form1::SetDisplayMode(int width, int height, int bitsPerPixel) {
     throw Error("the display mode " + std::to_string(width) + " x " + std::to_string(height) +
                 " is not offered: the game's window is 640 x 480");
   }
+  if (reduceTo16Bit_ != (bitsPerPixel == 16)) imageChange_ = Presenter::kWholeImage;
   reduceTo16Bit_ = bitsPerPixel == 16;
   window_.SetFullscreen(!options_.windowed);
   dirty_ = true;
@@ -49,26 +59,76 @@ void Form1::ToggleFullscreen() {
   dirty_ = true;
 }
 
+Rect Form1::DeviceChange(const DeviceImage& device) {
+  const gl::TextureChange change = gl::TakeTextureChange(device.texture);
+  const Rect box = PictureBox::kBox;
+  // A device image the box does not show yet (or one whose changes are not tracked) is new
+  // in all of the box.
+  if (change.writer == 0 || device.texture != shownTexture_ || change.writer != shownWriter_) {
+    shownTexture_ = device.texture;
+    shownWriter_ = change.writer;
+    return box;
+  }
+  const gl::TexelRect& c = change.changed;
+  if (c.Empty()) return {};
+  const int left = std::max(c.x, 0);
+  const int top = std::max(c.y, 0);
+  const int right = std::min({c.x + c.width, device.width, box.width});
+  const int bottom = std::min({c.y + c.height, device.height, box.height});
+  if (right <= left || bottom <= top) return {};
+  return {box.x + left, box.y + top, right - left, bottom - top};
+}
+
 void Form1::Compose(const DeviceImage* device) {
   if (!window_.MakeCurrent()) throw Error(std::string("the window lost OpenGL: ") + SDL_GetError());
   if (uploadedVersion_ != canvas_.Version()) {
     presenter_.UploadBacking(canvas_.Surface());
     uploadedVersion_ = canvas_.Version();
+    imageChange_ = Presenter::kWholeImage;
   }
-  presenter_.Compose(picture1_.Visible(), reduceTo16Bit_, device);
+  if (device != nullptr && picture1_.Visible()) {
+    imageChange_ = Union(imageChange_, DeviceChange(*device));
+  }
+  if (IsEmpty(imageChange_)) return;
+  presenter_.Compose(picture1_.Visible(), reduceTo16Bit_, device, imageChange_);
+  unpresented_ = Union(unpresented_, imageChange_);
+  imageChange_ = {};
 }
 
 void Form1::Present(const DeviceImage* device) {
-  dirty_ = false;
   presentedVersion_ = canvas_.Version();
   // Without presenting, a device image is still composed: a later screenshot shows it.
-  if (!options_.present && device == nullptr) return;
+  if (!options_.present && device == nullptr) {
+    dirty_ = false;
+    return;
+  }
   Compose(device);
-  if (!options_.present) return;
+  if (!options_.present) {
+    dirty_ = false;
+    return;
+  }
   int width = 0;
   int height = 0;
   window_.DrawableSize(width, height);
-  presenter_.DrawScaled(0, width, height);
+  const Rect whole{0, 0, width, height};
+  Rect changed = presenter_.WindowArea(width, height, unpresented_);
+  unpresented_ = {};
+  if (dirty_ || width != drawnWidth_ || height != drawnHeight_) {
+    // Every buffer's content is unknown after a resize, and the bars must be drawn.
+    if (width != drawnWidth_ || height != drawnHeight_) windowDamage_.Forget();
+    changed = whole;
+    drawnWidth_ = width;
+    drawnHeight_ = height;
+  }
+  dirty_ = false;
+  // No pixel changed: the window keeps what it shows, and nothing is presented.
+  if (IsEmpty(changed)) return;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const int age = BackBufferAge(driver != nullptr && std::string_view(driver) == "x11",
+                                presenter_.SoftwareRasteriser());
+  const Rect draw = windowDamage_.ToDraw(age, changed, whole);
+  const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
+  presenter_.DrawScaled(0, width, height, draw, bars);
   window_.Swap();
 }
 

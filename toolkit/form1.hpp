@@ -19,6 +19,7 @@
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
 #include "toolkit/text_face.hpp"
+#include "toolkit/window_damage.hpp"
 
 namespace ursa::tk {
 
@@ -83,8 +84,12 @@ class Form1 final {
   void DispatchKey(const SDL_KeyboardEvent& key);
   void Compose(const DeviceImage* device = nullptr);
   void Present(const DeviceImage* device = nullptr);
+  // The part of the picture box the device image changed since it was last composed.
+  Rect DeviceChange(const DeviceImage& device);
   // The window image changed since it was last put on screen.
-  bool NeedsPresent() const { return dirty_ || canvas_.Version() != presentedVersion_; }
+  bool NeedsPresent() const {
+    return dirty_ || canvas_.Version() != presentedVersion_ || !IsEmpty(imageChange_);
+  }
 
   FormOptions options_;
   SystemClock systemClock_;
@@ -100,7 +105,18 @@ class Form1 final {
   uint64_t uploadedVersion_ = 0;
   uint64_t presentedVersion_ = 0;
   bool reduceTo16Bit_ = false;
+  // The whole window must be drawn (shown, exposed, resized, switched).
   bool dirty_ = true;
+  // Of the 640 x 480 image: what must be composed again, and what was composed but is not yet
+  // on the window.
+  Rect imageChange_ = Presenter::kWholeImage;
+  Rect unpresented_ = Presenter::kWholeImage;
+  // The device image the picture box shows: its texture and the run of drawing it belongs to.
+  unsigned shownTexture_ = 0;
+  uint64_t shownWriter_ = 0;
+  WindowDamage windowDamage_;
+  int drawnWidth_ = 0;
+  int drawnHeight_ = 0;
   bool ended_ = false;
 };
 

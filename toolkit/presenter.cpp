@@ -1,5 +1,6 @@
-// The composing and presenting passes in OpenGL 3.3 core: a full-window triangle per pass,
-// texel-exact composing, and sharp bilinear scaling that is exact nearest at whole scales.
+// The composing and presenting passes in OpenGL 3.3 core: a full-window triangle per pass cut
+// to the changed area, texel-exact composing, and sharp bilinear scaling that is exact nearest
+// at whole scales.
 #include "toolkit/presenter.hpp"
 
 #include <SDL.h>
@@ -28,8 +29,8 @@ void main() {
 )";
 
 // Window pixel (x, y down) from the framebuffer's row order (y up). The backing image is
-// stored rows top to bottom; the picture (the device image, or the last composed image)
-// in OpenGL's order. Picture sources: 0 black, 1 device image, 2 last composed image.
+// stored rows top to bottom; the device image in OpenGL's order. Picture sources: 0 black,
+// 1 device image, 2 what the box already shows (its pixels are left as they are).
 constexpr const char* kComposeFragment = R"(#version 330 core
 uniform sampler2D backing;
 uniform sampler2D picture;
@@ -49,7 +50,7 @@ void main() {
     if (pictureSource == 1 && all(lessThan(inBox, deviceSize))) {
       c = texelFetch(picture, ivec2(inBox.x, deviceSize.y - 1 - inBox.y), 0).rgb;
     } else if (pictureSource == 2) {
-      c = texelFetch(picture, at, 0).rgb;
+      discard;
     }
   }
   if (reduceTo16Bit) {
@@ -64,7 +65,7 @@ void main() {
 constexpr int kHidden = -1;
 constexpr int kBlackPicture = 0;
 constexpr int kDevicePicture = 1;
-constexpr int kLastComposedPicture = 2;
+constexpr int kKeptPicture = 2;
 
 // Sharp bilinear: each texel is a flat block and only the seam between two blocks is
 // blended, one output pixel wide. At a whole-number scale every output pixel lands on a
@@ -114,6 +115,16 @@ void SetUpTexture(const gl::Object& texture, int width, int height, GLint filter
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
+// The part of `r` inside `bounds`; empty when they do not meet.
+Rect Clip(Rect r, Rect bounds) {
+  const int left = std::max(r.x, bounds.x);
+  const int top = std::max(r.y, bounds.y);
+  const int right = std::min(r.x + r.width, bounds.x + bounds.width);
+  const int bottom = std::min(r.y + r.height, bounds.y + bounds.height);
+  if (right <= left || bottom <= top) return {};
+  return {left, top, right - left, bottom - top};
+}
+
 void AttachTexture(const gl::Object& framebuffer, const gl::Object& texture) {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Name());
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture.Name(), 0);
@@ -143,16 +154,13 @@ Presenter::Presenter(Rect box)
     : box_(box), compose_(MakeProgram(kComposeFragment)), scale_(MakeProgram(kScaleFragment)) {
   const StateGuard guard(StateGuard::Start::kPlain);
   const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  if (renderer != nullptr && IsSoftwareRasteriser(renderer)) {
-    inBetweenScaling_ = InBetweenScaling::kNearest;
-  }
+  softwareRasteriser_ = renderer != nullptr && IsSoftwareRasteriser(renderer);
+  if (softwareRasteriser_) inBetweenScaling_ = InBetweenScaling::kNearest;
   SetUpTexture(backingTexture_, kWidth, kHeight, GL_NEAREST);
-  for (int i = 0; i < 2; ++i) {
-    SetUpTexture(composedTextures_[i], kWidth, kHeight, GL_LINEAR);
-    AttachTexture(composedFramebuffers_[i], composedTextures_[i]);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-  }
+  SetUpTexture(composedTexture_, kWidth, kHeight, GL_LINEAR);
+  AttachTexture(composedFramebuffer_, composedTexture_);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
   CheckGl("setting up the window's image");
 }
 
@@ -166,7 +174,10 @@ void Presenter::UploadBacking(const SDL_Surface& backing) {
   CheckGl("copying the window image");
 }
 
-void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device) {
+void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device,
+                        Rect area) {
+  area = Clip(area, kWholeImage);
+  if (area.width == 0) return;
   const StateGuard guard(StateGuard::Start::kPlain);
   int source = kHidden;
   GLuint picture = 0;
@@ -185,15 +196,15 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
     } else if (pictureBlack_) {
       source = kBlackPicture;
     } else {
-      source = kLastComposedPicture;
-      picture = composedTextures_[current_].Name();
+      source = kKeptPicture;
     }
     // From now on the box keeps what this image shows in it.
     pictureBlack_ = false;
   }
-  current_ = 1 - current_;
-  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffers_[current_].Name());
+  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffer_.Name());
   glViewport(0, 0, kWidth, kHeight);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(area.x, kHeight - area.y - area.height, area.width, area.height);
   glUseProgram(compose_.Name());
   glUniform1i(compose_.Uniform("backing"), 0);
   glUniform1i(compose_.Uniform("picture"), 1);
@@ -211,27 +222,57 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
 }
 
-void Presenter::DrawScaled(unsigned framebuffer, int width, int height) {
+bool Presenter::SharpSeams(int width, int height) const {
+  const Rect to = LetterboxRect(width, height);
+  const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
+  return !wholeNumber && inBetweenScaling_ == InBetweenScaling::kSharpBilinear;
+}
+
+Rect Presenter::WindowArea(int width, int height, Rect imageArea) const {
+  imageArea = Clip(imageArea, kWholeImage);
+  if (imageArea.width == 0) return {};
+  if (SharpSeams(width, height)) {
+    imageArea = Clip({imageArea.x - 1, imageArea.y - 1, imageArea.width + 2, imageArea.height + 2},
+                     kWholeImage);
+  }
+  const Rect to = LetterboxRect(width, height);
+  const double scaleX = static_cast<double>(to.width) / kWidth;
+  const double scaleY = static_cast<double>(to.height) / kHeight;
+  // Image rows count down from the top, the framebuffer's up from the bottom.
+  const int imageBottom = kHeight - imageArea.y - imageArea.height;
+  const int left = to.x + static_cast<int>(std::floor(imageArea.x * scaleX));
+  const int right = to.x + static_cast<int>(std::ceil((imageArea.x + imageArea.width) * scaleX));
+  const int bottom = to.y + static_cast<int>(std::floor(imageBottom * scaleY));
+  const int top = to.y + static_cast<int>(std::ceil((imageBottom + imageArea.height) * scaleY));
+  return Clip({left, bottom, right - left, top - bottom}, to);
+}
+
+void Presenter::DrawScaled(unsigned framebuffer, int width, int height, Rect windowArea,
+                           bool bars) {
   const StateGuard guard(StateGuard::Start::kPlain);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   const Rect to = LetterboxRect(width, height);
-  // Black bars: only the two strips beside or above and below the picture are cleared.
   glClearColor(0, 0, 0, 1);
   glEnable(GL_SCISSOR_TEST);
-  const Rect bars[] = {{0, 0, to.x, height},
-                       {to.x + to.width, 0, width - to.x - to.width, height},
-                       {0, 0, width, to.y},
-                       {0, to.y + to.height, width, height - to.y - to.height}};
-  for (const Rect& bar : bars) {
-    if (bar.width <= 0 || bar.height <= 0) continue;
-    glScissor(bar.x, bar.y, bar.width, bar.height);
-    glClear(GL_COLOR_BUFFER_BIT);
+  if (bars) {
+    // Black bars: only the two strips beside or above and below the picture are cleared.
+    const Rect barRects[] = {{0, 0, to.x, height},
+                             {to.x + to.width, 0, width - to.x - to.width, height},
+                             {0, 0, width, to.y},
+                             {0, to.y + to.height, width, height - to.y - to.height}};
+    for (const Rect& bar : barRects) {
+      if (bar.width <= 0 || bar.height <= 0) continue;
+      glScissor(bar.x, bar.y, bar.width, bar.height);
+      glClear(GL_COLOR_BUFFER_BIT);
+    }
   }
-  glDisable(GL_SCISSOR_TEST);
-  const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
-  if (wholeNumber || inBetweenScaling_ == InBetweenScaling::kNearest) {
+  // The whole mapping is drawn, cut to the area: each pixel gets the colour a full draw gives it.
+  windowArea = Clip(windowArea, to);
+  if (windowArea.width == 0) return;
+  glScissor(windowArea.x, windowArea.y, windowArea.width, windowArea.height);
+  if (!SharpSeams(width, height)) {
     // Nearest-pixel enlargement is what a blit does, and a blit is the cheapest draw.
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_].Name());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
     glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
                       GL_COLOR_BUFFER_BIT, GL_NEAREST);
     CheckGl("drawing the window");
@@ -243,7 +284,7 @@ void Presenter::DrawScaled(unsigned framebuffer, int width, int height) {
   glUniform2f(scale_.Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
   glUniform2f(scale_.Uniform("outputSize"), static_cast<float>(to.width),
               static_cast<float>(to.height));
-  glBindTexture(GL_TEXTURE_2D, composedTextures_[current_].Name());
+  glBindTexture(GL_TEXTURE_2D, composedTexture_.Name());
   glBindVertexArray(vertexArray_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckGl("drawing the window");
@@ -252,7 +293,7 @@ void Presenter::DrawScaled(unsigned framebuffer, int width, int height) {
 RgbImage Presenter::ReadComposed() {
   const StateGuard guard(StateGuard::Start::kPlain);
   RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffers_[current_].Name());
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
   std::vector<uint8_t> bottomUp(image.rgb.size());
   glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
   CheckGl("reading the window image");

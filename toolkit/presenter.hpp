@@ -1,6 +1,7 @@
 // Composes what the player sees and puts it on the window: the backing image, the picture
 // box's content while it is visible, the 16-bit (5-6-5) reduction, then a sharp,
-// aspect-correct scale to the window's drawable pixels with black borders.
+// aspect-correct scale to the window's drawable pixels with black borders. Both passes can be
+// limited to the rectangle that changed; the rest of the image and of the window is kept.
 #pragma once
 
 #include "gl/object.hpp"
@@ -31,13 +32,25 @@ class Presenter {
   void UploadBacking(const SDL_Surface& backing);
   // The picture box's content becomes its background, black, as when it is shown.
   void ClearPicture() { pictureBlack_ = true; }
-  // Builds the 640 x 480 image the player sees. While the box is visible it shows `device`
-  // when given (its top-left corner at the box's top-left, cut at the box's edges), else
-  // what it showed in the last composed image.
-  void Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device = nullptr);
-  // Draws the composed image scaled into `framebuffer` (0: the window's) of the given size
-  // in pixels, black around it.
-  void DrawScaled(unsigned framebuffer, int width, int height);
+  // Builds the 640 x 480 image the player sees, within `area` (window pixels, y down) only;
+  // the rest stays as last composed. While the box is visible it shows `device` when given
+  // (its top-left corner at the box's top-left, cut at the box's edges), else what it showed
+  // in the last composed image.
+  void Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device = nullptr,
+               Rect area = kWholeImage);
+  // Draws the composed image scaled into `framebuffer` (0: the window's) of the given size in
+  // pixels, only within `windowArea` (framebuffer pixels, y up as OpenGL counts); with
+  // `bars`, also the black bars around the picture.
+  void DrawScaled(unsigned framebuffer, int width, int height, Rect windowArea, bool bars);
+  void DrawScaled(unsigned framebuffer, int width, int height) {
+    DrawScaled(framebuffer, width, height, {0, 0, width, height}, true);
+  }
+  // The framebuffer pixels (y up) whose colour depends on the composed image's `imageArea`
+  // (y down) in a drawable of the given size: scaled, and widened to whole pixels and by the
+  // texel whose seam a sharp bilinear scale blends in.
+  Rect WindowArea(int width, int height, Rect imageArea) const;
+
+  static constexpr Rect kWholeImage{0, 0, 640, 480};
 
   // How a scale that is not a whole number is drawn: sharp bilinear (each pixel a flat block,
   // only the seams between blocks blended) or nearest pixel. A software rasteriser draws the
@@ -47,22 +60,24 @@ class Presenter {
   void SetInBetweenScaling(InBetweenScaling scaling) { inBetweenScaling_ = scaling; }
   // The composed image, rows top to bottom.
   RgbImage ReadComposed();
+  // Drawing runs on the CPU (Mesa's llvmpipe, softpipe or swrast).
+  bool SoftwareRasteriser() const { return softwareRasteriser_; }
 
  private:
   Rect box_;
   bool pictureBlack_ = true;
   InBetweenScaling inBetweenScaling_ = InBetweenScaling::kSharpBilinear;
+  bool softwareRasteriser_ = false;
   gl::Program compose_;
   gl::Program scale_;
   gl::Object vertexArray_{gl::Object::Type::kVertexArray};
+  bool SharpSeams(int width, int height) const;
+
   gl::Object backingTexture_{gl::Object::Type::kTexture};
-  // Two composed images in turn: the box's content is carried from the last one into the
-  // next, so no separate copy of the device image is kept.
-  gl::Object composedTextures_[2] = {gl::Object(gl::Object::Type::kTexture),
-                                     gl::Object(gl::Object::Type::kTexture)};
-  gl::Object composedFramebuffers_[2] = {gl::Object(gl::Object::Type::kFramebuffer),
-                                         gl::Object(gl::Object::Type::kFramebuffer)};
-  int current_ = 0;
+  // The composed image. Composing writes only the area asked for, and in the box only when
+  // it has something new to show, so the box keeps its last content without a copy.
+  gl::Object composedTexture_{gl::Object::Type::kTexture};
+  gl::Object composedFramebuffer_{gl::Object::Type::kFramebuffer};
 };
 
 // Where a 640 x 480 image goes in a drawable of the given size: as large as fits with its

@@ -7,11 +7,14 @@
 #include <utility>
 
 #include "gl/state_guard.hpp"
+#include "gl/texture_changes.hpp"
 #include "view/rm/direct_draw.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/gl_context.hpp"
 #include "view/rm/gl_object.hpp"
 #include "view/rm/live_objects.hpp"
+#include "view/rm/scene_changes.hpp"
+#include "view/rm/viewport.hpp"
 
 namespace ursa::rm {
 namespace {
@@ -56,22 +59,111 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
   glDepthMask(GL_TRUE);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   context_->Check(kOperation);
+  gl::TrackTexture(color_->Name());
   live::Add(live::kDevice, 1);
+  CountSceneChange();
 }
 
-Device::~Device() { live::Add(live::kDevice, -1); }
+Device::~Device() {
+  gl::ForgetTexture(color_->Name());
+  live::Add(live::kDevice, -1);
+  CountSceneChange();
+}
 
 unsigned Device::Framebuffer() const { return framebuffer_->Name(); }
+
+void Device::QueueClear(const void* viewport, DeviceRect rect, int flags) {
+  if (queued_.viewport != nullptr && queued_.viewport != viewport) DoQueuedClear();
+  if (queued_.viewport != viewport) {
+    queued_ = {viewport, rect, 0};
+    // Another viewport's rectangle may overlap what the last render drew.
+    if (last_.viewport != viewport) last_ = {};
+  }
+  queued_.flags |= flags;
+}
+
+bool Device::SkipRender(const void* viewport, const Frame* scene) {
+  const bool fullClear =
+      queued_.viewport == viewport &&
+      (queued_.flags & (kClearTarget | kClearDepth)) == (kClearTarget | kClearDepth);
+  if (fullClear && last_.viewport == viewport && last_.overFullClear && last_.scene == scene &&
+      last_.sceneChanges == SceneChangeCount()) {
+    queued_ = {};
+    return true;
+  }
+  if (queued_.viewport != nullptr) DoQueuedClear();
+  // The render about to be drawn over a full clear depends on nothing but the scene.
+  last_ = {viewport, nullptr, 0, fullClear};
+  return false;
+}
+
+void Device::RenderDone(const void* viewport, DeviceRect rect, const Frame* scene) {
+  gl::NoteTextureChange(color_->Name(), {rect.left, rect.top, rect.width, rect.height});
+  if (last_.viewport == viewport && last_.overFullClear) {
+    last_.scene = scene;
+    last_.sceneChanges = SceneChangeCount();
+  } else {
+    last_ = {};
+  }
+}
+
+void Device::ViewportGone(const void* viewport) {
+  // A clear asked for is still owed; it is done at the device's next drawing or presenting.
+  if (queued_.viewport == viewport) queued_.viewport = this;
+  if (last_.viewport == viewport) last_ = {};
+}
+
+void Device::DoQueuedClear() {
+  if (queued_.viewport == nullptr) return;
+  const QueuedClear clear = queued_;
+  queued_ = {};
+  last_ = {};
+  if (clear.flags == 0) return;
+  context_->Use("Clear");
+  {
+    const gl::StateGuard guard;
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
+    // With one viewport ever made, nothing has drawn outside its rectangle, which is still
+    // the black of a new device: clearing the whole image leaves those pixels as they are and
+    // is much cheaper than a cut-out clear on a software rasteriser.
+    if (viewportsMade_ == 1) {
+      glDisable(GL_SCISSOR_TEST);
+    } else {
+      const int bottom = height_ - (clear.rect.top + clear.rect.height);
+      glScissor(clear.rect.left, bottom, clear.rect.width, clear.rect.height);
+      glEnable(GL_SCISSOR_TEST);
+    }
+    GLbitfield mask = 0;
+    if ((clear.flags & kClearTarget) != 0) {
+      glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+      glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+      mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if ((clear.flags & kClearDepth) != 0) {
+      glClearDepth(1.0);
+      glDepthMask(GL_TRUE);
+      mask |= GL_DEPTH_BUFFER_BIT;
+    }
+    glClear(mask);
+  }
+  if ((clear.flags & kClearTarget) != 0) {
+    gl::NoteTextureChange(color_->Name(),
+                          {clear.rect.left, clear.rect.top, clear.rect.width, clear.rect.height});
+  }
+  context_->Check("Clear");
+}
 
 void Device::Update() {
   PictureWindow* window = clipper_ ? clipper_->Window() : nullptr;
   if (window == nullptr) throw Error("Update", "the device's clipper has no picture box");
+  DoQueuedClear();
   context_->Use("Update");
   window->ShowDeviceImage(color_->Name(), width_, height_);
   context_->Check("Update");
 }
 
 Image Device::ReadImage() {
+  DoQueuedClear();
   context_->Use("ReadImage");
   Image image;
   image.width = width_;

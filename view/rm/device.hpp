@@ -2,6 +2,7 @@
 // depth), shown in its clipper's picture box by Update.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "view/rm/handles.hpp"
@@ -9,8 +10,17 @@
 
 namespace ursa::rm {
 
+class Frame;
 class GlContext;
 class GlObject;
+
+// A rectangle of the device's image: left, top, width, height in pixels, top-left origin.
+struct DeviceRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
 
 class Device {
  public:
@@ -39,6 +49,20 @@ class Device {
   // The framebuffer viewports draw into.
   unsigned Framebuffer() const;
 
+  // --- For the device's viewports ---
+  // A viewport's clear waits for its render: when that render would draw the same scene at the
+  // same scene change count over a full clear of the same rectangle, neither is done, and the
+  // picture box is told that nothing changed. Any other drawing, Update or ReadImage first
+  // does the waiting clear.
+  void AddViewport() { ++viewportsMade_; }
+  void ViewportGone(const void* viewport);
+  void QueueClear(const void* viewport, DeviceRect rect, int flags);
+  // True when the render of `scene` through `viewport` can be left out (its queued clear is
+  // dropped); otherwise the queued clear is done and the viewport must render, then call
+  // RenderDone.
+  bool SkipRender(const void* viewport, const Frame* scene);
+  void RenderDone(const void* viewport, DeviceRect rect, const Frame* scene);
+
  private:
   std::shared_ptr<GlContext> context_;
   ClipperPtr clipper_;
@@ -47,6 +71,23 @@ class Device {
   std::unique_ptr<GlObject> color_;
   std::unique_ptr<GlObject> depth_;
   std::unique_ptr<GlObject> framebuffer_;
+
+  struct QueuedClear {
+    const void* viewport = nullptr;
+    DeviceRect rect;
+    int flags = 0;
+  };
+  // What the last render drew: valid only while nothing else has drawn since.
+  struct LastRender {
+    const void* viewport = nullptr;
+    const Frame* scene = nullptr;
+    uint64_t sceneChanges = 0;
+    bool overFullClear = false;
+  };
+  void DoQueuedClear();
+  QueuedClear queued_;
+  LastRender last_;
+  int viewportsMade_ = 0;
 };
 
 }  // namespace ursa::rm

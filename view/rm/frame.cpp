@@ -8,6 +8,7 @@
 
 #include "view/rm/error.hpp"
 #include "view/rm/live_objects.hpp"
+#include "view/rm/scene_changes.hpp"
 
 namespace ursa::rm {
 namespace {
@@ -30,9 +31,15 @@ Vec3 HeadingToKeep(const Mat4& current, Vec3 up, bool lookingDown) {
 
 }  // namespace
 
-Frame::Frame(std::string name) : name_(std::move(name)) { live::Add(live::kFrame, 1); }
+Frame::Frame(std::string name) : name_(std::move(name)) {
+  live::Add(live::kFrame, 1);
+  CountSceneChange();
+}
 
-Frame::~Frame() { live::Add(live::kFrame, -1); }
+Frame::~Frame() {
+  live::Add(live::kFrame, -1);
+  CountSceneChange();
+}
 
 FramePtr Frame::Create(const FramePtr& parent, std::string name) {
   FramePtr frame(new Frame(std::move(name)));
@@ -46,11 +53,13 @@ FramePtr Frame::Create(const FramePtr& parent, std::string name) {
 void Frame::AddVisual(const MeshBuilderPtr& visual) {
   if (!visual) throw Error("AddVisual", "no mesh builder given");
   visuals_.push_back(visual);
+  CountSceneChange();
 }
 
 void Frame::AddLight(const LightPtr& light) {
   if (!light) throw Error("AddLight", "no light given");
   lights_.push_back(light);
+  CountSceneChange();
 }
 
 void Frame::AddChild(const FramePtr& child) {
@@ -61,6 +70,7 @@ void Frame::AddChild(const FramePtr& child) {
   if (const FramePtr former = child->parent_.lock()) former->DeleteChild(child);
   child->parent_ = weak_from_this();
   children_.push_back(child);
+  CountSceneChange();
 }
 
 void Frame::DeleteChild(const FramePtr& child) {
@@ -68,6 +78,14 @@ void Frame::DeleteChild(const FramePtr& child) {
   if (found == children_.end()) throw Error("DeleteChild", "the frame is not a child");
   (*found)->parent_.reset();
   children_.erase(found);
+  CountSceneChange();
+}
+
+void Frame::SetTransform(const Mat4& transform) {
+  // Placing a frame where it already is changes no picture (a bear standing still).
+  if (transform.m == transform_.m) return;
+  transform_ = transform;
+  CountSceneChange();
 }
 
 Mat4 Frame::WorldTransform() const {
@@ -84,7 +102,9 @@ Mat4 Frame::ReferenceToParent(const FramePtr& reference) const {
 }
 
 void Frame::SetPosition(const FramePtr& reference, float x, float y, float z) {
-  transform_.SetColumn(3, TransformPoint(ReferenceToParent(reference), {x, y, z}));
+  Mat4 moved = transform_;
+  moved.SetColumn(3, TransformPoint(ReferenceToParent(reference), {x, y, z}));
+  SetTransform(moved);
 }
 
 void Frame::SetOrientation(const FramePtr& reference, float dx, float dy, float dz, float ux,
@@ -97,7 +117,7 @@ void Frame::SetOrientation(const FramePtr& reference, float dx, float dy, float 
   if (Length(x) < kTiny)
     throw Error("SetOrientation", "the up vector is parallel to the direction");
   const Vec3 unitX = Normalize(x);
-  transform_ = FromAxes(unitX, Cross(z, unitX), z, Position());
+  SetTransform(FromAxes(unitX, Cross(z, unitX), z, Position()));
 }
 
 void Frame::LookAt(const FramePtr& target, const FramePtr& reference, int constraint) {
@@ -117,7 +137,7 @@ void Frame::LookAt(const FramePtr& target, const FramePtr& reference, int constr
     x = Cross(HeadingToKeep(transform_, up, Dot(z, up) < 0.0F), z);
   }
   x = Normalize(x);
-  transform_ = FromAxes(x, Cross(z, x), z, Position());
+  SetTransform(FromAxes(x, Cross(z, x), z, Position()));
 }
 
 }  // namespace ursa::rm

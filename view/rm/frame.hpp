@@ -41,7 +41,8 @@ class Frame : public std::enable_shared_from_this<Frame> {
   Vec3 AxisY() const { return transform_.Column(1); }
   Vec3 AxisZ() const { return transform_.Column(2); }
   const Mat4& Transform() const { return transform_; }
-  void SetTransform(const Mat4& transform) { transform_ = transform; }
+  // Counts a scene change only when the transform differs.
+  void SetTransform(const Mat4& transform);
   // The frame's transform to world (root) space.
   Mat4 WorldTransform() const;
 

@@ -3,6 +3,7 @@
 #include "view/rm/light.hpp"
 
 #include "view/rm/live_objects.hpp"
+#include "view/rm/scene_changes.hpp"
 
 namespace ursa::rm {
 
@@ -10,6 +11,14 @@ Light::Light(LightType type, Color color) : type_(type), color_(color) {
   live::Add(live::kLight, 1);
 }
 
-Light::~Light() { live::Add(live::kLight, -1); }
+Light::~Light() {
+  live::Add(live::kLight, -1);
+  CountSceneChange();
+}
+
+void Light::SetColorRGB(float r, float g, float b) {
+  color_ = {r, g, b};
+  CountSceneChange();
+}
 
 }  // namespace ursa::rm

@@ -17,7 +17,7 @@ class Light {
 
   LightType Type() const { return type_; }
   Color GetColor() const { return color_; }
-  void SetColorRGB(float r, float g, float b) { color_ = {r, g, b}; }
+  void SetColorRGB(float r, float g, float b);
 
  private:
   LightType type_;

@@ -8,6 +8,7 @@
 #include "view/rm/gl_context.hpp"
 #include "view/rm/gpu_mesh.hpp"
 #include "view/rm/live_objects.hpp"
+#include "view/rm/scene_changes.hpp"
 #include "view/rm/x_file.hpp"
 
 namespace ursa::rm {
@@ -29,6 +30,7 @@ MeshBuilder::MeshBuilder(std::shared_ptr<GlContext> context) : context_(std::mov
 MeshBuilder::~MeshBuilder() {
   gpu_.reset();
   live::Add(live::kMeshBuilder, -1);
+  CountSceneChange();
 }
 
 void MeshBuilder::LoadFromFile(const std::string& path, int /*id*/, int /*flags*/) {
@@ -38,6 +40,7 @@ void MeshBuilder::LoadFromFile(const std::string& path, int /*id*/, int /*flags*
   parts_ = std::move(parts);
   gpu_.reset();
   sphere_.reset();
+  CountSceneChange();
 }
 
 void MeshBuilder::SetColorRGB(float r, float g, float b) {
@@ -45,12 +48,14 @@ void MeshBuilder::SetColorRGB(float r, float g, float b) {
     part.material.diffuse = {r, g, b};
     part.hasVertexColors = false;
   }
+  CountSceneChange();
 }
 
 void MeshBuilder::AddParts(std::vector<MeshPart> parts) {
   for (MeshPart& part : parts) parts_.push_back(std::move(part));
   gpu_.reset();
   sphere_.reset();
+  CountSceneChange();
 }
 
 int MeshBuilder::FaceCount() const {

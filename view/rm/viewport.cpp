@@ -14,6 +14,7 @@
 #include "view/rm/frame.hpp"
 #include "view/rm/gl_context.hpp"
 #include "view/rm/live_objects.hpp"
+#include "view/rm/scene_changes.hpp"
 #include "view/rm/scene_draw.hpp"
 
 namespace ursa::rm {
@@ -40,14 +41,22 @@ Viewport::Viewport(DevicePtr device, FramePtr camera, int left, int top, int wid
                                 ", " + std::to_string(width) + ", " + std::to_string(height) +
                                 ") does not lie inside the device's image");
   }
+  device_->AddViewport();
   live::Add(live::kViewport, 1);
+  CountSceneChange();
 }
 
-Viewport::~Viewport() { live::Add(live::kViewport, -1); }
+Viewport::~Viewport() {
+  device_->ViewportGone(this);
+  live::Add(live::kViewport, -1);
+  CountSceneChange();
+}
 
 void Viewport::SetBack(float back) {
   if (!(back > kFront)) throw Error("SetBack", "the back clip must lie beyond the front clip");
+  if (back == back_) return;
   back_ = back;
+  CountSceneChange();
 }
 
 Frustum Viewport::ViewFrustum() const {
@@ -90,25 +99,13 @@ void Viewport::BindRectangle() {
 }
 
 void Viewport::Clear(int flags) {
-  device_->Context().Use("Clear");
-  const gl::StateGuard guard;
-  BindRectangle();
-  GLbitfield mask = 0;
-  if ((flags & kClearTarget) != 0) {
-    glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
-    mask |= GL_COLOR_BUFFER_BIT;
-  }
-  if ((flags & kClearDepth) != 0) {
-    glClearDepth(1.0);
-    glDepthMask(GL_TRUE);
-    mask |= GL_DEPTH_BUFFER_BIT;
-  }
-  if (mask != 0) glClear(mask);
-  device_->Context().Check("Clear");
+  // Done by the device when it must be: a render that repeats the last one skips it.
+  device_->QueueClear(this, {left_, top_, width_, height_}, flags & (kClearTarget | kClearDepth));
 }
 
 void Viewport::Render(const FramePtr& scene) {
   if (!scene) throw Error("Render", "no scene frame given");
+  if (device_->SkipRender(this, scene.get())) return;
   device_->Context().Use("Render");
   const gl::StateGuard guard;
   BindRectangle();
@@ -122,6 +119,7 @@ void Viewport::Render(const FramePtr& scene) {
   lastDrawCount_ = DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
                              ViewFrustum(), cameraWorld.Column(3), "Render");
   device_->Context().Check("Render");
+  device_->RenderDone(this, {left_, top_, width_, height_}, scene.get());
 }
 
 }  // namespace ursa::rm

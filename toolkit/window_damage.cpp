@@ -1,0 +1,34 @@
+// Damage over buffer ages: a buffer last drawn n frames ago lacks the changes of the n - 1
+// frames since, so those are drawn again with this frame's.
+#include "toolkit/window_damage.hpp"
+
+#include <algorithm>
+
+namespace ursa::tk {
+
+bool IsEmpty(const Rect& r) { return r.width <= 0 || r.height <= 0; }
+
+Rect Union(const Rect& a, const Rect& b) {
+  if (IsEmpty(a)) return b;
+  if (IsEmpty(b)) return a;
+  const int left = std::min(a.x, b.x);
+  const int top = std::min(a.y, b.y);
+  const int right = std::max(a.x + a.width, b.x + b.width);
+  const int bottom = std::max(a.y + a.height, b.y + b.height);
+  return {left, top, right - left, bottom - top};
+}
+
+Rect WindowDamage::ToDraw(int bufferAge, Rect changed, Rect whole) {
+  Rect draw = changed;
+  if (bufferAge <= 0 || bufferAge - 1 > remembered_) {
+    draw = whole;
+  } else {
+    for (int i = 0; i < bufferAge - 1; ++i) draw = Union(draw, last_[i]);
+  }
+  std::move_backward(last_.begin(), last_.end() - 1, last_.end());
+  last_[0] = changed;
+  remembered_ = std::min(remembered_ + 1, kFrames);
+  return draw;
+}
+
+}  // namespace ursa::tk
