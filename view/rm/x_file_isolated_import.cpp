@@ -83,24 +83,23 @@ std::filesystem::path ProgramDirectory() {
 }
 
 // Where the helper may be, in order: beside the running program; in the libexec folder of the
-// prefix the program is installed in (bin/ursa or games/ursa/ursa under it); for a program of
-// the build tree (tests, tools, benchmarks), where the build made it. An installed program
-// never reaches into a build tree.
+// prefix the program is installed in (bin/ursa or games/ursa/ursa under it); where the build
+// made it, for the build's own programs (tests, tools, benchmarks) and copies of them.
 std::vector<std::string> HelperPlaces() {
   namespace fs = std::filesystem;
   std::vector<std::string> places;
   const fs::path installed = URSA_XPARSE_INSTALL_DIR;
-  if (installed.is_absolute()) places.push_back((installed / kHelperName).string());
   // Without the program's own folder, nothing relative to it (nor to the working folder).
-  const fs::path folder = ProgramDirectory();
-  if (folder.empty()) return places;
-  places.insert(places.begin(), (folder / kHelperName).string());
-  if (!installed.is_absolute()) {
-    for (const fs::path& prefix : {folder.parent_path(), folder.parent_path().parent_path()}) {
-      places.push_back((prefix / installed / kHelperName).string());
+  if (const fs::path folder = ProgramDirectory(); !folder.empty()) {
+    places.push_back((folder / kHelperName).string());
+    if (!installed.is_absolute()) {
+      for (const fs::path& prefix : {folder.parent_path(), folder.parent_path().parent_path()}) {
+        places.push_back((prefix / installed / kHelperName).string());
+      }
     }
   }
-  if ((folder.string() + "/").starts_with(URSA_BUILD_TREE)) places.emplace_back(URSA_XPARSE_BUILT);
+  if (installed.is_absolute()) places.push_back((installed / kHelperName).string());
+  places.emplace_back(URSA_XPARSE_BUILT);
   return places;
 }
 
