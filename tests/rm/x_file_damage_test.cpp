@@ -95,7 +95,7 @@ TEST_F(XFileDamageTest, NumbersThatAreNotFiniteAreRejectedAsWrittenAndAsMoved) {
     ExpectRejected(path, c.why, [&] { mesh->LoadFromFile(path, 0, 0); });
     EXPECT_EQ(mesh->FaceCount(), 0);
     ExpectRejected(path, c.why, [&] { animation->LoadFromFile(path, 0, 0, scene); });
-    EXPECT_EQ(scene->Children().size(), 1u);  // only the camera
+    EXPECT_EQ(scene->Children().size(), 1U);  // only the camera
   }
 }
 
@@ -159,9 +159,9 @@ TEST_F(XFileDamageTest, PointsAndLinesBesideTrianglesAreDroppedWithTheirVertices
   mesh->LoadFromFile(WriteScratch("square_with_line.x", text), 0, 0);
   EXPECT_EQ(mesh->FaceCount(), 2);
   EXPECT_FLOAT_EQ(mesh->GetBox().max.x, 2.0F);
-  ASSERT_EQ(mesh->Parts().size(), 1u);
+  ASSERT_EQ(mesh->Parts().size(), 1U);
   const MeshPart& part = mesh->Parts().front();
-  EXPECT_EQ(part.vertices.size(), 4u);
+  EXPECT_EQ(part.vertices.size(), 4U);
   for (const Vertex& v : part.vertices) {
     EXPECT_FLOAT_EQ(v.normal.z, -1.0F);
   }
@@ -187,7 +187,7 @@ TEST_F(XFileDamageTest, AnAnimationSetNeedsAnAnimationThatMovesItsFrames) {
     } catch (const Error& e) {
       EXPECT_EQ(std::string(e.what()), "LoadFromFile: " + path + ": " + c.why);
     }
-    EXPECT_EQ(scene->Children().size(), 1u);  // only the camera
+    EXPECT_EQ(scene->Children().size(), 1U);  // only the camera
     // The same file is a sound still mesh.
     MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
     mesh->LoadFromFile(path, 0, 0);

@@ -153,7 +153,7 @@ TEST_F(XFileHelperTest, TheQuitCheckEndsTheWaitAndTheHelper) {
   EXPECT_TRUE(XFileLoadsCancelled());
   EXPECT_THROW(ImportXFileIsolated(cube), XFileLoadCancelled);
   ResumeXFileLoads();
-  EXPECT_EQ(ImportXFileIsolated(cube).meshes.size(), 1u);
+  EXPECT_EQ(ImportXFileIsolated(cube).meshes.size(), 1U);
 }
 
 void CancelOnSignal(int /*signal*/) { CancelXFileLoads(); }

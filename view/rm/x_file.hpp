@@ -16,7 +16,7 @@
 namespace ursa::rm {
 
 // Files larger than this are refused before they are parsed.
-inline constexpr std::size_t kMaxXFileBytes = 16u << 20;
+inline constexpr std::size_t kMaxXFileBytes = 16U << 20;
 
 struct XNode {
   std::string name;

@@ -23,8 +23,6 @@
 #include "view/rm/x_file.hpp"
 #include "view/rm/x_file_cancel.hpp"
 
-extern char** environ;
-
 namespace ursa::rm {
 namespace {
 
@@ -57,7 +55,7 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
   Fd& operator=(Fd&&) = delete;
-  int get() const { return fd_; }
+  int Get() const { return fd_; }
   void Close() {
     if (fd_ >= 0) close(fd_);
     fd_ = -1;
@@ -115,15 +113,15 @@ std::string FindHelper() {
 
 Fd BytesInMemoryFile(const std::string& bytes) {
   Fd fd = AboveStandardStreams(memfd_create("ursa-xfile", MFD_CLOEXEC));
-  if (fd.get() < 0) throw XFileRejected("cannot start the importer (no memory file)");
+  if (fd.Get() < 0) throw XFileRejected("cannot start the importer (no memory file)");
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = write(fd.get(), bytes.data() + done, bytes.size() - done);
+    const ssize_t n = write(fd.Get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) throw XFileRejected("cannot start the importer (memory file not written)");
     done += static_cast<std::size_t>(n);
   }
-  if (lseek(fd.get(), 0, SEEK_SET) != 0) throw XFileRejected("cannot start the importer");
+  if (lseek(fd.Get(), 0, SEEK_SET) != 0) throw XFileRejected("cannot start the importer");
   return fd;
 }
 
@@ -212,13 +210,13 @@ XFile ImportXFileIsolated(const std::string& bytes) {
   if (pipe2(ends, O_CLOEXEC) != 0) throw XFileRejected("cannot start the importer (no pipe)");
   Fd answer = AboveStandardStreams(ends[0]);
   Fd helperEnd = AboveStandardStreams(ends[1]);
-  if (answer.get() < 0 || helperEnd.get() < 0) {
+  if (answer.Get() < 0 || helperEnd.Get() < 0) {
     throw XFileRejected("cannot start the importer (no pipe)");
   }
-  const pid_t helper = StartHelper(program, input.get(), helperEnd.get());
+  const pid_t helper = StartHelper(program, input.Get(), helperEnd.Get());
   helperEnd.Close();  // the pipe ends when the helper's end closes
   std::string reply;
-  const Wait wait = ReadAnswer(answer.get(), timeLimit, reply);
+  const Wait wait = ReadAnswer(answer.Get(), timeLimit, reply);
   answer.Close();
   if (wait != Wait::kAnswered) kill(helper, SIGKILL);
   const int status = Reap(helper);
