@@ -17,7 +17,7 @@ ursa=$prefix/bin/ursa
 id=net.ursagame.Ursa
 
 # The installed files, one by one.
-for f in bin/ursa bin/ursa-sim share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for f in bin/ursa bin/ursa-sim libexec/ursa/ursa-xparse share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/man/man6/ursa.6 share/ursa/bear.x share/ursa/back.x share/ursa/icon.bmp; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done

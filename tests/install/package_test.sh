@@ -17,7 +17,7 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 id=net.ursagame.Ursa
 dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
-for f in /usr/bin/ursa /usr/bin/ursa-sim /usr/share/ursa/bear.x /usr/share/ursa/icon.bmp \
+for f in /usr/bin/ursa /usr/bin/ursa-sim /usr/libexec/ursa/ursa-xparse /usr/share/ursa/bear.x /usr/share/ursa/icon.bmp \
   /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml \
   /usr/share/man/man6/ursa.6 /usr/share/icons/hicolor/256x256/apps/$id.png; do
   grep -qx -- "$f" "$work/contents" || fail "not in the package: $f"
