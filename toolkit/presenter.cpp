@@ -29,8 +29,9 @@ void main() {
 )";
 
 // Window pixel (x, y down) from the framebuffer's row order (y up). The backing image is
-// stored rows top to bottom; the device image in OpenGL's order. Picture sources: 0 black,
-// 1 device image, 2 what the box already shows (its pixels are left as they are).
+// stored rows top to bottom; the device image and a copy of the composed image in OpenGL's
+// order. Picture sources: 0 black, 1 device image, 2 what the box already shows (its pixels
+// are left as they are), 3 the box's content read from the copy (to reduce it anew).
 constexpr const char* kComposeFragment = R"(#version 330 core
 uniform sampler2D backing;
 uniform sampler2D picture;
@@ -51,6 +52,8 @@ void main() {
       c = texelFetch(picture, ivec2(inBox.x, deviceSize.y - 1 - inBox.y), 0).rgb;
     } else if (pictureSource == 2) {
       discard;
+    } else if (pictureSource == 3) {
+      c = texelFetch(picture, at, 0).rgb;
     }
   }
   if (reduceTo16Bit) {
@@ -66,6 +69,7 @@ constexpr int kHidden = -1;
 constexpr int kBlackPicture = 0;
 constexpr int kDevicePicture = 1;
 constexpr int kKeptPicture = 2;
+constexpr int kCopiedPicture = 3;
 
 // Sharp bilinear: each texel is a flat block and only the seam between two blocks is
 // blended, one output pixel wide. At a whole-number scale every output pixel lands on a
@@ -195,12 +199,18 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
       glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     } else if (pictureBlack_) {
       source = kBlackPicture;
+    } else if (reduceTo16Bit != composedReduced_) {
+      // The box keeps its content, reduced (or not) as the rest now is: read from a copy,
+      // since a pass cannot read the image it writes.
+      source = kCopiedPicture;
+      picture = CopyOfComposed();
     } else {
       source = kKeptPicture;
     }
     // From now on the box keeps what this image shows in it.
     pictureBlack_ = false;
   }
+  composedReduced_ = reduceTo16Bit;
   glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffer_.Name());
   glViewport(0, 0, kWidth, kHeight);
   glEnable(GL_SCISSOR_TEST);
@@ -220,6 +230,18 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   glBindVertexArray(vertexArray_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
+}
+
+unsigned Presenter::CopyOfComposed() {
+  if (!copy_) {
+    copy_ = std::make_unique<ComposedCopy>();
+    SetUpTexture(copy_->texture, kWidth, kHeight, GL_NEAREST);
+    AttachTexture(copy_->framebuffer, copy_->texture);
+  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, copy_->framebuffer.Name());
+  glBlitFramebuffer(0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  return copy_->texture.Name();
 }
 
 bool Presenter::SharpSeams(int width, int height) const {

@@ -4,6 +4,8 @@
 // limited to the rectangle that changed; the rest of the image and of the window is kept.
 #pragma once
 
+#include <memory>
+
 #include "gl/object.hpp"
 #include "gl/program.hpp"
 #include "toolkit/rect.hpp"
@@ -72,12 +74,21 @@ class Presenter {
   gl::Program scale_;
   gl::Object vertexArray_{gl::Object::Type::kVertexArray};
   bool SharpSeams(int width, int height) const;
+  // A copy of the composed image as it is now; its texture name.
+  unsigned CopyOfComposed();
 
   gl::Object backingTexture_{gl::Object::Type::kTexture};
   // The composed image. Composing writes only the area asked for, and in the box only when
   // it has something new to show, so the box keeps its last content without a copy.
   gl::Object composedTexture_{gl::Object::Type::kTexture};
   gl::Object composedFramebuffer_{gl::Object::Type::kFramebuffer};
+  bool composedReduced_ = false;
+  // Made the first time the 16-bit reduction is switched while the box keeps its content.
+  struct ComposedCopy {
+    gl::Object texture{gl::Object::Type::kTexture};
+    gl::Object framebuffer{gl::Object::Type::kFramebuffer};
+  };
+  std::unique_ptr<ComposedCopy> copy_;
 };
 
 // Where a 640 x 480 image goes in a drawable of the given size: as large as fits with its

@@ -1,11 +1,17 @@
-// bench-game: what the real window pays per stage start and per frame of play, and how well
-// real play holds 50 frames a second, with the game's own meshes on this machine's OpenGL.
-// Run: SDL_VIDEODRIVER=offscreen build/bench/game/bench-game
+// bench-game: what the real window pays per stage start and per frame of play, how well real
+// play holds 50 frames a second, and the memory stage restarts leave behind, with the game's
+// own meshes on this machine's OpenGL.
+// Run: SDL_VIDEODRIVER=offscreen build/bench/game/bench-game, or in a real window with
+// bench/game/present_bench.sh (URSA_BENCH_FULLSCREEN=1 plays on the full screen).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "app/game_window.hpp"
@@ -25,7 +31,8 @@ using Clock = std::chrono::steady_clock;
 GameWindow& Window() {
   static GameWindow* window = [] {
     tk::FormOptions options;
-    options.windowed = true;
+    const char* fullscreen = std::getenv("URSA_BENCH_FULLSCREEN");
+    options.windowed = fullscreen == nullptr || std::string(fullscreen) != "1";
     auto* w = new GameWindow(options);
     w->Load();
     return w;
@@ -83,13 +90,16 @@ double CpuSeconds() {
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Ten seconds of real play on the real clock, as a player has it: running right through
-// stage 1 with a jump now and then. Reports the frames per second, the time between the
-// starts of successive frames (median, 99th percentile, longest) and the process's CPU use,
-// rendering threads included.
+// Real play on the real clock, as a player has it, for range(0) seconds: running right through
+// stage 1 with a jump now and then, or (range(1) = 1) standing still at the start. Reports the
+// frames per second, the time between the starts of successive frames (median, 99th
+// percentile, longest) and the process's CPU use, rendering threads included, as a share of
+// one core and per frame.
 void BM_PacedPlay(benchmark::State& state) {
   GameWindow& w = Window();
   tk::Form1& form = w.Form();
+  const auto seconds = std::chrono::seconds(state.range(0));
+  const bool stand = state.range(1) == 1;
   std::vector<double> intervals;
   for (auto _ : state) {
     const auto start = Clock::now();
@@ -108,24 +118,61 @@ void BM_PacedPlay(benchmark::State& state) {
         lastFrameAt = now;
         lastCount = s.frameCount;
       }
-      if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);  // auto-repeat
-      if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
-      if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
-      if (Clock::now() - start > std::chrono::seconds(10)) {
-        harness::PushKey(form, SDLK_ESCAPE, true);
+      if (!stand) {
+        if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);  // auto-repeat
+        if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
+        if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
       }
+      if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
     w.KeyDown(tk::kKeyEnter);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    state.counters["fps"] = static_cast<double>(intervals.size() + 1) / wall;
-    state.counters["cpu_percent"] = 100 * (CpuSeconds() - cpuStart) / wall;
+    const double cpu = CpuSeconds() - cpuStart;
+    const auto frames = static_cast<double>(intervals.size() + 1);
+    state.counters["fps"] = frames / wall;
+    state.counters["cpu_percent"] = 100 * cpu / wall;
+    state.counters["cpu_ms_per_frame"] = 1000 * cpu / frames;
   }
   state.counters["median_ms"] = Percentile(intervals, 0.5);
   state.counters["p99_ms"] = Percentile(intervals, 0.99);
   state.counters["max_ms"] = Percentile(intervals, 1.0);
 }
-BENCHMARK(BM_PacedPlay)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_PacedPlay)
+    ->ArgNames({"seconds", "stand"})
+    ->Args({10, 0})
+    ->Args({10, 1})
+    ->Args({20, 0})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
+// The resident set, in MB.
+double ResidentMb() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0;
+  long resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
+}
+
+// Stage 1 restarted as fast as it builds, as a burst of misses would: the resident set after
+// 20 and after 1000 starts (each start releases the last scene and builds the next).
+void BM_RestartMemory(benchmark::State& state) {
+  GameWindow& w = Window();
+  WindowHost& host = w.Host();
+  for (auto _ : state) {
+    w.Game().state.stage = 1;
+    for (int i = 1; i <= 1000; ++i) {
+      StartStage(w.Game(), host);
+      if (i == 20) state.counters["rss_mb_after_20"] = ResidentMb();
+    }
+    state.counters["rss_mb_after_1000"] = ResidentMb();
+    ReleaseScene(w.Game(), host);
+  }
+  state.counters["growth_mb"] =
+      state.counters["rss_mb_after_1000"] - state.counters["rss_mb_after_20"];
+}
+BENCHMARK(BM_RestartMemory)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace ursa

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The presenting benchmarks: the real game (bench-game's paced play, the real window, clock and
+# renderer) beside bench-floor (the same rules and scene drawn straight into a window), run one
+# after the other in each round so the machine's load falls on both alike. Prints each figure
+# and the game's CPU per frame as a ratio to the floor's.
+#   640 x 480 window, playing stage 1     CPU per frame, % of a core, ratio
+#   standing still in stage 1             % of a core
+#   1920 x 1080 full screen, 20 s         frames/s held, CPU per frame, ratio
+#   1000 stage restarts                   resident set after 20 and after 1000
+# Usage: bench/game/present_bench.sh BUILD_DIR [rounds]   (needs Xvfb and xdpyinfo)
+set -euo pipefail
+build=$1
+rounds=${2:-2}
+game=$build/bench/game/bench-game
+floor=$build/bench/game/bench-floor
+xvfb=
+
+start_x() {
+  stop_x
+  export DISPLAY=":$((500 + ($$ + RANDOM) % 400))"
+  Xvfb "$DISPLAY" -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
+  echo "Xvfb did not start" >&2
+  exit 1
+}
+stop_x() { if [[ -n $xvfb ]]; then kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; xvfb=; fi; }
+trap stop_x EXIT
+
+# counter NAME < output: the value of a benchmark counter (NAME=value) or floor figure (NAME value).
+counter() { grep -oE "$1[= ][0-9.]+" | head -1 | grep -oE '[0-9.]+$'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+play() {  # seconds stand [env...]
+  local seconds=$1 stand=$2
+  shift 2
+  env "$@" "$game" --benchmark_filter="BM_PacedPlay/seconds:$seconds/stand:$stand/" 2>/dev/null
+}
+
+echo "== 640 x 480 window, playing stage 1 (10 s each)"
+start_x 800x600x24
+for round in $(seq "$rounds"); do
+  f=$("$floor" --seconds 10)
+  g=$(play 10 0)
+  fms=$(counter cpu_ms_per_frame <<<"$f")
+  gms=$(counter cpu_ms_per_frame <<<"$g")
+  printf 'round %d: floor %s ms/frame (%s %% of a core), game %s ms/frame (%s %% of a core, %s frames/s): %sx the floor\n' \
+    "$round" "$fms" "$(counter cpu_percent <<<"$f")" "$gms" "$(counter cpu_percent <<<"$g")" \
+    "$(counter fps <<<"$g")" "$(ratio "$gms" "$fms")"
+done
+
+echo "== standing still in stage 1, 640 x 480 window (10 s each)"
+for round in $(seq "$rounds"); do
+  f=$("$floor" --seconds 10 --stand)
+  g=$(play 10 1)
+  printf 'round %d: game %s %% of a core (floor, which draws every tick: %s %%)\n' "$round" \
+    "$(counter cpu_percent <<<"$g")" "$(counter cpu_percent <<<"$f")"
+done
+
+echo "== 1920 x 1080 full screen, playing stage 1 (20 s each)"
+start_x 1920x1080x24
+for round in $(seq "$rounds"); do
+  f=$("$floor" --seconds 20 --fullscreen)
+  g=$(play 20 0 URSA_BENCH_FULLSCREEN=1)
+  fms=$(counter cpu_ms_per_frame <<<"$f")
+  gms=$(counter cpu_ms_per_frame <<<"$g")
+  printf 'round %d: floor %s frames/s %s ms/frame, game %s frames/s %s ms/frame (p99 interval %s ms): %sx the floor\n' \
+    "$round" "$(counter fps <<<"$f")" "$fms" "$(counter fps <<<"$g")" "$gms" \
+    "$(counter p99_ms <<<"$g")" "$(ratio "$gms" "$fms")"
+done
+stop_x
+
+echo "== 1000 restarts of stage 1 (offscreen)"
+r=$(SDL_VIDEODRIVER=offscreen "$game" --benchmark_filter=BM_RestartMemory 2>/dev/null)
+printf 'resident set after 20 starts %s MB, after 1000 %s MB (growth %s MB)\n' \
+  "$(counter rss_mb_after_20 <<<"$r")" "$(counter rss_mb_after_1000 <<<"$r")" \
+  "$(counter growth_mb <<<"$r")"
