@@ -1,4 +1,4 @@
-// Pushing synthetic key and close events into SDL's queue; the pump cannot tell them
+// Pushing synthetic key, window and close events into SDL's queue; the pump cannot tell them
 // from the keyboard's or the window manager's.
 #include "harness/key_injection.hpp"
 
@@ -27,6 +27,15 @@ void PushKey(const tk::Form1& form, SDL_Keycode key, bool down, bool repeat, Uin
   event.key.keysym.sym = key;
   event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
   event.key.keysym.mod = modifiers;
+  Push(event);
+}
+
+void PushWindowEvent(const tk::Form1& form, SDL_WindowEventID what) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.timestamp = SDL_GetTicks();
+  event.window.windowID = form.WindowId();
+  event.window.event = what;
   Push(event);
 }
 

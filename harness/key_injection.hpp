@@ -15,6 +15,9 @@ void PushKey(const tk::Form1& form, SDL_Keycode key, bool down, bool repeat = fa
              Uint16 modifiers = KMOD_NONE);
 // The window being closed by its user.
 void PushClose();
+// A window event such as SDL_WINDOWEVENT_FOCUS_LOST or SDL_WINDOWEVENT_MINIMIZED for `form`'s
+// window, as the window manager would send it.
+void PushWindowEvent(const tk::Form1& form, SDL_WindowEventID what);
 
 // The SDL key that sends a game key code (the main Enter for Enter); SDLK_UNKNOWN for others.
 constexpr SDL_Keycode SdlKeyOf(int keyCode) {

@@ -22,6 +22,9 @@ class PumpHook final : public tk::FormEvents {
   void KeyDown(int keyCode) override { events_.KeyDown(keyCode); }
   void KeyUp(int keyCode) override { events_.KeyUp(keyCode); }
   void QueryUnload() override { events_.QueryUnload(); }
+  void PauseKey() override { events_.PauseKey(); }
+  void FocusChanged(bool focused) override { events_.FocusChanged(focused); }
+  void Pad(const tk::PadEvent& event) override { events_.Pad(event); }
   void Pumping() override;
 
  private:

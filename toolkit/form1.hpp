@@ -12,6 +12,7 @@
 #include "toolkit/display_window.hpp"
 #include "toolkit/form_events.hpp"
 #include "toolkit/form_options.hpp"
+#include "toolkit/game_pads.hpp"
 #include "toolkit/image.hpp"
 #include "toolkit/key_router.hpp"
 #include "toolkit/picture_box.hpp"
@@ -71,6 +72,8 @@ class Form1 final {
   bool MakeContextCurrent() { return window_.MakeCurrent(); }
   // F11 and Alt+Enter do this too.
   void ToggleFullscreen();
+  // Which keyboard keys send the game's keys (reserved keys are left out).
+  void SetKeyBindings(const KeyBindings& bindings) { keys_.SetBindings(bindings); }
   bool Fullscreen() const { return window_.Fullscreen(); }
   // The window's SDL id, which its key and window events carry.
   uint32_t WindowId() const { return window_.Id(); }
@@ -82,6 +85,7 @@ class Form1 final {
   void ProcessPendingEvents();
   void Dispatch(const SDL_Event& event);
   void DispatchKey(const SDL_KeyboardEvent& key);
+  void DispatchFocus(const SDL_WindowEvent& window);
   void Compose(const DeviceImage* device = nullptr);
   void Present(const DeviceImage* device = nullptr);
   // The part of the picture box the device image changed since it was last composed.
@@ -101,6 +105,7 @@ class Form1 final {
   PictureBox picture1_;
   Image image1_;
   KeyRouter keys_;
+  GamePads pads_;
   FormEvents* events_ = nullptr;
   uint64_t uploadedVersion_ = 0;
   uint64_t presentedVersion_ = 0;

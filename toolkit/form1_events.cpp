@@ -1,5 +1,5 @@
-// Form1's event delivery: the idle loop, the event pump and the routing of keys and of the
-// window's close. Events reach the game one at a time, only from Run and DoEvents.
+// Form1's event delivery: the idle loop, the event pump and the routing of keys, pads, focus
+// and the window's close. Events reach the game one at a time, only from Run and DoEvents.
 #include "toolkit/form1.hpp"
 
 namespace ursa::tk {
@@ -62,6 +62,24 @@ void Form1::Dispatch(const SDL_Event& event) {
           event.window.event == SDL_WINDOWEVENT_SHOWN) {
         dirty_ = true;
       }
+      DispatchFocus(event.window);
+      break;
+    default:
+      // Pads are opened and closed here even while no one listens.
+      if (const auto pad = pads_.Translate(event); pad && events_ != nullptr) events_->Pad(*pad);
+      break;
+  }
+}
+
+void Form1::DispatchFocus(const SDL_WindowEvent& window) {
+  if (events_ == nullptr) return;
+  switch (window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_MINIMIZED:
+      events_->FocusChanged(false);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      events_->FocusChanged(true);
       break;
     default:
       break;
@@ -79,6 +97,9 @@ void Form1::DispatchKey(const SDL_KeyboardEvent& key) {
       break;
     case KeyRoute::Action::kToggleFullscreen:
       ToggleFullscreen();
+      break;
+    case KeyRoute::Action::kPause:
+      if (events_ != nullptr) events_->PauseKey();
       break;
     case KeyRoute::Action::kNone:
       break;

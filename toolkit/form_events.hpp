@@ -2,6 +2,8 @@
 // Key codes: Enter 13, Esc 27, Space 32, Left 37, Up 38, Right 39 (see key_codes.hpp).
 #pragma once
 
+#include "toolkit/pad_event.hpp"
+
 namespace ursa::tk {
 
 class FormEvents {
@@ -14,6 +16,12 @@ class FormEvents {
   virtual void KeyUp(int keyCode) = 0;
   // The window is being closed (also on SIGINT/SIGTERM).
   virtual void QueryUnload() = 0;
+  // P or Pause went down (never a repeat).
+  virtual void PauseKey() {}
+  // The window lost the keyboard focus or was minimised (false), or has the focus again (true).
+  virtual void FocusChanged(bool /*focused*/) {}
+  // A game pad was connected or removed, or one of its buttons or sticks moved.
+  virtual void Pad(const PadEvent& /*event*/) {}
   // The event pump is about to deliver what is pending: every DoEvents, before any wait.
   // The game needs nothing here; a play harness acts at chosen moments of play.
   virtual void Pumping() {}

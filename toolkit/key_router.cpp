@@ -1,21 +1,36 @@
-// Keyboard routing: the six game keys pass, F11 and Alt+Enter toggle the window mode.
-// An Enter pressed with Alt stays away from the game until it is released.
+// Keyboard routing: bound keys reach the game, F11 and Alt+Enter toggle the window mode,
+// P and Pause pause. An Enter pressed with Alt stays away from the game until it is released.
 #include "toolkit/key_router.hpp"
 
-#include "toolkit/key_codes.hpp"
+#include <algorithm>
 
 namespace ursa::tk {
+namespace {
+
+bool EnterKey(SDL_Keycode key) { return key == SDLK_RETURN || key == SDLK_KP_ENTER; }
+
+}  // namespace
+
+void KeyRouter::SetBindings(const KeyBindings& bindings) {
+  bindings_ = bindings;
+  for (KeyBinding& binding : bindings_) {
+    for (SDL_Keycode& key : binding.keys) {
+      if (ReservedKey(key)) key = SDLK_UNKNOWN;
+    }
+  }
+  held_.clear();
+}
 
 KeyRoute KeyRouter::Route(const SDL_KeyboardEvent& event) {
+  const SDL_Keycode key = event.keysym.sym;
   const bool down = event.type == SDL_KEYDOWN;
   const bool repeat = event.repeat != 0;
-  const auto code = GameKeyCode(event.keysym.sym);
   using Action = KeyRoute::Action;
 
-  if (event.keysym.sym == SDLK_F11) {
-    return {down && !repeat ? Action::kToggleFullscreen : Action::kNone, 0};
-  }
-  if (code == kKeyEnter) {
+  if (key == SDLK_F11) return {down && !repeat ? Action::kToggleFullscreen : Action::kNone, 0};
+  if (key == SDLK_p || key == SDLK_PAUSE)
+    return {down && !repeat ? Action::kPause : Action::kNone, 0};
+  if (EnterKey(key)) {
     if (down && (event.keysym.mod & KMOD_ALT) != 0) {
       const bool first = !enterHeldForToggle_ && !repeat;
       enterHeldForToggle_ = true;
@@ -26,8 +41,23 @@ KeyRoute KeyRouter::Route(const SDL_KeyboardEvent& event) {
       return {};
     }
   }
+  return RouteGameKey(key, down);
+}
+
+KeyRoute KeyRouter::RouteGameKey(SDL_Keycode key, bool down) {
+  const auto code = GameKeyCode(key, bindings_);
   if (!code) return {};
-  return {down ? Action::kKeyDown : Action::kKeyUp, *code};
+  const auto at = std::find(held_.begin(), held_.end(), key);
+  if (down) {
+    if (at == held_.end()) held_.push_back(key);
+    return {KeyRoute::Action::kKeyDown, *code};
+  }
+  if (at != held_.end()) held_.erase(at);
+  // The other key of the same game key is still held: the game key stays down.
+  const bool otherHeld = std::any_of(
+      held_.begin(), held_.end(), [&](SDL_Keycode k) { return GameKeyCode(k, bindings_) == code; });
+  if (otherHeld) return {};
+  return {KeyRoute::Action::kKeyUp, *code};
 }
 
 }  // namespace ursa::tk
