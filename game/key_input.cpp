@@ -1,5 +1,6 @@
 // The window's key and close events, applied to the game.
-// Enter restarts the stage in play instead of nesting a second game; Esc quits only from a screen.
+// Enter restarts the stage in play instead of nesting a second game, and on the ending screen
+// makes a new game ready on the title; Esc quits only from a screen.
 #include "game/game.hpp"
 #include "game/player_motion.hpp"
 #include "game/stage_lifecycle.hpp"
@@ -18,6 +19,16 @@ void PressJump(GameState& s) {
   if (s.jumpKey == kJumpReleased) s.jumpKey = kJumpPressed;
 }
 
+// The title again, with a game from stage 1 and no misses that the title's Enter will start.
+void NewGameOnTitle(Game& game, GameHost& host) {
+  GameState& s = game.state;
+  s.stage = 1;
+  s.missCount = 0;
+  s.frameCount = 0;
+  host.DrawTitleScreen();
+  game.screen = Screen::kTitle;
+}
+
 void PressEnter(Game& game, GameHost& host) {
   switch (game.screen) {
     case Screen::kTitle:
@@ -29,9 +40,11 @@ void PressEnter(Game& game, GameHost& host) {
       game.state.frameCount = 0;
       StartStage(game, host);
       break;
+    case Screen::kEnding:
+      NewGameOnTitle(game, host);
+      break;
     case Screen::kDying:
     case Screen::kLeaving:
-    case Screen::kEnding:
       break;
   }
 }

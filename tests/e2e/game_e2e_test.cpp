@@ -275,7 +275,7 @@ TEST(GameE2E, TheDoorOfStageFifteenLeadsToTheEnding) {
          EXPECT_EQ(d.State().stage, 16);
          EXPECT_EQ(d.State().running, kFalse);
          EXPECT_FALSE(d.Form().Picture1().Visible());
-         d.Press(SDLK_RETURN);  // does nothing on the ending screen
+         d.Press(SDLK_SPACE);  // does nothing on the ending screen
        }},
       {"still the ending", [] { return true; },
        [&] {

@@ -215,12 +215,40 @@ TEST(Deviations, TheEndingKeepsItsFiguresAndEscQuitsThere) {
   RunGame(game, host);
   ASSERT_EQ(game.screen, Screen::kEnding);
   const std::size_t logSize = host.log.size();
-  KeyDown(game, host, kKeyEnter);
+  for (const int key : {kKeyLeft, kKeyRight, kKeyUp, kKeySpace}) {
+    KeyDown(game, host, key);
+    KeyUp(game, key);
+  }
   EXPECT_EQ(game.state.frameCount, 4321);
   EXPECT_EQ(host.log.size(), logSize) << "nothing is rebuilt or redrawn";
   KeyDown(game, host, kKeyEsc);
   EXPECT_TRUE(game.quit);
   EXPECT_EQ(host.log.back(), "end program");
+}
+
+TEST(Deviations, EnterOnTheEndingMakesANewGameReadyOnTheTitle) {
+  Game game;
+  game.state.stage = 16;
+  game.state.missCount = 7;
+  game.state.frameCount = 4321;
+  RecordingHost host(game);
+  RunGame(game, host);
+  ASSERT_EQ(game.screen, Screen::kEnding);
+  KeyDown(game, host, kKeyEnter);
+  EXPECT_EQ(game.screen, Screen::kTitle);
+  EXPECT_EQ(host.log.back(), "title");
+  EXPECT_EQ(game.state.stage, 1);
+  EXPECT_EQ(game.state.missCount, 0);
+  EXPECT_EQ(game.state.frameCount, 0);
+  EXPECT_FALSE(game.quit);
+
+  // The title's Enter starts that game at stage 1.
+  host.onPump = [&](Game& g, PumpKind kind) {
+    if (kind == PumpKind::kAfterFrame && FramesRun(host) == 2) KeyDown(g, host, kKeyEsc);
+  };
+  KeyDown(game, host, kKeyEnter);
+  EXPECT_EQ(host.Count("build 1"), 1);
+  EXPECT_EQ(game.screen, Screen::kTitle);
 }
 
 TEST(Deviations, ClosingTheWindowDuringPlayEndsAtOnce) {
