@@ -1,5 +1,5 @@
 // Buffer age through GLX_EXT_buffer_age or EGL_EXT_buffer_age, whichever API made the current
-// context; the answers without them are in the header.
+// context; the answers without them are in the header. The partial copy through GLX alone.
 #include "toolkit/back_buffer_age.hpp"
 
 #include <epoxy/egl.h>
@@ -45,6 +45,18 @@ int BackBufferAge(bool glx, bool softwareRasteriser) {
   if (!glx) return 0;
   if (Display* display = glXGetCurrentDisplay()) return GlxAge(display, softwareRasteriser);
   return 0;
+}
+
+bool CopyToWindow(bool glx, int x, int y, int width, int height) {
+  if (!glx) return false;
+  Display* display = glXGetCurrentDisplay();
+  if (display == nullptr || !epoxy_has_glx_extension(display, 0, "GLX_MESA_copy_sub_buffer")) {
+    return false;
+  }
+  const GLXDrawable drawable = glXGetCurrentDrawable();
+  if (drawable == 0) return false;
+  glXCopySubBufferMESA(display, drawable, x, y, width, height);
+  return true;
 }
 
 }  // namespace ursa::tk

@@ -115,7 +115,10 @@ void Form1::Present(const DeviceImage* device) {
   unpresented_ = {};
   if (dirty_ || width != drawnWidth_ || height != drawnHeight_) {
     // Every buffer's content is unknown after a resize, and the bars must be drawn.
-    if (width != drawnWidth_ || height != drawnHeight_) windowDamage_.Forget();
+    if (width != drawnWidth_ || height != drawnHeight_) {
+      windowDamage_.Forget();
+      backIsShown_ = false;
+    }
     changed = whole;
     drawnWidth_ = width;
     drawnHeight_ = height;
@@ -124,12 +127,14 @@ void Form1::Present(const DeviceImage* device) {
   // No pixel changed: the window keeps what it shows, and nothing is presented.
   if (IsEmpty(changed)) return;
   const char* driver = SDL_GetCurrentVideoDriver();
-  const int age = BackBufferAge(driver != nullptr && std::string_view(driver) == "x11",
-                                presenter_.SoftwareRasteriser());
+  const bool glx = driver != nullptr && std::string_view(driver) == "x11";
+  // After a partial copy the back buffer is the picture on the window.
+  const int age = backIsShown_ ? 1 : BackBufferAge(glx, presenter_.SoftwareRasteriser());
   const Rect draw = windowDamage_.ToDraw(age, changed, whole);
   const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
   presenter_.DrawScaled(0, width, height, draw, bars);
-  window_.Swap();
+  backIsShown_ = !bars && CopyToWindow(glx, draw.x, draw.y, draw.width, draw.height);
+  if (!backIsShown_) window_.Swap();
 }
 
 RgbImage Form1::Screenshot(const std::string& pngPath) {

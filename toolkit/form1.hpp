@@ -122,6 +122,8 @@ class Form1 final {
   WindowDamage windowDamage_;
   int drawnWidth_ = 0;
   int drawnHeight_ = 0;
+  // The last present copied part of the back buffer instead of swapping it away.
+  bool backIsShown_ = false;
   bool ended_ = false;
 };
 
