@@ -3,26 +3,85 @@
 #include "toolkit/display_window.hpp"
 
 #include <algorithm>
+#include <string_view>
 
 #include "toolkit/canvas.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/surface.hpp"
 
 namespace ursa::tk {
+namespace {
+
+// SDL_VIDEODRIVER (or its hint) names `driver`, alone or in its comma-separated list.
+bool DriverAskedFor(std::string_view driver) {
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  std::string_view list = asked != nullptr ? asked : "";
+  while (!list.empty()) {
+    const size_t comma = list.find(',');
+    const std::string_view name = list.substr(0, comma);
+    if (name.size() == driver.size() &&
+        SDL_strncasecmp(name.data(), driver.data(), name.size()) == 0) {
+      return true;
+    }
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  return false;
+}
+
+// With no desktop to talk to, SDL falls back to a driver that shows nothing: the game would
+// then run where nobody can see it and never end. Tests and tools ask for those by name.
+bool ShowsNothingUnasked() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr) return false;
+  const std::string_view name(driver);
+  return (name == "offscreen" || name == "dummy") && !DriverAskedFor(name);
+}
+
+// Where SDL looked for a desktop: "DISPLAY=:1, WAYLAND_DISPLAY unset".
+std::string DesktopVariables() {
+  std::string said;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = SDL_getenv(name);
+    said += said.empty() ? "" : ", ";
+    said += name;
+    said += value != nullptr ? std::string("=") + value : std::string(" unset");
+  }
+  return said;
+}
+
+// A closed terminal hangs the game up; SDL turns SIGTERM into a quit event, and so the game
+// ends as when its window is closed. raise() is async-signal-safe.
+extern "C" void QuitOnHangup(int /*signal*/) { raise(SIGTERM); }
+
+}  // namespace
+
+int WindowScale(int usableWidth, int usableHeight, const WindowFrame& frame) {
+  const int across = (usableWidth - frame.left - frame.right) / Canvas::kWidth;
+  const int down = (usableHeight - frame.top - frame.bottom) / Canvas::kHeight;
+  return std::max(1, std::min(across, down));
+}
 
 DisplayWindow::DisplayWindow(const char* title) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     throw Error(std::string("no display (") + SDL_GetError() +
                 "): set DISPLAY or use SDL_VIDEODRIVER=offscreen");
   }
+  if (ShowsNothingUnasked()) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    throw Error("no display: no desktop answered (" + DesktopVariables() +
+                "); start the game from a desktop session or set DISPLAY "
+                "(SDL_VIDEODRIVER=offscreen runs it unseen, for tests)");
+  }
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-  window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, Canvas::kWidth,
-                             Canvas::kHeight,
-                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+  // Resizable: a window manager may maximise or resize it; the picture keeps its shape.
+  window_ = SDL_CreateWindow(
+      title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, Canvas::kWidth, Canvas::kHeight,
+      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
   if (window_ == nullptr) {
     const std::string why = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -40,9 +99,18 @@ DisplayWindow::DisplayWindow(const char* title) {
   SDL_GL_SetSwapInterval(0);
   // The game reads keys, never text; no input method should swallow them.
   SDL_StopTextInput();
+  // A hang-up that is ignored (nohup) or already handled stays so.
+  sigaction(SIGHUP, nullptr, &hangupBefore_);
+  if ((hangupBefore_.sa_flags & SA_SIGINFO) == 0 && hangupBefore_.sa_handler == SIG_DFL) {
+    struct sigaction quit {};
+    quit.sa_handler = QuitOnHangup;
+    sigemptyset(&quit.sa_mask);
+    hangupQuits_ = sigaction(SIGHUP, &quit, nullptr) == 0;
+  }
 }
 
 DisplayWindow::~DisplayWindow() {
+  if (hangupQuits_) sigaction(SIGHUP, &hangupBefore_, nullptr);
   SDL_GL_DeleteContext(context_);
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -68,6 +136,7 @@ void DisplayWindow::SetFullscreen(bool fullscreen) {
     }
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
       fullscreen_ = true;
+      frameAssumed_ = false;
       // The game is played with the keyboard alone; a pointer would sit on the picture.
       SDL_ShowCursor(SDL_DISABLE);
       return;
@@ -81,21 +150,42 @@ void DisplayWindow::SetFullscreen(bool fullscreen) {
   SizeAsWindow();
 }
 
+void DisplayWindow::FollowFrame() {
+  WindowFrame frame;
+  if (frameAssumed_ && !fullscreen_ && ReportedFrame(frame)) SizeAsWindow();
+}
+
+bool DisplayWindow::ReportedFrame(WindowFrame& frame) const {
+  frame = {};
+  // A driver that cannot report frames (offscreen) draws none.
+  if (SDL_GetWindowBordersSize(window_, &frame.top, &frame.left, &frame.bottom, &frame.right) !=
+      0) {
+    frame = {};
+    return true;
+  }
+  return frame.top != 0 || frame.left != 0 || frame.bottom != 0 || frame.right != 0;
+}
+
 void DisplayWindow::SizeAsWindow() {
   SDL_Rect usable{0, 0, Canvas::kWidth, Canvas::kHeight};
   const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
   SDL_GetDisplayUsableBounds(display, &usable);
-  // Leave room for the window's frame and title bar, which the usable area still includes.
-  int top = 0;
-  int left = 0;
-  int bottom = 0;
-  int right = 0;
-  SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);
-  const int scale = std::max(1, std::min((usable.w - left - right) / Canvas::kWidth,
-                                         (usable.h - top - bottom) / Canvas::kHeight));
-  SDL_SetWindowSize(window_, Canvas::kWidth * scale, Canvas::kHeight * scale);
-  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                        SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+  // The usable area still holds the window's frame. Before the window manager has framed the
+  // window (and right after full screen) it reports none: then a frame is assumed, so that
+  // the window fits, and FollowFrame sizes it again once the real one is known.
+  WindowFrame frame;
+  frameAssumed_ = !ReportedFrame(frame);
+  if (frameAssumed_) frame = kAssumedFrame;
+  const int scale = WindowScale(usable.w, usable.h, frame);
+  const int width = Canvas::kWidth * scale;
+  const int height = Canvas::kHeight * scale;
+  SDL_SetWindowSize(window_, width, height);
+  // Framed and centred in the usable area; SDL places the inside of the frame.
+  const int x =
+      usable.x + frame.left + std::max(0, usable.w - frame.left - frame.right - width) / 2;
+  const int y =
+      usable.y + frame.top + std::max(0, usable.h - frame.top - frame.bottom - height) / 2;
+  SDL_SetWindowPosition(window_, x, y);
 }
 
 void DisplayWindow::DrawableSize(int& width, int& height) const {

@@ -3,15 +3,34 @@
 #pragma once
 
 #include <SDL.h>
+#include <signal.h>
 
 #include <string>
 
 namespace ursa::tk {
 
+// The frame a window manager draws around the window (title bar and edges), in pixels.
+struct WindowFrame {
+  int top = 0;
+  int left = 0;
+  int bottom = 0;
+  int right = 0;
+};
+
+// A frame as wide as common desktops draw, assumed while the window manager has not yet said
+// what it draws (it reports nothing before the window is framed, and nothing in full screen).
+inline constexpr WindowFrame kAssumedFrame{40, 8, 8, 8};
+
+// The largest whole multiple of 640 x 480 whose window, with `frame` around it, fits the
+// usable desktop area; 1 where not even 640 x 480 fits.
+int WindowScale(int usableWidth, int usableHeight, const WindowFrame& frame);
+
 class DisplayWindow {
  public:
   // Starts SDL's video and creates the hidden window and its context. Throws Error with the
-  // reason and the fix when there is no display or no OpenGL 3.3.
+  // reason and the fix when there is no display or no OpenGL 3.3. SDL's headless drivers
+  // (offscreen, dummy) count as no display unless SDL_VIDEODRIVER names them. While the
+  // window exists, SIGHUP (the terminal closed) quits like SIGTERM: a quit event.
   explicit DisplayWindow(const char* title);
   ~DisplayWindow();
   DisplayWindow(const DisplayWindow&) = delete;
@@ -21,9 +40,12 @@ class DisplayWindow {
   bool MakeCurrent();
   void Swap();
   // Full screen at the desktop's own mode, or the largest whole multiple of 640 x 480 that
-  // fits the screen's usable area.
+  // fits the screen's usable area with the window's frame. The window can be resized.
   void SetFullscreen(bool fullscreen);
   bool Fullscreen() const { return fullscreen_; }
+  // To be called on each of the window's events: once the window manager has framed the
+  // window, a window sized on an assumed frame is sized again on the real one.
+  void FollowFrame();
   // The drawable's size in real pixels (larger than the window's on high-DPI screens).
   void DrawableSize(int& width, int& height) const;
   // A 32 x 32 BMP with alpha; a missing or unreadable file leaves the default icon.
@@ -32,10 +54,17 @@ class DisplayWindow {
 
  private:
   void SizeAsWindow();
+  // The frame as the window manager reports it; false while it has reported none.
+  bool ReportedFrame(WindowFrame& frame) const;
 
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
+  // What SIGHUP did before the window; restored with it when this window set the quit.
+  struct sigaction hangupBefore_ {};
+  bool hangupQuits_ = false;
   bool fullscreen_ = false;
+  // Sized on kAssumedFrame: the real frame is still to come.
+  bool frameAssumed_ = false;
 };
 
 }  // namespace ursa::tk

@@ -57,6 +57,7 @@ void Form1::Dispatch(const SDL_Event& event) {
       DispatchKey(event.key);
       break;
     case SDL_WINDOWEVENT:
+      window_.FollowFrame();
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
           event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
           event.window.event == SDL_WINDOWEVENT_SHOWN) {

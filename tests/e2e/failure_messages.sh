@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# The real executable meets a missing mesh, a broken mesh and no display: each time one clear
-# message on stderr naming what is wrong, exit status 1, and no crash.
+# The real executable meets a missing mesh, a broken mesh and no display (a bad one, or no
+# desktop at all): each time one clear message on stderr naming what is wrong, exit status 1,
+# and no crash.
 set -uo pipefail
 game_dir=$(dirname "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-# expect NAME PATTERN... : runs the game copy in $work/game and checks its exit and message.
+# expect NAME PATTERN... : runs the game copy in $work/game, with the `env` arguments in
+# game_env, and checks its exit and message.
+game_env=()
 expect() {
   local name=$1 status
   shift
-  timeout 30 "$work/game/ursa" >"$work/out" 2>"$work/err" </dev/null
+  timeout 30 env "${game_env[@]}" "$work/game/ursa" >"$work/out" 2>"$work/err" </dev/null
   status=$?
   if [ "$status" -ne 1 ]; then
     echo "FAIL $name: exit status $status, expected 1"; cat "$work/err"; failures=$((failures + 1)); return
@@ -21,7 +24,7 @@ expect() {
       echo "FAIL $name: no '$pattern' in:"; cat "$work/err"; failures=$((failures + 1)); return
     fi
   done
-  echo "ok   $name: $(head -n 1 "$work/err")"
+  echo "ok   $name: $(grep -m 1 "^ursa:" "$work/err")"
 }
 
 fresh_copy() {
@@ -41,5 +44,13 @@ expect "random bytes for a mesh" "door.x"
 
 fresh_copy
 SDL_VIDEODRIVER=x11 DISPLAY=:9999 expect "no display" "display"
+
+# No desktop at all: SDL would fall back to a driver that shows nothing, and the game would
+# wait unseen at its title forever.
+game_env=(-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER)
+expect "no desktop" "no display" "DISPLAY unset" "set DISPLAY"
+game_env=(-u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:9999)
+expect "a desktop that does not answer" "no display" "DISPLAY=:9999"
+game_env=()
 
 [ "$failures" -eq 0 ] && echo "failure messages: all clear" || exit 1

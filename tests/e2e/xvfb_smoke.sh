@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
-# The real executable in a real X window under Xvfb, played with real key presses (xdotool):
-# the title comes up, Enter starts stage 1, Esc returns to the title and a second Esc quits.
+# The real executable in real X windows under Xvfb, played with real key presses (xdotool).
+# On a bare X server: the title comes up, Enter starts stage 1, Esc returns to the title and a
+# second Esc quits. Under a window manager (jwm) on a 1280 x 960 screen: F11 leaves full screen
+# for a framed window that fits the screen and can be resized, and a hang-up ends the game.
 set -euo pipefail
 game=$1
 work=$(mktemp -d)
-display=":$((100 + $$ % 400))"
+servers=()
+trap 'kill "${pid:-}" 2>/dev/null || true; kill "${servers[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-Xvfb "$display" -screen 0 1280x960x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# start_x SIZE: a new Xvfb on a free display with one screen of SIZE (WxH); sets DISPLAY.
+start_x() {
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  servers+=($!)
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  rm "$work/display"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
 
+fail() { echo "xvfb smoke: $*"; cat "$work/game.log"; exit 1; }
+
+# --- A bare X server ---
+start_x 1280x960
 "$game" >"$work/game.log" 2>&1 &
 pid=$!
 xdotool search --sync --onlyvisible --name '^Ursa$' >/dev/null
@@ -21,7 +32,6 @@ pixel() {
   import -window root "$work/shot.png"
   convert "$work/shot.png" -format "%[fx:int(255*(p{$1,$2}.r+p{$1,$2}.g+p{$1,$2}.b))]" info:
 }
-fail() { echo "xvfb smoke: $*"; cat "$work/game.log"; exit 1; }
 # The full screen shows the 640 x 480 window enlarged by 2: the picture box's left margin
 # (window x 0-119, y 115-414) is black during play and part of the title picture otherwise.
 margin_x=40 margin_y=600
@@ -49,3 +59,59 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Esc on the title did not quit"
 wait "$pid" || fail "the game exited with status $?"
 echo "xvfb smoke: title, play, title and quit all came as keys were pressed"
+
+# --- A window manager, on a screen whose usable height is a multiple of 480 ---
+command -v jwm >/dev/null || fail "jwm (a small window manager) is missing: run scripts/setup.sh test"
+start_x 1280x960
+printf '<?xml version="1.0"?>\n<JWM><Desktops width="1" height="1"/></JWM>\n' >"$work/jwmrc"
+jwm -f "$work/jwmrc" >"$work/wm.log" 2>&1 &
+servers+=($!)
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window && break; sleep 0.1; done
+"$game" >"$work/game.log" 2>&1 &
+pid=$!
+win=$(xdotool search --sync --onlyvisible --name '^Ursa$' | head -n 1)
+
+# Sets x, y (the window's inside), w, h and its frame's left, right, top and bottom.
+measure() {
+  eval "$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print "x=" $4}
+    /Absolute upper-left Y/ {print "y=" $4} /Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
+  IFS=', ' read -r left right top bottom < <(xprop -id "$win" _NET_FRAME_EXTENTS |
+    sed -n 's/.* = //p') || true
+  left=${left:-0} right=${right:-0} top=${top:-0} bottom=${bottom:-0}
+}
+# Framed, frame and all inside the screen, at the largest whole multiple of 640 x 480 that fits.
+window_fits() {
+  measure
+  [ $((left + right + top + bottom)) -gt 0 ] || return 1
+  [ $((w % 640)) -eq 0 ] && [ $((w * 3)) -eq $((h * 4)) ] || return 1
+  [ $((x - left)) -ge 0 ] && [ $((y - top)) -ge 0 ] || return 1
+  [ $((x + w + right)) -le 1280 ] && [ $((y + h + bottom)) -le 960 ] || return 1
+  [ $((w + 640 + left + right)) -gt 1280 ] || [ $((h + 480 + top + bottom)) -gt 960 ]
+}
+describe() { echo "inside ${w}x${h} at $x,$y; frame left $left right $right top $top bottom $bottom"; }
+
+xdotool key F11
+# The window manager moves the window a few times on the way: two looks alike in a row count.
+fits=no last=""
+for _ in $(seq 40); do
+  if window_fits; then
+    [ "$(describe)" = "$last" ] && fits=yes && break
+    last=$(describe)
+  fi
+  sleep 0.25
+done
+[ $fits = yes ] || fail "after F11 the window does not fit the 1280 x 960 screen: $(describe)"
+echo "xvfb smoke: F11 gave a window that fits the screen ($(describe))"
+
+xdotool windowsize "$win" 800 600
+for _ in $(seq 40); do measure && [ "${w}x${h}" = 800x600 ] && break; sleep 0.25; done
+[ "${w}x${h}" = 800x600 ] || fail "the window could not be resized to 800 x 600: $(describe)"
+
+# The terminal closes: the game ends as when its window is closed.
+kill -HUP "$pid"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "a hang-up did not end the game"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "a hang-up ended the game with status $status instead of a quit"
+echo "xvfb smoke: the window resized, and a hang-up ended the game as a quit does"
