@@ -95,4 +95,6 @@ void Canvas::Print(const std::string& text) {
   currentY_ += face_.LineHeight();
 }
 
+int Canvas::TextWidth(const std::string& text) const { return face_.TextWidth(text); }
+
 }  // namespace ursa::tk

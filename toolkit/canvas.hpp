@@ -39,6 +39,8 @@ class Canvas {
   // pixels change, cut at the image's edges. Afterwards the position is at the start of the
   // next line (x 0, one line lower).
   void Print(const std::string& text);
+  // How many pixels a print of `text` covers from the current x to the right.
+  int TextWidth(const std::string& text) const;
   int CurrentX() const { return currentX_; }
   int CurrentY() const { return currentY_; }
 

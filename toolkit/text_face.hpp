@@ -26,6 +26,8 @@ class TextFace {
   SurfacePtr Render(const std::string& text, uint32_t color) const;
   // Height of a text line (the full character cell) in pixels.
   int LineHeight() const;
+  // Width of the text's cells in pixels: how far a print of it reaches to the right.
+  int TextWidth(const std::string& text) const;
   const std::string& Family() const { return family_; }
 
  private:

@@ -47,7 +47,15 @@ constexpr OutlinePrint kOutlinePrints[] = {
 void DrawHud(tk::Canvas& canvas, const GameState& s) {
   canvas.Cls();
   PrintAt(canvas, 5, 5, "STAGE :" + tk::Str(s.stage));
-  PrintAt(canvas, 500, 5, "MISS :" + tk::Str(s.missCount));
+  // The miss count keeps its place while it fits; a longer one (two digits and more) moves
+  // left to end 5 pixels inside the window instead of being cut at its edge.
+  const std::string misses = "MISS :" + tk::Str(s.missCount);
+  const int width = canvas.TextWidth(misses);
+  constexpr int kMissX = 500;
+  constexpr int kEdgeGap = 5;
+  const int x =
+      kMissX + width <= tk::Canvas::kWidth ? kMissX : tk::Canvas::kWidth - kEdgeGap - width;
+  PrintAt(canvas, x, 5, misses);
 }
 
 void DrawOutlinedText(tk::Canvas& canvas, const GameState& s) {

@@ -1,8 +1,11 @@
 // The HUD, the outlined text and the ending screen's figures, drawn on a canvas.
 #include "view/screens.hpp"
 
+#include <string>
+
 #include "tests/view/view_fixture.hpp"
 #include "toolkit/color.hpp"
+#include "toolkit/number_text.hpp"
 
 namespace ursa::test {
 namespace {
@@ -89,7 +92,7 @@ TEST_F(ScreensTest, OutlinedTextIsWhiteOnABlueEdgeAndLeavesTheColorWhite) {
 TEST_F(ScreensTest, TheHudIsRedrawnWhiteAfterAnEnding) {
   DrawEndingScreen(canvas, picture, s);
   s.stage = 3;
-  s.missCount = 12;
+  s.missCount = 7;
   DrawHud(canvas, s);
   const tk::RgbImage hud = Shot();
   canvas.Cls();
@@ -97,8 +100,54 @@ TEST_F(ScreensTest, TheHudIsRedrawnWhiteAfterAnEnding) {
   canvas.PSet(5, 5, tk::kBlack);
   canvas.Print("STAGE : 3");
   canvas.PSet(500, 5, tk::kBlack);
-  canvas.Print("MISS : 12");
+  canvas.Print("MISS : 7");
   EXPECT_EQ(hud.rgb, Shot().rgb);
+}
+
+// Pixels that are not black in the columns from x on.
+int InkFrom(const tk::RgbImage& image, int x) {
+  int ink = 0;
+  for (int y = 0; y < image.height; ++y) {
+    for (int column = x; column < image.width; ++column) ink += image.At(column, y) != tk::kBlack;
+  }
+  return ink;
+}
+
+int RightmostInk(const tk::RgbImage& image) {
+  for (int x = image.width - 1; x >= 0; --x) {
+    for (int y = 0; y < image.height; ++y) {
+      if (image.At(x, y) != tk::kBlack) return x;
+    }
+  }
+  return -1;
+}
+
+TEST_F(ScreensTest, TheMissCountStaysWholeInsideTheWindow) {
+  for (const int16_t misses : {0, 9, 10, 20, 99, 100, 32767}) {
+    const std::string text = "MISS :" + tk::Str(misses);
+    // The text alone, printed where nothing can cut it.
+    canvas.Cls();
+    canvas.PSet(100, 5, tk::kBlack);
+    canvas.Print(text);
+    const int wholeInk = InkFrom(Shot(), 0);
+
+    s.stage = 1;
+    s.missCount = misses;
+    DrawHud(canvas, s);
+    const tk::RgbImage hud = Shot();
+    EXPECT_EQ(InkFrom(hud, 320), wholeInk) << text << " is cut";
+    EXPECT_LT(RightmostInk(hud), tk::Canvas::kWidth - 5) << text;
+
+    // One digit keeps its place at x 500; a longer count's text ends 5 pixels inside.
+    const int width = canvas.TextWidth(text);
+    const int x = misses < 10 ? 500 : tk::Canvas::kWidth - 5 - width;
+    canvas.Cls();
+    canvas.PSet(5, 5, tk::kBlack);
+    canvas.Print("STAGE : 1");
+    canvas.PSet(x, 5, tk::kBlack);
+    canvas.Print(text);
+    EXPECT_TRUE(hud.rgb == Shot().rgb) << text << " not at x " << x;
+  }
 }
 
 TEST_F(ScreensTest, TheTitleCoversTheWholeWindowWithThePictureEnlargedByTwo) {
