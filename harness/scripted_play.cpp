@@ -32,12 +32,12 @@ std::string ScriptedPlay::Run(std::vector<Step> steps, int64_t limitMs) {
 }
 
 void ScriptedPlay::FeedKeysOfThisFrame() {
-  // Keys go in only between frames of play, never during a death sequence or on the way out.
-  if (Game().screen != Screen::kPlaying) return;
+  if (!keys_) return;
+  // The pushed keys wait in the queue until this pump delivers them, so the game's moment
+  // cannot change between two of them.
   const auto framesRun = static_cast<uint64_t>(window_.Host().FramesRun());
-  while (nextKey_ < keys_.size() && keys_[nextKey_].frame <= framesRun) {
-    const ScriptEvent& key = keys_[nextKey_++];
-    PushKey(Form(), SdlKeyOf(key.keyCode), key.down);
+  while (const std::optional<ScriptEvent> key = keys_->Next(Game().screen, framesRun)) {
+    PushKey(Form(), SdlKeyOf(key->keyCode), key->down);
   }
 }
 

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/game_window.hpp"
+#include "app/replay.hpp"
 #include "game/key_script.hpp"
 #include "harness/key_injection.hpp"
 #include "toolkit/clock.hpp"
@@ -36,12 +38,11 @@ class ScriptedPlay {
   std::string Run(std::vector<Step> steps, int64_t limitMs = 30 * 60 * 1000);
 
   // Plays a key script as the simulator does: the keys of frame F reach the game through
-  // the window's events just before frame F of play runs (frames counted from start-up).
-  void FeedKeys(std::vector<ScriptEvent> keys) {
-    keys_ = std::move(keys);
-    nextKey_ = 0;
-  }
-  bool KeysFed() const { return nextKey_ == keys_.size(); }
+  // the window's events just before frame F of play runs (frames counted from start-up), at
+  // the moments --replay plays them (KeyReplay::Next). Unlike --replay, the player's keys
+  // still count and the script does not start the game: a step presses Enter on the title.
+  void FeedKeys(std::vector<ScriptEvent> keys) { keys_.emplace(std::move(keys)); }
+  bool KeysFed() const { return !keys_ || keys_->Done(); }
 
   void Press(SDL_Keycode key) { PushKey(Form(), key, true); }
   void Release(SDL_Keycode key) { PushKey(Form(), key, false); }
@@ -64,8 +65,7 @@ class ScriptedPlay {
 
   tk::VirtualClock clock_{1000};
   GameWindow window_;
-  std::vector<ScriptEvent> keys_;
-  size_t nextKey_ = 0;
+  std::optional<KeyReplay> keys_;
 };
 
 }  // namespace ursa::harness
