@@ -28,7 +28,11 @@ Form1::Form1(FormOptions options)
             // Shown or hidden, the box is composed again from its black background.
             imageChange_ = Union(imageChange_, PictureBox::kBox);
             shownTexture_ = 0;
-          }) {}
+          }) {
+  presenter_.SetScaling(options_.scaling);
+  // The window's context is current: waiting for the display's refresh is its swap interval.
+  if (options_.vsync) SDL_GL_SetSwapInterval(1);
+}
 
 Form1::~Form1() {
   // The presenter's textures and programs belong to this window's context.

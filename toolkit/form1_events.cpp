@@ -88,6 +88,13 @@ void Form1::DispatchFocus(const SDL_WindowEvent& window) {
 }
 
 void Form1::DispatchKey(const SDL_KeyboardEvent& key) {
+  // F12 takes a screenshot and is never one of the game's keys.
+  if (key.keysym.sym == SDLK_F12) {
+    if (key.type == SDL_KEYDOWN && key.repeat == 0 && options_.screenshotKey) {
+      options_.screenshotKey();
+    }
+    return;
+  }
   const KeyRoute route = keys_.Route(key);
   switch (route.action) {
     case KeyRoute::Action::kKeyDown:

@@ -147,11 +147,7 @@ bool IsSoftwareRasteriser(std::string_view renderer) {
 }  // namespace
 
 Rect LetterboxRect(int drawableWidth, int drawableHeight) {
-  const double fit = std::min(static_cast<double>(drawableWidth) / kWidth,
-                              static_cast<double>(drawableHeight) / kHeight);
-  const int width = std::max(1, static_cast<int>(std::lround(kWidth * fit)));
-  const int height = std::max(1, static_cast<int>(std::lround(kHeight * fit)));
-  return {(drawableWidth - width) / 2, (drawableHeight - height) / 2, width, height};
+  return PictureRect(drawableWidth, drawableHeight, Scaling::kFit);
 }
 
 Presenter::Presenter(Rect box)
@@ -245,7 +241,7 @@ unsigned Presenter::CopyOfComposed() {
 }
 
 bool Presenter::SharpSeams(int width, int height) const {
-  const Rect to = LetterboxRect(width, height);
+  const Rect to = PictureRect(width, height, scaling_);
   const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
   return !wholeNumber && inBetweenScaling_ == InBetweenScaling::kSharpBilinear;
 }
@@ -257,7 +253,7 @@ Rect Presenter::WindowArea(int width, int height, Rect imageArea) const {
     imageArea = Clip({imageArea.x - 1, imageArea.y - 1, imageArea.width + 2, imageArea.height + 2},
                      kWholeImage);
   }
-  const Rect to = LetterboxRect(width, height);
+  const Rect to = PictureRect(width, height, scaling_);
   const double scaleX = static_cast<double>(to.width) / kWidth;
   const double scaleY = static_cast<double>(to.height) / kHeight;
   // Image rows count down from the top, the framebuffer's up from the bottom.
@@ -273,7 +269,7 @@ void Presenter::DrawScaled(unsigned framebuffer, int width, int height, Rect win
                            bool bars) {
   const StateGuard guard(StateGuard::Start::kPlain);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  const Rect to = LetterboxRect(width, height);
+  const Rect to = PictureRect(width, height, scaling_);
   glClearColor(0, 0, 0, 1);
   glEnable(GL_SCISSOR_TEST);
   if (bars) {

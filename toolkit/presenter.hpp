@@ -8,6 +8,7 @@
 
 #include "gl/object.hpp"
 #include "gl/program.hpp"
+#include "toolkit/letterbox.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
 
@@ -60,6 +61,8 @@ class Presenter {
   // nearest pixel.
   enum class InBetweenScaling { kSharpBilinear, kNearest };
   void SetInBetweenScaling(InBetweenScaling scaling) { inBetweenScaling_ = scaling; }
+  // Fit (the default) or whole multiples only: where the picture goes on the window.
+  void SetScaling(Scaling scaling) { scaling_ = scaling; }
   // The composed image, rows top to bottom.
   RgbImage ReadComposed();
   // Drawing runs on the CPU (Mesa's llvmpipe, softpipe or swrast).
@@ -69,6 +72,7 @@ class Presenter {
   Rect box_;
   bool pictureBlack_ = true;
   InBetweenScaling inBetweenScaling_ = InBetweenScaling::kSharpBilinear;
+  Scaling scaling_ = Scaling::kFit;
   bool softwareRasteriser_ = false;
   gl::Program compose_;
   gl::Program scale_;
@@ -92,7 +96,8 @@ class Presenter {
 };
 
 // Where a 640 x 480 image goes in a drawable of the given size: as large as fits with its
-// aspect kept, centred (so it reads the same with y up, as OpenGL counts, or down).
+// aspect kept, centred (so it reads the same with y up, as OpenGL counts, or down); the fit
+// of PictureRect.
 Rect LetterboxRect(int drawableWidth, int drawableHeight);
 
 }  // namespace ursa::tk

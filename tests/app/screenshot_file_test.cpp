@@ -1,0 +1,87 @@
+// Where F12's screenshots go and what they are called, without a window: the XDG pictures
+// folder as user-dirs.dirs names it, ~/Pictures otherwise, and names that never repeat.
+#include "app/screenshot_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/sim_runner.hpp"
+
+namespace ursa {
+namespace {
+
+TEST(PicturesFolder, ReadFromUserDirsAsTheDesktopWritesIt) {
+  const std::string home = "/home/kuma";
+  EXPECT_EQ(PicturesDirFromUserDirs("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n", home),
+            "/home/kuma/Bilder");
+  EXPECT_EQ(PicturesDirFromUserDirs("# XDG_PICTURES_DIR=\"$HOME/Old\"\n"
+                                    "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+                                    "  XDG_PICTURES_DIR=\"/srv/pictures\"\n",
+                                    home),
+            "/srv/pictures");
+  EXPECT_EQ(
+      PicturesDirFromUserDirs("XDG_PICTURES_DIR=\"$HOME/A\"\nXDG_PICTURES_DIR=\"$HOME/B\"\n", home),
+      "/home/kuma/B")
+      << "the last line counts";
+  // Relative paths, another variable that starts like HOME, an unclosed quote: none counts.
+  for (const char* text : {"XDG_PICTURES_DIR=\"Pictures\"\n", "XDG_PICTURES_DIR=\"$HOMEX/P\"\n",
+                           "XDG_PICTURES_DIR=\"$HOME/P\n", ""}) {
+    EXPECT_EQ(PicturesDirFromUserDirs(text, home), "") << text;
+  }
+  EXPECT_EQ(PicturesDirFromUserDirs("XDG_PICTURES_DIR=\"$HOME/P\"\n", ""), "") << "no HOME";
+}
+
+// Sets an environment variable for one test, and puts it back.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    const char* old = std::getenv(name);
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (had_) {
+      setenv(name_, old_.c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::string old_;
+  bool had_ = false;
+};
+
+TEST(PicturesFolder, AnUrsaFolderInThePicturesFolderOrInPictures) {
+  const std::string home = test::TempPath("home");
+  std::filesystem::create_directories(home + "/.config");
+  const ScopedEnv setHome("HOME", home);
+  const ScopedEnv noConfig("XDG_CONFIG_HOME", "");
+  EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
+  std::ofstream(home + "/.config/user-dirs.dirs") << "XDG_PICTURES_DIR=\"$HOME/Fotos\"\n";
+  EXPECT_EQ(ScreenshotFolder(), home + "/Fotos/Ursa");
+  // XDG_CONFIG_HOME says where user-dirs.dirs is.
+  const ScopedEnv config("XDG_CONFIG_HOME", home + "/elsewhere");
+  EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
+}
+
+TEST(ScreenshotName, DateAndTimeThenACountForTheSameSecond) {
+  std::tm t{};
+  t.tm_year = 2026 - 1900;
+  t.tm_mon = 11;
+  t.tm_mday = 1;
+  t.tm_hour = 9;
+  t.tm_min = 3;
+  t.tm_sec = 7;
+  EXPECT_EQ(ScreenshotName(t), "ursa-2026-12-01-09-03-07.png");
+  EXPECT_EQ(ScreenshotName(t, 2), "ursa-2026-12-01-09-03-07-2.png");
+}
+
+}  // namespace
+}  // namespace ursa
