@@ -110,7 +110,12 @@ DisplayWindow::DisplayWindow(const char* title) {
 }
 
 DisplayWindow::~DisplayWindow() {
-  if (hangupQuits_) sigaction(SIGHUP, &hangupBefore_, nullptr);
+  // Put back what SIGHUP did, unless the program has set it otherwise since.
+  struct sigaction now {};
+  if (hangupQuits_ && sigaction(SIGHUP, nullptr, &now) == 0 && (now.sa_flags & SA_SIGINFO) == 0 &&
+      now.sa_handler == QuitOnHangup) {
+    sigaction(SIGHUP, &hangupBefore_, nullptr);
+  }
   SDL_GL_DeleteContext(context_);
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);

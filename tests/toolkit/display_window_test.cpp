@@ -77,13 +77,22 @@ TEST_F(FormTest, AHangUpQuitsAsClosingTheWindowDoes) {
   EXPECT_TRUE(HangUpIs(SIG_DFL));
 }
 
-TEST(DisplayWindowTest, AnIgnoredHangUpStaysIgnored) {
+void OwnHangUp(int /*signal*/) {}
+
+TEST(DisplayWindowTest, AHangUpTheProgramSetsItselfStaysItsOwn) {
   signal(SIGHUP, SIG_IGN);  // as under nohup
   {
     DisplayWindow window("Ursa");
     EXPECT_TRUE(HangUpIs(SIG_IGN));
   }
   EXPECT_TRUE(HangUpIs(SIG_IGN));
+  signal(SIGHUP, SIG_DFL);
+  // Set while the window is open, the program's own handler outlives the window.
+  {
+    DisplayWindow window("Ursa");
+    signal(SIGHUP, OwnHangUp);
+  }
+  EXPECT_TRUE(HangUpIs(OwnHangUp));
   signal(SIGHUP, SIG_DFL);
 }
 
