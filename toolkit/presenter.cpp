@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "gl/error.hpp"
@@ -32,7 +33,7 @@ void main() {
 // stored rows top to bottom; the device image and a copy of the composed image in OpenGL's
 // order. Picture sources: 0 black, 1 device image, 2 what the box already shows (its pixels
 // are left as they are), 3 the box's content read from the copy (to reduce it anew).
-constexpr const char* kComposeFragment = R"(#version 330 core
+constexpr const char* kComposeFragment = R"(
 uniform sampler2D backing;
 uniform sampler2D picture;
 uniform int pictureSource;
@@ -56,12 +57,39 @@ void main() {
       c = texelFetch(picture, at, 0).rgb;
     }
   }
-  if (reduceTo16Bit) {
-    uvec3 bits = uvec3(5u, 6u, 5u);
-    uvec3 kept = uvec3(round(c * 255.0)) >> (8u - bits);
-    c = vec3((kept << (8u - bits)) | (kept >> (2u * bits - 8u))) / 255.0;
-  }
+  if (reduceTo16Bit) c = Reduce565(c);
   color = vec4(c, 1.0);
+}
+)";
+
+// Only the device image, in an area inside the box: a translated copy of its texels (the box's
+// part beyond a smaller device image black), the same colours as the whole compose gives.
+constexpr const char* kComposeDeviceFragment = R"(
+uniform sampler2D picture;
+uniform ivec2 offset;
+uniform ivec2 deviceSize;
+uniform bool reduceTo16Bit;
+out vec4 color;
+void main() {
+  ivec2 texel = ivec2(gl_FragCoord.xy) + offset;
+  vec3 c = vec3(0.0);
+  if (all(greaterThanEqual(texel, ivec2(0))) && all(lessThan(texel, deviceSize))) {
+    c = texelFetch(picture, texel, 0).rgb;
+  }
+  if (reduceTo16Bit) c = Reduce565(c);
+  color = vec4(c, 1.0);
+}
+)";
+
+// 5, 6 and 5 bits kept, widened back by repeating the top bits; in float, where every value is
+// a small whole number and exact, because the software rasteriser runs float vectors much
+// faster than per-channel integer shifts.
+constexpr const char* kReduce565 = R"(#version 330 core
+vec3 Reduce565(vec3 c) {
+  vec3 whole = floor(c * 255.0 + 0.5);
+  vec3 drop = vec3(8.0, 4.0, 8.0);
+  vec3 kept = floor(whole / drop);
+  return (kept * drop + floor(kept / vec3(4.0, 16.0, 4.0))) / 255.0;
 }
 )";
 
@@ -102,9 +130,9 @@ void CheckGl(const char* what) {
   }
 }
 
-gl::Program MakeProgram(const char* fragmentSource) {
+gl::Program MakeProgram(const std::string& fragmentSource) {
   try {
-    return {"building the window's shaders", kFullWindowVertex, fragmentSource};
+    return {"building the window's shaders", kFullWindowVertex, fragmentSource.c_str()};
   } catch (const gl::Error& e) {
     throw Error(e.Operation() + " (OpenGL 3.3 core needed): " + e.Detail());
   }
@@ -151,7 +179,10 @@ Rect LetterboxRect(int drawableWidth, int drawableHeight) {
 }
 
 Presenter::Presenter(Rect box)
-    : box_(box), compose_(MakeProgram(kComposeFragment)), scale_(MakeProgram(kScaleFragment)) {
+    : box_(box),
+      compose_(MakeProgram(std::string(kReduce565) + kComposeFragment)),
+      composeDevice_(MakeProgram(std::string(kReduce565) + kComposeDeviceFragment)),
+      scale_(MakeProgram(kScaleFragment)) {
   const StateGuard guard(StateGuard::Start::kPlain);
   const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
   softwareRasteriser_ = renderer != nullptr && IsSoftwareRasteriser(renderer);
@@ -211,6 +242,23 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   glViewport(0, 0, kWidth, kHeight);
   glEnable(GL_SCISSOR_TEST);
   glScissor(area.x, kHeight - area.y - area.height, area.width, area.height);
+  glBindVertexArray(vertexArray_.Name());
+  const bool insideBox = area.x >= box_.x && area.y >= box_.y &&
+                         area.x + area.width <= box_.x + box_.width &&
+                         area.y + area.height <= box_.y + box_.height;
+  if (source == kDevicePicture && insideBox) {
+    // A frame of the 3D view: the device image alone, the cheapest pass.
+    glUseProgram(composeDevice_.Name());
+    glUniform1i(composeDevice_.Uniform("picture"), 1);
+    glUniform2i(composeDevice_.Uniform("offset"), -box_.x, box_.y + device->height - kHeight);
+    glUniform2i(composeDevice_.Uniform("deviceSize"), device->width, device->height);
+    glUniform1i(composeDevice_.Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, picture);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    CheckGl("showing the 3D device's image");
+    return;
+  }
   glUseProgram(compose_.Name());
   glUniform1i(compose_.Uniform("backing"), 0);
   glUniform1i(compose_.Uniform("picture"), 1);
@@ -223,7 +271,6 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   glBindTexture(GL_TEXTURE_2D, picture);
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
-  glBindVertexArray(vertexArray_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
 }

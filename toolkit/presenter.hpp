@@ -75,6 +75,7 @@ class Presenter {
   Scaling scaling_ = Scaling::kFit;
   bool softwareRasteriser_ = false;
   gl::Program compose_;
+  gl::Program composeDevice_;
   gl::Program scale_;
   gl::Object vertexArray_{gl::Object::Type::kVertexArray};
   bool SharpSeams(int width, int height) const;

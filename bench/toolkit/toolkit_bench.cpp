@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "gl/texture_changes.hpp"
 #include "toolkit/toolkit.hpp"
 
 namespace ursa::tk {
@@ -44,6 +45,24 @@ void BM_PresentFrame(benchmark::State& state) {
   glDeleteTextures(1, &texture);
 }
 BENCHMARK(BM_PresentFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The part of a frame the 3D view changes: a tracked device image whose renderer noted its
+// 400 x 300 viewport, composed (16-bit reduction included) without presenting.
+void BM_ComposeView(benchmark::State& state) {
+  auto form = OpenForm(false);
+  const GLuint texture = MakeDeviceImage();
+  gl::TrackTexture(texture);
+  form->Picture1().SetVisible(true);
+  form->Picture1().ShowDeviceImage({texture, 640, 480});
+  for (auto _ : state) {
+    gl::NoteTextureChange(texture, {120, 65, 400, 300});
+    form->Picture1().ShowDeviceImage({texture, 640, 480});
+    glFinish();
+  }
+  gl::ForgetTexture(texture);
+  glDeleteTextures(1, &texture);
+}
+BENCHMARK(BM_ComposeView)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_Screenshot(benchmark::State& state) {
   auto form = OpenForm(false);
