@@ -30,8 +30,9 @@ Form1::Form1(FormOptions options)
             shownTexture_ = 0;
           }) {
   presenter_.SetScaling(options_.scaling);
-  // The window's context is current: waiting for the display's refresh is its swap interval.
-  if (options_.vsync) SDL_GL_SetSwapInterval(1);
+  // The window's context is current: waiting for the display's refresh is its swap interval,
+  // adaptive (a late picture is shown at once) where the driver offers that.
+  if (options_.vsync && SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
 }
 
 Form1::~Form1() {
@@ -99,7 +100,16 @@ void Form1::Compose(const DeviceImage* device) {
   imageChange_ = {};
 }
 
+void Form1::FinishPresent() {
+  if (!swapPending_) return;
+  swapPending_ = false;
+  window_.Swap();
+  ++presents_;
+}
+
 void Form1::Present(const DeviceImage* device) {
+  // The last picture goes up before this one is drawn over it.
+  FinishPresent();
   presentedVersion_ = canvas_.Version();
   // Without presenting, a device image is still composed: a later screenshot shows it.
   if (!options_.present && device == nullptr) {
@@ -137,8 +147,15 @@ void Form1::Present(const DeviceImage* device) {
   const Rect draw = windowDamage_.ToDraw(age, changed, whole);
   const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
   presenter_.DrawScaled(0, width, height, draw, bars);
+  if (options_.vsync) {
+    // A swap that waits for the display's refresh waits in the pump's next wait for the
+    // clock, not here, where it would push the frame's closing tick read past a tick.
+    swapPending_ = true;
+    return;
+  }
   backIsShown_ = !bars && CopyToWindow(glx, draw.x, draw.y, draw.width, draw.height);
   if (!backIsShown_) window_.Swap();
+  ++presents_;
 }
 
 RgbImage Form1::Screenshot(const std::string& pngPath) {

@@ -77,6 +77,8 @@ class Form1 final {
   bool Fullscreen() const { return window_.Fullscreen(); }
   // The window's SDL id, which its key and window events carry.
   uint32_t WindowId() const { return window_.Id(); }
+  // Pictures put on the window so far (swaps and partial copies): nothing changed, none.
+  uint64_t Presents() const { return presents_; }
   // The 640 x 480 image the player sees now (after the 16-bit reduction); also written to
   // `pngPath` as a PNG unless it is empty.
   RgbImage Screenshot(const std::string& pngPath = {});
@@ -88,6 +90,8 @@ class Form1 final {
   void DispatchFocus(const SDL_WindowEvent& window);
   void Compose(const DeviceImage* device = nullptr);
   void Present(const DeviceImage* device = nullptr);
+  // Swaps a picture drawn with vsync on and not yet shown.
+  void FinishPresent();
   // The part of the picture box the device image changed since it was last composed.
   Rect DeviceChange(const DeviceImage& device);
   // The window image changed since it was last put on screen.
@@ -124,6 +128,9 @@ class Form1 final {
   int drawnHeight_ = 0;
   // The last present copied part of the back buffer instead of swapping it away.
   bool backIsShown_ = false;
+  // With vsync on, the drawn picture waits for its swap until the pump waits.
+  bool swapPending_ = false;
+  uint64_t presents_ = 0;
   bool ended_ = false;
 };
 

@@ -17,6 +17,7 @@ void Form1::Run() {
   while (!ended_) {
     // What Load or the last event drew must be on screen before the loop sleeps.
     if (NeedsPresent()) Present();
+    FinishPresent();
     if (!EventsPending()) clock_->WaitForEvent(-1);
     DoEvents();
   }
@@ -29,6 +30,7 @@ void Form1::DoEvents(int64_t wakeAtMs) {
   if (wakeAtMs >= 0 && !EventsPending()) {
     // Whatever was drawn goes on screen before the wait, not after it.
     if (NeedsPresent()) Present();
+    FinishPresent();
     clock_->WaitForEvent(wakeAtMs);
   }
   ProcessPendingEvents();

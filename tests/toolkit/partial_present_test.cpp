@@ -222,6 +222,72 @@ TEST_F(PartialScalingTest, DrawingTheChangedAreaGivesTheWholePicture) {
   }
 }
 
+// A presenting window on the offscreen display, counting the pictures it puts up.
+class PresentCountTest : public ::testing::Test {
+ protected:
+  void Open(bool vsync) {
+    FormOptions options;
+    options.windowed = true;
+    options.clock = &clock;
+    options.vsync = vsync;
+    form = std::make_unique<Form1>(options);
+    ASSERT_TRUE(form->MakeContextCurrent());
+    std::vector<uint8_t> texels(640 * 480 * 4, 0x80);
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 640, 480, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    gl::TrackTexture(texture);
+    form->Show();
+    form->Picture1().SetVisible(true);
+    // The window's own events (shown, exposed) are taken, and drawn for, first.
+    form->DoEvents(clock.Milliseconds());
+  }
+  void TearDown() override {
+    gl::ForgetTexture(texture);
+    glDeleteTextures(1, &texture);
+  }
+  void Show() { form->Picture1().ShowDeviceImage({texture, 640, 480}); }
+
+  VirtualClock clock{1000};
+  std::unique_ptr<Form1> form;
+  GLuint texture = 0;
+};
+
+TEST_F(PresentCountTest, NothingChangedPresentsNothing) {
+  Open(false);
+  Show();
+  const uint64_t shown = form->Presents();
+  Show();  // the renderer left out a repeated frame: nothing noted
+  form->DoEvents();
+  EXPECT_EQ(form->Presents(), shown);
+  gl::NoteTextureChange(texture, {120, 65, 400, 300});
+  Show();
+  EXPECT_EQ(form->Presents(), shown + 1);
+  form->Canvas().PSet(1, 1, kWhite);
+  form->DoEvents();
+  EXPECT_EQ(form->Presents(), shown + 2);
+  form->DoEvents();
+  EXPECT_EQ(form->Presents(), shown + 2);
+}
+
+TEST_F(PresentCountTest, WithVsyncThePictureIsSwappedInThePumpsWaitNotInTheFrame) {
+  Open(true);
+  form->DoEvents(clock.Milliseconds());
+  const uint64_t shown = form->Presents();
+  gl::NoteTextureChange(texture, {120, 65, 400, 300});
+  Show();
+  EXPECT_EQ(form->Presents(), shown) << "the frame waited for the display's refresh";
+  form->DoEvents(clock.Milliseconds() + 20);
+  EXPECT_EQ(form->Presents(), shown + 1);
+  // A frame drawn before any wait puts the last one up first.
+  gl::NoteTextureChange(texture, {120, 65, 400, 300});
+  Show();
+  gl::NoteTextureChange(texture, {120, 65, 400, 300});
+  Show();
+  EXPECT_EQ(form->Presents(), shown + 2);
+}
+
 TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   const Rect whole{0, 0, 100, 100};
   const Rect a{10, 10, 5, 5};
