@@ -2,6 +2,7 @@
 // y, one row per object, and for stage 10 a row of columns, each a block over a platform.
 #include "game/stage_layouts.hpp"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -316,13 +317,10 @@ constexpr bool RunsFitTheTable(const StageLayout& layout) {
 }
 
 constexpr bool AllStagesFit() {
-  for (const StageLayout& layout : kStages) {
-    if (!RunsFitTheTable(layout) || layout.objects.empty() || layout.objects[0].index != 0 ||
-        layout.objects[0].kind != kKindDoor) {
-      return false;
-    }
-  }
-  return true;
+  return std::ranges::all_of(kStages, [](const StageLayout& layout) {
+    return RunsFitTheTable(layout) && !layout.objects.empty() && layout.objects[0].index == 0 &&
+           layout.objects[0].kind == kKindDoor;
+  });
 }
 
 static_assert(AllStagesFit(), "every run must fit the tables and object 0 must be the door");

@@ -6,14 +6,14 @@ namespace ursa {
 
 namespace {
 
-constexpr uint32_t kFnvOffsetBasis = 0x811c9dc5u;
-constexpr uint32_t kFnvPrime = 0x01000193u;
+constexpr uint32_t kFnvOffsetBasis = 0x811c9dc5U;
+constexpr uint32_t kFnvPrime = 0x01000193U;
 
 uint32_t HashTable(uint32_t hash, const std::array<int16_t, kObjectCount>& table) {
   for (int16_t value : table) {
     const auto bits = static_cast<uint16_t>(value);
-    hash = (hash ^ (bits & 0xffu)) * kFnvPrime;
-    hash = (hash ^ (bits >> 8u)) * kFnvPrime;
+    hash = (hash ^ (bits & 0xffU)) * kFnvPrime;
+    hash = (hash ^ (bits >> 8U)) * kFnvPrime;
   }
   return hash;
 }

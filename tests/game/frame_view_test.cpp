@@ -20,17 +20,17 @@ using test::PutObject;
 class ViewCallHost : public NullHost {
  public:
   void PlaceObject(const GameState& s, int i) override {
-    log.push_back("place " + std::to_string(i) + " at " + std::to_string(s.objX[i]) + "," +
-                  std::to_string(s.objY[i]));
+    log.emplace_back("place " + std::to_string(i) + " at " + std::to_string(s.objX[i]) + "," +
+                     std::to_string(s.objY[i]));
   }
   void TurnPlayer(const GameState& s) override {
-    log.push_back("turn " + std::to_string(s.moveInput));
+    log.emplace_back("turn " + std::to_string(s.moveInput));
   }
   void PlacePlayerAndCamera(const GameState& s) override {
-    log.push_back("player " + std::to_string(s.playerX) + "," + std::to_string(s.playerY));
+    log.emplace_back("player " + std::to_string(s.playerX) + "," + std::to_string(s.playerY));
   }
-  void AimCameraAndLight(const GameState& /*s*/) override { log.push_back("aim"); }
-  void RenderView() override { log.push_back("render"); }
+  void AimCameraAndLight(const GameState& /*s*/) override { log.emplace_back("aim"); }
+  void RenderView() override { log.emplace_back("render"); }
 
   std::vector<std::string> log;
 };

@@ -124,7 +124,7 @@ TEST(Deviations, EscThenEnterInOnePumpGoesOnPlaying) {
     if (kind == PumpKind::kAfterFrame && FramesRun(host) == 6) KeyDown(g, host, kKeyEsc);
   };
   KeyDown(game, host, kKeyEnter);
-  EXPECT_EQ(host.frames.size(), 6u);
+  EXPECT_EQ(host.frames.size(), 6U);
   EXPECT_EQ(game.state.frameCount, 3);
 }
 
@@ -160,7 +160,7 @@ void RunIntoSpike(Game& game, RecordingHost& host, const DeathHook& duringDeath)
     if (kind == PumpKind::kWaiting && FramesRun(host) == 0) KeyDown(g, host, kKeyRight);
     if (kind == PumpKind::kDeath) duringDeath(g, host, host.deathFrames);
     if (kind == PumpKind::kWaiting && g.state.missCount == 2 && g.state.running == kTrue) {
-      host.log.push_back("back in play");
+      host.log.emplace_back("back in play");
       KeyDown(g, host, kKeyEsc);
     }
   };
@@ -261,7 +261,7 @@ TEST(Deviations, ClosingTheWindowDuringPlayEndsAtOnce) {
   KeyDown(game, host, kKeyEnter);
   EXPECT_TRUE(game.quit);
   EXPECT_EQ(game.state.running, kFalse);
-  EXPECT_EQ(host.frames.size(), 3u);
+  EXPECT_EQ(host.frames.size(), 3U);
   EXPECT_EQ(host.log.end()[-2], "release");
   EXPECT_EQ(host.log.back(), "end program");
 }

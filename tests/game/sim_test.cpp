@@ -48,7 +48,7 @@ TEST(UrsaSim, TheDemoClearsStageOne) {
   int doors = 0;
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
     const std::vector<std::string> f = Fields(lines[i]);
-    ASSERT_EQ(f.size(), 13u) << lines[i];
+    ASSERT_EQ(f.size(), 13U) << lines[i];
     EXPECT_EQ(f[0], std::to_string(i)) << "frames are numbered from 0";
     if (f[12] == "door") {
       ++doors;
@@ -68,7 +68,7 @@ TEST(UrsaSim, AMissLineShowsTheCountersBeforeTheMiss) {
   std::size_t fall = 0;
   while (fall < lines.size() && Fields(lines[fall]).back() != "fall") ++fall;
   ASSERT_LT(fall, lines.size() - 1);
-  ASSERT_GT(fall, 0u);
+  ASSERT_GT(fall, 0U);
   EXPECT_EQ(Fields(lines[fall])[2], "0");
   EXPECT_EQ(Fields(lines[fall])[3], Fields(lines[fall - 1])[3]);
   EXPECT_EQ(Fields(lines[fall + 1])[2], "1");
@@ -93,7 +93,7 @@ TEST(UrsaSim, EscThenEnterRestartsAndPlayGoesOn) {
   const SimRun run = RunSim("trace --frames 10 " + Script("esc_enter.script"));
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
-  ASSERT_EQ(lines.size(), 11u);
+  ASSERT_EQ(lines.size(), 11U);
   EXPECT_EQ(Fields(lines[5])[3], "1") << "frameCount restarts at the Enter";
   EXPECT_EQ(Fields(lines[5])[4], "0") << "the player is back at the start";
   EXPECT_EQ(lines.back(), "end limit stage=1 miss=0 frames=5 time=0 score=10000");
@@ -103,7 +103,7 @@ TEST(UrsaSim, EscEndsPlayBeforeTheFrameRuns) {
   const SimRun run = RunSim("trace " + Script("esc_esc.script"));
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> lines = run.Lines();
-  ASSERT_EQ(lines.size(), 6u);
+  ASSERT_EQ(lines.size(), 6U);
   EXPECT_EQ(lines.back(), "end title stage=1 miss=0 frames=5 time=0 score=10000");
 }
 

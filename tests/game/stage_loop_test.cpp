@@ -104,7 +104,7 @@ TEST(StageLoop, EscReturnsToTheTitleWithoutAnotherFrameOrAMiss) {
       if (kind == escIn && FramesRun(host) == 5) KeyDown(g, host, kKeyEsc);
     };
     RunGame(game, host);
-    EXPECT_EQ(host.frames.size(), 5u);
+    EXPECT_EQ(host.frames.size(), 5U);
     EXPECT_EQ(game.state.missCount, 0);
     EXPECT_EQ(game.state.stage, 1);
     EXPECT_EQ(game.state.frameCount, 5);

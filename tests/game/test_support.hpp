@@ -68,18 +68,18 @@ class RecordingHost : public NullHost {
 
   void PumpEvents(PumpKind kind, int64_t wakeAtMs) override {
     NullHost::PumpEvents(kind, wakeAtMs);
-    if (logPumps || kind == PumpKind::kLeaving) log.push_back(std::string("pump ") + Name(kind));
+    if (logPumps || kind == PumpKind::kLeaving) log.emplace_back(std::string("pump ") + Name(kind));
     if (onPump) onPump(game_, kind);
   }
-  void SetPictureVisible(bool visible) override { log.push_back(visible ? "show" : "hide"); }
-  void DrawHud(const GameState& s) override { log.push_back("hud " + std::to_string(s.stage)); }
+  void SetPictureVisible(bool visible) override { log.emplace_back(visible ? "show" : "hide"); }
+  void DrawHud(const GameState& s) override { log.emplace_back("hud " + std::to_string(s.stage)); }
   void BuildScene(const GameState& s) override {
-    log.push_back("build " + std::to_string(s.stage));
+    log.emplace_back("build " + std::to_string(s.stage));
   }
-  void ReleaseScene() override { log.push_back("release"); }
-  void DrawTitleScreen() override { log.push_back("title"); }
+  void ReleaseScene() override { log.emplace_back("release"); }
+  void DrawTitleScreen() override { log.emplace_back("title"); }
   void DrawEndingScreen(GameState& s) override {
-    log.push_back("ending " + std::to_string(s.frameCount));
+    log.emplace_back("ending " + std::to_string(s.frameCount));
   }
   void PlacePlayerAndCamera(const GameState& /*s*/) override {
     frameStartsMs.push_back(Milliseconds());
@@ -88,12 +88,12 @@ class RecordingHost : public NullHost {
   void RenderDeathFrame(const GameState& /*s*/) override { ++deathFrames; }
   void FrameEnded(const GameState& s, FrameResult result) override {
     frames.push_back(result);
-    log.push_back("frame " + std::string(FrameResultName(result)) + " miss " +
-                  std::to_string(s.missCount));
+    log.emplace_back("frame " + std::string(FrameResultName(result)) + " miss " +
+                     std::to_string(s.missCount));
   }
   void EndProgram() override {
     ++endProgramCalls;
-    log.push_back("end program");
+    log.emplace_back("end program");
   }
 
   int Count(const std::string& entry) const {

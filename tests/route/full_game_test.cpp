@@ -61,7 +61,7 @@ TEST(FullGame, PlaysToTheEndingWithoutAMiss) {
 
 TEST(FullGame, DoorsComeAtTheFramesOfTheStageComments) {
   const std::vector<Part> parts = Parts();
-  ASSERT_EQ(parts.size(), 15u);
+  ASSERT_EQ(parts.size(), 15U);
   std::vector<int> doors;
   for (const std::string& line : Sim("trace " + kScript)) {
     const std::vector<std::string> f = Fields(line);
@@ -87,7 +87,7 @@ TEST(FullGame, EachStagePartAloneGoesThroughItsDoor) {
     SCOPED_TRACE("stage " + std::to_string(part.stage));
     std::ostringstream script;
     for (const std::vector<std::string>& event : part.events) {
-      ASSERT_EQ(event.size(), 3u);
+      ASSERT_EQ(event.size(), 3U);
       script << std::stoi(event[0]) - part.firstFrame << " " << event[1] << " " << event[2] << "\n";
     }
     const std::string path = TempPath("part.script");

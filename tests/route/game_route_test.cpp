@@ -19,7 +19,7 @@ TEST(GameRoute, TwoStagesReplayInUrsaSimAcrossTheDoor) {
   int heard = 0;
   const std::vector<StageLeg> legs =
       FindGameRoute(1, 2, {4}, options, [&](const StageLeg& leg) { heard += leg.stage; });
-  ASSERT_EQ(legs.size(), 2u);
+  ASSERT_EQ(legs.size(), 2U);
   EXPECT_EQ(heard, 1 + 2);
   EXPECT_EQ(legs[0].framesPerStep, 4);
 
@@ -51,7 +51,7 @@ TEST(GameRoute, KeepsTheLegsBeforeAStageThatResists) {
   SearchOptions options;
   options.beamWidth = 500;
   const std::vector<StageLeg> legs = FindGameRoute(15, 16, {4, 2}, options, nullptr);
-  ASSERT_EQ(legs.size(), 1u);
+  ASSERT_EQ(legs.size(), 1U);
   EXPECT_EQ(legs[0].stage, 15);
   Game game = StartedGame(15);
   EXPECT_TRUE(PlayStageRoute(game, legs[0].route));

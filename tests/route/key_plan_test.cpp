@@ -13,8 +13,8 @@ namespace ursa::route {
 namespace {
 
 int DirectionOf(uint8_t keys) {
-  if (keys & kHoldLeft) return -1;
-  if (keys & kHoldRight) return 1;
+  if ((keys & kHoldLeft) != 0) return -1;
+  if ((keys & kHoldRight) != 0) return 1;
   return 0;
 }
 
@@ -40,7 +40,7 @@ TEST(KeyPlan, EveryChangeLeavesTheGameSeeingTheChosenKeys) {
         const KeyChanges changes = ChangeKeys(held, want, stale, 7);
         NullHost host;
         for (int e = 0; e < changes.count; ++e) {
-          EXPECT_EQ(changes.events[e].frame, 7u);
+          EXPECT_EQ(changes.events[e].frame, 7U);
           DeliverKey(game, host, changes.events[e]);
         }
         const std::string what = "held " + std::to_string(held) + " choice " +

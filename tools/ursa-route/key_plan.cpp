@@ -8,6 +8,8 @@ namespace ursa::route {
 
 namespace {
 
+bool Holds(uint8_t keys, uint8_t bit) { return (keys & bit) != 0; }
+
 struct HeldKey {
   uint8_t bit;
   int keyCode;
@@ -34,12 +36,12 @@ KeyChanges ChangeKeys(uint8_t held, uint8_t want, uint8_t stale, int frame) {
   const auto at = static_cast<uint64_t>(frame);
   KeyChanges changes;
   for (const HeldKey& key : kHeldKeys) {
-    if ((held & key.bit) && !(want & key.bit)) {
+    if (Holds(held, key.bit) && !Holds(want, key.bit)) {
       changes.events[changes.count++] = {at, key.keyCode, false};
     }
   }
   for (const HeldKey& key : kHeldKeys) {
-    const bool press = (want & key.bit) && (!(held & key.bit) || (stale & key.bit));
+    const bool press = Holds(want, key.bit) && (!Holds(held, key.bit) || Holds(stale, key.bit));
     if (press) changes.events[changes.count++] = {at, key.keyCode, true};
   }
   return changes;

@@ -39,7 +39,7 @@ struct Finish {
 };
 
 uint64_t Mix(uint64_t hash, uint64_t value) {
-  hash ^= value + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2);
+  hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
   return hash;
 }
 

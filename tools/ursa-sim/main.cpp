@@ -26,7 +26,7 @@ int Fail(std::string_view message, bool showUsage) {
 
 // Everything written to stdout must have reached it.
 int Finish() {
-  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
   std::fprintf(stderr, "ursa-sim: cannot write the output\n");
   return kOutputError;
 }
