@@ -6,7 +6,7 @@ set -euo pipefail
 
 play_packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev
+  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev libinih-dev
   libassimp-dev libepoxy-dev libgl1-mesa-dri libegl-mesa0
   fonts-ipafont-gothic fonts-liberation2
 )

@@ -12,22 +12,6 @@ namespace {
 
 ScriptEvent Key(uint64_t frame, int keyCode, bool down = true) { return {frame, keyCode, down}; }
 
-TEST(RulesActOn, EveryKeyInPlayElsewhereOnlyWhatChangesTheGame) {
-  for (const GameKey& key : kGameKeys) {
-    for (const bool down : {true, false}) {
-      const ScriptEvent event = Key(7, key.code, down);
-      const bool enterOrEsc = key.code == kKeyEnter || key.code == kKeyEsc;
-      EXPECT_TRUE(RulesActOn(Screen::kPlaying, event)) << key.name;
-      EXPECT_EQ(RulesActOn(Screen::kTitle, event), down && enterOrEsc) << key.name;
-      EXPECT_EQ(RulesActOn(Screen::kEnding, event), down && enterOrEsc) << key.name;
-      // A run key pressed in the death sequence is reset by the stage start after it, and an
-      // Enter there does nothing; replayed in play, either would change the game.
-      EXPECT_EQ(RulesActOn(Screen::kDying, event), down && key.code == kKeyEsc) << key.name;
-      EXPECT_FALSE(RulesActOn(Screen::kLeaving, event)) << key.name;
-    }
-  }
-}
-
 TEST(KeyReplayNext, KeysWaitForTheirFrameAndTheirScreen) {
   KeyReplay replay(
       {Key(0, kKeyRight), Key(3, kKeySpace), Key(3, kKeySpace, false), Key(9, kKeyEsc)});

@@ -1,5 +1,5 @@
-// Where F12's screenshots go and what they are called, without a window: the XDG pictures
-// folder as user-dirs.dirs names it, ~/Pictures otherwise, and names that never repeat.
+// Where F12's screenshots go, without a window: the XDG pictures folder as user-dirs.dirs
+// names it, ~/Pictures otherwise.
 #include "app/screenshot_file.hpp"
 
 #include <gtest/gtest.h>
@@ -69,18 +69,6 @@ TEST(PicturesFolder, AnUrsaFolderInThePicturesFolderOrInPictures) {
   // XDG_CONFIG_HOME says where user-dirs.dirs is.
   const ScopedEnv config("XDG_CONFIG_HOME", home + "/elsewhere");
   EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
-}
-
-TEST(ScreenshotName, DateAndTimeThenACountForTheSameSecond) {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 1;
-  t.tm_hour = 9;
-  t.tm_min = 3;
-  t.tm_sec = 7;
-  EXPECT_EQ(ScreenshotName(t), "ursa-2026-12-01-09-03-07.png");
-  EXPECT_EQ(ScreenshotName(t, 2), "ursa-2026-12-01-09-03-07-2.png");
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 set -euo pipefail
 game=$1
 work=$(mktemp -d)
+# The game's settings of this run alone: never the player's, and F11 and the resize below
+# write them back.
+export XDG_CONFIG_HOME="$work/config"
 servers=()
 trap 'kill "${pid:-}" 2>/dev/null || true; kill "${servers[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
