@@ -10,8 +10,10 @@
 #include "app/game_window.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/program_directory.hpp"
+#include "toolkit/quit_queued.hpp"
 #include "view/asset_error.hpp"
 #include "view/rm/rm.hpp"
+#include "view/rm/x_file_cancel.hpp"
 
 namespace {
 
@@ -47,11 +49,15 @@ int main(int argc, char** argv) {
     const ursa::DataPlace* found = ursa::FindMeshFolder(places);
     if (found == nullptr) ursa::tk::Fatal(ursa::NoMeshFilesMessage(places, programDirectory));
     data = *found;
+    // A quit while a mesh file is still being read ends the program at once.
+    ursa::rm::SetXFileQuitCheck(&ursa::tk::QuitQueued);
 
     ursa::tk::FormOptions options;
     options.windowed = line.windowed.value_or(false);
     ursa::GameWindow window(options, data.folder);
     window.Run();
+  } catch (const ursa::rm::XFileLoadCancelled&) {
+    return 0;  // the player quit while the game was starting
   } catch (const ursa::view::AssetError& e) {
     ursa::tk::Fatal(std::string(e.what()) + "\n" + ursa::MeshFileHint(data, programDirectory));
   } catch (const ursa::rm::Error& e) {
