@@ -14,15 +14,19 @@ enum Option : int {
   kVersion = 'V',
   kWindowed = 'w',
   kFullscreen = 'f',
-  kDataDir = 'd'
+  kDataDir = 'd',
+  kRecord = 'r',
+  kReplay = 'p',
 };
 
-constexpr std::array<option, 6> kOptions = {{
+constexpr std::array<option, 8> kOptions = {{
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {"windowed", no_argument, nullptr, kWindowed},
     {"fullscreen", no_argument, nullptr, kFullscreen},
     {"data-dir", required_argument, nullptr, kDataDir},
+    {"record", required_argument, nullptr, kRecord},
+    {"replay", required_argument, nullptr, kReplay},
     {nullptr, 0, nullptr, 0},
 }};
 
@@ -61,6 +65,14 @@ CommandLine ParseCommandLine(int argc, char** argv) {
         if (*optarg == '\0') return BadUsage("--data-dir needs a folder");
         line.dataDir = optarg;
         break;
+      case kRecord:
+        if (*optarg == '\0') return BadUsage("--record needs a file");
+        line.recordPath = optarg;
+        break;
+      case kReplay:
+        if (*optarg == '\0') return BadUsage("--replay needs a file");
+        line.replayPath = optarg;
+        break;
       case ':':
         return BadUsage(std::string("option '") + argv[optind - 1] + "' needs a value");
       default:
@@ -85,12 +97,21 @@ std::string UsageText(const std::string& program) {
          "  --fullscreen      start full screen (the default)\n"
          "  --data-dir DIR    look for the mesh files in DIR when they are neither beside\n"
          "                    the program nor in the installed data folder\n"
+         "  --record FILE     write every key the game takes to FILE, with the frame it\n"
+         "                    came before, as a key script that ursa-sim replays\n"
+         "  --replay FILE     play the keys of FILE (from --record or an ursa-sim script)\n"
+         "                    in the window; the game's keys are the player's again after\n"
+         "                    its last one, and closing the window still quits\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
          "Keys: Enter starts (during play, restarts the stage), Left and Right run,\n"
          "Space or Up jumps and opens doors, Esc goes back to the title or quits,\n"
-         "F11 or Alt+Enter switches between full screen and a window.\n";
+         "F11 or Alt+Enter switches between full screen and a window, F12 saves a\n"
+         "screenshot in the pictures folder.\n"
+         "\n"
+         "Settings are kept in $XDG_CONFIG_HOME/ursa/ursa.ini (~/.config/ursa/ursa.ini);\n"
+         "--windowed and --fullscreen override the file for one run.\n";
 }
 
 }  // namespace ursa

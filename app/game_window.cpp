@@ -2,6 +2,7 @@
 // A whole game runs inside the Enter key's event; the rules decide what every key does.
 #include "app/game_window.hpp"
 
+#include "app/screenshot_file.hpp"
 #include "toolkit/key_codes.hpp"
 #include "view/scene_build.hpp"
 #include "view/screen_picture.hpp"
@@ -20,8 +21,18 @@ static_assert(tk::kKeyUp == kKeyUp);
 static_assert(tk::kKeyRight == kKeyRight);
 static_assert(kGameKeys.size() == 6, "a game key the toolkit does not send");
 
+namespace {
+
+tk::FormOptions WithScreenshotKey(tk::FormOptions options, std::function<void()> save) {
+  options.screenshotKey = std::move(save);
+  return options;
+}
+
+}  // namespace
+
 GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFolder)
-    : form_(options),
+    // F12 saves what the player sees; a failure is said and play goes on.
+    : form_(WithScreenshotKey(options, [this] { SaveScreenshot(form_, ScreenshotFolder()); })),
       dataFolder_(dataFolder.empty() ? form_.AppPath() : dataFolder),
       host_(form_, handles_, {dataFolder_, &display_, &picture_, &random_}) {
   const std::span<const std::byte> picture = view::ScreenPictureBmp();
@@ -42,11 +53,47 @@ void GameWindow::Load() {
   form_.Show();
   form_.DoEvents();
   view::DrawTitleScreen(form_.Canvas(), form_.Image1());
+  startedFullscreen_ = form_.Fullscreen();
+  loaded_ = true;
+  // The title is up: a replay starts its first game from here.
+  PlayReplay();
 }
 
-void GameWindow::KeyDown(int keyCode) { ursa::KeyDown(game_, host_, keyCode); }
+void GameWindow::SetRecorder(KeyRecorder* recorder) {
+  recorder_ = recorder;
+  host_.OnStageStart([this](const GameState& s) {
+    if (recorder_ != nullptr) recorder_->StageStarted(s, static_cast<uint64_t>(host_.FramesRun()));
+  });
+}
 
-void GameWindow::KeyUp(int keyCode) { ursa::KeyUp(game_, keyCode); }
+void GameWindow::Pumping() { PlayReplay(); }
+
+void GameWindow::PlayReplay() {
+  if (replay_ == nullptr || !loaded_) return;
+  replay_->Play(
+      game_, [this] { return static_cast<uint64_t>(host_.FramesRun()); },
+      [this](const ScriptEvent& event) { TakeKey(event.keyCode, event.down); });
+}
+
+void GameWindow::KeyDown(int keyCode) { SendKey(keyCode, true); }
+
+void GameWindow::KeyUp(int keyCode) { SendKey(keyCode, false); }
+
+void GameWindow::SendKey(int keyCode, bool down) {
+  if (replay_ == nullptr || replay_->Done()) TakeKey(keyCode, down);
+}
+
+void GameWindow::TakeKey(int keyCode, bool down) {
+  // Written before the rules take it: Enter on the title plays a whole game before it returns.
+  if (recorder_ != nullptr) {
+    recorder_->Record(game_.screen, {static_cast<uint64_t>(host_.FramesRun()), keyCode, down});
+  }
+  if (down) {
+    ursa::KeyDown(game_, host_, keyCode);
+  } else {
+    ursa::KeyUp(game_, keyCode);
+  }
+}
 
 void GameWindow::QueryUnload() {
   ursa::QueryUnload(game_, host_);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/recorder.hpp"
+#include "app/replay.hpp"
 #include "app/window_display.hpp"
 #include "app/window_host.hpp"
 #include "game/game.hpp"
@@ -21,10 +23,20 @@ class GameWindow final : public tk::FormEvents {
   // Loads the window (start-up) and serves its events until the program ends.
   void Run();
 
+  // --record: every key that reaches the rules is also written to `recorder`, which must
+  // outlive the window. Set before Run.
+  void SetRecorder(KeyRecorder* recorder);
+  // --replay: the keys of `replay` reach the rules at their moments of play, from the title
+  // on; the player's game keys are left out until its last one. Set before Run.
+  void SetReplay(KeyReplay* replay) { replay_ = replay; }
+  // The window was full screen when start-up ended (a screen may refuse full screen).
+  bool StartedFullscreen() const { return startedFullscreen_; }
+
   void Load() override;
   void KeyDown(int keyCode) override;
   void KeyUp(int keyCode) override;
   void QueryUnload() override;
+  void Pumping() override;
 
   tk::Form1& Form() { return form_; }
   ursa::Game& Game() { return game_; }
@@ -41,6 +53,18 @@ class GameWindow final : public tk::FormEvents {
   ursa::Game game_;
   std::string dataFolder_;
   WindowHost host_;
+
+  KeyRecorder* recorder_ = nullptr;
+  KeyReplay* replay_ = nullptr;
+  bool loaded_ = false;
+  bool startedFullscreen_ = false;
+
+  // The player's keys on their way to the rules; left out while a replay plays.
+  void SendKey(int keyCode, bool down);
+  // The one way a key reaches the rules, recorded on its way.
+  void TakeKey(int keyCode, bool down);
+  // Hands the rules the replay's keys that are due now.
+  void PlayReplay();
 };
 
 }  // namespace ursa

@@ -1,13 +1,20 @@
 // Ursa: a small 3D platform game. Reads the command line, finds the mesh files, starts the
 // window at the title screen and plays until the player quits; any failure ends in one clear
-// message and a non-zero exit status (1 for a failed start, 2 for a bad command line).
+// message and a non-zero exit status (1 for a failed start, 2 for a bad command line or
+// replay file).
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/command_line.hpp"
 #include "app/data_folder.hpp"
 #include "app/game_window.hpp"
+#include "app/recorder.hpp"
+#include "app/replay.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/program_directory.hpp"
 #include "toolkit/quit_queued.hpp"
@@ -35,11 +42,45 @@ int AnswerCommandLine(const ursa::CommandLine& line) {
   return -1;
 }
 
+int RefuseRecording(const std::string& message) {
+  std::fprintf(stderr, "ursa: %s\n", message.c_str());
+  return 2;
+}
+
+// Reads --replay's file and opens --record's; returns the exit status when either fails
+// (before any window opens), or -1 to play.
+int OpenRecordings(const ursa::CommandLine& line, std::optional<ursa::KeyReplay>& replay,
+                   std::unique_ptr<ursa::KeyRecorder>& recorder) {
+  if (!line.replayPath.empty()) {
+    std::ifstream file(line.replayPath, std::ios::binary);
+    if (!file) return RefuseRecording("cannot read the replay '" + line.replayPath + "'");
+    ursa::ScriptParse script = ursa::ParseScript(file);
+    if (file.bad()) return RefuseRecording("cannot read the replay '" + line.replayPath + "'");
+    if (!script.error.empty()) return RefuseRecording(line.replayPath + ": " + script.error);
+    replay.emplace(std::move(script.events));
+  }
+  if (!line.recordPath.empty()) {
+    std::error_code ignored;
+    if (!line.replayPath.empty() &&
+        std::filesystem::equivalent(line.recordPath, line.replayPath, ignored)) {
+      return RefuseRecording("--record would write over the replay '" + line.replayPath + "'");
+    }
+    std::string error;
+    recorder = ursa::KeyRecorder::Open(line.recordPath, error);
+    if (!recorder) return RefuseRecording(error);
+  }
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
   if (const int status = AnswerCommandLine(line); status >= 0) return status;
+
+  std::optional<ursa::KeyReplay> replay;
+  std::unique_ptr<ursa::KeyRecorder> recorder;
+  if (const int status = OpenRecordings(line, replay, recorder); status >= 0) return status;
 
   std::string programDirectory;
   ursa::DataPlace data;
@@ -55,6 +96,8 @@ int main(int argc, char** argv) {
     ursa::tk::FormOptions options;
     options.windowed = line.windowed.value_or(false);
     ursa::GameWindow window(options, data.folder);
+    window.SetRecorder(recorder.get());
+    if (replay) window.SetReplay(&*replay);
     window.Run();
   } catch (const ursa::rm::XFileLoadCancelled&) {
     return 0;  // the player quit while the game was starting

@@ -42,7 +42,10 @@ void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(v
 
 void WindowHost::DrawHud(const GameState& s) { view::DrawHud(form_.Canvas(), s); }
 
-void WindowHost::BuildScene(const GameState& s) { view::BuildScene(handles_, s, setup_); }
+void WindowHost::BuildScene(const GameState& s) {
+  if (stageStart_) stageStart_(s);
+  view::BuildScene(handles_, s, setup_);
+}
 
 void WindowHost::ReleaseScene() { view::ReleaseScene(handles_); }
 

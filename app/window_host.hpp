@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "game/game_host.hpp"
@@ -43,12 +44,15 @@ class WindowHost final : public GameHost {
 
   // Frames of play that started since the program did, as the simulator counts them.
   int64_t FramesRun() const { return framesRun_; }
+  // Called at every stage start, before its scene is built.
+  void OnStageStart(std::function<void(const GameState&)> hook) { stageStart_ = std::move(hook); }
 
  private:
   tk::Form1& form_;
   view::SceneHandles& handles_;
   view::SceneSetup setup_;
   int64_t framesRun_ = 0;
+  std::function<void(const GameState&)> stageStart_;
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown
 };

@@ -27,6 +27,8 @@ TEST(CommandLine, NoOptionsPlaysAsTheGameChooses) {
   EXPECT_EQ(line.action, Action::kPlay);
   EXPECT_FALSE(line.windowed.has_value());
   EXPECT_TRUE(line.dataDir.empty());
+  EXPECT_TRUE(line.recordPath.empty());
+  EXPECT_TRUE(line.replayPath.empty());
 }
 
 TEST(CommandLine, WindowOptionsAndDataFolder) {
@@ -37,6 +39,15 @@ TEST(CommandLine, WindowOptionsAndDataFolder) {
   EXPECT_EQ(Parse({"--data-dir=/opt/ursa", "--windowed"}).dataDir, "/opt/ursa");
   EXPECT_EQ(Parse({"--win"}).windowed, true)
       << "unambiguous abbreviations, as getopt_long has them";
+}
+
+TEST(CommandLine, RecordAndReplayTakeAFileEach) {
+  const CommandLine both = Parse({"--replay=run.keys", "--record", "again.keys", "--windowed"});
+  EXPECT_EQ(both.action, Action::kPlay);
+  EXPECT_EQ(both.replayPath, "run.keys");
+  EXPECT_EQ(both.recordPath, "again.keys");
+  // "--re" could be either: refused rather than guessed.
+  EXPECT_EQ(Parse({"--re", "x"}).action, Action::kBadUsage);
 }
 
 TEST(CommandLine, HelpAndVersionAnswerInsteadOfPlaying) {
@@ -59,6 +70,9 @@ TEST(CommandLine, AnythingUnknownIsRefusedWithItsName) {
       {{"--data-dir"}, "--data-dir"},
       {{"--data-dir", ""}, "--data-dir"},
       {{"--help", "--bogus"}, "--bogus"},
+      {{"--record"}, "--record"},
+      {{"--replay", ""}, "--replay"},
+      {{"--record=", "--windowed"}, "--record"},
   };
   for (const Case& c : cases) {
     const CommandLine line = Parse(c.args);
@@ -75,7 +89,8 @@ TEST(CommandLine, ParsesAgainFromTheStart) {
 
 TEST(CommandLine, HelpNamesEveryOption) {
   const std::string usage = UsageText("ursa");
-  for (const char* option : {"--windowed", "--fullscreen", "--data-dir", "--help", "--version"}) {
+  for (const char* option : {"--windowed", "--fullscreen", "--data-dir", "--record", "--replay",
+                             "--help", "--version"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

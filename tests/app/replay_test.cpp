@@ -97,7 +97,7 @@ TEST(KeyReplayPlay, ARecordingStartsEveryGameWithItsOwnEnterAndEndsWhereItQuit) 
   game.Pump();
   EXPECT_EQ(game.taken, (std::vector<std::string>{"0 Enter down", "2 Enter up", "5 Esc down",
                                                   "5 Enter down", "9 Esc down", "9 Esc down"}));
-  EXPECT_EQ(game.Frames(), 9u);
+  EXPECT_EQ(game.Frames(), 9U);
   EXPECT_TRUE(game.Replay().Done());
 }
 
