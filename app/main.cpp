@@ -1,7 +1,7 @@
-// Ursa: a small 3D platform game. Reads the command line, finds the mesh files, starts the
-// window at the title screen and plays until the player quits; any failure ends in one clear
-// message and a non-zero exit status (1 for a failed start, 2 for a bad command line or
-// replay file).
+// Ursa: a small 3D platform game. Reads the command line and the settings, finds the mesh
+// files, starts the window at the title screen and plays until the player quits; any failure
+// ends in one clear message and a non-zero exit status (1 for a failed start, 2 for a bad
+// command line or replay file).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -15,6 +15,8 @@
 #include "app/game_window.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
+#include "app/settings_file.hpp"
+#include "app/window_settings.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/program_directory.hpp"
 #include "toolkit/quit_queued.hpp"
@@ -78,6 +80,11 @@ int main(int argc, char** argv) {
   const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
   if (const int status = AnswerCommandLine(line); status >= 0) return status;
 
+  const std::string settingsPath = ursa::SettingsPath();
+  ursa::Settings settings = ursa::LoadSettings(settingsPath, stderr);
+  // --windowed and --fullscreen choose for this run; the file keeps what it says.
+  if (line.windowed) settings.fullscreen = !*line.windowed;
+
   std::optional<ursa::KeyReplay> replay;
   std::unique_ptr<ursa::KeyRecorder> recorder;
   if (const int status = OpenRecordings(line, replay, recorder); status >= 0) return status;
@@ -93,12 +100,11 @@ int main(int argc, char** argv) {
     // A quit while a mesh file is still being read ends the program at once.
     ursa::rm::SetXFileQuitCheck(&ursa::tk::QuitQueued);
 
-    ursa::tk::FormOptions options;
-    options.windowed = line.windowed.value_or(false);
-    ursa::GameWindow window(options, data.folder);
+    ursa::GameWindow window(ursa::WindowOptions(settings), data.folder);
     window.SetRecorder(recorder.get());
     if (replay) window.SetReplay(&*replay);
     window.Run();
+    ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
   } catch (const ursa::rm::XFileLoadCancelled&) {
     return 0;  // the player quit while the game was starting
   } catch (const ursa::view::AssetError& e) {

@@ -1,0 +1,67 @@
+// Settings: what the player can set in ursa.ini, and the file's text. Read with inih; a line
+// the game cannot use is reported with its number and skipped, the rest of the file still counts.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "toolkit/letterbox.hpp"
+
+namespace ursa {
+
+// The sides a window size may have in the file.
+inline constexpr int kMinWindowSide = 160;
+inline constexpr int kMaxWindowSide = 16384;
+
+// The player's input as the file sets it, field for field what the window's InputOptions
+// take: two keyboard key names for each game key in kGameKeys order (an empty name binds
+// nothing), the pad stick's dead zone of 32767, and whether losing the focus pauses.
+struct InputSettings {
+  std::array<std::array<std::string, 2>, 6> bindings = {{
+      {"Left", ""},
+      {"Right", ""},
+      {"Up", ""},
+      {"Space", ""},
+      {"Return", "Keypad Enter"},
+      {"Escape", ""},
+  }};
+  int padDeadZone = 8000;
+  bool pauseOnFocusLoss = true;
+};
+
+struct Settings {
+  bool fullscreen = true;
+  // The window's inside in pixels; 0 x 0: the largest whole multiple of 640 x 480 that fits.
+  int windowWidth = 0;
+  int windowHeight = 0;
+  tk::Scaling scaling = tk::Scaling::kFit;
+  // Presenting waits for the screen's refresh. Off by default: the frame clock then never
+  // waits on the display.
+  bool vsync = false;
+  InputSettings input;
+};
+
+bool SameSettings(const Settings& a, const Settings& b);
+
+struct SettingsRead {
+  Settings settings;
+  // "line N: what is wrong", one per line skipped, in file order.
+  std::vector<std::string> problems;
+};
+
+// Reads the text of a settings file over the defaults. A later line for the same setting wins.
+SettingsRead ParseSettings(const std::string& text);
+
+// A whole settings file for `settings`, with a comment for every setting: the file the game
+// writes when there is none yet.
+std::string SettingsFileText(const Settings& settings);
+
+// `text` (an existing file) with the settings that differ between `before` and `after`
+// written in: the line of each is replaced (the last one, which is the one that counts), or
+// a line is added to its section, or the section to the end. Everything else, comments and
+// lines that were skipped included, stays as it was.
+std::string UpdatedSettingsText(const std::string& text, const Settings& before,
+                                const Settings& after);
+
+}  // namespace ursa

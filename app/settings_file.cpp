@@ -1,0 +1,133 @@
+// Reading and writing ursa.ini. A write goes to a temporary file beside it that is flushed to
+// the disk and then renamed over it, so the file is always either the old one or the new one.
+#include "app/settings_file.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace ursa {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// The file's text (empty when there is no file); false when it exists but cannot be read.
+bool ReadText(const fs::path& path, std::string& text, std::string& why) {
+  text.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return true;
+    why = std::strerror(errno);
+    return false;
+  }
+  char buffer[4096];
+  ssize_t n = 0;
+  while ((n = read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    text.append(buffer, static_cast<size_t>(n));
+  }
+  if (n < 0) why = std::strerror(errno);
+  close(fd);
+  return n == 0;
+}
+
+// Writes all of `text` to a new file beside `target` and renames it over `target`.
+bool ReplaceFile(const fs::path& target, const std::string& text, std::string& why) {
+  std::string temporary = target.string() + ".XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) {
+    why = std::strerror(errno);
+    return false;
+  }
+  struct stat old {};
+  const mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  bool written = fchmod(fd, mode) == 0;
+  for (size_t done = 0; written && done < text.size();) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    written = n > 0;
+    if (written) done += static_cast<size_t>(n);
+  }
+  written = written && fsync(fd) == 0;
+  if (!written) why = std::strerror(errno != 0 ? errno : EIO);
+  if (close(fd) != 0 && written) {
+    written = false;
+    why = std::strerror(errno);
+  }
+  if (written && std::rename(temporary.c_str(), target.c_str()) != 0) {
+    written = false;
+    why = std::strerror(errno);
+  }
+  if (!written) unlink(temporary.c_str());
+  return written;
+}
+
+}  // namespace
+
+std::string SettingsPath() {
+  std::string config = Env("XDG_CONFIG_HOME");
+  if (config.empty() || config[0] != '/') {
+    const std::string home = Env("HOME");
+    if (home.empty()) return {};
+    config = home + "/.config";
+  }
+  return (fs::path(config) / "ursa" / "ursa.ini").lexically_normal().string();
+}
+
+Settings LoadSettings(const std::string& path, std::FILE* errors) {
+  if (path.empty()) return {};
+  std::string text;
+  std::string why;
+  if (!ReadText(path, text, why)) {
+    std::fprintf(errors, "ursa: cannot read the settings %s (%s); playing with the defaults\n",
+                 path.c_str(), why.c_str());
+    return {};
+  }
+  const SettingsRead read = ParseSettings(text);
+  for (const std::string& problem : read.problems) {
+    std::fprintf(errors, "ursa: %s %s; skipped\n", path.c_str(), problem.c_str());
+  }
+  return read.settings;
+}
+
+bool SaveSettings(const std::string& path, const Settings& before, const Settings& after,
+                  std::FILE* errors) {
+  if (path.empty() || SameSettings(before, after)) return true;
+  const auto fail = [&](const std::string& why) {
+    std::fprintf(errors, "ursa: cannot save the settings in %s (%s); they stay as they were\n",
+                 path.c_str(), why.c_str());
+    return false;
+  };
+  std::error_code error;
+  // A settings file that is a link (kept with other dotfiles) is written where it points.
+  fs::path target = path;
+  if (fs::symlink_status(target, error).type() == fs::file_type::symlink) {
+    target = fs::weakly_canonical(target, error);
+    if (error) return fail(error.message());
+  }
+  fs::create_directories(target.parent_path(), error);
+  if (error) return fail(error.message());
+
+  std::string text;
+  std::string why;
+  if (!ReadText(target, text, why)) return fail(why);
+  // The file as it is now, so that an edit made while the game ran is kept.
+  const std::string updated = fs::exists(target, error) ? UpdatedSettingsText(text, before, after)
+                                                        : SettingsFileText(after);
+  if (!ReplaceFile(target, updated, why)) return fail(why);
+  return true;
+}
+
+}  // namespace ursa

@@ -1,0 +1,271 @@
+// Settings without a window: the file's defaults, lines that are skipped and said, writing a
+// changed setting back into the player's own file, and the file never left half written.
+#include "app/settings.hpp"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/settings_file.hpp"
+#include "tests/sim_runner.hpp"
+
+namespace ursa {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What a function says on its error stream.
+class Said {
+ public:
+  Said() : file_(std::tmpfile()) {}
+  ~Said() { std::fclose(file_); }
+  std::FILE* Stream() { return file_; }
+  std::string Text() {
+    std::fflush(file_);
+    std::rewind(file_);
+    std::string text;
+    for (int c; (c = std::fgetc(file_)) != EOF;) text += static_cast<char>(c);
+    return text;
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+// A fresh folder for one test.
+std::string Folder(const std::string& name) {
+  const std::string folder = test::TempPath(name);
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+Settings Changed() {
+  Settings s;
+  s.fullscreen = false;
+  s.windowWidth = 1000;
+  s.windowHeight = 700;
+  s.scaling = tk::Scaling::kWhole;
+  s.vsync = true;
+  s.input.pauseOnFocusLoss = false;
+  s.input.padDeadZone = 12000;
+  s.input.bindings[0] = {"A", "Keypad 4"};
+  s.input.bindings[5] = {"Q", ""};
+  return s;
+}
+
+TEST(SettingsFile, NoFileMeansTheDefaultsQuietly) {
+  Said said;
+  const Settings loaded = LoadSettings(Folder("none") + "/ursa/ursa.ini", said.Stream());
+  EXPECT_TRUE(SameSettings(loaded, Settings{}));
+  EXPECT_EQ(said.Text(), "");
+  EXPECT_TRUE(SameSettings(LoadSettings("", said.Stream()), Settings{})) << "no HOME";
+}
+
+TEST(SettingsFile, ABadLineIsSaidWithItsNumberOnTheErrorStream) {
+  const std::string path = Folder("said") + "/ursa.ini";
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("[display]\nscaling = whole\nvsync = perhaps\n", file);
+  std::fclose(file);
+  Said said;
+  const Settings loaded = LoadSettings(path, said.Stream());
+  EXPECT_EQ(said.Text(),
+            "ursa: " + path + " line 3: vsync: expected yes or no, found 'perhaps'; skipped\n");
+  EXPECT_EQ(loaded.scaling, tk::Scaling::kWhole);
+  EXPECT_FALSE(loaded.vsync);
+}
+
+TEST(SettingsText, TheWrittenFileReadsBackAsItWasWritten) {
+  for (const Settings& settings : {Settings{}, Changed()}) {
+    const SettingsRead read = ParseSettings(SettingsFileText(settings));
+    EXPECT_EQ(read.problems, std::vector<std::string>{});
+    EXPECT_TRUE(SameSettings(read.settings, settings)) << SettingsFileText(read.settings);
+  }
+  EXPECT_FALSE(SameSettings(Settings{}, Changed()));
+}
+
+TEST(SettingsText, EveryBadLineIsNamedAndSkippedAndTheRestStillCounts) {
+  const std::string text =
+      "[display]\n"                                          // 1
+      "fullscreen\n"                                         // 2: no value
+      "fullscreen = no\r\n"                                  // 3: CRLF
+      "vsync = sometimes\n"                                  // 4
+      "  scaling = whole\n"                                  // 5: indented, still its own line
+      "window_size = 1024 x 768\n"                           // 6
+      "window_size = 100x100\n"                              // 7
+      "colour = blue\n"                                      // 8
+      "[keys\n"                                              // 9
+      "[keys]\n"                                             // 10
+      "left = A, Keypad 4\n"                                 // 11
+      "right = F12\n"                                        // 12
+      "up = W, X, Y\n"                                       // 13
+      "space = Bogus\n"                                      // 14
+      "esc = Q,\n"                                           // 15
+      "; a comment, then a line too long to be a setting\n"  // 16
+      "enter = " +
+      std::string(300, 'x') +
+      "\n"                                     // 17
+      "[play]\n"                               // 18
+      "pad_dead_zone = 40000\n"                // 19
+      "pause_on_focus_loss = off ; inline\n";  // 20
+  const SettingsRead read = ParseSettings(text);
+  const std::vector<int> bad = {2, 4, 6, 7, 8, 9, 12, 13, 14, 15, 17, 19};
+  ASSERT_EQ(read.problems.size(), bad.size()) << testing::PrintToString(read.problems);
+  for (size_t i = 0; i < bad.size(); ++i) {
+    EXPECT_EQ(read.problems[i].rfind("line " + std::to_string(bad[i]) + ": ", 0), 0U)
+        << read.problems[i];
+  }
+  EXPECT_NE(read.problems[1].find("'sometimes'"), std::string::npos) << read.problems[1];
+  EXPECT_NE(read.problems[6].find("F12"), std::string::npos) << read.problems[6];
+  EXPECT_NE(read.problems[8].find("'Bogus'"), std::string::npos) << read.problems[8];
+
+  Settings expected;
+  expected.fullscreen = false;
+  expected.scaling = tk::Scaling::kWhole;
+  expected.input.bindings[0] = {"A", "Keypad 4"};
+  expected.input.pauseOnFocusLoss = false;
+  EXPECT_TRUE(SameSettings(read.settings, expected)) << SettingsFileText(read.settings);
+}
+
+TEST(SettingsText, AChangedSettingIsWrittenIntoThePlayersOwnLines) {
+  const std::string text =
+      "; my settings\n"
+      "[display]\n"
+      "fullscreen = yes\n"
+      "vsync = maybe   \n"
+      "fullscreen = yes ; this one counts\n"
+      "[keys]\n"
+      "left = A\n";
+  const SettingsRead before = ParseSettings(text);
+  Settings after = before.settings;
+  after.fullscreen = false;  // F11: its last line is replaced
+  after.windowWidth = 1000;  // new line in [display]
+  after.windowHeight = 700;
+  after.input.padDeadZone = 9000;  // new [play] section at the end
+  const std::string updated = UpdatedSettingsText(text, before.settings, after);
+  EXPECT_EQ(updated,
+            "; my settings\n"
+            "[display]\n"
+            "fullscreen = yes\n"
+            "vsync = maybe   \n"
+            "fullscreen = no\n"
+            "window_size = 1000x700\n"
+            "[keys]\n"
+            "left = A\n"
+            "\n"
+            "[play]\n"
+            "pad_dead_zone = 9000\n");
+  EXPECT_TRUE(SameSettings(ParseSettings(updated).settings, after));
+  EXPECT_EQ(UpdatedSettingsText(text, after, after), text) << "nothing changed, nothing moves";
+}
+
+TEST(SettingsFile, WrittenOnlyWhenASettingChangesAndThenWhole) {
+  const std::string path = Folder("save") + "/config/ursa/ursa.ini";
+  Said said;
+  EXPECT_TRUE(SaveSettings(path, Settings{}, Settings{}, said.Stream()));
+  EXPECT_FALSE(fs::exists(path)) << "nothing changed, so nothing is written";
+
+  Settings windowed;
+  windowed.fullscreen = false;
+  ASSERT_TRUE(SaveSettings(path, Settings{}, windowed, said.Stream())) << said.Text();
+  EXPECT_EQ(test::ReadFile(path), SettingsFileText(windowed));
+  EXPECT_TRUE(SameSettings(LoadSettings(path, said.Stream()), windowed));
+  EXPECT_EQ(said.Text(), "");
+  // No temporary file is left beside it.
+  EXPECT_EQ(
+      std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()),
+      1);
+}
+
+TEST(SettingsFile, AFolderThatCannotBeWrittenIsSaidAndTheGameGoesOn) {
+  const std::string base = Folder("blocked");
+  // "ursa" is a file, so the settings folder cannot be made, whoever runs the test.
+  std::FILE* blocker = std::fopen((base + "/ursa").c_str(), "w");
+  ASSERT_NE(blocker, nullptr);
+  std::fclose(blocker);
+  Settings windowed;
+  windowed.fullscreen = false;
+  Said said;
+  EXPECT_FALSE(SaveSettings(base + "/ursa/ursa.ini", Settings{}, windowed, said.Stream()));
+  EXPECT_NE(said.Text().find("cannot save the settings in " + base + "/ursa/ursa.ini"),
+            std::string::npos)
+      << said.Text();
+
+  // A read-only folder holding the file: the file stays as it was.
+  const std::string folder = Folder("readonly");
+  const std::string path = folder + "/ursa.ini";
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("[display]\nvsync = yes\n", file);
+  std::fclose(file);
+  chmod(folder.c_str(), 0555);
+  const bool rootWritesAnyway = access(folder.c_str(), W_OK) == 0;
+  Said readOnly;
+  const bool saved = SaveSettings(path, Settings{}, windowed, readOnly.Stream());
+  chmod(folder.c_str(), 0755);
+  if (rootWritesAnyway) GTEST_SKIP() << "this user writes into read-only folders";
+  EXPECT_FALSE(saved);
+  EXPECT_NE(readOnly.Text().find("Permission denied"), std::string::npos) << readOnly.Text();
+  EXPECT_EQ(test::ReadFile(path), "[display]\nvsync = yes\n");
+}
+
+TEST(SettingsFile, AWriteCutShortLeavesTheOldFileWhole) {
+  const std::string folder = Folder("atomic");
+  const std::string path = folder + "/ursa.ini";
+  Said said;
+  Settings windowed;
+  windowed.fullscreen = false;
+  ASSERT_TRUE(SaveSettings(path, Settings{}, windowed, said.Stream())) << said.Text();
+  const std::string old = test::ReadFile(path);
+
+  // The new file may not grow past 100 bytes: its write fails half way.
+  rlimit before{};
+  getrlimit(RLIMIT_FSIZE, &before);
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = before;
+  limit.rlim_cur = 100;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  Settings changed = Changed();
+  const bool saved = SaveSettings(path, Settings{}, changed, said.Stream());
+  setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, handler);
+
+  EXPECT_FALSE(saved);
+  EXPECT_NE(said.Text().find("File too large"), std::string::npos) << said.Text();
+  EXPECT_EQ(test::ReadFile(path), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+      << "the cut temporary file is removed";
+}
+
+TEST(PictureRect, FitKeepsTheShapeAndWholeKeepsWholeMultiples) {
+  struct Case {
+    int width, height;
+    tk::Scaling scaling;
+    tk::Rect expected;
+  };
+  const Case cases[] = {
+      {1920, 1080, tk::Scaling::kFit, {240, 0, 1440, 1080}},
+      {1920, 1080, tk::Scaling::kWhole, {320, 60, 1280, 960}},
+      {1280, 960, tk::Scaling::kWhole, {0, 0, 1280, 960}},
+      {1279, 959, tk::Scaling::kWhole, {319, 239, 640, 480}},
+      {1000, 700, tk::Scaling::kFit, {33, 0, 933, 700}},
+      // Smaller than the picture: both shrink it to fit.
+      {320, 300, tk::Scaling::kWhole, {0, 30, 320, 240}},
+  };
+  for (const Case& c : cases) {
+    const tk::Rect r = tk::PictureRect(c.width, c.height, c.scaling);
+    EXPECT_EQ((std::vector<int>{r.x, r.y, r.width, r.height}),
+              (std::vector<int>{c.expected.x, c.expected.y, c.expected.width, c.expected.height}))
+        << c.width << "x" << c.height;
+  }
+}
+
+}  // namespace
+}  // namespace ursa
