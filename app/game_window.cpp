@@ -75,9 +75,22 @@ void GameWindow::PlayReplay() {
       [this](const ScriptEvent& event) { TakeKey(event.keyCode, event.down); });
 }
 
-void GameWindow::KeyDown(int keyCode) { SendKey(keyCode, true); }
+std::vector<std::string> GameWindow::SetInputOptions(const InputOptions& options) {
+  const ResolvedBindings bindings = ResolveBindings(options);
+  form_.SetKeyBindings(bindings.keys);
+  input_.SetOptions(options);
+  return bindings.rejected;
+}
 
-void GameWindow::KeyUp(int keyCode) { SendKey(keyCode, false); }
+void GameWindow::KeyDown(int keyCode) { input_.KeyboardKey(keyCode, true); }
+
+void GameWindow::KeyUp(int keyCode) { input_.KeyboardKey(keyCode, false); }
+
+void GameWindow::PauseKey() { input_.PauseKey(); }
+
+void GameWindow::FocusChanged(bool focused) { input_.FocusChanged(focused); }
+
+void GameWindow::Pad(const tk::PadEvent& event) { input_.Pad(event); }
 
 void GameWindow::SendKey(int keyCode, bool down) {
   if (replay_ == nullptr || replay_->Done()) TakeKey(keyCode, down);

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "app/input_options.hpp"
+#include "app/player_input.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
 #include "app/window_display.hpp"
@@ -23,6 +26,9 @@ class GameWindow final : public tk::FormEvents {
   // Loads the window (start-up) and serves its events until the program ends.
   void Run();
 
+  // The key bindings, the pad's dead zone and the focus pause. Returns the key names that
+  // cannot be bound (unknown, or reserved like P and F12); their places keep the default key.
+  std::vector<std::string> SetInputOptions(const InputOptions& options);
   // --record: every key that reaches the rules is also written to `recorder`, which must
   // outlive the window. Set before Run.
   void SetRecorder(KeyRecorder* recorder);
@@ -33,9 +39,13 @@ class GameWindow final : public tk::FormEvents {
   bool StartedFullscreen() const { return startedFullscreen_; }
 
   void Load() override;
+  // The keyboard's game keys; with the pads, they reach the rules through PlayerInput.
   void KeyDown(int keyCode) override;
   void KeyUp(int keyCode) override;
   void QueryUnload() override;
+  void PauseKey() override;
+  void FocusChanged(bool focused) override;
+  void Pad(const tk::PadEvent& event) override;
   void Pumping() override;
 
   tk::Form1& Form() { return form_; }
@@ -53,6 +63,8 @@ class GameWindow final : public tk::FormEvents {
   ursa::Game game_;
   std::string dataFolder_;
   WindowHost host_;
+  // Every key of the keyboard and the pads goes to the rules through here.
+  PlayerInput input_{game_, host_, [this](int keyCode, bool down) { SendKey(keyCode, down); }};
 
   KeyRecorder* recorder_ = nullptr;
   KeyReplay* replay_ = nullptr;

@@ -1,12 +1,14 @@
 // WindowHost: RunGame's view of the real window: the toolkit's clock and event pump, the
-// screens and HUD, and the stage scene drawn by the retained-mode renderer.
+// screens and HUD, the stage scene drawn by the retained-mode renderer, and the pause.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <utility>
 
+#include "app/play_clock.hpp"
 #include "game/game_host.hpp"
+#include "view/pause_banner.hpp"
 #include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"
 
@@ -22,6 +24,7 @@ class WindowHost final : public GameHost {
   WindowHost(tk::Form1& form, view::SceneHandles& handles, view::SceneSetup setup)
       : form_(form), handles_(handles), setup_(std::move(setup)) {}
 
+  // Play time: the window's clock less the time spent paused.
   int64_t Milliseconds() override;
   void PumpEvents(PumpKind kind, int64_t wakeAtMs) override;
   void SetPictureVisible(bool visible) override;
@@ -47,12 +50,27 @@ class WindowHost final : public GameHost {
   // Called at every stage start, before its scene is built.
   void OnStageStart(std::function<void(const GameState&)> hook) { stageStart_ = std::move(hook); }
 
+  // Play stops at the end of the event pump that is running (the picture stays, with the
+  // pause banner in the HUD band) and the pump goes on serving the window's events, while
+  // the play clock stands still, until Resume. Only for a game in play or dying.
+  void Pause() { pauseWanted_ = true; }
+  void Resume() { pauseWanted_ = false; }
+  bool Paused() const { return pauseWanted_; }
+
  private:
   tk::Form1& form_;
   view::SceneHandles& handles_;
   view::SceneSetup setup_;
+  // One pass of the window's pump; a wake-up time is on the play clock, negative for none.
+  void Pump(int64_t wakeAtMs = -1);
+  // Serves the window's events until Resume or the program's end.
+  void StayPaused();
+
   int64_t framesRun_ = 0;
   std::function<void(const GameState&)> stageStart_;
+  PlayClock playClock_;
+  view::PauseBanner banner_;
+  bool pauseWanted_ = false;
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown
 };

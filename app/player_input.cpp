@@ -1,0 +1,99 @@
+// The player's keys on their way to the game: joined across devices, held back while paused.
+// Pad Start is Enter on the title and ending screens and the pause key in play.
+#include "app/player_input.hpp"
+
+#include <algorithm>
+#include <utility>
+
+namespace ursa {
+namespace {
+
+constexpr KeySource kKeyboard{kKeyboardDevice, 0};
+
+}  // namespace
+
+PlayerInput::PlayerInput(ursa::Game& game, WindowHost& host, std::function<void(int, bool)> deliver)
+    : game_(game),
+      host_(host),
+      deliver_(std::move(deliver)),
+      keys_([this](int keyCode, bool down) { Deliver(keyCode, down); }) {
+  SetOptions(InputOptions{});
+}
+
+void PlayerInput::SetOptions(const InputOptions& options) {
+  pads_.SetDeadZone(options.padDeadZone);
+  pauseOnFocusLoss_ = options.pauseOnFocusLoss;
+}
+
+void PlayerInput::KeyboardKey(int keyCode, bool down) {
+  if (down) {
+    keys_.Press(kKeyboard, keyCode);
+  } else {
+    keys_.Release(kKeyboard, keyCode);
+  }
+}
+
+void PlayerInput::PauseKey() {
+  if (host_.Paused() || InPlay()) TogglePause();
+}
+
+void PlayerInput::FocusChanged(bool focused) {
+  // Focus coming back does not resume: the player does, when ready.
+  if (!focused && pauseOnFocusLoss_ && InPlay()) host_.Pause();
+}
+
+void PlayerInput::Pad(const tk::PadEvent& event) {
+  const KeySource start{event.pad, SDL_CONTROLLER_BUTTON_START};
+  switch (pads_.Handle(event)) {
+    case PadKeys::Start::kDown:
+      if (host_.Paused() || InPlay()) {
+        TogglePause();
+      } else if (game_.screen == Screen::kTitle || game_.screen == Screen::kEnding) {
+        keys_.Press(start, kKeyEnter);
+      }
+      break;
+    case PadKeys::Start::kUp:
+      if (keys_.Holds(start, kKeyEnter)) keys_.Release(start, kKeyEnter);
+      break;
+    case PadKeys::Start::kNone:
+      break;
+  }
+}
+
+bool PlayerInput::InPlay() const {
+  return game_.screen == Screen::kPlaying || game_.screen == Screen::kDying;
+}
+
+void PlayerInput::TogglePause() {
+  if (host_.Paused()) {
+    Resume();
+  } else {
+    host_.Pause();
+  }
+}
+
+void PlayerInput::Resume() {
+  host_.Resume();
+  std::vector<int> held = std::exchange(heldBack_, {});
+  for (const int keyCode : held) {
+    if (keys_.Held(keyCode)) deliver_(keyCode, true);
+  }
+}
+
+void PlayerInput::Deliver(int keyCode, bool down) {
+  if (!host_.Paused() || !down) {
+    if (!down) std::erase(heldBack_, keyCode);
+    deliver_(keyCode, down);
+    return;
+  }
+  if (keyCode == kKeyEsc) {
+    // Esc ends the pause and then does what it does in play: back to the title.
+    Resume();
+    deliver_(keyCode, true);
+  } else if (keyCode == kKeyLeft || keyCode == kKeyRight) {
+    std::erase(heldBack_, keyCode);
+    heldBack_.push_back(keyCode);
+  }
+}
+
+}  // namespace ursa
