@@ -2,7 +2,6 @@
 // the pad's buttons and stick as game keys, the play clock's pauses and key bindings by name.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -115,35 +114,6 @@ class PadKeysTest : public ::testing::Test {
   PadKeys pad{keys};
 };
 
-TEST_F(PadKeysTest, ButtonsAreTheGameKeysAndStartIsLeftToTheWindow) {
-  Button(SDL_CONTROLLER_BUTTON_A, true);
-  Button(SDL_CONTROLLER_BUTTON_A, false);
-  Button(SDL_CONTROLLER_BUTTON_B, true);
-  Button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
-  Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
-  Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
-  Button(SDL_CONTROLLER_BUTTON_BACK, true);
-  Button(SDL_CONTROLLER_BUTTON_X, true);
-  Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
-  EXPECT_EQ(Button(SDL_CONTROLLER_BUTTON_START, true), PadKeys::Start::kDown);
-  EXPECT_EQ(Button(SDL_CONTROLLER_BUTTON_START, false), PadKeys::Start::kUp);
-  EXPECT_EQ(game.seen, (std::vector<std::string>{"Down Space", "Up Space", "Down Space", "Down Up",
-                                                 "Down Left", "Down Right", "Down Esc"}));
-}
-
-TEST_F(PadKeysTest, AAndBHoldTheJumpTogether) {
-  Button(SDL_CONTROLLER_BUTTON_A, true);
-  Button(SDL_CONTROLLER_BUTTON_B, true);
-  Button(SDL_CONTROLLER_BUTTON_A, false);
-  EXPECT_TRUE(keys.Held(kKeySpace));
-  Button(SDL_CONTROLLER_BUTTON_B, false);
-  EXPECT_FALSE(keys.Held(kKeySpace));
-  // A button let go that the game never saw go down sends nothing.
-  Button(SDL_CONTROLLER_BUTTON_B, false);
-  EXPECT_EQ(game.seen.back(), "Up Space");
-  EXPECT_EQ(std::count(game.seen.begin(), game.seen.end(), "Up Space"), 1);
-}
-
 TEST_F(PadKeysTest, TheStickCountsPastItsDeadZoneOnly) {
   Stick(8000);
   Stick(-8000);
@@ -208,12 +178,6 @@ TEST(PlayClock, StandsStillWhileStoppedAndCarriesOnWhereItStood) {
   clock.Stop(9000);
   clock.Start(9100);
   EXPECT_EQ(clock.Now(9100), 5000);
-}
-
-TEST(KeyBindings, TheDefaultsAreTheGamesKeys) {
-  const ResolvedBindings resolved = ResolveBindings(InputOptions{});
-  EXPECT_TRUE(resolved.rejected.empty());
-  EXPECT_EQ(resolved.keys, tk::kDefaultBindings);
 }
 
 TEST(KeyBindings, NamesInAnyCaseAndTheGamesOwnNames) {
