@@ -101,6 +101,10 @@ int main(int argc, char** argv) {
     ursa::rm::SetXFileQuitCheck(&ursa::tk::QuitQueued);
 
     ursa::GameWindow window(ursa::WindowOptions(settings), data.folder);
+    for (const std::string& name : window.SetInputOptions(ursa::InputOptionsOf(settings.input))) {
+      std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
+                   name.c_str());
+    }
     window.SetRecorder(recorder.get());
     if (replay) window.SetReplay(&*replay);
     window.Run();

@@ -1,6 +1,6 @@
 // The player's settings and F12 through the real window, headless on the virtual clock: F12
-// saves what the player sees into the pictures folder of a scratch HOME, and F11 is written
-// back to ursa.ini.
+// saves what the player sees into the pictures folder of a scratch HOME, F11 is written back
+// to ursa.ini, and a key bound in the file is the one the game takes.
 #include "app/window_settings.hpp"
 
 #include <gtest/gtest.h>
@@ -188,6 +188,45 @@ TEST(WindowSettings, F11IsWrittenBackAndNothingElse) {
     EXPECT_EQ(fs::last_write_time(path), written);
     EXPECT_EQ(ReadFile(path), text);
   }
+}
+
+TEST(WindowSettings, TheFilesDefaultsAreTheInputsDefaults) {
+  const InputOptions options = InputOptionsOf(Settings{}.input);
+  const InputOptions defaults;
+  EXPECT_EQ(options.bindings, defaults.bindings);
+  EXPECT_EQ(options.padDeadZone, defaults.padDeadZone);
+  EXPECT_EQ(options.pauseOnFocusLoss, defaults.pauseOnFocusLoss);
+}
+
+TEST(WindowSettings, AKeyBoundInTheFileIsTheOneTheGameTakes) {
+  const std::string path = FreshFolder("bound") + "/ursa.ini";
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("[keys]\nright = D, Keypad 6\n", file);
+  std::fclose(file);
+  const Settings settings = LoadSettings(path, stderr);
+  ScriptedPlay play;
+  EXPECT_EQ(play.Window().SetInputOptions(InputOptionsOf(settings.input)),
+            std::vector<std::string>{});
+  int16_t xAfterArrow = 0;
+  const std::string missed = play.Run({
+      ScriptedPlay::StartUp(),
+      {"title", [] { return true; }, [&] { play.Press(SDLK_RETURN); }},
+      {"arrow", [&] { return play.Playing(2); }, [&] { play.Press(SDLK_RIGHT); }},
+      {"no longer Right", [&] { return play.Playing(12); },
+       [&] {
+         xAfterArrow = play.State().playerX;
+         play.Release(SDLK_RIGHT);
+         play.Press(SDLK_d);
+       }},
+      {"D runs", [&] { return play.Playing(22); },
+       [&] {
+         EXPECT_EQ(xAfterArrow, 0) << "the arrow still runs";
+         EXPECT_GT(play.State().playerX, 0) << "D does not run";
+         ScriptedPlay::Close();
+       }},
+  });
+  EXPECT_EQ(missed, "");
 }
 
 }  // namespace
