@@ -107,8 +107,9 @@ std::string UsageText(const std::string& program) {
          "\n"
          "Keys: Enter starts (during play, restarts the stage), Left and Right run,\n"
          "Space or Up jumps and opens doors, Esc goes back to the title or quits,\n"
-         "F11 or Alt+Enter switches between full screen and a window, F12 saves a\n"
-         "screenshot in the pictures folder.\n"
+         "P or Pause pauses and goes on, F11 or Alt+Enter switches between full screen\n"
+         "and a window, F12 saves a screenshot in the pictures folder. A game pad plays\n"
+         "too: D-pad or stick to run, A or B to jump, Start to start or pause, Back for Esc.\n"
          "\n"
          "Settings are kept in $XDG_CONFIG_HOME/ursa/ursa.ini (~/.config/ursa/ursa.ini);\n"
          "--windowed and --fullscreen override the file for one run.\n";
