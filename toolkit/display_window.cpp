@@ -182,8 +182,14 @@ void DisplayWindow::SizeAsWindow() {
   frameAssumed_ = !ReportedFrame(frame);
   if (frameAssumed_) frame = kAssumedFrame;
   const int scale = WindowScale(usable.w, usable.h, frame);
-  const int width = Canvas::kWidth * scale;
-  const int height = Canvas::kHeight * scale;
+  int width = Canvas::kWidth * scale;
+  int height = Canvas::kHeight * scale;
+  if (preferredWidth_ > 0 && preferredHeight_ > 0) {
+    width =
+        std::min(preferredWidth_, std::max(Canvas::kWidth, usable.w - frame.left - frame.right));
+    height =
+        std::min(preferredHeight_, std::max(Canvas::kHeight, usable.h - frame.top - frame.bottom));
+  }
   SDL_SetWindowSize(window_, width, height);
   // Framed and centred in the usable area; SDL places the inside of the frame.
   const int x =

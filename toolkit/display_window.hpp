@@ -42,6 +42,12 @@ class DisplayWindow {
   // Full screen at the desktop's own mode, or the largest whole multiple of 640 x 480 that
   // fits the screen's usable area with the window's frame. The window can be resized.
   void SetFullscreen(bool fullscreen);
+  // The size the window takes when it is not full screen (the player's last one); 0 x 0
+  // means the largest whole multiple of 640 x 480 that fits. Never larger than the desktop.
+  void SetPreferredSize(int width, int height) {
+    preferredWidth_ = width;
+    preferredHeight_ = height;
+  }
   bool Fullscreen() const { return fullscreen_; }
   // To be called on each of the window's events: once the window manager has framed the
   // window, a window sized on an assumed frame is sized again on the real one.
@@ -65,6 +71,8 @@ class DisplayWindow {
   bool fullscreen_ = false;
   // Sized on kAssumedFrame: the real frame is still to come.
   bool frameAssumed_ = false;
+  int preferredWidth_ = 0;
+  int preferredHeight_ = 0;
 };
 
 }  // namespace ursa::tk

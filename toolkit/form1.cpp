@@ -55,6 +55,7 @@ void Form1::SetDisplayMode(int width, int height, int bitsPerPixel) {
   }
   if (reduceTo16Bit_ != (bitsPerPixel == 16)) imageChange_ = Presenter::kWholeImage;
   reduceTo16Bit_ = bitsPerPixel == 16;
+  window_.SetPreferredSize(options_.windowWidth, options_.windowHeight);
   window_.SetFullscreen(!options_.windowed);
   dirty_ = true;
 }
