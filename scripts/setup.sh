@@ -12,7 +12,7 @@ play_packages=(
 )
 test_packages=(
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick jwm
   clang-format clang-tidy
   desktop-file-utils appstream dpkg-dev file
 )
