@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     ursa::rm::SetXFileQuitCheck(&ursa::tk::QuitQueued);
 
     ursa::GameWindow window(ursa::WindowOptions(settings), data.folder);
-    for (const std::string& name : window.SetInputOptions(ursa::InputOptionsOf(settings.input))) {
+    for (const std::string& name : window.SetInputOptions(settings.input)) {
       std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
                    name.c_str());
     }

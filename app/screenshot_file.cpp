@@ -9,6 +9,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "app/user_folders.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/form1.hpp"
 
@@ -16,11 +17,6 @@ namespace ursa {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -54,9 +50,8 @@ std::string PicturesDirFromUserDirs(const std::string& userDirsText, const std::
 }
 
 std::string ScreenshotFolder() {
-  const std::string home = Env("HOME");
-  std::string config = Env("XDG_CONFIG_HOME");
-  if (config.empty() || config[0] != '/') config = home.empty() ? "" : home + "/.config";
+  const std::string home = HomeFolder();
+  const std::string config = ConfigFolder();
   std::string pictures;
   if (!config.empty()) {
     pictures = PicturesDirFromUserDirs(ReadFile(fs::path(config) / "user-dirs.dirs"), home);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/input_options.hpp"
 #include "toolkit/letterbox.hpp"
 
 namespace ursa {
@@ -14,21 +15,8 @@ namespace ursa {
 inline constexpr int kMinWindowSide = 160;
 inline constexpr int kMaxWindowSide = 16384;
 
-// The player's input as the file sets it, field for field what the window's InputOptions
-// take: two keyboard key names for each game key in kGameKeys order (an empty name binds
-// nothing), the pad stick's dead zone of 32767, and whether losing the focus pauses.
-struct InputSettings {
-  std::array<std::array<std::string, 2>, 6> bindings = {{
-      {"Left", ""},
-      {"Right", ""},
-      {"Up", ""},
-      {"Space", ""},
-      {"Return", "Keypad Enter"},
-      {"Escape", ""},
-  }};
-  int padDeadZone = 8000;
-  bool pauseOnFocusLoss = true;
-};
+// The player's input as the file sets it: the window's own InputOptions, with its defaults.
+using InputSettings = InputOptions;
 
 struct Settings {
   bool fullscreen = true;

@@ -12,15 +12,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/user_folders.hpp"
+
 namespace ursa {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
 
 // The file's text (empty when there is no file); false when it exists but cannot be read.
 bool ReadText(const fs::path& path, std::string& text, std::string& why) {
@@ -77,12 +74,8 @@ bool ReplaceFile(const fs::path& target, const std::string& text, std::string& w
 }  // namespace
 
 std::string SettingsPath() {
-  std::string config = Env("XDG_CONFIG_HOME");
-  if (config.empty() || config[0] != '/') {
-    const std::string home = Env("HOME");
-    if (home.empty()) return {};
-    config = home + "/.config";
-  }
+  const std::string config = ConfigFolder();
+  if (config.empty()) return {};
   return (fs::path(config) / "ursa" / "ursa.ini").lexically_normal().string();
 }
 

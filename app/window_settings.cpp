@@ -16,14 +16,6 @@ tk::FormOptions WindowOptions(const Settings& settings) {
   return options;
 }
 
-InputOptions InputOptionsOf(const InputSettings& input) {
-  InputOptions options;
-  options.bindings = input.bindings;
-  options.padDeadZone = input.padDeadZone;
-  options.pauseOnFocusLoss = input.pauseOnFocusLoss;
-  return options;
-}
-
 Settings SettingsAtEnd(const Settings& atStart, GameWindow& window) {
   Settings atEnd = atStart;
   const tk::Form1& form = window.Form();

@@ -190,14 +190,6 @@ TEST(WindowSettings, F11IsWrittenBackAndNothingElse) {
   }
 }
 
-TEST(WindowSettings, TheFilesDefaultsAreTheInputsDefaults) {
-  const InputOptions options = InputOptionsOf(Settings{}.input);
-  const InputOptions defaults;
-  EXPECT_EQ(options.bindings, defaults.bindings);
-  EXPECT_EQ(options.padDeadZone, defaults.padDeadZone);
-  EXPECT_EQ(options.pauseOnFocusLoss, defaults.pauseOnFocusLoss);
-}
-
 TEST(WindowSettings, AKeyBoundInTheFileIsTheOneTheGameTakes) {
   const std::string path = FreshFolder("bound") + "/ursa.ini";
   std::FILE* file = std::fopen(path.c_str(), "w");
@@ -206,8 +198,7 @@ TEST(WindowSettings, AKeyBoundInTheFileIsTheOneTheGameTakes) {
   std::fclose(file);
   const Settings settings = LoadSettings(path, stderr);
   ScriptedPlay play;
-  EXPECT_EQ(play.Window().SetInputOptions(InputOptionsOf(settings.input)),
-            std::vector<std::string>{});
+  EXPECT_EQ(play.Window().SetInputOptions(settings.input), std::vector<std::string>{});
   int16_t xAfterArrow = 0;
   const std::string missed = play.Run({
       ScriptedPlay::StartUp(),
