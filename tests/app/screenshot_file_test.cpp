@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/scoped_env.hpp"
 #include "tests/sim_runner.hpp"
 
 namespace ursa {
@@ -35,39 +36,16 @@ TEST(PicturesFolder, ReadFromUserDirsAsTheDesktopWritesIt) {
   EXPECT_EQ(PicturesDirFromUserDirs("XDG_PICTURES_DIR=\"$HOME/P\"\n", ""), "") << "no HOME";
 }
 
-// Sets an environment variable for one test, and puts it back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    const char* old = std::getenv(name);
-    had_ = old != nullptr;
-    if (had_) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (had_) {
-      setenv(name_, old_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
-
 TEST(PicturesFolder, AnUrsaFolderInThePicturesFolderOrInPictures) {
   const std::string home = test::TempPath("home");
   std::filesystem::create_directories(home + "/.config");
-  const ScopedEnv setHome("HOME", home);
+  const ScopedEnv setHome("HOME", home.c_str());
   const ScopedEnv noConfig("XDG_CONFIG_HOME", "");
   EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
   std::ofstream(home + "/.config/user-dirs.dirs") << "XDG_PICTURES_DIR=\"$HOME/Fotos\"\n";
   EXPECT_EQ(ScreenshotFolder(), home + "/Fotos/Ursa");
   // XDG_CONFIG_HOME says where user-dirs.dirs is.
-  const ScopedEnv config("XDG_CONFIG_HOME", home + "/elsewhere");
+  const ScopedEnv config("XDG_CONFIG_HOME", (home + "/elsewhere").c_str());
   EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/settings_file.hpp"
 #include "harness/scripted_play.hpp"
+#include "tests/scoped_env.hpp"
 #include "tests/sim_runner.hpp"
 
 namespace ursa::test {
@@ -21,32 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using harness::ScriptedPlay;
-
-// Sets an environment variable for one test, and puts it back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    had_ = std::getenv(name) != nullptr;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (had_) {
-      setenv(name_, old_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
 
 std::string FreshFolder(const std::string& name) {
   const std::string folder = TempPath(name);
