@@ -52,7 +52,7 @@ TEST(OurLoader, LoadsEveryMeshWithItsBounds) {
   } meshes[] = {{"block.x", -75, 75, 0, 150},    {"block2.x", -75, 75, 0, 150},
                 {"block3.x", -50, 50, 100, 140}, {"toge.x", -55, 55, -45, 5},
                 {"door.x", -64, 64, 0, 212},     {"light.x", -19, 19, 0, 247},
-                {"arrow.x", -44, 48, 0, 106},    {"back.x", -375, 375, -375, 375}};
+                {"arrow.x", -44, 48, 0, 106},    {"back.x", -9375, 9375, -3375, 3375}};
   for (const auto& m : meshes) {
     const rm::MeshBuilderPtr builder = d3drm->CreateMeshBuilder();
     builder->LoadFromFile(AssetPath(m.file), 0, 0);

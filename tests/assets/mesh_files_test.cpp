@@ -18,12 +18,13 @@ struct Extent {
 // What each object occupies in its own space, from the collision rules: blocks span
 // x -75..75 and y 0..150; a sinking platform x -50..50 with its top at 140; spikes hurt
 // a 75-tall player whose feet come within 55 in x and from 120 below to 5 above, which
-// is the bar x -55..55, y -45..5; backdrop tiles are laid 750 apart.
+// is the bar x -55..55, y -45..5; backdrop tiles are laid 750 apart, 12 by 4, and each
+// carries copies of itself one laid wall (9000 by 3000) away.
 const Extent kExtents[] = {
     {"block.x", -75, 75, 0, 150, 140},   {"block2.x", -75, 75, 0, 150, 140},
     {"block3.x", -50, 50, 100, 140, 80}, {"toge.x", -55, 55, -45, 5, 20},
     {"door.x", -64, 64, 0, 212, 20},     {"light.x", -19, 19, 0, 247, 20},
-    {"arrow.x", -44, 48, 0, 106, 10},    {"back.x", -375, 375, -375, 375, 5},
+    {"arrow.x", -44, 48, 0, 106, 10},    {"back.x", -9375, 9375, -3375, 3375, 5},
 };
 
 class MeshExtent : public ::testing::TestWithParam<Extent> {};

@@ -96,6 +96,21 @@ TEST_F(RenderTest, MeshesOutOfViewAreSkippedButEdgeStraddlersAreDrawn) {
   EXPECT_EQ(Brightness(image, 490, 215), 0);
 }
 
+TEST_F(RenderTest, AMeshIsDrawnForAnyPartInViewAndSkippedWhenNoneIs) {
+  // Two cubes 20 apart in one mesh; each mesh's sphere takes in the view's centre.
+  auto pair = [&](float firstX, float z) {
+    FramePtr frame = AddMesh("cube.x", firstX, 0.0F, z);
+    const MeshBuilderPtr& mesh = frame->Visuals().front();
+    mesh->AddParts({Transformed(mesh->Parts().front(), Translation({20.0F, 0, 0}))});
+  };
+  pair(-20.0F, 10.0F);  // only the second cube, at x = 0, is in view
+  pair(-10.0F, 12.0F);  // cubes at x = -10 and 10: neither is
+  AddLight(0.0F, 0.0F, 1.0F);
+  const Image image = RenderImage();
+  EXPECT_EQ(viewport->LastDrawCount(), 1);
+  EXPECT_GT(Brightness(image, 320, 215), 600);
+}
+
 TEST(FrustumTest, SpheresOutsideOnlyWhenWhollyBeyondAPlane) {
   const Frustum f{2.0F, 2.0F, 1.0F, 100.0F};  // the right edge is x = z / 2
   struct Case {

@@ -107,5 +107,38 @@ TEST_F(ViewUpdateTest, AFrameOfPlayDrawsTheStageIntoTheDeviceImage) {
   EXPECT_EQ(litOutside, 0) << "nothing is drawn outside the viewport";
 }
 
+TEST_F(ViewUpdateTest, TheWallFillsEveryViewOfTheSideCamera) {
+  // A stage's first picture, a bear flown off the left of stage 1 or the right end of stage
+  // 10 (low and at a jump's height), the top of a jump from the highest blocks, and the
+  // death camera pulled all the way back over the lowest ground.
+  struct View {
+    int x, y, deathTimer;
+  };
+  for (const View v :
+       {View{0, 50, -1}, View{-1395, -200, -1}, View{-1395, 450, -1}, View{7300, -200, -1},
+        View{7300, 1000, -1}, View{2150, 1710, -1}, View{0, -150, 200}}) {
+    SCOPED_TRACE(testing::Message() << "bear at " << v.x << ", " << v.y);
+    s.playerX = static_cast<int16_t>(v.x);
+    s.playerY = static_cast<int16_t>(v.y);
+    PlacePlayerAndCamera(h, s);
+    AimCameraAndLight(h, s);
+    s.deathTimer = static_cast<int16_t>(v.deathTimer);
+    if (v.deathTimer < 0) {
+      RenderView(h);
+    } else {
+      RenderDeathFrame(h, s);
+    }
+    const rm::Image image = h.device->ReadImage();
+    int black = 0;
+    for (int y = 65; y < 365; ++y) {
+      for (int x = 120; x < 520; ++x) {
+        const rm::Image::Pixel p = image.At(x, y);
+        black += p.r == 0 && p.g == 0 && p.b == 0 ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(black, 0);
+  }
+}
+
 }  // namespace
 }  // namespace ursa::test

@@ -1,6 +1,11 @@
 // One tile of the rubble wall behind every stage: irregular stones in dark mortar.
 // Stones follow a jittered lattice that repeats every 750 units and are cut at the tile's
 // edges, so tiles laid side by side continue each other's stones without a seam.
+// The stages lay 12 by 4 tiles; past the laid wall's edges the side camera still sees a
+// little (a bear that ran off the first or last block, a stage's first picture), so each
+// tile also carries copies of itself one whole laid wall away to the sides, below and above.
+// Together the copies continue the wall around the laid one, and the renderer leaves out
+// every copy that lies outside the view: away from the edges they cost nothing.
 #include <array>
 #include <span>
 #include <vector>
@@ -18,6 +23,8 @@ constexpr float kHalf = 375;
 constexpr int kCells = 6;  // stones per row and per column of a tile
 constexpr float kCell = 2 * kHalf / kCells;
 constexpr uint64_t kSeed = 0x5EED;
+constexpr float kLaidWidth = 12 * 2 * kHalf;  // the wall the stages lay, 12 by 4 tiles
+constexpr float kLaidHeight = 4 * 2 * kHalf;
 
 int Wrap(int i) { return ((i % kCells) + kCells) % kCells; }
 
@@ -64,6 +71,19 @@ void AddStone(Mesh& mesh, std::span<const Vec3> outline, Rgba color, float bulge
   }
 }
 
+// `mesh` under another name, moved by `offset`.
+Mesh Moved(const Mesh& mesh, std::string name, Vec3 offset) {
+  Mesh moved(std::move(name), mesh.VertexColors());
+  for (const Material& m : mesh.Materials()) moved.AddMaterial(m);
+  for (const Vertex& v : mesh.Vertices()) moved.AddVertex({v.position + offset, v.normal, v.color});
+  const auto& v = mesh.Vertices();
+  for (const Triangle& t : mesh.Triangles()) {
+    moved.AddTriangle(t.a, t.b, t.c, t.material,
+                      Cross(v[t.b].position - v[t.a].position, v[t.c].position - v[t.a].position));
+  }
+  return moved;
+}
+
 }  // namespace
 
 Model MakeBackdrop() {
@@ -83,8 +103,22 @@ Model MakeBackdrop() {
       AddStone(stones, outline, color, rng.Range(6, 12), material);
     }
   }
-  return SingleMeshModel("Backdrop",
-                         ClipToRectangle(stones, {-kHalf, -kHalf, 0}, {kHalf, kHalf, 0}));
+  const Mesh tile = ClipToRectangle(stones, {-kHalf, -kHalf, 0}, {kHalf, kHalf, 0});
+  Frame frame{"Backdrop", Mat4{}, {tile}, {}};
+  // Above the laid wall only straight up: no jump reaches the top corners' sight.
+  struct Beyond {
+    const char* name;
+    int column, row;
+  };
+  constexpr Beyond kCopies[] = {{"BeyondLeft", -1, 0},       {"BeyondRight", 1, 0},
+                                {"BeyondBelow", 0, -1},      {"BeyondLowerLeft", -1, -1},
+                                {"BeyondLowerRight", 1, -1}, {"BeyondAbove", 0, 1}};
+  for (const Beyond& copy : kCopies) {
+    const Vec3 offset{kLaidWidth * static_cast<float>(copy.column),
+                      kLaidHeight * static_cast<float>(copy.row), 0};
+    frame.meshes.push_back(Moved(tile, copy.name, offset));
+  }
+  return Model{{std::move(frame)}, std::nullopt};
 }
 
 }  // namespace ursa::meshgen

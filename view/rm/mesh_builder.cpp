@@ -40,6 +40,7 @@ void MeshBuilder::LoadFromFile(const std::string& path, int /*id*/, int /*flags*
   parts_ = std::move(parts);
   gpu_.reset();
   sphere_.reset();
+  partSpheres_.clear();
   CountSceneChange();
 }
 
@@ -55,6 +56,7 @@ void MeshBuilder::AddParts(std::vector<MeshPart> parts) {
   for (MeshPart& part : parts) parts_.push_back(std::move(part));
   gpu_.reset();
   sphere_.reset();
+  partSpheres_.clear();
   CountSceneChange();
 }
 
@@ -64,30 +66,51 @@ int MeshBuilder::FaceCount() const {
   return static_cast<int>(indices / 3);
 }
 
+namespace {
+
+// Grows `box` (empty while `first`) around the part's vertices.
+void AddToBox(const MeshPart& part, Box& box, bool& first) {
+  for (const Vertex& v : part.vertices) {
+    const Vec3 p = v.position;
+    if (first) {
+      box = {p, p};
+      first = false;
+      continue;
+    }
+    box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y), std::min(box.min.z, p.z)};
+    box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y), std::max(box.max.z, p.z)};
+  }
+}
+
+MeshBuilder::Sphere AroundBox(const Box& box) {
+  return {(box.min + box.max) * 0.5F, Length(box.max - box.min) * 0.5F};
+}
+
+}  // namespace
+
 Box MeshBuilder::GetBox() const {
   Box box;
   bool first = true;
-  for (const MeshPart& part : parts_) {
-    for (const Vertex& v : part.vertices) {
-      const Vec3 p = v.position;
-      if (first) {
-        box = {p, p};
-        first = false;
-        continue;
-      }
-      box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y), std::min(box.min.z, p.z)};
-      box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y), std::max(box.max.z, p.z)};
-    }
-  }
+  for (const MeshPart& part : parts_) AddToBox(part, box, first);
   return box;
 }
 
 const MeshBuilder::Sphere& MeshBuilder::BoundingSphere() {
-  if (!sphere_) {
-    const Box box = GetBox();
-    sphere_ = Sphere{(box.min + box.max) * 0.5F, Length(box.max - box.min) * 0.5F};
-  }
+  if (!sphere_) sphere_ = AroundBox(GetBox());
   return *sphere_;
+}
+
+const std::vector<MeshBuilder::Sphere>& MeshBuilder::PartSpheres() {
+  if (partSpheres_.size() != parts_.size()) {
+    partSpheres_.clear();
+    for (const MeshPart& part : parts_) {
+      Box box;
+      bool first = true;
+      AddToBox(part, box, first);
+      partSpheres_.push_back(AroundBox(box));
+    }
+  }
+  return partSpheres_;
 }
 
 const GpuMesh& MeshBuilder::Gpu() {

@@ -47,6 +47,8 @@ class MeshBuilder {
     float radius = 0.0F;
   };
   const Sphere& BoundingSphere();
+  // The same for each part, in the order of Parts(): a part outside the view is not drawn.
+  const std::vector<Sphere>& PartSpheres();
 
   // The geometry on the GPU, uploaded on first use; the context must be current.
   const GpuMesh& Gpu();
@@ -56,6 +58,7 @@ class MeshBuilder {
   std::vector<MeshPart> parts_;
   std::unique_ptr<GpuMesh> gpu_;
   std::optional<Sphere> sphere_;
+  std::vector<Sphere> partSpheres_;  // empty until asked for
 };
 
 }  // namespace ursa::rm

@@ -1,4 +1,5 @@
 // The render pass: one walk over the tree for lights and visuals, then the draws, nearest first.
+// A visual outside the view is skipped whole, and a part of one outside the view on its own.
 // A mirroring transform turns the winding round, so its front faces are flipped back here.
 #include "view/rm/scene_draw.hpp"
 
@@ -20,6 +21,17 @@ struct Visual {
   MeshBuilder* mesh;
   Mat4 world;
 };
+
+// Whether a sphere of the mesh, carried by modelView (whose largest axis scale is `scale`),
+// lies wholly outside the frustum.
+bool Outside(const MeshBuilder::Sphere& sphere, const Mat4& modelView, float scale,
+             const Frustum& frustum) {
+  return frustum.SphereOutside(TransformPoint(modelView, sphere.centre), sphere.radius * scale);
+}
+
+float LargestScale(const Mat4& m) {
+  return std::max({Length(m.Column(0)), Length(m.Column(1)), Length(m.Column(2))});
+}
 
 void Gather(Frame& frame, const Mat4& parentWorld, SceneLights& lights,
             std::vector<Visual>& visuals) {
@@ -50,10 +62,14 @@ std::vector<Visual> VisibleNearestFirst(const std::vector<Visual>& visuals, cons
   for (const Visual& visual : visuals) {
     const Mat4 modelView = view * visual.world;
     const MeshBuilder::Sphere& sphere = visual.mesh->BoundingSphere();
-    const float scale = std::max(
-        {Length(modelView.Column(0)), Length(modelView.Column(1)), Length(modelView.Column(2))});
-    const Vec3 centre = TransformPoint(modelView, sphere.centre);
-    if (!frustum.SphereOutside(centre, sphere.radius * scale)) seen.emplace_back(centre.z, &visual);
+    const float scale = LargestScale(modelView);
+    if (Outside(sphere, modelView, scale, frustum)) continue;
+    const auto& parts = visual.mesh->PartSpheres();
+    const bool somePartSeen =
+        parts.size() == 1 || std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
+          return !Outside(part, modelView, scale, frustum);
+        });
+    if (somePartSeen) seen.emplace_back(TransformPoint(modelView, sphere.centre).z, &visual);
   }
   std::stable_sort(seen.begin(), seen.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -84,7 +100,11 @@ int DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& pr
     glFrontFace(Determinant3(visual.world) < 0.0F ? GL_CCW : GL_CW);
     gpu.Bind();
     const auto& parts = visual.mesh->Parts();
+    const auto& spheres = visual.mesh->PartSpheres();
+    const Mat4 modelView = view * visual.world;
+    const float scale = LargestScale(modelView);
     for (size_t i = 0; i < parts.size(); ++i) {
+      if (parts.size() > 1 && Outside(spheres[i], modelView, scale, frustum)) continue;
       shader.SetMaterial(parts[i].material, parts[i].hasVertexColors);
       gpu.DrawRange(gpu.Ranges()[i]);
     }
