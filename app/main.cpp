@@ -105,6 +105,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
                    name.c_str());
     }
+    window.Host().SetSmoothPictures(
+        ursa::SmoothPictures(settings.motion, window.Form().SoftwareRasteriser()));
     window.SetRecorder(recorder.get());
     if (replay) window.SetReplay(&*replay);
     window.Run();

@@ -103,6 +103,18 @@ Problem ParseScaling(std::string_view value, Settings& s) {
   return std::nullopt;
 }
 
+constexpr const char* kMotionNames[] = {"auto", "exact", "smooth"};
+
+Problem ParseMotion(std::string_view value, Settings& s) {
+  for (int i = 0; i < 3; ++i) {
+    if (Lower(value) == kMotionNames[i]) {
+      s.motion = static_cast<Motion>(i);
+      return std::nullopt;
+    }
+  }
+  return "expected auto, exact or smooth, found " + Quoted(value);
+}
+
 std::string FormatKeys(const std::array<std::string, 2>& keys) {
   if (keys[1].empty()) return keys[0];
   return keys[0] + ", " + keys[1];
@@ -152,6 +164,12 @@ const std::vector<Setting>& Definitions() {
         {"display", "vsync", "; yes: pictures wait for the screen's refresh (no tearing).",
          [](const Settings& s) { return YesNo(s.vsync); },
          [](std::string_view v, Settings& s) { return ParseYesNo(v, s.vsync); }},
+        {"display", "motion",
+         "; exact: every picture is a tick of the game, 50 a second; smooth: pictures at the\n"
+         "; screen's rate, what moves drawn between ticks (one tick behind); auto: smooth on\n"
+         "; graphics hardware, exact where OpenGL draws on the CPU.",
+         [](const Settings& s) { return std::string(kMotionNames[static_cast<int>(s.motion)]); },
+         ParseMotion},
         {"play", "pause_on_focus_loss",
          "; yes: play pauses when the window loses the focus or is minimised; P, Pause or the\n"
          "; pad's Start resumes.",

@@ -15,6 +15,11 @@ namespace ursa {
 inline constexpr int kMinWindowSide = 160;
 inline constexpr int kMaxWindowSide = 16384;
 
+// What the pictures of play are: each a tick of the game (50 a second), or smooth pictures at
+// the screen's rate with what moves drawn between ticks; auto chooses smooth on graphics
+// hardware and exact where OpenGL draws on the CPU, where every extra picture costs play time.
+enum class Motion { kAuto, kExact, kSmooth };
+
 // The player's input as the file sets it: the window's own InputOptions, with its defaults.
 using InputSettings = InputOptions;
 
@@ -27,6 +32,7 @@ struct Settings {
   // Presenting waits for the screen's refresh. Off by default: the frame clock then never
   // waits on the display.
   bool vsync = false;
+  Motion motion = Motion::kAuto;
   InputSettings input;
 };
 

@@ -1,7 +1,11 @@
 // WindowHost: the game's rules driving the real window and renderer, and the pause.
 // The death sequence is paced here at 60 pictures a second so its camera pull-back can be seen.
+// Smooth pictures are drawn here too, in the waits between ticks.
 #include "app/window_host.hpp"
 
+#include <algorithm>
+
+#include "game/ticks.hpp"
 #include "toolkit/form1.hpp"
 #include "view/scene_build.hpp"
 #include "view/screens.hpp"
@@ -25,7 +29,11 @@ int64_t WindowHost::Milliseconds() { return playClock_.Now(form_.Milliseconds())
 void WindowHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
   switch (kind) {
     case PumpKind::kWaiting:
-      Pump(wakeAtMs);
+      if (smooth_ && posed_) {
+        WaitDrawingBetween(wakeAtMs);
+      } else {
+        Pump(wakeAtMs);
+      }
       break;
     case PumpKind::kDeath:
       // Sleep until the next death picture is due; a key only wakes the wait to be delivered.
@@ -59,16 +67,59 @@ void WindowHost::StayPaused() {
   playClock_.Start(form_.Milliseconds());
 }
 
+void WindowHost::SetSmoothPictures(bool smooth) {
+  PutBackTick();
+  smooth_ = smooth;
+  picturesPerSecond_ = std::max(form_.RefreshRate(), 1);
+}
+
+void WindowHost::WaitDrawingBetween(int64_t wakeAtMs) {
+  const int64_t rate = picturesPerSecond_;
+  const int64_t dueMs = (nextPicture_ * 1000 + rate - 1) / rate;
+  // The picture is drawn ahead of its moment by about as long as drawing takes, and held.
+  Pump(std::min(dueMs - drawLeadMs_, wakeAtMs));
+  // A pump that ended the program or started a stage leaves nothing to draw from.
+  if (form_.Ended() || !posed_) return;
+  const int64_t now = Milliseconds();
+  if (now < dueMs - drawLeadMs_) return;
+  // Where things are at the picture's moment, one tick behind the rules.
+  const float t = static_cast<float>(dueMs - tickMs_) / static_cast<float>(kTickMs);
+  view::PlaceBetween(handles_, before_, after_, std::clamp(t, 0.0F, 1.0F));
+  placedBetween_ = true;
+  if (now < dueMs) form_.PresentAt(playClock_.WindowTime(dueMs));
+  // Nothing moved since the last picture: the renderer draws nothing and nothing is shown.
+  view::RenderView(handles_);
+  // The lead follows a slower draw at once and a faster one slowly.
+  const int64_t needed = Milliseconds() - now + 2;
+  drawLeadMs_ =
+      std::clamp<int64_t>(std::max(needed, (drawLeadMs_ * 15 + needed) / 16), 2, 1000 / rate / 2);
+  nextPicture_ = std::max(nextPicture_ + 1, Milliseconds() * rate / 1000 + 1);
+}
+
+void WindowHost::PutBackTick() {
+  if (!placedBetween_) return;
+  view::PlaceBetween(handles_, before_, after_, 1.0F);
+  placedBetween_ = false;
+}
+
 void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(visible); }
 
 void WindowHost::DrawHud(const GameState& s) { view::DrawHud(form_.Canvas(), s); }
 
 void WindowHost::BuildScene(const GameState& s) {
+  posed_ = false;
+  placedBetween_ = false;
+  // The window may have gone full screen or to another screen since the last stage.
+  if (smooth_) picturesPerSecond_ = std::max(form_.RefreshRate(), 1);
   if (stageStart_) stageStart_(s);
   view::BuildScene(handles_, s, setup_);
 }
 
-void WindowHost::ReleaseScene() { view::ReleaseScene(handles_); }
+void WindowHost::ReleaseScene() {
+  posed_ = false;
+  placedBetween_ = false;
+  view::ReleaseScene(handles_);
+}
 
 void WindowHost::DrawTitleScreen() { view::DrawTitleScreen(form_.Canvas(), form_.Image1()); }
 
@@ -76,19 +127,43 @@ void WindowHost::DrawEndingScreen(GameState& s) {
   view::DrawEndingScreen(form_.Canvas(), form_.Image1(), s);
 }
 
-void WindowHost::PlaceObject(const GameState& s, int i) { view::PlaceObject(handles_, s, i); }
+void WindowHost::PlaceObject(const GameState& s, int i) {
+  PutBackTick();
+  view::PlaceObject(handles_, s, i);
+}
 
-void WindowHost::TurnPlayer(const GameState& s) { view::TurnPlayer(handles_, s); }
+void WindowHost::TurnPlayer(const GameState& s) {
+  PutBackTick();
+  view::TurnPlayer(handles_, s);
+}
 
 void WindowHost::PlacePlayerAndCamera(const GameState& s) {
+  PutBackTick();
   view::PlacePlayerAndCamera(handles_, s);
 }
 
-void WindowHost::AimCameraAndLight(const GameState& s) { view::AimCameraAndLight(handles_, s); }
+void WindowHost::AimCameraAndLight(const GameState& s) {
+  PutBackTick();
+  view::AimCameraAndLight(handles_, s);
+}
 
-void WindowHost::RenderView() { view::RenderView(handles_); }
+void WindowHost::RenderView() {
+  PutBackTick();
+  if (!smooth_) {
+    view::RenderView(handles_);
+    return;
+  }
+  // The tick is drawn in the waits that follow, on its way from the last one.
+  const view::StagePose pose = view::TakePose(handles_);
+  before_ = posed_ ? after_ : pose;
+  after_ = pose;
+  posed_ = true;
+  // From the start of the tick: frames start a little after it, by however long a wait took.
+  tickMs_ = TickNow(*this) * kTickMs;
+}
 
 void WindowHost::RenderDeathFrame(const GameState& s) {
+  PutBackTick();
   // Draws only: the wait for the picture's time is the death pump's, since a window event
   // delivered here could release the scene this draws.
   if (s.deathTimer == 0) deathStartMs_ = Milliseconds();

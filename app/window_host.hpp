@@ -8,6 +8,7 @@
 
 #include "app/play_clock.hpp"
 #include "game/game_host.hpp"
+#include "view/between_ticks.hpp"
 #include "view/pause_banner.hpp"
 #include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"
@@ -57,6 +58,13 @@ class WindowHost final : public GameHost {
   void Resume() { pauseWanted_ = false; }
   bool Paused() const { return pauseWanted_; }
 
+  // Smooth pictures: while play waits for its next tick, pictures come at the screen's rate
+  // (read at every stage start), the bear, camera, light and platforms drawn between where the
+  // last two ticks put them, one tick behind. Off, every picture is a tick, drawn as the rules
+  // draw it: exact pictures. The death sequence is drawn exactly either way.
+  void SetSmoothPictures(bool smooth);
+  bool SmoothPictures() const { return smooth_; }
+
  private:
   tk::Form1& form_;
   view::SceneHandles& handles_;
@@ -65,6 +73,11 @@ class WindowHost final : public GameHost {
   void Pump(int64_t wakeAtMs = -1);
   // Serves the window's events until Resume or the program's end.
   void StayPaused();
+  // Smooth pictures: waits for the next picture or the tick, whichever is first, and draws
+  // the picture when its time has come.
+  void WaitDrawingBetween(int64_t wakeAtMs);
+  // The frames where the last tick put them again, before the rules go on.
+  void PutBackTick();
 
   int64_t framesRun_ = 0;
   std::function<void(const GameState&)> stageStart_;
@@ -73,6 +86,15 @@ class WindowHost final : public GameHost {
   bool pauseWanted_ = false;
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown
+
+  bool smooth_ = false;
+  int picturesPerSecond_ = 60;
+  int64_t nextPicture_ = 0;  // picture n is due at n / picturesPerSecond_ s on the play clock
+  int64_t drawLeadMs_ = 2;   // how long before its moment a picture is drawn
+  bool posed_ = false;       // the stage has had a tick to draw from
+  bool placedBetween_ = false;
+  view::StagePose before_{}, after_{};
+  int64_t tickMs_ = 0;  // when the last tick's pose was taken
 };
 
 }  // namespace ursa

@@ -16,6 +16,10 @@ tk::FormOptions WindowOptions(const Settings& settings) {
   return options;
 }
 
+bool SmoothPictures(Motion motion, bool softwareRasteriser) {
+  return motion == Motion::kSmooth || (motion == Motion::kAuto && !softwareRasteriser);
+}
+
 Settings SettingsAtEnd(const Settings& atStart, GameWindow& window) {
   Settings atEnd = atStart;
   const tk::Form1& form = window.Form();

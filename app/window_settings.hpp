@@ -12,6 +12,10 @@ namespace ursa {
 // The window's options for `settings` (the game's defaults otherwise).
 tk::FormOptions WindowOptions(const Settings& settings);
 
+// Whether play draws smooth pictures: as the settings say, or for auto, where OpenGL is not
+// drawn on the CPU.
+bool SmoothPictures(Motion motion, bool softwareRasteriser);
+
 // `atStart` with what the player changed while the window ran: the window mode switched to
 // with F11 or Alt+Enter, and a window size made by resizing (a whole multiple of 640 x 480 is
 // the game's own choice, not the player's). A screen that refused full screen changes nothing.

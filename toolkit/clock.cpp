@@ -5,7 +5,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
+#include <thread>
 
 namespace ursa::tk {
 
@@ -20,6 +22,15 @@ void SystemClock::WaitForEvent(int64_t wakeAtMs) {
   if (remaining <= 0) return;
   const int64_t capped = std::min<int64_t>(remaining, std::numeric_limits<int>::max());
   SDL_WaitEventTimeout(nullptr, static_cast<int>(capped));
+}
+
+void SystemClock::SleepUntil(int64_t atMs) {
+  const int64_t remaining = std::min<int64_t>(atMs - Milliseconds(), 1000);
+  if (remaining <= 0) return;
+  // The counter shows whole milliseconds: sleep to within one of the moment, then in short
+  // naps until the counter turns to it, which is the moment to a tenth of a millisecond.
+  if (remaining > 1) SDL_Delay(static_cast<Uint32>(remaining - 1));
+  while (Milliseconds() < atMs) std::this_thread::sleep_for(std::chrono::microseconds(100));
 }
 
 void VirtualClock::WaitForEvent(int64_t wakeAtMs) {

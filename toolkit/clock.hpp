@@ -2,6 +2,7 @@
 // The system clock waits for real; the virtual clock lets tests run whole games at full speed.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace ursa::tk {
@@ -14,6 +15,9 @@ class Clock {
   // Called by the event pump when no window event is pending: returns at wakeAtMs or at the
   // next window event, whichever comes first. A negative wakeAtMs waits for the next event.
   virtual void WaitForEvent(int64_t wakeAtMs) = 0;
+  // Returns at atMs, events or not: a short hold that must end on time (a picture waiting
+  // for its moment).
+  virtual void SleepUntil(int64_t atMs) = 0;
 };
 
 // SDL's 64-bit millisecond counter; waits in SDL's event wait, so an idle game sleeps.
@@ -21,6 +25,7 @@ class SystemClock final : public Clock {
  public:
   int64_t Milliseconds() override;
   void WaitForEvent(int64_t wakeAtMs) override;
+  void SleepUntil(int64_t atMs) override;
 };
 
 // Time that moves only when told. A wait with a wake-up time jumps straight to it (the
@@ -32,6 +37,7 @@ class VirtualClock final : public Clock {
   explicit VirtualClock(int64_t startMs = 0) : now_(startMs) {}
   int64_t Milliseconds() override { return now_; }
   void WaitForEvent(int64_t wakeAtMs) override;
+  void SleepUntil(int64_t atMs) override { now_ = std::max(now_, atMs); }
   void Advance(int64_t ms) { now_ += ms; }
 
  private:

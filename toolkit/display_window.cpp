@@ -203,6 +203,13 @@ void DisplayWindow::DrawableSize(int& width, int& height) const {
   SDL_GL_GetDrawableSize(window_, &width, &height);
 }
 
+int DisplayWindow::RefreshRate() const {
+  constexpr int kUsualRate = 60;
+  SDL_DisplayMode mode{};
+  if (SDL_GetWindowDisplayMode(window_, &mode) != 0 || mode.refresh_rate <= 0) return kUsualRate;
+  return mode.refresh_rate;
+}
+
 void DisplayWindow::SetIcon(const std::string& bmpPath) {
   SurfacePtr icon(SDL_LoadBMP(bmpPath.c_str()));
   if (icon) SDL_SetWindowIcon(window_, icon.get());

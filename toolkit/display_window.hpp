@@ -54,6 +54,8 @@ class DisplayWindow {
   void FollowFrame();
   // The drawable's size in real pixels (larger than the window's on high-DPI screens).
   void DrawableSize(int& width, int& height) const;
+  // Pictures a second the window's screen shows; 60 where the screen does not say.
+  int RefreshRate() const;
   // A 32 x 32 BMP with alpha; a missing or unreadable file leaves the default icon.
   void SetIcon(const std::string& bmpPath);
   Uint32 Id() const { return SDL_GetWindowID(window_); }

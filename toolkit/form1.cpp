@@ -3,9 +3,12 @@
 // Only what changed is composed and drawn again, and nothing is presented when nothing did.
 #include "toolkit/form1.hpp"
 
+#include <epoxy/gl.h>
+
 #include <algorithm>
 #include <iostream>
 #include <string_view>
+#include <utility>
 
 #include "gl/texture_changes.hpp"
 #include "toolkit/back_buffer_age.hpp"
@@ -104,13 +107,22 @@ void Form1::Compose(const DeviceImage* device) {
 void Form1::FinishPresent() {
   if (!swapPending_) return;
   swapPending_ = false;
-  window_.Swap();
+  if (swapDueMs_ >= 0) clock_->SleepUntil(std::exchange(swapDueMs_, -1));
+  if (options_.vsync) {
+    window_.Swap();
+  } else {
+    const Rect& a = drawn_.area;
+    backIsShown_ = !drawn_.bars && CopyToWindow(drawn_.glx, a.x, a.y, a.width, a.height);
+    if (!backIsShown_) window_.Swap();
+  }
   ++presents_;
+  lastPresentAt_ = std::chrono::steady_clock::now();
 }
 
 void Form1::Present(const DeviceImage* device) {
   // The last picture goes up before this one is drawn over it.
   FinishPresent();
+  const int64_t presentAt = std::exchange(presentAtMs_, -1);
   presentedVersion_ = canvas_.Version();
   // Without presenting, a device image is still composed: a later screenshot shows it.
   if (!options_.present && device == nullptr) {
@@ -148,15 +160,17 @@ void Form1::Present(const DeviceImage* device) {
   const Rect draw = windowDamage_.ToDraw(age, changed, whole);
   const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
   presenter_.DrawScaled(0, width, height, draw, bars);
-  if (options_.vsync) {
-    // A swap that waits for the display's refresh waits in the pump's next wait for the
-    // clock, not here, where it would push the frame's closing tick read past a tick.
-    swapPending_ = true;
+  drawn_ = {draw, bars, glx};
+  swapPending_ = true;
+  if (presentAt >= 0) {
+    // Drawn to the end now, so that putting it up at its moment takes no drawing time.
+    glFinish();
+    swapDueMs_ = presentAt;
     return;
   }
-  backIsShown_ = !bars && CopyToWindow(glx, draw.x, draw.y, draw.width, draw.height);
-  if (!backIsShown_) window_.Swap();
-  ++presents_;
+  // A swap that waits for the display's refresh waits in the pump's next wait for the
+  // clock, not here, where it would push the frame's closing tick read past a tick.
+  if (!options_.vsync) FinishPresent();
 }
 
 RgbImage Form1::Screenshot(const std::string& pngPath) {

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -77,8 +78,17 @@ class Form1 final {
   bool Fullscreen() const { return window_.Fullscreen(); }
   // The window's SDL id, which its key and window events carry.
   uint32_t WindowId() const { return window_.Id(); }
+  // Pictures a second the window's screen shows (60 where it does not say).
+  int RefreshRate() const { return window_.RefreshRate(); }
+  // OpenGL draws on the CPU here (Mesa's llvmpipe, softpipe or swrast).
+  bool SoftwareRasteriser() const { return presenter_.SoftwareRasteriser(); }
   // Pictures put on the window so far (swaps and partial copies): nothing changed, none.
   uint64_t Presents() const { return presents_; }
+  // When the last of them went up.
+  std::chrono::steady_clock::time_point LastPresentAt() const { return lastPresentAt_; }
+  // The next picture drawn goes on the window at atMs on the clock, not before: it is drawn
+  // at once and held, and the event pump puts it up at that moment (pictures at an even pace).
+  void PresentAt(int64_t atMs) { presentAtMs_ = atMs; }
   // The 640 x 480 image the player sees now (after the 16-bit reduction); also written to
   // `pngPath` as a PNG unless it is empty.
   RgbImage Screenshot(const std::string& pngPath = {});
@@ -128,9 +138,18 @@ class Form1 final {
   int drawnHeight_ = 0;
   // The last present copied part of the back buffer instead of swapping it away.
   bool backIsShown_ = false;
-  // With vsync on, the drawn picture waits for its swap until the pump waits.
+  // A drawn picture not yet on the window: with vsync on it waits for the pump's wait, and a
+  // held one (PresentAt) for its moment, swapDueMs_.
   bool swapPending_ = false;
+  struct Drawn {
+    Rect area;
+    bool bars = false;
+    bool glx = false;
+  } drawn_;
+  int64_t presentAtMs_ = -1;
+  int64_t swapDueMs_ = -1;
   uint64_t presents_ = 0;
+  std::chrono::steady_clock::time_point lastPresentAt_;
   bool ended_ = false;
 };
 

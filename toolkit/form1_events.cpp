@@ -25,6 +25,8 @@ void Form1::Run() {
 
 void Form1::DoEvents(int64_t wakeAtMs) {
   if (ended_) return;
+  // A held picture goes up at its moment, before any event is served.
+  if (swapDueMs_ >= 0) FinishPresent();
   if (events_ != nullptr) events_->Pumping();
   if (ended_) return;
   if (wakeAtMs >= 0 && !EventsPending()) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -145,6 +146,61 @@ BENCHMARK(BM_PacedPlay)
     ->Args({20, 0})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
+
+// Smooth pictures at the screen's rate (60 a second under Xvfb and where the screen does not
+// say) while the bear runs through stage 1 for range(0) seconds: the time between successive
+// pictures put on the window (median, 99th percentile, the share within 1 ms of the
+// screen's interval), pictures per second, and the CPU use as in paced play.
+void BM_SmoothPlay(benchmark::State& state) {
+  GameWindow& w = Window();
+  tk::Form1& form = w.Form();
+  const auto seconds = std::chrono::seconds(state.range(0));
+  std::vector<double> intervals;
+  w.Host().SetSmoothPictures(true);
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    const double cpuStart = CpuSeconds();
+    auto lastPresentAt = start;
+    uint64_t presents = form.Presents();
+    bool playing = false;
+    int pumps = 0;
+    const harness::PumpHook hook(form, w, [&] {
+      const GameState& s = w.Game().state;
+      if (w.Game().screen != Screen::kPlaying) return;
+      // A picture went up in the pump before this one.
+      if (form.Presents() != presents) {
+        const auto now = form.LastPresentAt();
+        if (playing) {
+          intervals.push_back(
+              std::chrono::duration<double, std::milli>(now - lastPresentAt).count());
+        }
+        playing = true;
+        lastPresentAt = now;
+        presents = form.Presents();
+      }
+      if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);
+      if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
+      if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
+      if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
+    });
+    w.Game().state.stage = 1;
+    w.KeyDown(tk::kKeyEnter);
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    state.counters["pictures_per_s"] = static_cast<double>(intervals.size() + 1) / wall;
+    state.counters["cpu_percent"] = 100 * (CpuSeconds() - cpuStart) / wall;
+  }
+  w.Host().SetSmoothPictures(false);
+  const double screenMs = 1000.0 / form.RefreshRate();
+  const auto within = std::count_if(intervals.begin(), intervals.end(),
+                                    [&](double ms) { return std::abs(ms - screenMs) <= 1.0; });
+  state.counters["screen_ms"] = screenMs;
+  state.counters["median_ms"] = Percentile(intervals, 0.5);
+  state.counters["p1_ms"] = Percentile(intervals, 0.01);
+  state.counters["p99_ms"] = Percentile(intervals, 0.99);
+  state.counters["within_1ms_percent"] = 100.0 * static_cast<double>(within) /
+                                         static_cast<double>(std::max<size_t>(intervals.size(), 1));
+}
+BENCHMARK(BM_SmoothPlay)->ArgName("seconds")->Arg(10)->Iterations(1)->Unit(benchmark::kSecond);
 
 // The resident set, in MB.
 double ResidentMb() {

@@ -6,6 +6,7 @@
 #   640 x 480 window, playing stage 1     CPU per frame, % of a core, ratio
 #   standing still in stage 1             % of a core
 #   1920 x 1080 full screen, 20 s         frames/s held, CPU per frame, ratio
+#   smooth pictures, 60 a second          time between pictures (median, p1, p99), CPU
 #   1000 stage restarts                   resident set after 20 and after 1000
 # Usage: bench/game/present_bench.sh BUILD_DIR [rounds]   (needs Xvfb and xdpyinfo)
 set -euo pipefail
@@ -67,6 +68,17 @@ for round in $(seq "$rounds"); do
   printf 'round %d: floor %s frames/s %s ms/frame, game %s frames/s %s ms/frame (p99 interval %s ms): %sx the floor\n' \
     "$round" "$(counter fps <<<"$f")" "$fms" "$(counter fps <<<"$g")" "$gms" \
     "$(counter p99_ms <<<"$g")" "$(ratio "$gms" "$fms")"
+done
+stop_x
+
+echo "== smooth pictures at 60 a second, playing stage 1 in a 640 x 480 window (10 s each)"
+start_x 800x600x24
+for round in $(seq "$rounds"); do
+  g=$("$game" --benchmark_filter=BM_SmoothPlay 2>/dev/null)
+  printf 'round %d: %s pictures/s, interval median %s ms, p1 %s ms, p99 %s ms, %s %% within 1 ms of %s ms; %s %% of a core\n' \
+    "$round" "$(counter pictures_per_s <<<"$g")" "$(counter median_ms <<<"$g")" \
+    "$(counter p1_ms <<<"$g")" "$(counter p99_ms <<<"$g")" "$(counter within_1ms_percent <<<"$g")" \
+    "$(counter screen_ms <<<"$g")" "$(counter cpu_percent <<<"$g")"
 done
 stop_x
 

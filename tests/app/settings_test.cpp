@@ -53,6 +53,7 @@ Settings Changed() {
   s.windowHeight = 700;
   s.scaling = tk::Scaling::kWhole;
   s.vsync = true;
+  s.motion = Motion::kSmooth;
   s.input.pauseOnFocusLoss = false;
   s.input.padDeadZone = 12000;
   s.input.bindings[0] = {"A", "Keypad 4"};
@@ -111,12 +112,15 @@ TEST(SettingsText, EveryBadLineIsNamedAndSkippedAndTheRestStillCounts) {
       "; a comment, then a line too long to be a setting\n"  // 16
       "enter = " +
       std::string(300, 'x') +
-      "\n"                                     // 17
-      "[play]\n"                               // 18
-      "pad_dead_zone = 40000\n"                // 19
-      "pause_on_focus_loss = off ; inline\n";  // 20
+      "\n"                                    // 17
+      "[play]\n"                              // 18
+      "pad_dead_zone = 40000\n"               // 19
+      "pause_on_focus_loss = off ; inline\n"  // 20
+      "[display]\n"                           // 21
+      "motion = Smooth\n"                     // 22
+      "motion = jerky\n";                     // 23
   const SettingsRead read = ParseSettings(text);
-  const std::vector<int> bad = {2, 4, 6, 7, 8, 9, 12, 13, 14, 15, 17, 19};
+  const std::vector<int> bad = {2, 4, 6, 7, 8, 9, 12, 13, 14, 15, 17, 19, 23};
   ASSERT_EQ(read.problems.size(), bad.size()) << testing::PrintToString(read.problems);
   for (size_t i = 0; i < bad.size(); ++i) {
     EXPECT_EQ(read.problems[i].rfind("line " + std::to_string(bad[i]) + ": ", 0), 0U)
@@ -131,6 +135,7 @@ TEST(SettingsText, EveryBadLineIsNamedAndSkippedAndTheRestStillCounts) {
   expected.scaling = tk::Scaling::kWhole;
   expected.input.bindings[0] = {"A", "Keypad 4"};
   expected.input.pauseOnFocusLoss = false;
+  expected.motion = Motion::kSmooth;
   EXPECT_TRUE(SameSettings(read.settings, expected)) << SettingsFileText(read.settings);
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "tests/view/view_fixture.hpp"
+#include "view/between_ticks.hpp"
 
 namespace ursa::test {
 namespace {
@@ -105,6 +106,35 @@ TEST_F(ViewUpdateTest, AFrameOfPlayDrawsTheStageIntoTheDeviceImage) {
   }
   EXPECT_GT(lit, 400 * 300 * 9 / 10) << "the backdrop fills the viewport";
   EXPECT_EQ(litOutside, 0) << "nothing is drawn outside the viewport";
+}
+
+TEST_F(ViewUpdateTest, BetweenTicksTheBearIsOnItsWayAndTheCameraFollowsAndLooksAtIt) {
+  auto tick = [&](int x, int y) {
+    s.playerX = static_cast<int16_t>(x);
+    s.playerY = static_cast<int16_t>(y);
+    PlacePlayerAndCamera(h, s);
+    AimCameraAndLight(h, s);
+    return view::TakePose(h);
+  };
+  const view::StagePose from = tick(300, 0);
+  const view::StagePose to = tick(310, -10);
+  view::PlaceBetween(h, from, to, 0.5F);
+  ExpectNear(h.playerFrame->Position(), 305, -5, 0);
+  ExpectNear(h.cameraFrame->Position(), 305, 245, -1250);
+  ExpectNear(h.cameraFrame->AxisZ(), 0, -250 / std::hypot(250.0F, 1250.0F),
+             1250 / std::hypot(250.0F, 1250.0F));
+  view::PlaceBetween(h, from, to, 0.0F);
+  EXPECT_EQ(h.cameraFrame->Transform().m, from.camera.m);
+  view::PlaceBetween(h, from, to, 1.0F);
+  EXPECT_EQ(h.cameraFrame->Transform().m, to.camera.m);
+  EXPECT_EQ(h.lightFrame->Transform().m, to.light.m);
+
+  // The camera drops to look down on a fall: it jumps, while the bear still moves between.
+  const view::StagePose falling = tick(310, -210);
+  const view::StagePose before = tick(310, -195);
+  view::PlaceBetween(h, before, falling, 0.5F);
+  ExpectNear(h.playerFrame->Position(), 310, -202.5F, 0);
+  EXPECT_EQ(h.cameraFrame->Transform().m, falling.camera.m);
 }
 
 TEST_F(ViewUpdateTest, TheWallFillsEveryViewOfTheSideCamera) {
