@@ -62,8 +62,9 @@ void main() {
 }
 )";
 
-// Only the device image, in an area inside the box: a translated copy of its texels (the box's
-// part beyond a smaller device image black), the same colours as the whole compose gives.
+// Only the device image, in an area inside the box and inside the device image: a translated
+// copy of its texels, the same colours as the whole compose gives. Nothing but the fetch and
+// the reduction per pixel, since this pass runs on every frame of play.
 constexpr const char* kComposeDeviceFragment = R"(
 uniform sampler2D picture;
 uniform ivec2 offset;
@@ -72,10 +73,7 @@ uniform bool reduceTo16Bit;
 out vec4 color;
 void main() {
   ivec2 texel = ivec2(gl_FragCoord.xy) + offset;
-  vec3 c = vec3(0.0);
-  if (all(greaterThanEqual(texel, ivec2(0))) && all(lessThan(texel, deviceSize))) {
-    c = texelFetch(picture, texel, 0).rgb;
-  }
+  vec3 c = texelFetch(picture, texel, 0).rgb;
   if (reduceTo16Bit) c = Reduce565(c);
   color = vec4(c, 1.0);
 }
@@ -83,13 +81,13 @@ void main() {
 
 // 5, 6 and 5 bits kept, widened back by repeating the top bits; in float, where every value is
 // a small whole number and exact, because the software rasteriser runs float vectors much
-// faster than per-channel integer shifts.
+// faster than per-channel integer shifts. Multiplies, not divides: by powers of two they are
+// exact, and the last one's rounding is far below what storing as 8 bits rounds away.
 constexpr const char* kReduce565 = R"(#version 330 core
 vec3 Reduce565(vec3 c) {
   vec3 whole = floor(c * 255.0 + 0.5);
-  vec3 drop = vec3(8.0, 4.0, 8.0);
-  vec3 kept = floor(whole / drop);
-  return (kept * drop + floor(kept / vec3(4.0, 16.0, 4.0))) / 255.0;
+  vec3 kept = floor(whole * vec3(0.125, 0.25, 0.125));
+  return (kept * vec3(8.0, 4.0, 8.0) + floor(kept * vec3(0.25, 0.0625, 0.25))) * (1.0 / 255.0);
 }
 )";
 
@@ -246,7 +244,11 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   const bool insideBox = area.x >= box_.x && area.y >= box_.y &&
                          area.x + area.width <= box_.x + box_.width &&
                          area.y + area.height <= box_.y + box_.height;
-  if (source == kDevicePicture && insideBox) {
+  // Box pixels beyond a smaller device image are black: the whole compose draws those.
+  const bool insideDevice = source == kDevicePicture &&
+                            area.x + area.width - box_.x <= device->width &&
+                            area.y + area.height - box_.y <= device->height;
+  if (insideBox && insideDevice) {
     // A frame of the 3D view: the device image alone, the cheapest pass.
     glUseProgram(composeDevice_.Name());
     glUniform1i(composeDevice_.Uniform("picture"), 1);

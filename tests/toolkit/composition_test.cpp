@@ -124,9 +124,16 @@ TEST_F(CompositionTest, SmallerDeviceImageLeavesTheRestOfTheBoxBlack) {
 TEST_F(CompositionTest, SixteenBitModeReducesWhatThePlayerSeesTo565) {
   const uint32_t colors[] = {kWhite, kBlue, kBlack, 0x123456, 0x07FB0C, 0x808080};
   for (int i = 0; i < 6; ++i) form->Canvas().PSet(i, 0, colors[i]);
+  // Every level of every channel, on the second row.
+  for (int v = 0; v < 256; ++v) form->Canvas().PSet(v, 1, PackColor(v, v, v));
   const RgbImage full = form->Screenshot();
   form->SetDisplayMode(640, 480, 16);
   const RgbImage reduced = form->Screenshot();
+  for (int v = 0; v < 256; ++v) {
+    EXPECT_EQ(reduced.At(v, 1),
+              PackColor(ReduceChannel(v, 5), ReduceChannel(v, 6), ReduceChannel(v, 5)))
+        << "level " << v;
+  }
   for (int i = 0; i < 6; ++i) {
     const uint32_t c = colors[i];
     EXPECT_EQ(full.At(i, 0), c);
