@@ -162,7 +162,8 @@ void Form1::Present(const DeviceImage* device) {
   presenter_.DrawScaled(0, width, height, draw, bars);
   drawn_ = {draw, bars, glx};
   swapPending_ = true;
-  if (presentAt >= 0) {
+  // With vsync the screen's refresh paces the pictures itself.
+  if (presentAt >= 0 && !options_.vsync) {
     // Drawn to the end now, so that putting it up at its moment takes no drawing time.
     glFinish();
     swapDueMs_ = presentAt;

@@ -88,6 +88,7 @@ class Form1 final {
   std::chrono::steady_clock::time_point LastPresentAt() const { return lastPresentAt_; }
   // The next picture drawn goes on the window at atMs on the clock, not before: it is drawn
   // at once and held, and the event pump puts it up at that moment (pictures at an even pace).
+  // With vsync on, the screen's refresh decides instead.
   void PresentAt(int64_t atMs) { presentAtMs_ = atMs; }
   // The 640 x 480 image the player sees now (after the 16-bit reduction); also written to
   // `pngPath` as a PNG unless it is empty.
