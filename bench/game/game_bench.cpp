@@ -91,6 +91,14 @@ double CpuSeconds() {
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// The bear's way through stage 1 in real play, from the event pump: Right held (its key's
+// auto-repeat now and then) and a jump every 60 frames.
+void RunAndJump(tk::Form1& form, const GameState& s, int& pumps) {
+  if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);  // auto-repeat
+  if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
+  if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
+}
+
 // Real play on the real clock, as a player has it, for range(0) seconds: running right through
 // stage 1 with a jump now and then, or (range(1) = 1) standing still at the start. Reports the
 // frames per second, the time between the starts of successive frames (median, 99th
@@ -119,11 +127,7 @@ void BM_PacedPlay(benchmark::State& state) {
         lastFrameAt = now;
         lastCount = s.frameCount;
       }
-      if (!stand) {
-        if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);  // auto-repeat
-        if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
-        if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
-      }
+      if (!stand) RunAndJump(form, s, pumps);
       if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
@@ -178,9 +182,7 @@ void BM_SmoothPlay(benchmark::State& state) {
         lastPresentAt = now;
         presents = form.Presents();
       }
-      if (++pumps % 50 == 0) harness::PushKey(form, SDLK_RIGHT, true, true);
-      if (s.frameCount % 60 == 0) harness::PushKey(form, SDLK_SPACE, true);
-      if (s.frameCount % 60 == 30) harness::PushKey(form, SDLK_SPACE, false);
+      RunAndJump(form, s, pumps);
       if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
