@@ -288,6 +288,24 @@ TEST_F(PresentCountTest, WithVsyncThePictureIsSwappedInThePumpsWaitNotInTheFrame
   EXPECT_EQ(form->Presents(), shown + 2);
 }
 
+TEST_F(PresentCountTest, AHeldPictureGoesUpAtItsMomentInThePumpAndNotBefore) {
+  Open(false);
+  const uint64_t shown = form->Presents();
+  const int64_t moment = clock.Milliseconds() + 12;
+  form->PresentAt(moment);
+  gl::NoteTextureChange(texture, {120, 65, 400, 300});
+  Show();
+  EXPECT_EQ(form->Presents(), shown) << "drawn, and held";
+  form->DoEvents();
+  EXPECT_EQ(form->Presents(), shown + 1);
+  EXPECT_EQ(clock.Milliseconds(), moment) << "put up at its moment, not before";
+  // The next picture is not held.
+  gl::NoteTextureChange(texture, {120, 65, 400, 300});
+  Show();
+  EXPECT_EQ(form->Presents(), shown + 2);
+  EXPECT_EQ(clock.Milliseconds(), moment);
+}
+
 TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   const Rect whole{0, 0, 100, 100};
   const Rect a{10, 10, 5, 5};
