@@ -63,7 +63,6 @@ class WindowHost final : public GameHost {
   // last two ticks put them, one tick behind. Off, every picture is a tick, drawn as the rules
   // draw it: exact pictures. The death sequence is drawn exactly either way.
   void SetSmoothPictures(bool smooth);
-  bool SmoothPictures() const { return smooth_; }
 
  private:
   tk::Form1& form_;

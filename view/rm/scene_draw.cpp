@@ -6,7 +6,6 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "view/rm/gouraud_shader.hpp"
@@ -52,31 +51,31 @@ void Gather(Frame& frame, const Mat4& parentWorld, SceneLights& lights,
   for (const FramePtr& child : frame.Children()) Gather(*child, world, lights, visuals);
 }
 
+// A visual the frustum can see, with its transform into view space and that transform's
+// largest axis scale, by which its spheres' radii grow.
+struct Seen {
+  const Visual* visual;
+  Mat4 modelView;
+  float scale;
+  float depth;  // of its bounding sphere's centre
+};
+
 // The visuals the frustum can see, nearest first (by the centre of their bounding spheres),
-// so that the depth test turns away most of what lies behind. A sphere's radius grows with
-// its transform's largest axis scale.
-std::vector<Visual> VisibleNearestFirst(const std::vector<Visual>& visuals, const Mat4& view,
-                                        const Frustum& frustum) {
-  std::vector<std::pair<float, const Visual*>> seen;
+// so that the depth test turns away most of what lies behind.
+std::vector<Seen> VisibleNearestFirst(const std::vector<Visual>& visuals, const Mat4& view,
+                                      const Frustum& frustum) {
+  std::vector<Seen> seen;
   seen.reserve(visuals.size());
   for (const Visual& visual : visuals) {
     const Mat4 modelView = view * visual.world;
     const MeshBuilder::Sphere& sphere = visual.mesh->BoundingSphere();
     const float scale = LargestScale(modelView);
     if (Outside(sphere, modelView, scale, frustum)) continue;
-    const auto& parts = visual.mesh->PartSpheres();
-    const bool somePartSeen =
-        parts.size() == 1 || std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
-          return !Outside(part, modelView, scale, frustum);
-        });
-    if (somePartSeen) seen.emplace_back(TransformPoint(modelView, sphere.centre).z, &visual);
+    seen.push_back({&visual, modelView, scale, TransformPoint(modelView, sphere.centre).z});
   }
   std::stable_sort(seen.begin(), seen.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::vector<Visual> out;
-  out.reserve(seen.size());
-  for (const auto& entry : seen) out.push_back(*entry.second);
-  return out;
+                   [](const Seen& a, const Seen& b) { return a.depth < b.depth; });
+  return seen;
 }
 
 }  // namespace
@@ -92,24 +91,28 @@ int DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& pr
   shader.Bind();
   shader.SetCamera(projection * view, eye);
   shader.SetLights(lights);
-  const std::vector<Visual> visible = VisibleNearestFirst(visuals, view, frustum);
-  for (const Visual& visual : visible) {
+  int drawn = 0;
+  for (const Seen& seen : VisibleNearestFirst(visuals, view, frustum)) {
+    const Visual& visual = *seen.visual;
     const GpuMesh& gpu = visual.mesh->Gpu();
-    shader.SetModel(visual.world);
-    // Files keep clockwise fronts; a mirroring frame shows them counter-clockwise.
-    glFrontFace(Determinant3(visual.world) < 0.0F ? GL_CCW : GL_CW);
-    gpu.Bind();
     const auto& parts = visual.mesh->Parts();
     const auto& spheres = visual.mesh->PartSpheres();
-    const Mat4 modelView = view * visual.world;
-    const float scale = LargestScale(modelView);
+    bool bound = false;
     for (size_t i = 0; i < parts.size(); ++i) {
-      if (parts.size() > 1 && Outside(spheres[i], modelView, scale, frustum)) continue;
+      if (parts.size() > 1 && Outside(spheres[i], seen.modelView, seen.scale, frustum)) continue;
+      if (!bound) {
+        shader.SetModel(visual.world);
+        // Files keep clockwise fronts; a mirroring frame shows them counter-clockwise.
+        glFrontFace(Determinant3(visual.world) < 0.0F ? GL_CCW : GL_CW);
+        gpu.Bind();
+        bound = true;
+        ++drawn;
+      }
       shader.SetMaterial(parts[i].material, parts[i].hasVertexColors);
       gpu.DrawRange(gpu.Ranges()[i]);
     }
   }
-  return static_cast<int>(visible.size());
+  return drawn;
 }
 
 }  // namespace ursa::rm
