@@ -1,5 +1,6 @@
-// GameWindow: start-up, keyboard and shutdown of the game's window.
-// A whole game runs inside the Enter key's event; the rules decide what every key does.
+// GameWindow: start-up, the main loop, keyboard and shutdown of the game's window.
+// The loop steps the game and pumps the window's events between steps; the rules decide what
+// every key does.
 #include "app/game_window.hpp"
 
 #include "app/screenshot_file.hpp"
@@ -41,7 +42,14 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   form_.SetEvents(this);
 }
 
-void GameWindow::Run() { form_.Run(); }
+void GameWindow::Run() {
+  if (!form_.Ended()) Load();
+  while (!form_.Ended() && !game_.quit) {
+    const StepWait wait = RunGame(game_, host_);
+    if (form_.Ended() || game_.quit) break;
+    host_.PumpEvents(wait);
+  }
+}
 
 void GameWindow::Load() {
   game_.state.stage = 1;
@@ -97,7 +105,7 @@ void GameWindow::SendKey(int keyCode, bool down) {
 }
 
 void GameWindow::TakeKey(int keyCode, bool down) {
-  // Written before the rules take it: Enter on the title plays a whole game before it returns.
+  // Written before the rules take it, on the screen it was pressed on.
   if (recorder_ != nullptr) {
     recorder_->Record(game_.screen, {static_cast<uint64_t>(host_.FramesRun()), keyCode, down});
   }
@@ -106,6 +114,8 @@ void GameWindow::TakeKey(int keyCode, bool down) {
   } else {
     ursa::KeyUp(game_, keyCode);
   }
+  // Enter on the title: the game starts before the window's next event reaches it.
+  if (StepBeforeNextKey(game_)) form_.EndPass();
 }
 
 void GameWindow::QueryUnload() {

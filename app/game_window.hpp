@@ -23,7 +23,8 @@ class GameWindow final : public tk::FormEvents {
   // The mesh files and the icon are taken from `dataFolder`; empty means beside the program.
   explicit GameWindow(const tk::FormOptions& options = {}, const std::string& dataFolder = {});
 
-  // Loads the window (start-up) and serves its events until the program ends.
+  // The program's main loop: loads the window (start-up), then steps the game and pumps the
+  // window's events between steps until the program ends.
   void Run();
 
   // The key bindings, the pad's dead zone and the focus pause. Returns the key names that

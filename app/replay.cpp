@@ -44,7 +44,7 @@ std::optional<ScriptEvent> KeyReplay::Next(Screen screen, uint64_t framesRun) {
 
 void KeyReplay::Play(const Game& game, const std::function<uint64_t()>& framesRun,
                      const std::function<void(const ScriptEvent&)>& deliver) {
-  while (!Done() && !game.quit) {
+  while (!Done() && !game.quit && !StepBeforeNextKey(game)) {
     if (const std::optional<ScriptEvent> event = Next(game.screen, framesRun())) {
       deliver(*event);
       continue;

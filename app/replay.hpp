@@ -31,8 +31,9 @@ class KeyReplay {
   // player); those the title does not act on changed nothing and are passed over.
   std::optional<ScriptEvent> Next(Screen screen, uint64_t framesRun);
 
-  // Hands `deliver` every key due now, one at a time, as the window's game takes them (a key
-  // may run a whole game before it returns). A script that starts in play, as the
+  // Hands `deliver` every key due now, one at a time, as the window's game takes them; stops
+  // after a key that starts a game, whose keys come at the pumps of its steps. A script that
+  // starts in play, as the
   // simulator's do, is started from the title with an Enter, as the simulator starts play.
   // On the title or ending screen with no key due, frames no longer run and none can come:
   // the replay ends there, as the simulator's does.

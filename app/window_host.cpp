@@ -1,4 +1,5 @@
-// WindowHost: the game's rules driving the real window and renderer, and the pause.
+// WindowHost: the game's rules driving the real window and renderer, its event pumps between
+// the game's steps, and the pause.
 // The death sequence is paced here at 60 pictures a second so its camera pull-back can be seen.
 // Smooth pictures are drawn here too, in the waits between ticks.
 #include "app/window_host.hpp"
@@ -26,8 +27,12 @@ int64_t DeathFrameDueMs(int64_t startMs, int deathTimer) {
 
 int64_t WindowHost::Milliseconds() { return playClock_.Now(form_.Milliseconds()); }
 
-void WindowHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
-  switch (kind) {
+void WindowHost::PumpEvents(const StepWait& wait) {
+  const int64_t wakeAtMs = wait.wakeAtMs;
+  switch (wait.pump) {
+    case PumpKind::kScreen:
+      form_.WaitEvents();
+      break;
     case PumpKind::kWaiting:
       if (smooth_ && posed_) {
         WaitDrawingBetween(wakeAtMs);

@@ -1,5 +1,5 @@
-// WindowHost: RunGame's view of the real window: the toolkit's clock and event pump, the
-// screens and HUD, the stage scene drawn by the retained-mode renderer, and the pause.
+// WindowHost: RunGame's view of the real window (the toolkit's clock, the screens and
+// HUD, the stage scene drawn by the retained-mode renderer), the pumps between steps, the pause.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/play_clock.hpp"
+#include "game/game.hpp"
 #include "game/game_host.hpp"
 #include "view/between_ticks.hpp"
 #include "view/pause_banner.hpp"
@@ -27,7 +28,10 @@ class WindowHost final : public GameHost {
 
   // Play time: the window's clock less the time spent paused.
   int64_t Milliseconds() override;
-  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override;
+  // The window's event pump that the game asked for at the end of its step: on a screen it
+  // waits for events however long, in play until the next tick, a death picture's moment or
+  // not at all; while paused it serves events until the pause ends.
+  void PumpEvents(const StepWait& wait);
   void SetPictureVisible(bool visible) override;
 
   void DrawHud(const GameState& s) override;

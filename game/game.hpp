@@ -1,6 +1,8 @@
-// Game: the game state with the screen it is on, and the entry points the window calls:
-// RunGame (inside the Enter key), the key handlers and the close request.
+// Game: the game state with the screen it is on, RunGame (the step the shell's loop calls),
+// and the entry points for the window's keys and close request.
 #pragma once
+
+#include <cstdint>
 
 #include "game/game_host.hpp"
 #include "game/game_keys.hpp"
@@ -10,21 +12,59 @@ namespace ursa {
 
 enum class Screen {
   kTitle,    // title screen shown, no game running
-  kPlaying,  // inside RunGame's stage or frame loop
-  kDying,    // inside the death sequence
-  kLeaving,  // RunGame on its way to the title or ending screen
+  kPlaying,  // a game in its stage or frame loop
+  kDying,    // the death sequence
+  kLeaving,  // on the way to the title or ending screen
   kEnding,   // ending screen shown
+};
+
+// What the game does at its next step.
+enum class NextStep {
+  kNothing,     // a screen is shown: only a key makes work
+  kStartGame,   // Enter on the title: play begins
+  kStartStage,  // the stage in `stage` starts (after a door or a miss)
+  kFrame,       // the frame loop: a frame once the tick has moved on
+  kDeath,       // the next picture of the death sequence
+  kShowScreen,  // the scene is released; the title or ending screen is drawn
 };
 
 struct Game {
   GameState state{};
   Screen screen = Screen::kTitle;
-  bool titleAfterDeath = false;  // Esc during the death sequence: go to the title after it
-  bool quit = false;             // the program is ending; RunGame returns at once
+  NextStep next = NextStep::kNothing;
+  Screen leavingTo = Screen::kTitle;  // the screen kShowScreen draws
+  bool titleAfterDeath = false;       // Esc during the death sequence: go to the title after it
+  bool quit = false;                  // the program is ending; the shell steps no more
 };
 
-// Plays from the current stage until Esc returns to the title or stage 16 shows the ending.
-void RunGame(Game& game, GameHost& host);
+// The window events the shell takes in before the next step: every point where the game
+// leaves room for keys, a close or the passing of time.
+enum class PumpKind {
+  kScreen,      // a screen is shown: wait for events, however long
+  kWaiting,     // the frame loop waits for the next tick, until wakeAtMs
+  kAfterFrame,  // right after a frame of play
+  kDeath,       // once per picture of the death sequence
+  kLeaving,     // once on the way to the title or the ending screen
+};
+
+struct StepWait {
+  PumpKind pump = PumpKind::kScreen;
+  int64_t wakeAtMs = 0;  // kWaiting: the next tick's start on the host's clock
+};
+
+// The game as a step: plays on from where the game stands to its next pump point and says
+// which pump the shell runs before calling again. The shell's loop: RunGame, stop if
+// game.quit, pump (which may deliver keys), repeat. On a screen it does nothing and asks for
+// kScreen until a key starts a game.
+StepWait RunGame(Game& game, GameHost& host);
+
+// Plays from the current stage at the next step, as Enter on the title does.
+void BeginGame(Game& game);
+
+// A key has left work that must run before the game takes another key (Enter starting a
+// game): the shell ends its pass over pending events and steps first, so later keys reach
+// the game where they would have in a game running inside the key.
+inline bool StepBeforeNextKey(const Game& game) { return game.next == NextStep::kStartGame; }
 
 void KeyDown(Game& game, GameHost& host, int keyCode);
 void KeyUp(Game& game, int keyCode);

@@ -1,5 +1,6 @@
-// GameHost: everything RunGame needs from outside the rules. The window implements it with the
-// real view and clock; the simulator and the tests implement it with a virtual clock and no view.
+// GameHost: everything RunGame needs from outside the rules. The window implements it with
+// the real view and clock; the simulator and the tests implement it with a virtual clock and no
+// view.
 #pragma once
 
 #include <cstdint>
@@ -7,15 +8,6 @@
 #include "game/game_state.hpp"
 
 namespace ursa {
-
-// Where in RunGame the event pump is called; a host may treat the passes differently
-// (a waiting pass may block, the simulator feeds scripted keys only between frames).
-enum class PumpKind {
-  kWaiting,     // the frame loop waits for the next tick
-  kAfterFrame,  // right after a frame of play
-  kDeath,       // once per frame of the death sequence
-  kLeaving,     // once on the way to the title or the ending screen
-};
 
 // How a frame of play ended.
 enum class FrameResult { kNone, kDoor, kFall, kSpike };
@@ -26,9 +18,6 @@ class GameHost {
 
   // Milliseconds of a monotonic 64-bit counter; the tick number is this divided by 20.
   virtual int64_t Milliseconds() = 0;
-  // Processes every pending window event once. In a waiting pass it may block until
-  // wakeAtMs (on the Milliseconds clock) or the next event, whichever comes first.
-  virtual void PumpEvents(PumpKind kind, int64_t wakeAtMs) = 0;
   virtual void SetPictureVisible(bool visible) = 0;
 
   // Stage start (StartStage calls these around LoadStageLayout and PlacePlayerAtStart).

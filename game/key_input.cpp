@@ -1,6 +1,6 @@
 // The window's key and close events, applied to the game.
-// Enter restarts the stage in play instead of nesting a second game, and on the ending screen
-// makes a new game ready on the title; Esc quits only from a screen.
+// Enter on the title starts a game at the next step, restarts the stage in play, and on the
+// ending screen makes a new game ready on the title; Esc quits only from a screen.
 #include "game/game.hpp"
 #include "game/player_motion.hpp"
 #include "game/stage_lifecycle.hpp"
@@ -33,7 +33,7 @@ void PressEnter(Game& game, GameHost& host) {
   switch (game.screen) {
     case Screen::kTitle:
       game.state.frameCount = 0;
-      RunGame(game, host);
+      BeginGame(game);
       break;
     case Screen::kPlaying:
       // Restart the current stage from its layout, without a miss; the frame loop carries on.

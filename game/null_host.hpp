@@ -1,5 +1,5 @@
 // NullHost: a GameHost with a virtual millisecond clock and no view, for the simulator,
-// the tests and the benchmark. A waiting pump jumps the clock to the next tick at once.
+// the tests and the benchmark. A wait for the next tick jumps the clock there at once.
 #pragma once
 
 #include <algorithm>
@@ -12,9 +12,8 @@ namespace ursa {
 class NullHost : public GameHost {
  public:
   int64_t Milliseconds() override { return clockMs_; }
-  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override {
-    if (kind == PumpKind::kWaiting) clockMs_ = std::max(clockMs_, wakeAtMs);
-  }
+  // What a waiting pump does to the clock: on to wakeAtMs, never back.
+  void WaitUntil(int64_t wakeAtMs) { clockMs_ = std::max(clockMs_, wakeAtMs); }
   void SetPictureVisible(bool /*visible*/) override {}
 
   void DrawHud(const GameState& /*s*/) override {}

@@ -1,5 +1,5 @@
-// RunGame: the stage loop around the fixed-tick frame loop, and the way out to a screen.
-// Every event pump may end the program; nothing runs after one that did.
+// RunGame, the game as a step: the stage loop around the fixed-tick frame loop, the death
+// sequence and the way out to a screen, run up to each point where window events are taken in.
 #include "game/counters.hpp"
 #include "game/frame.hpp"
 #include "game/game.hpp"
@@ -10,105 +10,114 @@ namespace ursa {
 
 namespace {
 
-enum class LoopEnd { kDoor, kMiss, kTitle, kQuit };
-enum class Destination { kTitle, kEnding };
-
 // Frames of the death sequence: deathTimer runs 0..kDeathFrames-1.
 constexpr int kDeathFrames = 201;
 
-// Returns false when the program is ending.
-bool Pump(Game& game, GameHost& host, PumpKind kind, int64_t wakeAtMs = 0) {
-  host.PumpEvents(kind, wakeAtMs);
-  return !game.quit;
-}
-
-// After a spike: the camera pulls back from the player, one pump of window events per frame.
-// Returns false when the program is ending and nothing more may run.
-bool DeathSequence(Game& game, GameHost& host) {
-  GameState& s = game.state;
-  game.screen = Screen::kDying;
-  for (s.deathTimer = 0; s.deathTimer < kDeathFrames; ++s.deathTimer) {
-    host.RenderDeathFrame(s);
-    if (!Pump(game, host, PumpKind::kDeath)) return false;
-  }
-  game.screen = Screen::kPlaying;
-  return true;
-}
-
-// Runs at most one frame per tick. A frame starts at the first pass after the tick has moved
-// past lastTick, so a late frame delays the game instead of being made up for.
-LoopEnd FrameLoop(Game& game, GameHost& host) {
-  GameState& s = game.state;
-  while (true) {
-    if (s.running == kFalse) return LoopEnd::kTitle;
-    const int64_t now = TickNow(host);
-    const int64_t elapsed = TicksSince(s.lastTick, now);
-    if (elapsed < 1) {
-      const int64_t nextTick = now - elapsed + 1;
-      if (!Pump(game, host, PumpKind::kWaiting, nextTick * kTickMs)) return LoopEnd::kQuit;
-      continue;
-    }
-    const FrameResult result = RunFrame(s, host);
-    host.FrameEnded(s, result);
-    switch (result) {
-      case FrameResult::kSpike:
-        return DeathSequence(game, host) ? LoopEnd::kMiss : LoopEnd::kQuit;
-      case FrameResult::kFall:
-        return LoopEnd::kMiss;
-      case FrameResult::kDoor:
-        return LoopEnd::kDoor;
-      case FrameResult::kNone:
-        break;
-    }
-    s.lastTick = static_cast<int32_t>(TickNow(host));
-    if (!Pump(game, host, PumpKind::kAfterFrame)) return LoopEnd::kQuit;
-  }
-}
-
-// Drops the scene, hides the 3D view, lets the window catch up once, then draws the screen.
-void Leave(Game& game, GameHost& host, Destination destination) {
+// Drops the scene and hides the 3D view; the window catches up once before the screen is drawn.
+StepWait Leave(Game& game, GameHost& host, Screen to) {
   game.screen = Screen::kLeaving;
   ReleaseScene(game, host);
   host.SetPictureVisible(false);
-  if (!Pump(game, host, PumpKind::kLeaving)) return;
-  if (destination == Destination::kEnding) {
+  game.leavingTo = to;
+  game.next = NextStep::kShowScreen;
+  return {PumpKind::kLeaving};
+}
+
+void ShowScreen(Game& game, GameHost& host) {
+  if (game.leavingTo == Screen::kEnding) {
     host.DrawEndingScreen(game.state);
-    game.screen = Screen::kEnding;
   } else {
     host.DrawTitleScreen();
-    game.screen = Screen::kTitle;
   }
+  game.screen = game.leavingTo;
+  game.next = NextStep::kNothing;
+}
+
+// A miss counts, then the stage starts again (or, after Esc during the death sequence, play
+// returns to the title).
+void Miss(Game& game) {
+  AddMiss(game.state);
+  game.next = NextStep::kStartStage;
+}
+
+// After a spike the camera pulls back from the player, one picture per pump.
+StepWait StartDeath(Game& game, GameHost& host) {
+  game.screen = Screen::kDying;
+  game.state.deathTimer = 0;
+  host.RenderDeathFrame(game.state);
+  game.next = NextStep::kDeath;
+  return {PumpKind::kDeath};
 }
 
 }  // namespace
 
-void RunGame(Game& game, GameHost& host) {
+void BeginGame(Game& game) {
   game.screen = Screen::kPlaying;
-  host.SetPictureVisible(true);
-  while (true) {
-    if (!StartStage(game, host)) {
-      Leave(game, host, Destination::kEnding);
-      return;
-    }
-    switch (FrameLoop(game, host)) {
-      case LoopEnd::kDoor:
+  game.next = NextStep::kStartGame;
+}
+
+StepWait RunGame(Game& game, GameHost& host) {
+  GameState& s = game.state;
+  while (!game.quit) {
+    switch (game.next) {
+      case NextStep::kNothing:
+        return {PumpKind::kScreen};
+
+      case NextStep::kStartGame:
+        host.SetPictureVisible(true);
+        game.next = NextStep::kStartStage;
         break;
-      case LoopEnd::kMiss:
-        AddMiss(game.state);
-        // Esc during the death sequence: the miss counts, then play returns to the title.
+
+      case NextStep::kStartStage:
+        // Esc during the death sequence: back to the title once the miss has counted.
         if (game.titleAfterDeath) {
           game.titleAfterDeath = false;
-          Leave(game, host, Destination::kTitle);
-          return;
+          return Leave(game, host, Screen::kTitle);
+        }
+        if (!StartStage(game, host)) return Leave(game, host, Screen::kEnding);
+        game.next = NextStep::kFrame;
+        break;
+
+      // At most one frame per tick. A frame starts at the first step after the tick has moved
+      // past lastTick, so a late frame delays the game instead of being made up for.
+      case NextStep::kFrame: {
+        if (s.running == kFalse) return Leave(game, host, Screen::kTitle);
+        const int64_t now = TickNow(host);
+        const int64_t elapsed = TicksSince(s.lastTick, now);
+        if (elapsed < 1) return {PumpKind::kWaiting, (now - elapsed + 1) * kTickMs};
+        const FrameResult result = RunFrame(s, host);
+        host.FrameEnded(s, result);
+        switch (result) {
+          case FrameResult::kSpike:
+            return StartDeath(game, host);
+          case FrameResult::kFall:
+            Miss(game);
+            break;
+          case FrameResult::kDoor:
+            game.next = NextStep::kStartStage;
+            break;
+          case FrameResult::kNone:
+            s.lastTick = static_cast<int32_t>(TickNow(host));
+            return {PumpKind::kAfterFrame};
         }
         break;
-      case LoopEnd::kTitle:
-        Leave(game, host, Destination::kTitle);
-        return;
-      case LoopEnd::kQuit:
-        return;
+      }
+
+      case NextStep::kDeath:
+        if (++s.deathTimer < kDeathFrames) {
+          host.RenderDeathFrame(s);
+          return {PumpKind::kDeath};
+        }
+        game.screen = Screen::kPlaying;
+        Miss(game);
+        break;
+
+      case NextStep::kShowScreen:
+        ShowScreen(game, host);
+        break;
     }
   }
+  return {PumpKind::kScreen};
 }
 
 }  // namespace ursa

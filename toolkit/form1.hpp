@@ -42,11 +42,17 @@ class Form1 final {
   void SetEvents(FormEvents* events) { events_ = events; }
   // Delivers Load, then waits for and delivers events until the program ends.
   void Run();
+  // One pass of Run's loop: puts what was drawn on screen, waits for an event however long,
+  // then delivers every pending event.
+  void WaitEvents();
   void Show();
   // The event pump: every event pending now is delivered once, then it returns. With
   // wakeAtMs >= 0 and nothing pending, it first waits until that time on the clock or the
   // next event, whichever comes first. Also puts a changed window image on screen.
   void DoEvents(int64_t wakeAtMs = -1);
+  // Called from an event handler: the pump delivers no more events in this pass and leaves
+  // them queued for the next, so the program can act on this one first.
+  void EndPass() { passEnded_ = true; }
   // Ends the program at once: no event is delivered after this, Run returns and DoEvents
   // does nothing, so the shell's loops unwind.
   void EndProgram() { ended_ = true; }
@@ -152,6 +158,7 @@ class Form1 final {
   uint64_t presents_ = 0;
   std::chrono::steady_clock::time_point lastPresentAt_;
   bool ended_ = false;
+  bool passEnded_ = false;
 };
 
 }  // namespace ursa::tk

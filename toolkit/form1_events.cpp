@@ -14,13 +14,16 @@ bool EventsPending() {
 
 void Form1::Run() {
   if (!ended_ && events_ != nullptr) events_->Load();
-  while (!ended_) {
-    // What Load or the last event drew must be on screen before the loop sleeps.
-    if (NeedsPresent()) Present();
-    FinishPresent();
-    if (!EventsPending()) clock_->WaitForEvent(-1);
-    DoEvents();
-  }
+  while (!ended_) WaitEvents();
+}
+
+void Form1::WaitEvents() {
+  if (ended_) return;
+  // What Load or the last event drew must be on screen before the loop sleeps.
+  if (NeedsPresent()) Present();
+  FinishPresent();
+  if (!EventsPending()) clock_->WaitForEvent(-1);
+  DoEvents();
 }
 
 void Form1::DoEvents(int64_t wakeAtMs) {
@@ -40,11 +43,12 @@ void Form1::DoEvents(int64_t wakeAtMs) {
 }
 
 void Form1::ProcessPendingEvents() {
-  // Only the events queued now: a handler that pumps again (Enter starts a game inside its
-  // KeyDown) takes later ones itself, and a flood of key repeats cannot keep this call busy.
+  // Only the events queued now, so a flood of key repeats cannot keep this call busy; a
+  // handler that calls EndPass leaves the later ones queued for the next pass.
   SDL_PumpEvents();
   const int pending = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
-  for (int i = 0; i < pending && !ended_; ++i) {
+  passEnded_ = false;
+  for (int i = 0; i < pending && !ended_ && !passEnded_; ++i) {
     SDL_Event event;
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
     Dispatch(event);

@@ -69,7 +69,6 @@ class FloorHost final : public GameHost {
     setup_ = {std::move(meshFolder), &window_, &window_, &random_};
   }
   int64_t Milliseconds() override { return static_cast<int64_t>(SDL_GetTicks64()); }
-  void PumpEvents(PumpKind, int64_t) override { SDL_PumpEvents(); }
   void SetPictureVisible(bool) override {}
   void DrawHud(const GameState&) override {}
   void BuildScene(const GameState& s) override { view::BuildScene(handles_, s, setup_); }

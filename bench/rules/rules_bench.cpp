@@ -1,5 +1,5 @@
 // Frames of rules per second on every stage, holding Right with a jump every 40 frames.
-// Measures the rules alone (RunFrame) and the whole RunGame loop over a view-less host.
+// Measures the rules alone (RunFrame) and the whole stepped game over a view-less host.
 #include <benchmark/benchmark.h>
 
 #include "game/frame.hpp"
@@ -59,12 +59,20 @@ BENCHMARK(BM_RulesFrame)->DenseRange(kFirstStage, kLastStage)->ArgName("stage");
 void BM_RulesFrameAllStages(benchmark::State& state) { RunStages(state, kFirstStage, kLastStage); }
 BENCHMARK(BM_RulesFrameAllStages);
 
-// RunGame itself over a view-less host: the frame loop, its pumps and the stage starts.
+// The stepped game over a view-less host: the frame loop, its pumps and the stage starts.
 class ScriptedHost : public NullHost {
  public:
   ScriptedHost(Game& game, int64_t frames) : game_(game), frames_(frames) {}
-  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override {
-    NullHost::PumpEvents(kind, wakeAtMs);
+  void Run() {
+    BeginGame(game_);
+    while (true) {
+      const StepWait wait = RunGame(game_, *this);
+      if (game_.quit || wait.pump == PumpKind::kScreen) return;
+      Pump(wait.pump, wait.wakeAtMs);
+    }
+  }
+  void Pump(PumpKind kind, int64_t wakeAtMs) {
+    if (kind == PumpKind::kWaiting) WaitUntil(wakeAtMs);
     if (kind != PumpKind::kWaiting && kind != PumpKind::kAfterFrame) return;
     if (framesRun_ == frames_) {
       game_.quit = true;
@@ -90,7 +98,7 @@ void BM_RunGameAllStages(benchmark::State& state) {
       Game game;
       game.state.stage = stage;
       ScriptedHost host(game, kFramesPerStage);
-      RunGame(game, host);
+      host.Run();
       frames += kFramesPerStage;
     }
   }

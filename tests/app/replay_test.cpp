@@ -30,16 +30,21 @@ TEST(KeyReplayNext, KeysWaitForTheirFrameAndTheirScreen) {
   EXPECT_FALSE(replay.Next(Screen::kPlaying, 100));
 }
 
-// A game that behaves as the window's does where the replay is concerned: Enter on the title
-// runs a game inside the key, whose frames each start with a pump that plays the keys due;
-// Esc in play leaves for the title, and the ending comes after `framesPerGame` frames.
-class NestedGame {
+// A game that behaves as the window's does where the replay is concerned: the shell's loop
+// pumps (playing the keys due) and steps; Enter on the title starts a game at the next step,
+// and every frame of play follows a pump; Esc in play leaves for the title, and the ending
+// comes after `framesPerGame` frames.
+class SteppedGame {
  public:
-  explicit NestedGame(std::vector<ScriptEvent> keys) : replay_(std::move(keys)) {}
+  explicit SteppedGame(std::vector<ScriptEvent> keys) : replay_(std::move(keys)) {}
 
-  void Pump() {
-    replay_.Play(
-        game_, [this] { return frames_; }, [this](const ScriptEvent& e) { Take(e); });
+  // The shell's loop, until the program ends or a screen has nothing more to do.
+  void Run() {
+    while (true) {
+      replay_.Play(
+          game_, [this] { return frames_; }, [this](const ScriptEvent& e) { Take(e); });
+      if (game_.quit || !Step()) return;
+    }
   }
   std::vector<std::string> taken;
   uint64_t framesPerGame = 50;
@@ -57,32 +62,40 @@ class NestedGame {
         (game_.screen == Screen::kTitle || game_.screen == Screen::kEnding)) {
       game_.quit = true;
     }
-    if (e.keyCode == kKeyEnter && game_.screen == Screen::kEnding) game_.screen = Screen::kTitle;
-    if (e.keyCode == kKeyEnter && game_.screen == Screen::kTitle) RunGame();
-  }
-  void RunGame() {
-    game_.screen = Screen::kPlaying;
-    game_.state.running = kTrue;
-    for (uint64_t played = 0; played < framesPerGame; ++played) {
-      Pump();
-      if (game_.quit) return;
-      if (game_.state.running == kFalse) {
-        game_.screen = Screen::kTitle;
-        return;
-      }
-      ++frames_;
+    if (e.keyCode == kKeyEnter && game_.screen == Screen::kEnding) {
+      game_.screen = Screen::kTitle;
+    } else if (e.keyCode == kKeyEnter && game_.screen == Screen::kTitle) {
+      BeginGame(game_);
     }
-    game_.screen = Screen::kEnding;
+  }
+  // False on a screen with nothing to do.
+  bool Step() {
+    if (game_.next == NextStep::kStartGame) {
+      game_.next = NextStep::kFrame;
+      game_.state.running = kTrue;
+      played_ = 0;
+      return true;
+    }
+    if (game_.next != NextStep::kFrame) return false;
+    if (game_.state.running == kFalse || played_ == framesPerGame) {
+      game_.screen = game_.state.running == kFalse ? Screen::kTitle : Screen::kEnding;
+      game_.next = NextStep::kNothing;
+      return true;
+    }
+    ++played_;
+    ++frames_;
+    return true;
   }
 
   Game game_;
   KeyReplay replay_;
   uint64_t frames_ = 0;
+  uint64_t played_ = 0;
 };
 
 TEST(KeyReplayPlay, AScriptThatStartsInPlayIsStartedFromTheTitleLikeTheSimulator) {
-  NestedGame game({Key(0, kKeyRight), Key(4, kKeyRight, false)});
-  game.Pump();
+  SteppedGame game({Key(0, kKeyRight), Key(4, kKeyRight, false)});
+  game.Run();
   EXPECT_EQ(game.taken, (std::vector<std::string>{"0 Enter down", "0 Right down", "4 Right up"}));
   // The game ran to its ending; nothing is left, so the player has the keys again.
   EXPECT_EQ(game.OnScreen(), Screen::kEnding);
@@ -92,9 +105,9 @@ TEST(KeyReplayPlay, AScriptThatStartsInPlayIsStartedFromTheTitleLikeTheSimulator
 TEST(KeyReplayPlay, ARecordingStartsEveryGameWithItsOwnEnterAndEndsWhereItQuit) {
   // Two games: the first left with Esc at frame 5, the second started from the title at
   // frame 5 and left at frame 9, then Esc on the title quits.
-  NestedGame game({Key(0, kKeyEnter), Key(2, kKeyEnter, false), Key(5, kKeyEsc), Key(5, kKeyEnter),
-                   Key(9, kKeyEsc), Key(9, kKeyEsc)});
-  game.Pump();
+  SteppedGame game({Key(0, kKeyEnter), Key(2, kKeyEnter, false), Key(5, kKeyEsc), Key(5, kKeyEnter),
+                    Key(9, kKeyEsc), Key(9, kKeyEsc)});
+  game.Run();
   EXPECT_EQ(game.taken, (std::vector<std::string>{"0 Enter down", "2 Enter up", "5 Esc down",
                                                   "5 Enter down", "9 Esc down", "9 Esc down"}));
   EXPECT_EQ(game.Frames(), 9U);
@@ -119,15 +132,15 @@ TEST(KeyReplayNext, AfterAnEscInPlayTheFramesKeysWaitForTheTitle) {
 
 TEST(KeyReplayPlay, KeysThatCanNeverComeAreGivenUpOnAScreen) {
   // The game reaches its ending at frame 50; a key of frame 80 can never come there.
-  NestedGame game({Key(0, kKeyEnter), Key(80, kKeyLeft)});
-  game.Pump();
+  SteppedGame game({Key(0, kKeyEnter), Key(80, kKeyLeft)});
+  game.Run();
   EXPECT_EQ(game.OnScreen(), Screen::kEnding);
   EXPECT_EQ(game.taken, std::vector<std::string>{"0 Enter down"});
   EXPECT_TRUE(game.Replay().Done());
   // A script that left play for the title is not started again by the replay: the simulator
   // ends there too.
-  NestedGame left({Key(0, kKeyRight), Key(3, kKeyEsc), Key(6, kKeyLeft)});
-  left.Pump();
+  SteppedGame left({Key(0, kKeyRight), Key(3, kKeyEsc), Key(6, kKeyLeft)});
+  left.Run();
   EXPECT_EQ(left.taken, (std::vector<std::string>{"0 Enter down", "0 Right down", "3 Esc down"}));
   EXPECT_EQ(left.OnScreen(), Screen::kTitle);
   EXPECT_TRUE(left.Replay().Done());

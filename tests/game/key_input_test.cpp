@@ -72,7 +72,7 @@ TEST(KeyInput, EnterOnTheTitleStartsAGameWithFrameCountZero) {
   host.onPump = [&](Game& g, PumpKind kind) {
     if (kind == PumpKind::kAfterFrame && FramesRun(host) == 2) KeyDown(g, host, kKeyEsc);
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_EQ(game.state.frameCount, 2);
   EXPECT_EQ(game.state.stage, 3);
   EXPECT_EQ(game.state.missCount, 4);
@@ -101,7 +101,7 @@ TEST(Deviations, EnterDuringPlayRestartsTheStageWithoutNesting) {
       KeyDown(g, host, kKeyEsc);
     }
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_EQ(game.state.frameCount, 5);
   EXPECT_EQ(game.state.missCount, 2);
   EXPECT_EQ(host.Count("build 4"), 2);
@@ -123,7 +123,7 @@ TEST(Deviations, EscThenEnterInOnePumpGoesOnPlaying) {
     }
     if (kind == PumpKind::kAfterFrame && FramesRun(host) == 6) KeyDown(g, host, kKeyEsc);
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_EQ(host.frames.size(), 6U);
   EXPECT_EQ(game.state.frameCount, 3);
 }
@@ -139,7 +139,7 @@ TEST(Deviations, EscDuringPlayNeverQuits) {
     }
     if (kind == PumpKind::kLeaving) KeyDown(g, host, kKeyEsc);  // on the way out: ignored
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_FALSE(game.quit);
   EXPECT_EQ(host.endProgramCalls, 0);
   EXPECT_EQ(game.screen, Screen::kTitle);
@@ -164,7 +164,7 @@ void RunIntoSpike(Game& game, RecordingHost& host, const DeathHook& duringDeath)
       KeyDown(g, host, kKeyEsc);
     }
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
 }
 
 TEST(Deviations, EscDuringTheDeathSequenceCountsTheMissThenShowsTheTitle) {
@@ -185,7 +185,7 @@ TEST(Deviations, EscDuringTheDeathSequenceCountsTheMissThenShowsTheTitle) {
   host.onPump = [&](Game& g, PumpKind kind) {
     if (kind == PumpKind::kAfterFrame) KeyDown(g, host, kKeyEsc);
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_EQ(game.state.stage, 6);
   EXPECT_EQ(game.state.missCount, 2);
   EXPECT_EQ(game.state.frameCount, 1);
@@ -212,7 +212,7 @@ TEST(Deviations, TheEndingKeepsItsFiguresAndEscQuitsThere) {
   game.state.stage = 16;
   game.state.frameCount = 4321;
   RecordingHost host(game);
-  RunGame(game, host);
+  PlayToScreen(game, host);
   ASSERT_EQ(game.screen, Screen::kEnding);
   const std::size_t logSize = host.log.size();
   for (const int key : {kKeyLeft, kKeyRight, kKeyUp, kKeySpace}) {
@@ -232,9 +232,9 @@ TEST(Deviations, EnterOnTheEndingMakesANewGameReadyOnTheTitle) {
   game.state.missCount = 7;
   game.state.frameCount = 4321;
   RecordingHost host(game);
-  RunGame(game, host);
+  PlayToScreen(game, host);
   ASSERT_EQ(game.screen, Screen::kEnding);
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_EQ(game.screen, Screen::kTitle);
   EXPECT_EQ(host.log.back(), "title");
   EXPECT_EQ(game.state.stage, 1);
@@ -246,7 +246,7 @@ TEST(Deviations, EnterOnTheEndingMakesANewGameReadyOnTheTitle) {
   host.onPump = [&](Game& g, PumpKind kind) {
     if (kind == PumpKind::kAfterFrame && FramesRun(host) == 2) KeyDown(g, host, kKeyEsc);
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_EQ(host.Count("build 1"), 1);
   EXPECT_EQ(game.screen, Screen::kTitle);
 }
@@ -258,7 +258,7 @@ TEST(Deviations, ClosingTheWindowDuringPlayEndsAtOnce) {
   host.onPump = [&](Game& g, PumpKind kind) {
     if (kind == PumpKind::kAfterFrame && FramesRun(host) == 3) QueryUnload(g, host);
   };
-  KeyDown(game, host, kKeyEnter);
+  PlayFromTitle(game, host);
   EXPECT_TRUE(game.quit);
   EXPECT_EQ(game.state.running, kFalse);
   EXPECT_EQ(host.frames.size(), 3U);

@@ -158,7 +158,7 @@ TEST(Layouts, RestartingStageFourPutsTheMoversBack) {
       KeyDown(g, host, kKeyEsc);
     }
   };
-  RunGame(game, host);
+  PlayToScreen(game, host);
   EXPECT_TRUE(checked);
 }
 

@@ -1,4 +1,4 @@
-// RunGame's stage and frame loops over a recording host: misses, doors, the ending, Esc
+// The stepped game's stage and frame loops over a recording host: misses, doors, the ending, Esc
 // between frames, pacing by the tick and the order of the host calls.
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ TEST(StageLoop, AFallCostsOneMissAndRebuildsTheSameStage) {
       KeyDown(g, host, kKeyEsc);
     }
   };
-  RunGame(game, host);
+  PlayToScreen(game, host);
   ASSERT_GT(fallFrame, 0);
   EXPECT_EQ(game.state.stage, 20);
   EXPECT_EQ(game.state.missCount, 1);
@@ -74,7 +74,7 @@ TEST(StageLoop, ADoorBuildsTheNextStageAndStageSixteenShowsTheEnding) {
       KeyDown(g, host, kKeySpace);
     }
   };
-  RunGame(game, host);
+  PlayToScreen(game, host);
   EXPECT_EQ(game.state.stage, 16);
   EXPECT_EQ(game.state.missCount, 3);
   EXPECT_EQ(game.state.running, kFalse);
@@ -89,7 +89,7 @@ TEST(StageLoop, EnteringAtStageSixteenBuildsOnceAndShowsTheEnding) {
   Game game = GameAt(16, 2);
   game.state.frameCount = 25;
   RecordingHost host(game);
-  RunGame(game, host);
+  PlayToScreen(game, host);
   const std::vector<std::string> want = {"show", "hud 16",       "build 16", "release",
                                          "hide", "pump leaving", "ending 25"};
   EXPECT_EQ(host.log, want);
@@ -103,7 +103,7 @@ TEST(StageLoop, EscReturnsToTheTitleWithoutAnotherFrameOrAMiss) {
     host.onPump = [&](Game& g, PumpKind kind) {
       if (kind == escIn && FramesRun(host) == 5) KeyDown(g, host, kKeyEsc);
     };
-    RunGame(game, host);
+    PlayToScreen(game, host);
     EXPECT_EQ(host.frames.size(), 5U);
     EXPECT_EQ(game.state.missCount, 0);
     EXPECT_EQ(game.state.stage, 1);
@@ -119,7 +119,7 @@ TEST(StageLoop, EveryFrameWaitsForTheNextTick) {
   Game game = GameAt(1);
   RecordingHost host(game);
   EscAfter(host, 4);
-  RunGame(game, host);
+  PlayToScreen(game, host);
   EXPECT_EQ(host.frameStartsMs, (std::vector<int64_t>{20, 40, 60, 80}));
   std::vector<std::string> play = Without(Without(host.log, "hud"), "build");
   play.resize(10);
@@ -134,7 +134,7 @@ TEST(StageLoop, ASlowFrameDelaysTheNextInsteadOfCatchingUp) {
   RecordingHost host(game);
   host.frameCostMs = 50;
   EscAfter(host, 3);
-  RunGame(game, host);
+  PlayToScreen(game, host);
   // Each frame ends 50 ms after it started; the next starts at the following tick boundary.
   EXPECT_EQ(host.frameStartsMs, (std::vector<int64_t>{20, 80, 140}));
 }
@@ -151,7 +151,7 @@ TEST(StageLoop, ASpikePlaysTheDeathSequenceThenCountsTheMiss) {
     if (kind == PumpKind::kWaiting && FramesRun(host) == 0) KeyDown(g, host, kKeyRight);
     if (kind == PumpKind::kWaiting && g.state.missCount == 1) KeyDown(g, host, kKeyEsc);
   };
-  RunGame(game, host);
+  PlayToScreen(game, host);
   EXPECT_EQ(host.deathFrames, 201);
   EXPECT_EQ(game.state.deathTimer, 201);
   EXPECT_EQ(game.state.missCount, 1);
@@ -174,7 +174,7 @@ TEST(StageLoop, QuitInsideAPumpReturnsAtOnce) {
       }
       if (kind == quitIn) QueryUnload(g, host);
     };
-    RunGame(game, host);
+    PlayToScreen(game, host);
     EXPECT_TRUE(game.quit);
     EXPECT_EQ(host.log.back(), "end program") << RecordingHost::Name(quitIn);
     EXPECT_EQ(host.Count("title"), 0);
@@ -192,7 +192,7 @@ TEST(StageLoop, CountersStopAtTheTopOfTheirRange) {
       KeyDown(g, host, kKeyEsc);
     }
   };
-  RunGame(game, host);
+  PlayToScreen(game, host);
   EXPECT_EQ(game.state.missCount, std::numeric_limits<int16_t>::max());
   EXPECT_EQ(game.state.frameCount, std::numeric_limits<int32_t>::max());
   EXPECT_LT(Score(game.state), -16'000'000) << "score stays negative, no wrap";

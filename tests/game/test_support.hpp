@@ -1,5 +1,5 @@
-// Helpers for the rules tests: hand-built stage states and a game host that records what
-// RunGame asks of it and lets a test act inside the event pumps.
+// Helpers for the rules tests: hand-built stage states, and a game host that records what
+// RunGame asks of it, with the shell's loop, so that a test can act inside the event pumps.
 #pragma once
 
 #include <cstdint>
@@ -66,8 +66,9 @@ class RecordingHost : public NullHost {
   int endProgramCalls = 0;
   bool logPumps = true;
 
-  void PumpEvents(PumpKind kind, int64_t wakeAtMs) override {
-    NullHost::PumpEvents(kind, wakeAtMs);
+  // The shell's pump between two steps: the clock moves, then the test acts.
+  void Pump(PumpKind kind, int64_t wakeAtMs) {
+    if (kind == PumpKind::kWaiting) WaitUntil(wakeAtMs);
     if (logPumps || kind == PumpKind::kLeaving) log.emplace_back(std::string("pump ") + Name(kind));
     if (onPump) onPump(game_, kind);
   }
@@ -104,6 +105,8 @@ class RecordingHost : public NullHost {
 
   static const char* Name(PumpKind kind) {
     switch (kind) {
+      case PumpKind::kScreen:
+        return "screen";
       case PumpKind::kWaiting:
         return "waiting";
       case PumpKind::kAfterFrame:
@@ -119,6 +122,28 @@ class RecordingHost : public NullHost {
  private:
   Game& game_;
 };
+
+// The shell's loop: steps the game, pumping between steps, until a screen shows or the
+// program ends.
+inline void StepToScreen(Game& game, RecordingHost& host) {
+  while (true) {
+    const StepWait wait = RunGame(game, host);
+    if (game.quit || wait.pump == PumpKind::kScreen) return;
+    host.Pump(wait.pump, wait.wakeAtMs);
+  }
+}
+
+// Plays from the current stage until the title or the ending shows or the program ends.
+inline void PlayToScreen(Game& game, RecordingHost& host) {
+  BeginGame(game);
+  StepToScreen(game, host);
+}
+
+// Enter on the title, then the game it starts, until a screen shows again.
+inline void PlayFromTitle(Game& game, RecordingHost& host) {
+  KeyDown(game, host, kKeyEnter);
+  StepToScreen(game, host);
+}
 
 // Number of frames of play that have run so far, as seen from inside a pump.
 inline int FramesRun(const RecordingHost& host) { return static_cast<int>(host.frames.size()); }

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   game.state.frameCount = 0;
   sim::SimHost host(game, script.events, options.frameLimit,
                     options.mode == sim::Mode::kTrace ? stdout : nullptr);
-  RunGame(game, host);
+  host.Run();
   sim::WriteEndLine(stdout, EndReason(game, host), game.state);
   return Finish();
 }

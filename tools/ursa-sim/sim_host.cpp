@@ -10,9 +10,18 @@ SimHost::SimHost(Game& game, std::span<const ScriptEvent> events, uint64_t frame
                  std::FILE* trace)
     : game_(game), keys_(events), frameLimit_(frameLimit), trace_(trace) {}
 
-void SimHost::PumpEvents(PumpKind kind, int64_t wakeAtMs) {
-  NullHost::PumpEvents(kind, wakeAtMs);
-  if (kind != PumpKind::kWaiting && kind != PumpKind::kAfterFrame) return;
+void SimHost::Run() {
+  BeginGame(game_);
+  while (true) {
+    const StepWait wait = RunGame(game_, *this);
+    if (game_.quit || wait.pump == PumpKind::kScreen) return;
+    Pump(wait);
+  }
+}
+
+void SimHost::Pump(const StepWait& wait) {
+  if (wait.pump == PumpKind::kWaiting) WaitUntil(wait.wakeAtMs);
+  if (wait.pump != PumpKind::kWaiting && wait.pump != PumpKind::kAfterFrame) return;
   if (framesRun_ == frameLimit_) {
     limitReached_ = true;
     game_.quit = true;
