@@ -59,6 +59,8 @@ struct StageLayout {
   std::span<const BlockRun> blocks;
   std::span<const ObjectRow> objects;
   ColumnRun columns{};  // none when count is 0
+  // Each sinking platform is drawn in a colour of its own, drawn from the game's generator.
+  bool coloredPlatforms = false;
 };
 
 // clang-format off
@@ -290,7 +292,7 @@ constexpr std::array<StageLayout, kLastStage> kStages = {{
     {kStage7Blocks, kStage7Objects},
     {kStage8Blocks, kStage8Objects},
     {kStage9Blocks, kStage9Objects},
-    {kStage10Blocks, kStage10Objects, kStage10Columns},
+    {kStage10Blocks, kStage10Objects, kStage10Columns, true},
     {kStage11Blocks, kStage11Objects},
     {kStage12Blocks, kStage12Objects},
     {kStage13Blocks, kStage13Objects},
@@ -377,6 +379,11 @@ void LoadStageLayout(GameState& s) {
   ClearTables(s);
   if (s.stage < kFirstStage || s.stage > kLastStage) return;
   WriteLayout(s, kStages[s.stage - kFirstStage]);
+}
+
+bool ColoredPlatforms(int stage) {
+  return stage >= kFirstStage && stage <= kLastStage &&
+         kStages[stage - kFirstStage].coloredPlatforms;
 }
 
 void PlacePlayerAtStart(GameState& s) {

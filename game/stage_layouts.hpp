@@ -19,6 +19,10 @@ inline constexpr int kEndingStage = 16;
 // number outside 1..15 leaves the tables empty.
 void LoadStageLayout(GameState& s);
 
+// Whether the stage's sinking platforms each get a random colour of their own when its scene
+// is built (stage 10's corridor).
+bool ColoredPlatforms(int stage);
+
 // Puts the player at (0, 50), at rest, with no direction or jump key held.
 void PlacePlayerAtStart(GameState& s);
 

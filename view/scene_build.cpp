@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/stage_layouts.hpp"
 #include "view/asset_error.hpp"
 
 namespace ursa::view {
@@ -13,15 +14,10 @@ constexpr int kDeviceWidth = 640;
 constexpr int kDeviceHeight = 480;
 constexpr int kQualityGouraudLitSolid = 137;
 constexpr float kBackClip = 5000.0F;
-constexpr int kColorStage = 10;  // its sinking platforms get random colors
 
 constexpr int kBackdropColumns = 12;
 constexpr int kBackdropRows = 4;
 constexpr int kBackdropTile = 750;
-
-// Mesh file of each object kind; kind 0 (an empty entry) loads nothing.
-constexpr const char* kKindMeshFile[] = {nullptr,    "door.x", "light.x", "arrow.x",
-                                         "block2.x", "toge.x", "block3.x"};
 
 std::string MeshPath(const std::string& folder, const char* file) { return folder + "/" + file; }
 
@@ -41,7 +37,7 @@ void LoadMesh(const rm::MeshBuilderPtr& builder, const std::string& folder, cons
 
 void LoadBear(const rm::AnimationSetPtr& anim, const std::string& folder,
               const rm::FramePtr& parent) {
-  LoadAsset([&] { anim->LoadFromFile(MeshPath(folder, "bear.x"), 0, 0, parent); });
+  LoadAsset([&] { anim->LoadFromFile(MeshPath(folder, kMeshFiles[kBearMesh]), 0, 0, parent); });
 }
 
 rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
@@ -53,7 +49,7 @@ rm::FramePtr PlaceVisual(SceneHandles& h, float x, float y, float z) {
 
 void BuildBackdrop(SceneHandles& h, const std::string& folder) {
   h.meshBuilder = h.d3drm->CreateMeshBuilder();
-  LoadMesh(h.meshBuilder, folder, "back.x");
+  LoadMesh(h.meshBuilder, folder, kMeshFiles[kBackdropMesh]);
   for (int row = 0; row < kBackdropRows; ++row) {
     for (int col = 0; col < kBackdropColumns; ++col) {
       h.backdropFrames[kBackdropColumns * row + col] =
@@ -65,7 +61,7 @@ void BuildBackdrop(SceneHandles& h, const std::string& folder) {
 
 void BuildBlocks(SceneHandles& h, const GameState& s, const std::string& folder) {
   h.meshBuilder = h.d3drm->CreateMeshBuilder();
-  LoadMesh(h.meshBuilder, folder, "block.x");
+  LoadMesh(h.meshBuilder, folder, kMeshFiles[kBlockMesh]);
   for (int i = 0; i < kBlockCount; ++i) {
     h.blockFrames[i] = PlaceVisual(h, s.blockX[i], s.blockY[i], 0.0F);
   }
@@ -76,9 +72,9 @@ void BuildObjects(SceneHandles& h, const GameState& s, const SceneSetup& setup) 
     h.meshBuilder = h.d3drm->CreateMeshBuilder();
     const int kind = s.objKind[i];
     if (kind >= kKindDoor && kind <= kKindBlock3) {
-      LoadMesh(h.meshBuilder, setup.meshFolder, kKindMeshFile[kind]);
+      LoadMesh(h.meshBuilder, setup.meshFolder, KindMeshFile(kind));
     }
-    if (kind == kKindBlock3 && s.stage == kColorStage) {
+    if (kind == kKindBlock3 && ColoredPlatforms(s.stage)) {
       const float red = setup.random->Next();
       const float green = setup.random->Next();
       const float blue = setup.random->Next();
@@ -124,10 +120,9 @@ void BuildScene(SceneHandles& h, const GameState& s, const SceneSetup& setup) {
 
 void CheckMeshFiles(SceneHandles& h, const std::string& meshFolder) {
   const rm::Direct3DRMPtr d3drm = h.dxRoot->Direct3DRMCreate();
-  LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, "back.x");
-  LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, "block.x");
-  for (const char* file : kKindMeshFile) {
-    if (file != nullptr) LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, file);
+  // The plain meshes first, then the bear with its animation.
+  for (const char* file : kMeshFiles) {
+    if (file != kMeshFiles[kBearMesh]) LoadMesh(d3drm->CreateMeshBuilder(), meshFolder, file);
   }
   LoadBear(d3drm->CreateAnimationSet(), meshFolder, d3drm->CreateFrame(nullptr));
 }

@@ -8,15 +8,11 @@
 
 #include "game/game_state.hpp"
 #include "toolkit/random.hpp"
+#include "view/mesh_files.hpp"
 #include "view/rm/platform.hpp"
 #include "view/scene_handles.hpp"
 
 namespace ursa::view {
-
-// The nine mesh files the scenes are built from, all in one folder.
-inline constexpr std::array<const char*, 9> kMeshFiles = {"bear.x",   "back.x",  "block.x",
-                                                          "door.x",   "light.x", "arrow.x",
-                                                          "block2.x", "toge.x",  "block3.x"};
 
 // What every scene build draws on: the folder of the mesh files, the display whose OpenGL
 // context the renderer uses, the picture box the 3D view is shown in and the game's random

@@ -4,7 +4,9 @@
 
 #include <array>
 
+#include "game/game_state.hpp"
 #include "tools/meshgen/model.hpp"
+#include "view/mesh_files.hpp"
 
 namespace ursa::meshgen {
 
@@ -24,15 +26,15 @@ struct MeshAsset {
 };
 
 inline constexpr std::array<MeshAsset, 9> kMeshAssets{{
-    {"block.x", MakeBlock},
-    {"block2.x", MakeMover},
-    {"block3.x", MakeSinker},
-    {"toge.x", MakeSpikes},
-    {"door.x", MakeDoor},
-    {"light.x", MakeLamp},
-    {"arrow.x", MakeArrowSign},
-    {"back.x", MakeBackdrop},
-    {"bear.x", MakeBear},
+    {view::kMeshFiles[view::kBlockMesh], MakeBlock},
+    {view::KindMeshFile(kKindBlock2), MakeMover},
+    {view::KindMeshFile(kKindBlock3), MakeSinker},
+    {view::KindMeshFile(kKindToge), MakeSpikes},
+    {view::KindMeshFile(kKindDoor), MakeDoor},
+    {view::KindMeshFile(kKindLight), MakeLamp},
+    {view::KindMeshFile(kKindArrow), MakeArrowSign},
+    {view::kMeshFiles[view::kBackdropMesh], MakeBackdrop},
+    {view::kMeshFiles[view::kBearMesh], MakeBear},
 }};
 
 }  // namespace ursa::meshgen
