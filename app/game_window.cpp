@@ -4,23 +4,11 @@
 #include "app/game_window.hpp"
 
 #include "app/screenshot_file.hpp"
-#include "toolkit/key_codes.hpp"
 #include "view/scene_build.hpp"
 #include "view/screen_picture.hpp"
 #include "view/screens.hpp"
 
 namespace ursa {
-
-// The toolkit's KeyDown and KeyUp carry its own key codes, and this window hands them to the
-// rules unchanged. The toolkit knows nothing of the game, so the two vocabularies are held
-// together here, where they meet: the same six keys with the same codes.
-static_assert(tk::kKeyEnter == kKeyEnter);
-static_assert(tk::kKeyEsc == kKeyEsc);
-static_assert(tk::kKeySpace == kKeySpace);
-static_assert(tk::kKeyLeft == kKeyLeft);
-static_assert(tk::kKeyUp == kKeyUp);
-static_assert(tk::kKeyRight == kKeyRight);
-static_assert(kGameKeys.size() == 6, "a game key the toolkit does not send");
 
 namespace {
 
@@ -40,6 +28,8 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   form_.Image1().LoadFromMemory(picture.data(), picture.size());
   form_.SetIcon(dataFolder_ + "/icon.bmp");
   form_.SetEvents(this);
+  // The game's own keys until the settings say otherwise.
+  form_.SetKeyBindings(ResolveBindings(InputOptions{}).keys);
 }
 
 void GameWindow::Run() {

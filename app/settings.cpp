@@ -14,7 +14,7 @@
 
 #include "game/game_keys.hpp"
 #include "game/whole_number.hpp"
-#include "toolkit/key_codes.hpp"
+#include "toolkit/key_bindings.hpp"
 #include "toolkit/key_names.hpp"
 
 namespace ursa {
@@ -128,7 +128,7 @@ Problem ParseKeys(std::string_view value, std::array<std::string, 2>& out) {
     const std::string_view name = Trim(value.substr(0, comma));
     if (count == keys.size()) return "at most two keys, found " + Quoted(value);
     if (name.empty()) return "a key name is missing between the commas";
-    const SDL_Keycode key = tk::KeyFromName(name);
+    const SDL_Keycode key = KeyOfName(name);
     if (key == SDLK_UNKNOWN) return "no key is called " + Quoted(name);
     if (tk::ReservedKey(key)) {
       return Quoted(name) + " keeps its own meaning (F11, F12, P and Pause cannot be bound)";

@@ -1,5 +1,5 @@
-// The game's six keys: the codes its key handlers take, and the names key scripts give them.
-// The window's toolkit sends these same codes; every other place names a key through this table.
+// The game's six keys: the codes its key handlers take, their key-script names, their keyboard
+// keys. The window binds keys to the codes from this table; every other place names a key by it.
 #pragma once
 
 #include <array>
@@ -22,15 +22,18 @@ enum KeyCode : int {
 struct GameKey {
   KeyCode code;
   std::string_view name;  // as a key script writes it, case-sensitive
+  // The keyboard keys that send it unless the settings say otherwise, by the names a player
+  // writes in the settings; an empty name binds nothing.
+  std::array<std::string_view, 2> keyboard;
 };
 
 inline constexpr std::array<GameKey, 6> kGameKeys = {{
-    {kKeyLeft, "Left"},
-    {kKeyRight, "Right"},
-    {kKeyUp, "Up"},
-    {kKeySpace, "Space"},
-    {kKeyEnter, "Enter"},
-    {kKeyEsc, "Esc"},
+    {kKeyLeft, "Left", {"Left", ""}},
+    {kKeyRight, "Right", {"Right", ""}},
+    {kKeyUp, "Up", {"Up", ""}},
+    {kKeySpace, "Space", {"Space", ""}},
+    {kKeyEnter, "Enter", {"Return", "Keypad Enter"}},
+    {kKeyEsc, "Esc", {"Escape", ""}},
 }};
 
 // The script name of a key code; empty for a code the game does not read.

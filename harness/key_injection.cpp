@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "game/game_keys.hpp"
 #include "toolkit/error.hpp"
+#include "toolkit/key_names.hpp"
 
 namespace ursa::harness {
 namespace {
@@ -44,6 +46,13 @@ void PushClose() {
   event.type = SDL_QUIT;
   event.quit.timestamp = SDL_GetTicks();
   Push(event);
+}
+
+SDL_Keycode SdlKeyOf(int keyCode) {
+  for (const GameKey& key : kGameKeys) {
+    if (key.code == keyCode) return tk::KeyFromName(key.keyboard[0]);
+  }
+  return SDLK_UNKNOWN;
 }
 
 }  // namespace ursa::harness

@@ -5,7 +5,6 @@
 #include <SDL.h>
 
 #include "toolkit/form1.hpp"
-#include "toolkit/key_codes.hpp"
 
 namespace ursa::harness {
 
@@ -19,24 +18,8 @@ void PushClose();
 // window, as the window manager would send it.
 void PushWindowEvent(const tk::Form1& form, SDL_WindowEventID what);
 
-// The SDL key that sends a game key code (the main Enter for Enter); SDLK_UNKNOWN for others.
-constexpr SDL_Keycode SdlKeyOf(int keyCode) {
-  switch (keyCode) {
-    case tk::kKeyEnter:
-      return SDLK_RETURN;
-    case tk::kKeyEsc:
-      return SDLK_ESCAPE;
-    case tk::kKeySpace:
-      return SDLK_SPACE;
-    case tk::kKeyLeft:
-      return SDLK_LEFT;
-    case tk::kKeyUp:
-      return SDLK_UP;
-    case tk::kKeyRight:
-      return SDLK_RIGHT;
-    default:
-      return SDLK_UNKNOWN;
-  }
-}
+// The keyboard key that sends a game key code by default (the main Enter for Enter);
+// SDLK_UNKNOWN for other codes.
+SDL_Keycode SdlKeyOf(int keyCode);
 
 }  // namespace ursa::harness

@@ -1,5 +1,5 @@
 // The window's events as the game's shell receives them, one at a time on the one thread.
-// Key codes: Enter 13, Esc 27, Space 32, Left 37, Up 38, Right 39 (see key_codes.hpp).
+// Key codes are the program's own, sent by the keys its bindings name (key_bindings.hpp).
 #pragma once
 
 #include "toolkit/pad_event.hpp"

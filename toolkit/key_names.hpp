@@ -1,5 +1,5 @@
 // Keyboard keys by name, as a player writes them in the settings: SDL's key names in any
-// letter case ("Left", "A", "Keypad 4", "Return"), and the game's own "Enter" and "Esc".
+// letter case ("Left", "A", "Keypad 4", "Return").
 #pragma once
 
 #include <SDL.h>

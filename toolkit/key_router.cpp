@@ -45,7 +45,7 @@ KeyRoute KeyRouter::Route(const SDL_KeyboardEvent& event) {
 }
 
 KeyRoute KeyRouter::RouteGameKey(SDL_Keycode key, bool down) {
-  const auto code = GameKeyCode(key, bindings_);
+  const auto code = BoundKeyCode(key, bindings_);
   if (!code) return {};
   const auto at = std::find(held_.begin(), held_.end(), key);
   if (down) {
@@ -54,8 +54,9 @@ KeyRoute KeyRouter::RouteGameKey(SDL_Keycode key, bool down) {
   }
   if (at != held_.end()) held_.erase(at);
   // The other key of the same game key is still held: the game key stays down.
-  const bool otherHeld = std::any_of(
-      held_.begin(), held_.end(), [&](SDL_Keycode k) { return GameKeyCode(k, bindings_) == code; });
+  const bool otherHeld = std::any_of(held_.begin(), held_.end(), [&](SDL_Keycode k) {
+    return BoundKeyCode(k, bindings_) == code;
+  });
   if (otherHeld) return {};
   return {KeyRoute::Action::kKeyUp, *code};
 }

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "toolkit/key_codes.hpp"
+#include "toolkit/key_bindings.hpp"
 
 namespace ursa::tk {
 
@@ -31,7 +31,7 @@ class KeyRouter {
  private:
   KeyRoute RouteGameKey(SDL_Keycode key, bool down);
 
-  KeyBindings bindings_ = kDefaultBindings;
+  KeyBindings bindings_;  // none until the program sets them
   // Bound keys that are down now.
   std::vector<SDL_Keycode> held_;
   // Enter went down with Alt held: its repeats and its release belong to the toggle too.

@@ -8,7 +8,7 @@
 #include "toolkit/form1.hpp"
 #include "toolkit/form_events.hpp"
 #include "toolkit/form_options.hpp"
-#include "toolkit/key_codes.hpp"
+#include "toolkit/key_bindings.hpp"
 #include "toolkit/number_text.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"

@@ -21,7 +21,6 @@
 #include "game/stage_lifecycle.hpp"
 #include "harness/key_injection.hpp"
 #include "harness/pump_hook.hpp"
-#include "toolkit/key_codes.hpp"
 
 namespace ursa {
 namespace {
@@ -131,7 +130,7 @@ void BM_PacedPlay(benchmark::State& state) {
       if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
-    w.KeyDown(tk::kKeyEnter);
+    w.KeyDown(kKeyEnter);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = CpuSeconds() - cpuStart;
     const auto frames = static_cast<double>(intervals.size() + 1);
@@ -186,7 +185,7 @@ void BM_SmoothPlay(benchmark::State& state) {
       if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
-    w.KeyDown(tk::kKeyEnter);
+    w.KeyDown(kKeyEnter);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     state.counters["pictures_per_s"] = static_cast<double>(intervals.size() + 1) / wall;
     state.counters["cpu_percent"] = 100 * (CpuSeconds() - cpuStart) / wall;

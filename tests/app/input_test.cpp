@@ -188,14 +188,14 @@ TEST(KeyBindings, NamesInAnyCaseAndTheGamesOwnNames) {
   options.bindings[5] = {"esc", "Q"};       // Esc
   const ResolvedBindings resolved = ResolveBindings(options);
   EXPECT_TRUE(resolved.rejected.empty());
-  EXPECT_EQ(tk::GameKeyCode(SDLK_a, resolved.keys), kKeyLeft);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_KP_4, resolved.keys), kKeyLeft);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_d, resolved.keys), kKeyRight);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_KP_6, resolved.keys), kKeyRight);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_RETURN, resolved.keys), kKeyEnter);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_KP_ENTER, resolved.keys), std::nullopt);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_q, resolved.keys), kKeyEsc);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_LEFT, resolved.keys), std::nullopt) << "Left was rebound";
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_a, resolved.keys), kKeyLeft);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_KP_4, resolved.keys), kKeyLeft);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_d, resolved.keys), kKeyRight);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_KP_6, resolved.keys), kKeyRight);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_RETURN, resolved.keys), kKeyEnter);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_KP_ENTER, resolved.keys), std::nullopt);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_q, resolved.keys), kKeyEsc);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_LEFT, resolved.keys), std::nullopt) << "Left was rebound";
 }
 
 TEST(KeyBindings, UnknownAndReservedNamesKeepTheDefaultAndAreReported) {
@@ -205,13 +205,13 @@ TEST(KeyBindings, UnknownAndReservedNamesKeepTheDefaultAndAreReported) {
   options.bindings[4] = {"Pause", "F11"};
   const ResolvedBindings resolved = ResolveBindings(options);
   EXPECT_EQ(resolved.rejected, (std::vector<std::string>{"Lefty", "P", "F12", "Pause", "F11"}));
-  EXPECT_EQ(tk::GameKeyCode(SDLK_LEFT, resolved.keys), kKeyLeft);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_SPACE, resolved.keys), kKeySpace);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_x, resolved.keys), kKeySpace);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_RETURN, resolved.keys), kKeyEnter);
-  EXPECT_EQ(tk::GameKeyCode(SDLK_KP_ENTER, resolved.keys), kKeyEnter);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_LEFT, resolved.keys), kKeyLeft);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_SPACE, resolved.keys), kKeySpace);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_x, resolved.keys), kKeySpace);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_RETURN, resolved.keys), kKeyEnter);
+  EXPECT_EQ(tk::BoundKeyCode(SDLK_KP_ENTER, resolved.keys), kKeyEnter);
   for (const SDL_Keycode reserved : {SDLK_p, SDLK_PAUSE, SDLK_F11, SDLK_F12}) {
-    EXPECT_EQ(tk::GameKeyCode(reserved, resolved.keys), std::nullopt);
+    EXPECT_EQ(tk::BoundKeyCode(reserved, resolved.keys), std::nullopt);
   }
   EXPECT_TRUE(BindableKeyName(""));
   EXPECT_TRUE(BindableKeyName("Keypad 4"));

@@ -7,9 +7,24 @@
 #include <memory>
 
 #include "harness/key_injection.hpp"
+#include "toolkit/key_bindings.hpp"
 #include "toolkit/toolkit.hpp"
 
 namespace ursa::tk {
+
+// The key codes the toolkit's tests bind, numbered as the game numbers its keys.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEsc = 27;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+
+inline const KeyBindings kTestBindings = {
+    {kKeyLeft, {SDLK_LEFT, SDLK_UNKNOWN}},     {kKeyRight, {SDLK_RIGHT, SDLK_UNKNOWN}},
+    {kKeyUp, {SDLK_UP, SDLK_UNKNOWN}},         {kKeySpace, {SDLK_SPACE, SDLK_UNKNOWN}},
+    {kKeyEnter, {SDLK_RETURN, SDLK_KP_ENTER}}, {kKeyEsc, {SDLK_ESCAPE, SDLK_UNKNOWN}},
+};
 
 class FormTest : public ::testing::Test {
  protected:
@@ -19,6 +34,7 @@ class FormTest : public ::testing::Test {
     options.present = false;
     options.clock = &clock;
     form = std::make_unique<Form1>(options);
+    form->SetKeyBindings(kTestBindings);
   }
 
   // Queues a real key event for the form's window, as the keyboard would.

@@ -5,7 +5,7 @@
 
 #include "form_fixture.hpp"
 #include "recording_events.hpp"
-#include "toolkit/key_codes.hpp"
+#include "toolkit/key_bindings.hpp"
 #include "toolkit/key_router.hpp"
 
 namespace ursa::tk {
@@ -22,6 +22,12 @@ SDL_KeyboardEvent Key(SDL_Keycode sym, bool down, bool repeat = false, Uint16 mo
   return event;
 }
 
+KeyRouter BoundRouter() {
+  KeyRouter router;
+  router.SetBindings(kTestBindings);
+  return router;
+}
+
 TEST(KeyRouter, GameKeysCarryTheirCodesOthersAreDropped) {
   const struct {
     SDL_Keycode sym;
@@ -30,7 +36,7 @@ TEST(KeyRouter, GameKeysCarryTheirCodesOthersAreDropped) {
                {SDLK_LEFT, 37},   {SDLK_UP, 38},       {SDLK_RIGHT, 39},  {SDLK_DOWN, 0},
                {SDLK_a, 0},       {SDLK_LALT, 0},      {SDLK_KP_4, 0}};
   for (const auto& c : cases) {
-    KeyRouter router;
+    KeyRouter router = BoundRouter();
     const KeyRoute down = router.Route(Key(c.sym, true));
     const KeyRoute up = router.Route(Key(c.sym, false));
     if (c.code == 0) {
@@ -46,7 +52,7 @@ TEST(KeyRouter, GameKeysCarryTheirCodesOthersAreDropped) {
 }
 
 TEST(KeyRouter, HeldKeyRepeatsAsKeyDown) {
-  KeyRouter router;
+  KeyRouter router = BoundRouter();
   for (int i = 0; i < 3; ++i) {
     const KeyRoute r = router.Route(Key(SDLK_SPACE, true, i > 0));
     EXPECT_EQ(r.action, Action::kKeyDown);
@@ -55,7 +61,7 @@ TEST(KeyRouter, HeldKeyRepeatsAsKeyDown) {
 }
 
 TEST(KeyRouter, AltEnterTogglesOnceAndNeverReachesTheGame) {
-  KeyRouter router;
+  KeyRouter router = BoundRouter();
   EXPECT_EQ(router.Route(Key(SDLK_RETURN, true, false, KMOD_LALT)).action,
             Action::kToggleFullscreen);
   EXPECT_EQ(router.Route(Key(SDLK_RETURN, true, true, KMOD_LALT)).action, Action::kNone);
@@ -71,14 +77,14 @@ TEST(KeyRouter, AltEnterTogglesOnceAndNeverReachesTheGame) {
 }
 
 TEST(KeyRouter, F11TogglesOnPressOnly) {
-  KeyRouter router;
+  KeyRouter router = BoundRouter();
   EXPECT_EQ(router.Route(Key(SDLK_F11, true)).action, Action::kToggleFullscreen);
   EXPECT_EQ(router.Route(Key(SDLK_F11, true, true)).action, Action::kNone);
   EXPECT_EQ(router.Route(Key(SDLK_F11, false)).action, Action::kNone);
 }
 
 TEST(KeyRouter, PAndPausePauseOnPressOnlyAndNeverReachTheGame) {
-  KeyRouter router;
+  KeyRouter router = BoundRouter();
   for (const SDL_Keycode key : {SDLK_p, SDLK_PAUSE}) {
     EXPECT_EQ(router.Route(Key(key, true)).action, Action::kPause);
     EXPECT_EQ(router.Route(Key(key, true, true)).action, Action::kNone);
@@ -87,7 +93,7 @@ TEST(KeyRouter, PAndPausePauseOnPressOnlyAndNeverReachTheGame) {
 }
 
 KeyBindings Rebound() {
-  KeyBindings bindings = kDefaultBindings;
+  KeyBindings bindings = kTestBindings;
   bindings[0].keys = {SDLK_a, SDLK_KP_4};     // Left
   bindings[4].keys = {SDLK_e, SDLK_UNKNOWN};  // Enter
   bindings[3].keys = {SDLK_p, SDLK_F12};      // Space: reserved keys, left out
@@ -95,7 +101,7 @@ KeyBindings Rebound() {
 }
 
 TEST(KeyRouter, BoundKeysCarryTheirGameKeyAndTheOldOnesNothing) {
-  KeyRouter router;
+  KeyRouter router = BoundRouter();
   router.SetBindings(Rebound());
   const struct {
     SDL_Keycode sym;
@@ -118,7 +124,7 @@ TEST(KeyRouter, BoundKeysCarryTheirGameKeyAndTheOldOnesNothing) {
 }
 
 TEST(KeyRouter, TwoKeysOfOneGameKeyHoldItUntilTheLastIsReleased) {
-  KeyRouter router;
+  KeyRouter router = BoundRouter();
   router.SetBindings(Rebound());
   EXPECT_EQ(router.Route(Key(SDLK_a, true)).action, Action::kKeyDown);
   EXPECT_EQ(router.Route(Key(SDLK_KP_4, true)).action, Action::kKeyDown);
