@@ -113,7 +113,26 @@ void KeyRecorder::StageStarted(const GameState& s, uint64_t framesRun) {
   Write();
 }
 
+void KeyRecorder::Quit(const Game& game, uint64_t framesRun) {
+  if (!Recording()) return;
+  // An Esc in play already recorded at this moment has ended play, and one during the death
+  // already goes to the title after it: a second Esc would be a quit from the title.
+  const bool playing = game.screen == Screen::kPlaying && escInPlayAt_ != framesRun;
+  const bool dying = game.screen == Screen::kDying && !game.titleAfterDeath;
+  if (playing || dying) {
+    for (std::size_t i = 0; i < kGameKeys.size(); ++i) {
+      if (held_[i]) AddLine({framesRun, kGameKeys[i].code, false});
+    }
+    AddLine({framesRun, kKeyEsc, true});
+  }
+  Write();
+  quit_ = true;
+}
+
 void KeyRecorder::AddLine(const ScriptEvent& event) {
+  for (std::size_t i = 0; i < kGameKeys.size(); ++i) {
+    if (kGameKeys[i].code == event.keyCode) held_[i] = event.down;
+  }
   const std::string_view key = KeyName(event.keyCode);
   char line[64];
   std::snprintf(line, sizeof line, "%" PRIu64 " %.*s %s\n", event.frame,

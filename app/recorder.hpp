@@ -2,6 +2,7 @@
 // ("<frame> <key> <down|up>") that ursa-sim and --replay read, with the stages as comments.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -48,13 +49,18 @@ class KeyRecorder {
   // A stage starts after `framesRun` frames: a comment line, and everything so far goes to
   // the file in one piece, so a killed game loses at most the keys of the stage it was on.
   void StageStarted(const GameState& s, uint64_t framesRun);
+  // The window is closed (or the program signalled) after `framesRun` frames. The recording
+  // ends as the player left the game: in play or during a death, every held key is let go
+  // and Esc takes the game back to the title, after the death with its miss, so a replay
+  // ends on the title with the stage and misses of the close. Nothing is recorded after.
+  void Quit(const Game& game, uint64_t framesRun);
 
   // The first failure to write, empty while there is none. After one, nothing more is
   // written and the game goes on.
   const std::string& Failure() const { return failure_; }
 
  private:
-  bool Recording() const { return failure_.empty(); }
+  bool Recording() const { return !quit_ && failure_.empty(); }
   void AddLine(const ScriptEvent& event);
   // Hands the lines not yet written to the file in one piece; when only part of it goes in,
   // cuts the file back to the stages before, so it stays a whole key script.
@@ -63,9 +69,11 @@ class KeyRecorder {
   std::unique_ptr<RecordingFile> file_;
   std::string path_;
   std::string failure_;
-  std::string lines_;                    // written at the next stage start or at the end
-  std::size_t written_ = 0;              // the bytes of the file, all whole lines
-  bool started_ = false;                 // the file has been emptied and has its heading
+  std::string lines_;        // written at the next stage start or at the end
+  std::size_t written_ = 0;  // the bytes of the file, all whole lines
+  bool started_ = false;     // the file has been emptied and has its heading
+  bool quit_ = false;
+  std::array<bool, kGameKeys.size()> held_{};  // by place in kGameKeys, as the file has them
   std::optional<uint64_t> escInPlayAt_;  // the frame of an Esc in play not yet followed by Enter
 };
 
