@@ -109,6 +109,8 @@ void GameWindow::TakeKey(int keyCode, bool down) {
 }
 
 void GameWindow::QueryUnload() {
+  // Closed mid-play, the recording still ends on the title the player would have reached.
+  if (recorder_ != nullptr) recorder_->Quit(game_, static_cast<uint64_t>(host_.FramesRun()));
   ursa::QueryUnload(game_, host_);
   handles_.ddraw.reset();
 }

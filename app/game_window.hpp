@@ -31,7 +31,7 @@ class GameWindow final : public tk::FormEvents {
   // cannot be bound (unknown, or reserved like P and F12); their places keep the default key.
   std::vector<std::string> SetInputOptions(const InputOptions& options);
   // --record: every key that reaches the rules is also written to `recorder`, which must
-  // outlive the window. Set before Run.
+  // outlive the window, and so is the window's close. Set before Run.
   void SetRecorder(KeyRecorder* recorder);
   // --replay: the keys of `replay` reach the rules at their moments of play, from the title
   // on; the player's game keys are left out until its last one. Set before Run.

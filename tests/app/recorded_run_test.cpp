@@ -44,6 +44,7 @@ EndFigures SimulatorEnd(const std::string& options) {
                         &end.misses, &end.frames),
             4)
       << run.out;
+  EXPECT_STREQ(reason, "title") << run.out;
   return end;
 }
 
@@ -225,6 +226,38 @@ TEST(RecordedRun, KeysDuringTheDeathSequenceAreRecordedOnlyWhereTheyCount) {
   std::ifstream first(path);
   std::ifstream second(again);
   EXPECT_EQ(ParseScript(second).events, ParseScript(first).events) << ReadFile(again);
+}
+
+TEST(RecordedRun, ARunClosedMidPlayEndsOnTheTitleWithTheStageAndMissesOfTheClose) {
+  // Closed with the run key held, in play on stage 1 and during a death on stage 6 (whose
+  // miss counts, as after an Esc there).
+  for (const int stage : {1, 6}) {
+    const std::string path = TempPath("closed.keys");
+    EndFigures seen;
+    {
+      const auto recorder = OpenRecorder(path);
+      ScriptedPlay play;
+      play.Window().SetRecorder(recorder.get());
+      const auto closing = [&] {
+        return stage == 1 ? play.Playing(20) : play.Game().screen == Screen::kDying;
+      };
+      RunAll(play, {{"start-up", [] { return true; },
+                     [&] { play.State().stage = static_cast<int16_t>(stage); }},
+                    {"title", [] { return true; }, [&] { play.Press(SDLK_RETURN); }},
+                    {"run", [&] { return play.Playing(2); },
+                     [&] {
+                       play.Release(SDLK_RETURN);
+                       play.Press(SDLK_RIGHT);
+                     }},
+                    {"close", closing, [&] {
+                       seen = FiguresOf(play.State());
+                       seen.misses += stage == 6 ? 1 : 0;
+                       ScriptedPlay::Close();
+                     }}});
+    }
+    EXPECT_EQ(SimulatorEnd("--stage " + std::to_string(stage) + " " + path), seen)
+        << ReadFile(path);
+  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real executable meets a missing mesh, a broken mesh and no display (a bad one, or no
 # desktop at all): each time one clear message on stderr naming what is wrong, exit status 1,
-# and no crash.
+# and no crash; a --record file is left as it was.
 set -uo pipefail
 game_dir=$(dirname "$1")
 work=$(mktemp -d)
@@ -9,12 +9,13 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 
 # expect NAME PATTERN... : runs the game copy in $work/game, with the `env` arguments in
-# game_env, and checks its exit and message.
+# game_env and its own in game_args, and checks its exit and message.
 game_env=()
+game_args=()
 expect() {
   local name=$1 status
   shift
-  timeout 30 env "${game_env[@]}" "$work/game/ursa" >"$work/out" 2>"$work/err" </dev/null
+  timeout 30 env "${game_env[@]}" "$work/game/ursa" "${game_args[@]}" >"$work/out" 2>"$work/err" </dev/null
   status=$?
   if [ "$status" -ne 1 ]; then
     echo "FAIL $name: exit status $status, expected 1"; cat "$work/err"; failures=$((failures + 1)); return
@@ -34,7 +35,14 @@ fresh_copy() {
 
 export SDL_VIDEODRIVER=offscreen
 fresh_copy && rm "$work/game/bear.x"
+echo "0 Enter down" >"$work/kept.keys"
+game_args=(--record "$work/kept.keys")
 expect "missing mesh" "bear.x" "file not found" "beside the program"
+game_args=()
+if [ "$(cat "$work/kept.keys")" != "0 Enter down" ]; then
+  echo "FAIL missing mesh: the recording it was to replace became:"; cat "$work/kept.keys"
+  failures=$((failures + 1))
+fi
 
 fresh_copy && printf 'xof 0303txt 0032\nMesh { 3; garbage' >"$work/game/block.x"
 expect "broken mesh" "block.x" "beside the program"
