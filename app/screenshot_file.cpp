@@ -12,6 +12,7 @@
 #include "app/user_folders.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/form1.hpp"
+#include "toolkit/png_writer.hpp"
 
 namespace ursa {
 namespace {
@@ -76,32 +77,39 @@ std::string ScreenshotName(const std::tm& localTime, int repeat) {
   return name;
 }
 
-bool SaveScreenshot(tk::Form1& form, const std::string& folder) {
-  const auto fail = [](const std::string& why) {
-    std::fprintf(stderr, "ursa: the screenshot was not saved: %s\n", why.c_str());
-    return false;
+std::string WriteScreenshot(const tk::RgbImage& image, const std::string& folder,
+                            const std::tm& localTime, std::FILE* errors) {
+  const auto fail = [errors](const std::string& why) {
+    std::fprintf(errors, "ursa: the screenshot was not saved: %s\n", why.c_str());
+    return std::string();
   };
   if (folder.empty()) return fail("there is no HOME folder to save it in");
   std::error_code error;
   fs::create_directories(folder, error);
   if (error) return fail("cannot make the folder " + folder + ": " + error.message());
 
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
   fs::path path;
   for (int repeat = 1;; ++repeat) {
-    path = fs::path(folder) / ScreenshotName(local, repeat);
+    path = fs::path(folder) / ScreenshotName(localTime, repeat);
     if (!fs::exists(path, error)) break;
   }
   try {
-    form.Screenshot(path.string());
+    tk::WritePng(image, path.string());
   } catch (const tk::Error& e) {
     // A half-written file is no screenshot.
     fs::remove(path, error);
     return fail(e.what());
   }
-  std::printf("%s\n", path.string().c_str());
+  return path.string();
+}
+
+bool SaveScreenshot(tk::Form1& form, const std::string& folder) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const std::string path = WriteScreenshot(form.Screenshot(), folder, local, stderr);
+  if (path.empty()) return false;
+  std::printf("%s\n", path.c_str());
   std::fflush(stdout);
   return true;
 }
