@@ -8,7 +8,8 @@
 namespace ursa {
 
 // `text` with every byte a terminal could act on written as \xHH (two lower-case hex digits):
-// control bytes and DEL. Everything else is kept as it is.
+// control bytes, DEL, the C1 controls written in UTF-8, and every byte that is not part of a
+// well-formed UTF-8 character. Printable ASCII and UTF-8 characters are kept as they are.
 std::string EscapeForMessage(std::string_view text);
 
 }  // namespace ursa
