@@ -6,10 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <system_error>
 
 #include "app/user_folders.hpp"
@@ -19,25 +22,79 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file's text (empty when there is no file); false when it exists but cannot be read.
+// The file's text (empty when there is no file); false when it exists but is refused: it is no
+// regular file (a pipe or a device would block the start or never end), it is larger than
+// kMaxSettingsBytes, or it cannot be read. A link to a regular file is read where it points.
 bool ReadText(const fs::path& path, std::string& text, std::string& why) {
   text.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info {};
+  // Only a regular file is opened at all: opening a device may wait for it or act on it.
+  if (stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT) return true;
+    why = std::strerror(errno);
+    return false;
+  }
+  const auto regular = [&] {
+    if (S_ISREG(info.st_mode)) return true;
+    why = S_ISDIR(info.st_mode) ? "a folder, not a regular file" : "not a regular file";
+    return false;
+  };
+  if (!regular()) return false;
+  // Never waits, should a pipe be put in its place since.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return true;
     why = std::strerror(errno);
     return false;
   }
+  bool read = fstat(fd, &info) == 0;
+  if (!read) why = std::strerror(errno);
+  read = read && regular();
+  // The size said may be wrong (files of /proc say 0), so no more than one byte past the
+  // largest settings file is read, however long the file goes on.
   char buffer[4096];
-  ssize_t n = 0;
-  while ((n = read(fd, buffer, sizeof buffer)) != 0) {
+  while (read) {
+    const size_t room = kMaxSettingsBytes + 1 - text.size();
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, room));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) break;
-    text.append(buffer, static_cast<size_t>(n));
+    if (n == 0) break;
+    if (n < 0) {
+      why = std::strerror(errno);
+      read = false;
+    } else {
+      text.append(buffer, static_cast<size_t>(n));
+    }
+    if (text.size() > kMaxSettingsBytes) {
+      why = "larger than " + std::to_string(kMaxSettingsBytes >> 20) + " MiB";
+      read = false;
+    }
   }
-  if (n < 0) why = std::strerror(errno);
   close(fd);
-  return n == 0;
+  if (!read) text.clear();
+  return read;
+}
+
+// The settings files refused when read in this run: the game never writes one of them, since
+// what the player keeps there is unknown to it.
+class RefusedFiles {
+ public:
+  void Add(const std::string& path) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    paths_.insert(path);
+  }
+  bool Has(const std::string& path) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return paths_.count(path) != 0;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::set<std::string> paths_;
+};
+
+RefusedFiles& Refused() {
+  static RefusedFiles files;
+  return files;
 }
 
 // Writes all of `text` to a new file beside `target` and renames it over `target`.
@@ -84,7 +141,10 @@ Settings LoadSettings(const std::string& path, std::FILE* errors) {
   std::string text;
   std::string why;
   if (!ReadText(path, text, why)) {
-    std::fprintf(errors, "ursa: cannot read the settings %s (%s); playing with the defaults\n",
+    Refused().Add(path);
+    std::fprintf(errors,
+                 "ursa: cannot read the settings %s (%s); playing with the defaults, and the "
+                 "settings will not be saved this run\n",
                  path.c_str(), why.c_str());
     return {};
   }
@@ -97,7 +157,7 @@ Settings LoadSettings(const std::string& path, std::FILE* errors) {
 
 bool SaveSettings(const std::string& path, const Settings& before, const Settings& after,
                   std::FILE* errors) {
-  if (path.empty() || SameSettings(before, after)) return true;
+  if (path.empty() || SameSettings(before, after) || Refused().Has(path)) return true;
   const auto fail = [&](const std::string& why) {
     std::fprintf(errors, "ursa: cannot save the settings in %s (%s); they stay as they were\n",
                  path.c_str(), why.c_str());
