@@ -2,8 +2,13 @@
 // message instead of a stop when it cannot be written.
 #include "app/screenshot_file.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,6 +23,9 @@ namespace ursa {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Screenshots taken in one second: F12's key repeat is ignored, so no player comes near it.
+constexpr int kMaxNamesASecond = 1000;
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -88,17 +96,37 @@ std::string WriteScreenshot(const tk::RgbImage& image, const std::string& folder
   fs::create_directories(folder, error);
   if (error) return fail("cannot make the folder " + folder + ": " + error.message());
 
+  // Each name is taken only by making a new file under it, so that nothing already there, a
+  // link into another folder least of all, is written through or replaced.
   fs::path path;
-  for (int repeat = 1;; ++repeat) {
+  int fd = -1;
+  for (int repeat = 1; fd < 0; ++repeat) {
+    if (repeat > kMaxNamesASecond) return fail("every name for this second is taken in " + folder);
     path = fs::path(folder) / ScreenshotName(localTime, repeat);
-    if (!fs::exists(path, error)) break;
+    fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) {
+      return fail("cannot make " + path.string() + ": " + std::strerror(errno));
+    }
   }
-  try {
-    tk::WritePng(image, path.string());
-  } catch (const tk::Error& e) {
+  // The PNG goes through the descriptor of the file just made, never by its name.
+  std::string why;
+  if (std::FILE* file = fdopen(fd, "wb")) {
+    try {
+      tk::WritePng(image, file, path.string());
+    } catch (const tk::Error& e) {
+      why = e.what();
+    }
+    if (std::fclose(file) != 0 && why.empty()) {
+      why = "cannot write the screenshot " + path.string() + ": " + std::strerror(errno);
+    }
+  } else {
+    why = "cannot write the screenshot " + path.string() + ": " + std::strerror(errno);
+    close(fd);
+  }
+  if (!why.empty()) {
     // A half-written file is no screenshot.
-    fs::remove(path, error);
-    return fail(e.what());
+    unlink(path.c_str());
+    return fail(why + "; the part written is removed");
   }
   return path.string();
 }
