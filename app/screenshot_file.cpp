@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <system_error>
 
+#include "app/player_file.hpp"
 #include "app/user_folders.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/form1.hpp"
@@ -27,11 +27,16 @@ namespace fs = std::filesystem;
 // Screenshots taken in one second: F12's key repeat is ignored, so no player comes near it.
 constexpr int kMaxNamesASecond = 1000;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+// The desktop's user-dirs.dirs is a few lines; anything larger is not one.
+constexpr std::uintmax_t kMaxUserDirsBytes = 64 << 10;
+
+// The text of user-dirs.dirs; empty when it is missing or is not a file the game reads.
+std::string ReadUserDirs(const fs::path& path) {
+  std::string text;
+  std::string why;
+  return ReadPlayerFile(path.string(), kMaxUserDirsBytes, text, why) == FileRead::kRead
+             ? text
+             : std::string();
 }
 
 }  // namespace
@@ -63,7 +68,7 @@ std::string ScreenshotFolder() {
   const std::string config = ConfigFolder();
   std::string pictures;
   if (!config.empty()) {
-    pictures = PicturesDirFromUserDirs(ReadFile(fs::path(config) / "user-dirs.dirs"), home);
+    pictures = PicturesDirFromUserDirs(ReadUserDirs(fs::path(config) / "user-dirs.dirs"), home);
   }
   if (pictures.empty()) {
     if (home.empty()) return {};

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +14,7 @@
 #include <set>
 #include <system_error>
 
+#include "app/player_file.hpp"
 #include "app/user_folders.hpp"
 
 namespace ursa {
@@ -22,56 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file's text (empty when there is no file); false when it exists but is refused: it is no
-// regular file (a pipe or a device would block the start or never end), it is larger than
-// kMaxSettingsBytes, or it cannot be read. A link to a regular file is read where it points.
+// The file's text (empty when there is no file); false when it exists but is refused.
 bool ReadText(const fs::path& path, std::string& text, std::string& why) {
-  text.clear();
-  struct stat info {};
-  // Only a regular file is opened at all: opening a device may wait for it or act on it.
-  if (stat(path.c_str(), &info) != 0) {
-    if (errno == ENOENT) return true;
-    why = std::strerror(errno);
-    return false;
-  }
-  const auto regular = [&] {
-    if (S_ISREG(info.st_mode)) return true;
-    why = S_ISDIR(info.st_mode) ? "a folder, not a regular file" : "not a regular file";
-    return false;
-  };
-  if (!regular()) return false;
-  // Never waits, should a pipe be put in its place since.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return true;
-    why = std::strerror(errno);
-    return false;
-  }
-  bool read = fstat(fd, &info) == 0;
-  if (!read) why = std::strerror(errno);
-  read = read && regular();
-  // The size said may be wrong (files of /proc say 0), so no more than one byte past the
-  // largest settings file is read, however long the file goes on.
-  char buffer[4096];
-  while (read) {
-    const size_t room = kMaxSettingsBytes + 1 - text.size();
-    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, room));
-    if (n < 0 && errno == EINTR) continue;
-    if (n == 0) break;
-    if (n < 0) {
-      why = std::strerror(errno);
-      read = false;
-    } else {
-      text.append(buffer, static_cast<size_t>(n));
-    }
-    if (text.size() > kMaxSettingsBytes) {
-      why = "larger than " + std::to_string(kMaxSettingsBytes >> 20) + " MiB";
-      read = false;
-    }
-  }
-  close(fd);
-  if (!read) text.clear();
-  return read;
+  return ReadPlayerFile(path.string(), kMaxSettingsBytes, text, why) != FileRead::kRefused;
 }
 
 // The settings files refused when read in this run: the game never writes one of them, since
@@ -84,7 +37,7 @@ class RefusedFiles {
   }
   bool Has(const std::string& path) {
     const std::lock_guard<std::mutex> lock(mutex_);
-    return paths_.count(path) != 0;
+    return paths_.contains(path);
   }
 
  private:

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -53,6 +54,15 @@ TEST(PicturesFolder, AnUrsaFolderInThePicturesFolderOrInPictures) {
 }
 
 namespace fs = std::filesystem;
+
+TEST(PicturesFolder, AUserDirsFileThatIsNoRegularFileIsPassedOverAtOnce) {
+  const std::string home = test::TempPath("pipe_home");
+  fs::create_directories(home + "/.config");
+  ASSERT_EQ(mkfifo((home + "/.config/user-dirs.dirs").c_str(), 0644), 0);
+  const ScopedEnv setHome("HOME", home.c_str());
+  const ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
+}
 
 // A picture of `side` x `side` pixels of noise, which PNG cannot make much smaller.
 tk::RgbImage Noise(int side) {
