@@ -3,16 +3,14 @@
 #include "app/screenshot_file.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "tests/app/said.hpp"
+#include "tests/app/file_test_support.hpp"
 #include "tests/scoped_env.hpp"
 #include "tests/sim_runner.hpp"
 
@@ -64,23 +62,11 @@ TEST(PicturesFolder, AUserDirsFileThatIsNoRegularFileIsPassedOverAtOnce) {
   EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
 }
 
-// A picture of `side` x `side` pixels of noise, which PNG cannot make much smaller.
-tk::RgbImage Noise(int side) {
-  tk::RgbImage image{side, side, std::vector<uint8_t>(static_cast<size_t>(side) * side * 3)};
-  uint32_t seed = 12345;
-  for (uint8_t& byte : image.rgb) {
-    seed = seed * 1103515245 + 12345;
-    byte = static_cast<uint8_t>(seed >> 16);
-  }
-  return image;
-}
-
+// 1 January 2026, midnight.
 const std::tm kMoment = [] {
   std::tm t{};
-  t.tm_year = 126;
-  t.tm_mon = 11;
   t.tm_mday = 1;
-  t.tm_hour = 14;
+  t.tm_year = 126;
   return t;
 }();
 
@@ -92,34 +78,28 @@ TEST(ScreenshotFile, ANewFileBesideLinksAndFilesOfItsNameNeverWrittenThroughThem
   fs::create_symlink(outside / "victim", folder / ScreenshotName(kMoment, 1));
   std::ofstream(folder / ScreenshotName(kMoment, 2)) << "an older picture";
   test::Said said;
-  const std::string path = WriteScreenshot(Noise(4), folder.string(), kMoment, said.Stream());
+  const std::string path =
+      WriteScreenshot({2, 2, std::vector<uint8_t>(12)}, folder, kMoment, said.Stream());
   EXPECT_EQ(path, (folder / ScreenshotName(kMoment, 3)).string()) << said.Text();
   EXPECT_EQ(test::ReadFile(path).substr(1, 3), "PNG");
   EXPECT_FALSE(fs::exists(outside / "victim"));
   EXPECT_EQ(test::ReadFile(folder / ScreenshotName(kMoment, 2)), "an older picture");
-  EXPECT_EQ(said.Text(), "");
 }
 
 TEST(ScreenshotFile, AWriteCutShortRemovesWhatItWroteAndSaysSo) {
   const std::string folder = test::TempPath("full");
-  rlimit before{};
-  getrlimit(RLIMIT_FSIZE, &before);
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit = before;
-  limit.rlim_cur = 10000;  // the disk is full after 10,000 bytes
-  setrlimit(RLIMIT_FSIZE, &limit);
   test::Said said;
-  const std::string path = WriteScreenshot(Noise(200), folder, kMoment, said.Stream());
-  setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, handler);
+  std::string path;
+  {
+    const test::FileSizeLimit full(100);
+    path = WriteScreenshot({640, 480, std::vector<uint8_t>(640 * 480 * 3)}, folder, kMoment,
+                           said.Stream());
+  }
   EXPECT_EQ(path, "");
   EXPECT_TRUE(fs::is_empty(folder));
-  const std::string name = folder + "/" + ScreenshotName(kMoment, 1);
-  EXPECT_EQ(said.Text().find("ursa: the screenshot was not saved: cannot write the screenshot " +
-                             name + ": "),
-            0U)
-      << said.Text();
-  EXPECT_NE(said.Text().find("; the part written is removed\n"), std::string::npos) << said.Text();
+  EXPECT_EQ(said.Text(), "ursa: the screenshot was not saved: cannot write the screenshot " +
+                             folder + "/" + ScreenshotName(kMoment, 1) +
+                             ": File too large; the part written is removed\n");
 }
 
 }  // namespace
