@@ -2,27 +2,41 @@
 // message instead of a stop when it cannot be written.
 #include "app/screenshot_file.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <system_error>
 
+#include "app/player_file.hpp"
 #include "app/user_folders.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/form1.hpp"
+#include "toolkit/png_writer.hpp"
 
 namespace ursa {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+// Screenshots taken in one second: F12's key repeat is ignored, so no player comes near it.
+constexpr int kMaxNamesASecond = 1000;
+
+// The desktop's user-dirs.dirs is a few lines; anything larger is not one.
+constexpr std::uintmax_t kMaxUserDirsBytes = 64 << 10;
+
+// The text of user-dirs.dirs; empty when it is missing or is not a file the game reads.
+std::string ReadUserDirs(const fs::path& path) {
+  std::string text;
+  std::string why;
+  return ReadPlayerFile(path.string(), kMaxUserDirsBytes, text, why) == FileRead::kRead
+             ? text
+             : std::string();
 }
 
 }  // namespace
@@ -54,7 +68,7 @@ std::string ScreenshotFolder() {
   const std::string config = ConfigFolder();
   std::string pictures;
   if (!config.empty()) {
-    pictures = PicturesDirFromUserDirs(ReadFile(fs::path(config) / "user-dirs.dirs"), home);
+    pictures = PicturesDirFromUserDirs(ReadUserDirs(fs::path(config) / "user-dirs.dirs"), home);
   }
   if (pictures.empty()) {
     if (home.empty()) return {};
@@ -76,32 +90,59 @@ std::string ScreenshotName(const std::tm& localTime, int repeat) {
   return name;
 }
 
-bool SaveScreenshot(tk::Form1& form, const std::string& folder) {
-  const auto fail = [](const std::string& why) {
-    std::fprintf(stderr, "ursa: the screenshot was not saved: %s\n", why.c_str());
-    return false;
+std::string WriteScreenshot(const tk::RgbImage& image, const std::string& folder,
+                            const std::tm& localTime, std::FILE* errors) {
+  const auto fail = [errors](const std::string& why) {
+    std::fprintf(errors, "ursa: the screenshot was not saved: %s\n", why.c_str());
+    return std::string();
   };
   if (folder.empty()) return fail("there is no HOME folder to save it in");
   std::error_code error;
   fs::create_directories(folder, error);
   if (error) return fail("cannot make the folder " + folder + ": " + error.message());
 
+  // Each name is taken only by making a new file under it, so that nothing already there, a
+  // link into another folder least of all, is written through or replaced.
+  fs::path path;
+  int fd = -1;
+  for (int repeat = 1; fd < 0; ++repeat) {
+    if (repeat > kMaxNamesASecond) return fail("every name for this second is taken in " + folder);
+    path = fs::path(folder) / ScreenshotName(localTime, repeat);
+    fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) {
+      return fail("cannot make " + path.string() + ": " + std::strerror(errno));
+    }
+  }
+  // The PNG goes through the descriptor of the file just made, never by its name.
+  std::string why;
+  if (std::FILE* file = fdopen(fd, "wb")) {
+    try {
+      tk::WritePng(image, file, path.string());
+    } catch (const tk::Error& e) {
+      why = e.what();
+    }
+    if (std::fclose(file) != 0 && why.empty()) {
+      why = "cannot write the screenshot " + path.string() + ": " + std::strerror(errno);
+    }
+  } else {
+    why = "cannot write the screenshot " + path.string() + ": " + std::strerror(errno);
+    close(fd);
+  }
+  if (!why.empty()) {
+    // A half-written file is no screenshot.
+    unlink(path.c_str());
+    return fail(why + "; the part written is removed");
+  }
+  return path.string();
+}
+
+bool SaveScreenshot(tk::Form1& form, const std::string& folder) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  fs::path path;
-  for (int repeat = 1;; ++repeat) {
-    path = fs::path(folder) / ScreenshotName(local, repeat);
-    if (!fs::exists(path, error)) break;
-  }
-  try {
-    form.Screenshot(path.string());
-  } catch (const tk::Error& e) {
-    // A half-written file is no screenshot.
-    fs::remove(path, error);
-    return fail(e.what());
-  }
-  std::printf("%s\n", path.string().c_str());
+  const std::string path = WriteScreenshot(form.Screenshot(), folder, local, stderr);
+  if (path.empty()) return false;
+  std::printf("%s\n", path.c_str());
   std::fflush(stdout);
   return true;
 }

@@ -2,8 +2,11 @@
 // else ~/Pictures, in an Ursa folder), what they are called (the date and time) and saving one.
 #pragma once
 
+#include <cstdio>
 #include <ctime>
 #include <string>
+
+#include "toolkit/rgb_image.hpp"
 
 namespace ursa {
 
@@ -24,6 +27,11 @@ std::string ScreenshotFolder();
 // "ursa-2026-12-01-14-03-22.png" for that local time; a second screenshot in the same second
 // gets "-2", "-3", ... before ".png" so none is overwritten.
 std::string ScreenshotName(const std::tm& localTime, int repeat = 1);
+
+// Writes `image` as a PNG in `folder` (created when missing) under the first free name for
+// `localTime`. Returns its path; a failure is said on `errors` and returns an empty path.
+std::string WriteScreenshot(const tk::RgbImage& image, const std::string& folder,
+                            const std::tm& localTime, std::FILE* errors);
 
 // Saves the picture the player sees now as a PNG in `folder` (created when missing) and prints
 // its path on stdout. A failure (read-only folder, full disk) is said on stderr and returns

@@ -1,5 +1,5 @@
-// Settings read with inih and written back line by line. inih reports only the first line it
-// cannot read, so such a line is blanked and the text read again until every one is found.
+// Settings read with inih, a line at a time, and written back line by line. inih reports only
+// the first line it cannot read, so each line is handed to it on its own, in its section.
 #include "app/settings.hpp"
 
 #include <ini.h>
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "game/game_keys.hpp"
+#include "game/player_text.hpp"
 #include "game/whole_number.hpp"
 #include "toolkit/key_bindings.hpp"
 #include "toolkit/key_names.hpp"
@@ -23,8 +24,6 @@ namespace {
 // A line this long (with its line end) is more than inih reads in one piece; none of the
 // game's settings needs more.
 constexpr size_t kMaxLineBytes = 180;
-// A file with more unreadable lines than this is not a settings file; the rest go unnamed.
-constexpr size_t kMaxReported = 50;
 
 using Problem = std::optional<std::string>;
 
@@ -50,7 +49,8 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+// The player's text as a message quotes it: nothing in it reaches the terminal as a control.
+std::string Quoted(std::string_view text) { return "'" + EscapeForMessage(text) + "'"; }
 
 std::string YesNo(bool value) { return value ? "yes" : "no"; }
 
@@ -202,6 +202,7 @@ const std::vector<Setting>& Definitions() {
   return settings;
 }
 
+// The setting that `section` and `name` (any case) name, or nullptr.
 const Setting* Find(std::string_view section, std::string_view name) {
   const std::string wantedSection = Lower(section);
   const std::string wantedName = Lower(name);
@@ -211,29 +212,70 @@ const Setting* Find(std::string_view section, std::string_view name) {
   return nullptr;
 }
 
-// One pass of inih over the lines, with the lines in `blanked` read as empty.
-struct Pass {
-  const std::vector<std::string>* lines = nullptr;
-  const std::vector<bool>* blanked = nullptr;
-  size_t next = 0;  // lines handed to inih so far: the number of the line it is reading
+bool IsGameSection(const std::string& section) {
+  return std::any_of(Definitions().begin(), Definitions().end(),
+                     [&](const Setting& s) { return s.section == section; });
+}
+
+// The lines read so far, in order. Reading costs the same for every line, however many
+// sections and settings came before: what is remembered by name is bounded by the game's own
+// settings and sections, and the problems kept are the first few.
+struct Reading {
   Settings settings;
-  std::vector<std::pair<size_t, std::string>> problems;  // by line number
-  // The last line of each setting named in the file, and of each section's settings.
+  std::string section;  // the section of the lines that follow, as inih read its header
+  size_t line = 0;      // the number of the line being read
+  size_t named = kMaxNamedProblems;
+  std::vector<std::pair<size_t, std::string>> problems;  // the first `named`
+  size_t moreProblems = 0;
+  // The last line of each of the game's settings named in the file, and of each of its
+  // sections' settings.
   std::vector<std::pair<std::string, size_t>> settingLines;
   std::vector<std::pair<std::string, size_t>> sectionEnds;
+
+  void Skip(std::string what) {
+    if (problems.size() < named) {
+      problems.emplace_back(line, std::move(what));
+    } else {
+      ++moreProblems;
+    }
+  }
 };
 
-char* ReadLine(char* buffer, int size, void* stream) {
-  auto& pass = *static_cast<Pass*>(stream);
-  if (pass.next == pass.lines->size()) return nullptr;
-  const size_t index = pass.next++;
-  // Leading blanks are dropped so that an indented line is a line of its own, never the
-  // continuation of the one before.
-  std::string_view line = (*pass.blanked)[index] ? "" : Trim((*pass.lines)[index]);
-  if (line.size() + 2 > static_cast<size_t>(size)) line = "";
-  std::memcpy(buffer, line.data(), line.size());
-  buffer[line.size()] = '\n';
-  buffer[line.size() + 1] = '\0';
+// What inih reads for one line of the file: the header of the section it is in, the line, and
+// a probe whose setting tells the section after the line (a header changes it). Reading all
+// three at once keeps inih's own rules for sections, comments and values in one place.
+struct LineFeed {
+  std::string section;
+  std::string_view line;
+  int next = 0;  // lines handed to inih so far
+};
+
+constexpr int kHeaderLine = 1;
+constexpr int kFileLine = 2;
+constexpr int kProbeLine = 3;
+
+char* FeedLine(char* buffer, int size, void* stream) {
+  auto& feed = *static_cast<LineFeed*>(stream);
+  std::string header;
+  std::string_view text;
+  switch (++feed.next) {
+    case kHeaderLine:
+      header = "[" + feed.section + "]";
+      text = header;
+      break;
+    case kFileLine:
+      text = feed.line;
+      break;
+    case kProbeLine:
+      text = "probe =";
+      break;
+    default:
+      return nullptr;
+  }
+  if (text.size() + 2 > static_cast<size_t>(size)) text = "";
+  std::memcpy(buffer, text.data(), text.size());
+  buffer[text.size()] = '\n';
+  buffer[text.size() + 1] = '\0';
   return buffer;
 }
 
@@ -247,27 +289,34 @@ void Remember(std::vector<std::pair<std::string, size_t>>& lines, std::string ke
   }
 }
 
+struct Handler {
+  LineFeed* feed;
+  Reading* reading;
+};
+
 int TakeSetting(void* user, const char* section, const char* name, const char* value) {
-  auto& pass = *static_cast<Pass*>(user);
-  const size_t line = pass.next;
-  Remember(pass.sectionEnds, Lower(section), line);
-  const Setting* setting = Find(section, name);
-  Problem problem;
-  if (setting == nullptr) {
-    problem = std::string("unknown setting ") + Quoted(name) +
-              (*section != '\0' ? std::string(" in [") + section + "]" : " outside a [section]");
-  } else {
-    Remember(pass.settingLines, setting->section + "." + setting->name, line);
-    Settings changed = pass.settings;
-    problem = setting->parse(value, changed);
-    if (problem) {
-      problem = setting->name + ": " + *problem;
-    } else {
-      pass.settings = changed;
-    }
+  auto& [feed, reading] = *static_cast<Handler*>(user);
+  if (feed->next == kProbeLine) {
+    reading->section = section;
+    return 1;
   }
-  if (problem) pass.problems.emplace_back(line, *problem);
-  return 1;  // keep reading: every bad line is reported, none stops the rest
+  const std::string sectionName = Lower(section);
+  if (IsGameSection(sectionName)) Remember(reading->sectionEnds, sectionName, reading->line);
+  const Setting* setting = Find(section, name);
+  if (setting == nullptr) {
+    reading->Skip("unknown setting " + Quoted(name) +
+                  (*section != '\0' ? " in [" + EscapeForMessage(section) + "]"
+                                    : std::string(" outside a [section]")));
+    return 1;
+  }
+  Remember(reading->settingLines, setting->section + "." + setting->name, reading->line);
+  Settings changed = reading->settings;
+  if (const Problem problem = setting->parse(value, changed)) {
+    reading->Skip(setting->name + ": " + *problem);
+  } else {
+    reading->settings = changed;
+  }
+  return 1;
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -277,32 +326,59 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-Pass Read(const std::vector<std::string>& lines) {
-  std::vector<bool> blanked(lines.size(), false);
-  std::vector<std::pair<size_t, std::string>> unreadable;  // found by inih or by length
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (Trim(lines[i]).size() + 2 > kMaxLineBytes) {
-      blanked[i] = true;
-      unreadable.emplace_back(i + 1,
-                              "longer than " + std::to_string(kMaxLineBytes - 2) + " characters");
-    }
-  }
-  while (true) {
-    Pass pass;
-    pass.lines = &lines;
-    pass.blanked = &blanked;
-    const int bad = ini_parse_stream(ReadLine, &pass, TakeSetting, &pass);
-    if (bad > 0 && static_cast<size_t>(bad) <= lines.size() && unreadable.size() < kMaxReported) {
-      blanked[static_cast<size_t>(bad) - 1] = true;
-      unreadable.emplace_back(bad, "not a setting (expected 'name = value' or '[section]')");
+// The line as inih reads it: leading blanks dropped, so that an indented line is a line of its
+// own and never the continuation of the one before, and a UTF-8 byte order mark before the
+// first line dropped.
+std::string_view LineText(std::string_view line, size_t number) {
+  if (number == 1 && line.substr(0, 3) == "\xef\xbb\xbf") line.remove_prefix(3);
+  return Trim(line);
+}
+
+Reading Read(const std::vector<std::string>& lines, size_t named) {
+  Reading reading;
+  reading.named = named;
+  for (const std::string& line : lines) {
+    ++reading.line;
+    LineFeed feed{reading.section, LineText(line, reading.line)};
+    if (feed.line.size() + 2 > kMaxLineBytes) {
+      reading.Skip("longer than " + std::to_string(kMaxLineBytes - 2) + " characters");
       continue;
     }
-    pass.problems.insert(pass.problems.end(), unreadable.begin(), unreadable.end());
-    std::stable_sort(pass.problems.begin(), pass.problems.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    if (bad > 0) pass.problems.emplace_back(0, "more lines are not settings; they are skipped");
-    return pass;
+    Handler handler{&feed, &reading};
+    if (ini_parse_stream(FeedLine, &feed, TakeSetting, &handler) == kFileLine) {
+      reading.Skip("not a setting (expected 'name = value' or '[section]')");
+    }
   }
+  return reading;
+}
+
+// `line`, a setting's line of the file, with `value` for its value. What stands before the value
+// (indentation, the name, the spacing around '=') and after it (the blanks before an inline
+// comment, the comment, the CR of a CRLF line end) stays. The value is where inih finds it:
+// after the first '=' or ':', up to a ';' that follows a blank.
+std::string WithValue(std::string_view line, const std::string& value) {
+  const bool crlf = !line.empty() && line.back() == '\r';
+  if (crlf) line.remove_suffix(1);
+  const size_t separator = line.find_first_of("=:");
+  size_t comment = separator + 1;
+  for (bool blank = false; comment < line.size() && !(blank && line[comment] == ';'); ++comment) {
+    blank = IsSpace(line[comment]);
+  }
+  size_t start = separator + 1;
+  while (start < comment && IsSpace(line[start])) ++start;
+  size_t end = comment;
+  while (end > start && IsSpace(line[end - 1])) --end;
+  std::string written;
+  if (start == end) {
+    // There was no value: it goes after one blank, and the blanks that stood before the
+    // comment stay between it and the comment.
+    written = std::string(line.substr(0, separator + 1)) + " " + value;
+    if (comment < line.size()) written += line.substr(separator + 1);
+  } else {
+    written = std::string(line.substr(0, start)) + value + std::string(line.substr(end));
+  }
+  if (crlf) written += '\r';
+  return written;
 }
 
 }  // namespace
@@ -312,11 +388,15 @@ bool SameSettings(const Settings& a, const Settings& b) {
                      [&](const Setting& s) { return s.format(a) == s.format(b); });
 }
 
-SettingsRead ParseSettings(const std::string& text) {
-  const Pass pass = Read(SplitLines(text));
-  SettingsRead read{pass.settings, {}};
-  for (const auto& [line, problem] : pass.problems) {
-    read.problems.push_back(line > 0 ? "line " + std::to_string(line) + ": " + problem : problem);
+SettingsRead ParseSettings(const std::string& text, size_t named) {
+  const Reading reading = Read(SplitLines(text), named);
+  SettingsRead read{reading.settings, {}};
+  for (const auto& [line, problem] : reading.problems) {
+    read.problems.push_back("line " + std::to_string(line) + ": " + problem);
+  }
+  if (reading.moreProblems > 0) {
+    read.problems.push_back("and " + std::to_string(reading.moreProblems) +
+                            " more lines the game cannot use");
   }
   return read;
 }
@@ -341,7 +421,7 @@ std::string SettingsFileText(const Settings& settings) {
 std::string UpdatedSettingsText(const std::string& text, const Settings& before,
                                 const Settings& after) {
   std::vector<std::string> lines = SplitLines(text);
-  const Pass pass = Read(lines);
+  const Reading reading = Read(lines, 0);
   const auto lineOf = [](const std::vector<std::pair<std::string, size_t>>& list,
                          const std::string& key) -> size_t {
     for (const auto& [name, line] : list) {
@@ -356,9 +436,9 @@ std::string UpdatedSettingsText(const std::string& text, const Settings& before,
     const std::string value = setting.format(after);
     if (value == setting.format(before)) continue;
     const std::string line = setting.name + " = " + value + "\n";
-    if (const size_t at = lineOf(pass.settingLines, setting.section + "." + setting.name)) {
-      lines[at - 1] = setting.name + " = " + value;
-    } else if (const size_t end = lineOf(pass.sectionEnds, setting.section)) {
+    if (const size_t at = lineOf(reading.settingLines, setting.section + "." + setting.name)) {
+      lines[at - 1] = WithValue(lines[at - 1], value);
+    } else if (const size_t end = lineOf(reading.sectionEnds, setting.section)) {
       added.emplace_back(end, line);
     } else if (!newSections.empty() && newSections.back().first == setting.section) {
       newSections.back().second += line;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -38,14 +39,20 @@ struct Settings {
 
 bool SameSettings(const Settings& a, const Settings& b);
 
+// Lines the game cannot use that are named one by one, when nothing else is asked; the rest
+// are counted, so that a file of anything but settings costs one message, not one a line.
+inline constexpr size_t kMaxNamedProblems = 5;
+
 struct SettingsRead {
   Settings settings;
-  // "line N: what is wrong", one per line skipped, in file order.
+  // "line N: what is wrong", one per line skipped, in file order, the first `named` of them;
+  // then "and M more lines the game cannot use" when there are more.
   std::vector<std::string> problems;
 };
 
 // Reads the text of a settings file over the defaults. A later line for the same setting wins.
-SettingsRead ParseSettings(const std::string& text);
+// The time it takes grows with the length of the text alone.
+SettingsRead ParseSettings(const std::string& text, size_t named = kMaxNamedProblems);
 
 // A whole settings file for `settings`, with a comment for every setting: the file the game
 // writes when there is none yet.

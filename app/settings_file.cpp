@@ -10,8 +10,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <system_error>
 
+#include "app/player_file.hpp"
 #include "app/user_folders.hpp"
 
 namespace ursa {
@@ -19,25 +22,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file's text (empty when there is no file); false when it exists but cannot be read.
+// The file's text (empty when there is no file); false when it exists but is refused.
 bool ReadText(const fs::path& path, std::string& text, std::string& why) {
-  text.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return true;
-    why = std::strerror(errno);
-    return false;
+  return ReadPlayerFile(path.string(), kMaxSettingsBytes, text, why) != FileRead::kRefused;
+}
+
+// The settings files refused when read in this run: the game never writes one of them, since
+// what the player keeps there is unknown to it.
+class RefusedFiles {
+ public:
+  void Add(const std::string& path) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    paths_.insert(path);
   }
-  char buffer[4096];
-  ssize_t n = 0;
-  while ((n = read(fd, buffer, sizeof buffer)) != 0) {
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) break;
-    text.append(buffer, static_cast<size_t>(n));
+  bool Has(const std::string& path) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return paths_.contains(path);
   }
-  if (n < 0) why = std::strerror(errno);
-  close(fd);
-  return n == 0;
+
+ private:
+  std::mutex mutex_;
+  std::set<std::string> paths_;
+};
+
+RefusedFiles& Refused() {
+  static RefusedFiles files;
+  return files;
 }
 
 // Writes all of `text` to a new file beside `target` and renames it over `target`.
@@ -84,7 +94,10 @@ Settings LoadSettings(const std::string& path, std::FILE* errors) {
   std::string text;
   std::string why;
   if (!ReadText(path, text, why)) {
-    std::fprintf(errors, "ursa: cannot read the settings %s (%s); playing with the defaults\n",
+    Refused().Add(path);
+    std::fprintf(errors,
+                 "ursa: cannot read the settings %s (%s); playing with the defaults, and the "
+                 "settings will not be saved this run\n",
                  path.c_str(), why.c_str());
     return {};
   }
@@ -97,7 +110,7 @@ Settings LoadSettings(const std::string& path, std::FILE* errors) {
 
 bool SaveSettings(const std::string& path, const Settings& before, const Settings& after,
                   std::FILE* errors) {
-  if (path.empty() || SameSettings(before, after)) return true;
+  if (path.empty() || SameSettings(before, after) || Refused().Has(path)) return true;
   const auto fail = [&](const std::string& why) {
     std::fprintf(errors, "ursa: cannot save the settings in %s (%s); they stay as they were\n",
                  path.c_str(), why.c_str());

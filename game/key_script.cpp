@@ -2,12 +2,12 @@
 // Key names and the words down/up are case-sensitive; numbers are plain decimal digits.
 #include "game/key_script.hpp"
 
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string_view>
 
 #include "game/game_keys.hpp"
+#include "game/player_text.hpp"
 #include "game/whole_number.hpp"
 
 namespace ursa {
@@ -30,21 +30,13 @@ LineRead ReadLine(std::istream& in, std::string& line) {
   return any ? LineRead::kLine : LineRead::kEnd;
 }
 
-// Script text as a message quotes it: control bytes such as NUL written as \xHH, so the
-// message shows the whole of it and nothing cuts it short.
+// Script text as a message quotes it, escaped so that the message shows the whole of it and
+// nothing in it reaches the terminal as a control.
 std::string Quoted(std::string_view text) {
   std::string quoted = "'";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7f) {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-      quoted += escaped;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "'";
+  quoted += EscapeForMessage(text);
+  quoted += '\'';
+  return quoted;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }

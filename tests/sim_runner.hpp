@@ -8,10 +8,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace ursa::test {
@@ -34,9 +36,33 @@ inline std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A scratch path of this test process; test processes run in parallel.
+// This test process's scratch folder, <temp>/ursa_<pid> (test processes run in parallel),
+// removed with all it holds when the process ends; a forked child leaves it to its parent.
+class ScratchFolder {
+ public:
+  ScratchFolder() : owner_(getpid()), path_(testing::TempDir() + "ursa_" + std::to_string(owner_)) {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    if (getpid() != owner_) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  pid_t owner_;
+  std::string path_;
+};
+
+// A scratch path in this test process's scratch folder.
 inline std::string TempPath(const std::string& name) {
-  return testing::TempDir() + "ursa_" + std::to_string(getpid()) + "_" + name;
+  static const ScratchFolder folder;
+  return folder.Path() + "/" + name;
 }
 
 inline std::string WriteTemp(const std::string& name, const std::string& content) {

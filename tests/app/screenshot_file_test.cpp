@@ -1,14 +1,16 @@
-// Where F12's screenshots go, without a window: the XDG pictures folder as user-dirs.dirs
-// names it, ~/Pictures otherwise.
+// F12's screenshot files without a window: the XDG pictures folder as user-dirs.dirs names it
+// (~/Pictures otherwise), and each picture a new file of its own, never written through a link.
 #include "app/screenshot_file.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "tests/app/file_test_support.hpp"
 #include "tests/scoped_env.hpp"
 #include "tests/sim_runner.hpp"
 
@@ -47,6 +49,57 @@ TEST(PicturesFolder, AnUrsaFolderInThePicturesFolderOrInPictures) {
   // XDG_CONFIG_HOME says where user-dirs.dirs is.
   const ScopedEnv config("XDG_CONFIG_HOME", (home + "/elsewhere").c_str());
   EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
+}
+
+namespace fs = std::filesystem;
+
+TEST(PicturesFolder, AUserDirsFileThatIsNoRegularFileIsPassedOverAtOnce) {
+  const std::string home = test::TempPath("pipe_home");
+  fs::create_directories(home + "/.config");
+  ASSERT_EQ(mkfifo((home + "/.config/user-dirs.dirs").c_str(), 0644), 0);
+  const ScopedEnv setHome("HOME", home.c_str());
+  const ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  EXPECT_EQ(ScreenshotFolder(), home + "/Pictures/Ursa");
+}
+
+// 1 January 2026, midnight.
+const std::tm kMoment = [] {
+  std::tm t{};
+  t.tm_mday = 1;
+  t.tm_year = 126;
+  return t;
+}();
+
+TEST(ScreenshotFile, ANewFileBesideLinksAndFilesOfItsNameNeverWrittenThroughThem) {
+  const fs::path folder = test::TempPath("shots");
+  const fs::path outside = test::TempPath("outside");
+  fs::create_directories(folder);
+  fs::create_directories(outside);
+  fs::create_symlink(outside / "victim", folder / ScreenshotName(kMoment, 1));
+  std::ofstream(folder / ScreenshotName(kMoment, 2)) << "an older picture";
+  test::Said said;
+  const std::string path =
+      WriteScreenshot({2, 2, std::vector<uint8_t>(12)}, folder, kMoment, said.Stream());
+  EXPECT_EQ(path, (folder / ScreenshotName(kMoment, 3)).string()) << said.Text();
+  EXPECT_EQ(test::ReadFile(path).substr(1, 3), "PNG");
+  EXPECT_FALSE(fs::exists(outside / "victim"));
+  EXPECT_EQ(test::ReadFile(folder / ScreenshotName(kMoment, 2)), "an older picture");
+}
+
+TEST(ScreenshotFile, AWriteCutShortRemovesWhatItWroteAndSaysSo) {
+  const std::string folder = test::TempPath("full");
+  test::Said said;
+  std::string path;
+  {
+    const test::FileSizeLimit full(100);
+    path = WriteScreenshot({640, 480, std::vector<uint8_t>(640 * 480 * 3)}, folder, kMoment,
+                           said.Stream());
+  }
+  EXPECT_EQ(path, "");
+  EXPECT_TRUE(fs::is_empty(folder));
+  EXPECT_EQ(said.Text(), "ursa: the screenshot was not saved: cannot write the screenshot " +
+                             folder + "/" + ScreenshotName(kMoment, 1) +
+                             ": File too large; the part written is removed\n");
 }
 
 }  // namespace

@@ -3,16 +3,17 @@
 #include "app/settings.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/settings_file.hpp"
+#include "tests/app/file_test_support.hpp"
 #include "tests/sim_runner.hpp"
 
 namespace ursa {
@@ -20,23 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What a function says on its error stream.
-class Said {
- public:
-  Said() : file_(std::tmpfile()) {}
-  ~Said() { std::fclose(file_); }
-  std::FILE* Stream() { return file_; }
-  std::string Text() {
-    std::fflush(file_);
-    std::rewind(file_);
-    std::string text;
-    for (int c; (c = std::fgetc(file_)) != EOF;) text += static_cast<char>(c);
-    return text;
-  }
-
- private:
-  std::FILE* file_;
-};
+using test::Said;
 
 // A fresh folder for one test.
 std::string Folder(const std::string& name) {
@@ -119,7 +104,7 @@ TEST(SettingsText, EveryBadLineIsNamedAndSkippedAndTheRestStillCounts) {
       "[display]\n"                           // 21
       "motion = Smooth\n"                     // 22
       "motion = jerky\n";                     // 23
-  const SettingsRead read = ParseSettings(text);
+  const SettingsRead read = ParseSettings(text, 20);
   const std::vector<int> bad = {2, 4, 6, 7, 8, 9, 12, 13, 14, 15, 17, 19, 23};
   ASSERT_EQ(read.problems.size(), bad.size()) << testing::PrintToString(read.problems);
   for (size_t i = 0; i < bad.size(); ++i) {
@@ -160,7 +145,7 @@ TEST(SettingsText, AChangedSettingIsWrittenIntoThePlayersOwnLines) {
             "[display]\n"
             "fullscreen = yes\n"
             "vsync = maybe   \n"
-            "fullscreen = no\n"
+            "fullscreen = no ; this one counts\n"
             "window_size = 1000x700\n"
             "[keys]\n"
             "left = A\n"
@@ -169,6 +154,69 @@ TEST(SettingsText, AChangedSettingIsWrittenIntoThePlayersOwnLines) {
             "pad_dead_zone = 9000\n");
   EXPECT_TRUE(SameSettings(ParseSettings(updated).settings, after));
   EXPECT_EQ(UpdatedSettingsText(text, after, after), text) << "nothing changed, nothing moves";
+}
+
+TEST(SettingsText, ARewrittenValueKeepsTheLinesCommentSpacingAndLineEnd) {
+  const std::string text =
+      "[display]\n"
+      "fullscreen=no ; my own comment\n"
+      "  vsync :no\t;\ttabbed\r\n"
+      "motion = exact;smooth ; the first ';' is the value's\n"
+      "[keys]\n"
+      "left =\n"
+      "right = ; none\n";
+  const SettingsRead before = ParseSettings(text);
+  Settings after = before.settings;
+  after.fullscreen = true;
+  after.vsync = true;
+  after.motion = Motion::kSmooth;
+  after.input.bindings[0] = {"A", ""};
+  after.input.bindings[1] = {"D", "Right"};
+  EXPECT_EQ(UpdatedSettingsText(text, before.settings, after),
+            "[display]\n"
+            "fullscreen=yes ; my own comment\n"
+            "  vsync :yes\t;\ttabbed\r\n"
+            "motion = smooth ; the first ';' is the value's\n"
+            "[keys]\n"
+            "left = A\n"
+            "right = D, Right ; none\n");
+}
+
+TEST(SettingsText, ManySectionsAreReadAndOnlyTheFirstBadLinesAreNamed) {
+  // Reading is one pass over the lines: twenty thousand sections cost no more per line than one.
+  std::string text;
+  for (int i = 0; i < 20000; ++i) {
+    text += "[s" + std::to_string(i) + "]\nname = " + std::to_string(i) + "\n";
+    if (i % 2 == 0) text += "not a setting\n";
+  }
+  text += "[display]\nfullscreen = no\n[s0]\n";
+  const SettingsRead read = ParseSettings(text);
+  EXPECT_FALSE(read.settings.fullscreen);
+  EXPECT_EQ(read.problems, (std::vector<std::string>{
+                               "line 2: unknown setting 'name' in [s0]",
+                               "line 3: not a setting (expected 'name = value' or '[section]')",
+                               "line 5: unknown setting 'name' in [s1]",
+                               "line 7: unknown setting 'name' in [s2]",
+                               "line 8: not a setting (expected 'name = value' or '[section]')",
+                               "and 29995 more lines the game cannot use",
+                           }));
+}
+
+TEST(SettingsText, ThePlayersTextIsQuotedWithItsControlBytesEscaped) {
+  const SettingsRead read = ParseSettings(
+      "[disp\x1b[2Jlay]\n"
+      "colour\x1b]0;owned\x07 = blue\n"
+      "[display]\n"
+      "vsync = y\x7f\xc2\x9b\xff"
+      "es\n"
+      "[keys]\n"
+      "left = B\xc3\xa4r\n");
+  EXPECT_EQ(read.problems,
+            (std::vector<std::string>{
+                "line 2: unknown setting 'colour\\x1b]0;owned\\x07' in [disp\\x1b[2Jlay]",
+                "line 4: vsync: expected yes or no, found 'y\\x7f\\xc2\\x9b\\xffes'",
+                "line 6: left: no key is called 'B\xc3\xa4r'",
+            }));
 }
 
 TEST(SettingsFile, WrittenOnlyWhenASettingChangesAndThenWhole) {
@@ -231,22 +279,56 @@ TEST(SettingsFile, AWriteCutShortLeavesTheOldFileWhole) {
   const std::string old = test::ReadFile(path);
 
   // The new file may not grow past 100 bytes: its write fails half way.
-  rlimit before{};
-  getrlimit(RLIMIT_FSIZE, &before);
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit = before;
-  limit.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &limit);
   Settings changed = Changed();
-  const bool saved = SaveSettings(path, Settings{}, changed, said.Stream());
-  setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, handler);
+  bool saved = true;
+  {
+    const test::FileSizeLimit full(100);
+    saved = SaveSettings(path, Settings{}, changed, said.Stream());
+  }
 
   EXPECT_FALSE(saved);
   EXPECT_NE(said.Text().find("File too large"), std::string::npos) << said.Text();
   EXPECT_EQ(test::ReadFile(path), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
       << "the cut temporary file is removed";
+}
+
+TEST(SettingsFile, AFileThatIsNoRegularFileOrTooLargeIsRefusedAtOnceAndNeverWritten) {
+  const std::string folder = Folder("refused");
+  const std::string fifo = folder + "/fifo.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  const std::string zeros = folder + "/zeros.ini";
+  fs::create_symlink("/dev/zero", zeros);
+  const std::string large = folder + "/large.ini";
+  std::ofstream(large) << "[display]\nvsync = yes\n";
+  fs::resize_file(large, kMaxSettingsBytes + 1);
+  const std::string folderAsFile = Folder("refused/folder.ini");
+  Settings windowed;
+  windowed.fullscreen = false;
+  for (const std::string& path : {fifo, zeros, large, folderAsFile}) {
+    Said said;
+    EXPECT_TRUE(SameSettings(LoadSettings(path, said.Stream()), Settings{})) << path;
+    const std::string text = said.Text();
+    EXPECT_EQ(text.find("ursa: cannot read the settings " + path), 0U) << text;
+    EXPECT_NE(text.find("will not be saved this run\n"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    SaveSettings(path, Settings{}, windowed, said.Stream());
+  }
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+  // A link to a regular file (kept with other dotfiles) is read where it points.
+  std::ofstream(folder + "/real.ini") << "[display]\nvsync = yes\n";
+  fs::create_symlink(folder + "/real.ini", folder + "/link.ini");
+  EXPECT_TRUE(LoadSettings(folder + "/link.ini", stderr).vsync);
+  EXPECT_EQ(fs::file_size(large), kMaxSettingsBytes + 1);
+  EXPECT_TRUE(fs::is_directory(folderAsFile));
+
+  // A file that turns into one during the run is not written either.
+  const std::string later = folder + "/later.ini";
+  LoadSettings(later, stderr);
+  ASSERT_EQ(mkfifo(later.c_str(), 0644), 0);
+  Said said;
+  EXPECT_FALSE(SaveSettings(later, Settings{}, windowed, said.Stream()));
+  EXPECT_NE(said.Text().find("not a regular file"), std::string::npos) << said.Text();
 }
 
 TEST(PictureRect, FitKeepsTheShapeAndWholeKeepsWholeMultiples) {
