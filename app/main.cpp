@@ -79,6 +79,14 @@ int OpenRecordings(const ursa::CommandLine& line, std::optional<ursa::KeyReplay>
 int main(int argc, char** argv) {
   const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
   if (const int status = AnswerCommandLine(line); status >= 0) return status;
+  // A folder named for the meshes that is not there is a mistake on the command line, said
+  // before anything else happens rather than passed over for the installed meshes.
+  if (!line.dataDir.empty()) {
+    if (const std::string problem = ursa::DataDirProblem(line.dataDir); !problem.empty()) {
+      std::fprintf(stderr, "ursa: %s\n", problem.c_str());
+      return 2;
+    }
+  }
 
   const std::string settingsPath = ursa::SettingsPath();
   ursa::Settings settings = ursa::LoadSettings(settingsPath, stderr);
