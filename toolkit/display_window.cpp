@@ -50,6 +50,36 @@ std::string DesktopVariables() {
   return said;
 }
 
+// A Wayland desktop is reached through WAYLAND_DISPLAY as a full path, or through a socket in
+// the session folder XDG_RUNTIME_DIR (which must be a full path).
+bool WaylandReachable() {
+  const char* display = SDL_getenv("WAYLAND_DISPLAY");
+  const char* session = SDL_getenv("XDG_RUNTIME_DIR");
+  return (display != nullptr && display[0] == '/') || (session != nullptr && session[0] == '/');
+}
+
+// Starts SDL's video on the first of its drivers that finds a desktop. Where no Wayland
+// desktop can be reached, Wayland is left out of the search unless the player names the
+// drivers: its library would only print a complaint about the session folder ahead of the
+// game's own message.
+bool StartVideo() {
+  if (SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr || WaylandReachable()) {
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  }
+  std::string drivers;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string_view name = SDL_GetVideoDriver(i);
+    if (name == "wayland") continue;
+    if (!drivers.empty()) drivers += ',';
+    drivers += name;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  // The list is the game's, not the player's: the headless drivers in it were not asked for.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);
+  return started;
+}
+
 // A closed terminal hangs the game up; SDL turns SIGTERM into a quit event, and so the game
 // ends as when its window is closed. raise() is async-signal-safe.
 extern "C" void QuitOnHangup(int /*signal*/) { raise(SIGTERM); }
@@ -63,7 +93,7 @@ int WindowScale(int usableWidth, int usableHeight, const WindowFrame& frame) {
 }
 
 DisplayWindow::DisplayWindow(const char* title) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  if (!StartVideo()) {
     throw Error(std::string("no display (") + SDL_GetError() +
                 "): set DISPLAY or use SDL_VIDEODRIVER=offscreen");
   }
