@@ -56,6 +56,7 @@ TEST(ScreenshotKey, F12SavesThePictureThePlayerSeesAndPlayGoesOn) {
   const std::string home = FreshFolder("f12_home");
   const ScopedEnv setHome("HOME", home.c_str());
   const ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  const ScopedEnv noPictures("XDG_PICTURES_DIR", nullptr);
   const fs::path folder = fs::path(home) / "Pictures" / "Ursa";
   ScriptedPlay play;
   std::string printed;
@@ -107,6 +108,7 @@ TEST(ScreenshotKey, AFolderThatCannotBeMadeIsSaidAndPlayGoesOn) {
   std::fclose(blocker);
   const ScopedEnv setHome("HOME", home.c_str());
   const ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  const ScopedEnv noPictures("XDG_PICTURES_DIR", nullptr);
   ScriptedPlay play;
   std::string said;
   const std::string missed = play.Run({
