@@ -161,6 +161,13 @@ bool DisplayWindow::MakeCurrent() { return SDL_GL_MakeCurrent(window_, context_)
 void DisplayWindow::Swap() { SDL_GL_SwapWindow(window_); }
 
 void DisplayWindow::SetFullscreen(bool fullscreen) {
+  if (fullscreen && !fullscreen_) {
+    // A size the player gave the window is the one it comes back to.
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    if (width != sizedWidth_ || height != sizedHeight_) SetPreferredSize(width, height);
+  }
   if (fullscreen) {
     // Cover the screen first: without a window manager to honour the full-screen request
     // (a bare X server), the window would otherwise keep its old size and place.
@@ -183,6 +190,15 @@ void DisplayWindow::SetFullscreen(bool fullscreen) {
   fullscreen_ = false;
   SDL_ShowCursor(SDL_ENABLE);
   SizeAsWindow();
+}
+
+void DisplayWindow::WindowedSize(int& width, int& height) const {
+  if (fullscreen_) {
+    width = preferredWidth_;
+    height = preferredHeight_;
+  } else {
+    SDL_GetWindowSize(window_, &width, &height);
+  }
 }
 
 void DisplayWindow::FollowFrame() {
@@ -221,6 +237,7 @@ void DisplayWindow::SizeAsWindow() {
         std::min(preferredHeight_, std::max(Canvas::kHeight, usable.h - frame.top - frame.bottom));
   }
   SDL_SetWindowSize(window_, width, height);
+  SDL_GetWindowSize(window_, &sizedWidth_, &sizedHeight_);
   // Framed and centred in the usable area; SDL places the inside of the frame.
   const int x =
       usable.x + frame.left + std::max(0, usable.w - frame.left - frame.right - width) / 2;

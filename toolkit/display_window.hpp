@@ -49,6 +49,9 @@ class DisplayWindow {
     preferredHeight_ = height;
   }
   bool Fullscreen() const { return fullscreen_; }
+  // The window's size as a window: now, or in full screen the size it goes back to. 0 x 0
+  // in full screen when that is the largest whole multiple that fits.
+  void WindowedSize(int& width, int& height) const;
   // To be called on each of the window's events: once the window manager has framed the
   // window, a window sized on an assumed frame is sized again on the real one.
   void FollowFrame();
@@ -75,6 +78,9 @@ class DisplayWindow {
   bool frameAssumed_ = false;
   int preferredWidth_ = 0;
   int preferredHeight_ = 0;
+  // The size SizeAsWindow gave the window: any other is the player's (or the window manager's).
+  int sizedWidth_ = 0;
+  int sizedHeight_ = 0;
 };
 
 }  // namespace ursa::tk

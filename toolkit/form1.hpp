@@ -76,6 +76,8 @@ class Form1 final {
   // Which keyboard keys send the game's keys (reserved keys are left out).
   void SetKeyBindings(const KeyBindings& bindings) { keys_.SetBindings(bindings); }
   bool Fullscreen() const { return window_.Fullscreen(); }
+  // The window's size as a window, also while full screen (0 x 0: the game's own choice).
+  void WindowedSize(int& width, int& height) const { window_.WindowedSize(width, height); }
   // The window's SDL id, which its key and window events carry.
   uint32_t WindowId() const { return window_.Id(); }
   // Pictures a second the window's screen shows (60 where it does not say).

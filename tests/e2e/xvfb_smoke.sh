@@ -2,7 +2,8 @@
 # The real executable in real X windows under Xvfb, played with real key presses (xdotool).
 # On a bare X server: the title comes up, Enter starts stage 1, Esc returns to the title and a
 # second Esc quits. Under a window manager (jwm) on a 1280 x 960 screen: F11 leaves full screen
-# for a framed window that fits the screen and can be resized, and a hang-up ends the game.
+# for a framed window that fits the screen and can be resized, the size it is given outlasts
+# full screen, and a hang-up ends the game, the size remembered.
 set -euo pipefail
 game=$1
 work=$(mktemp -d)
@@ -107,8 +108,21 @@ done
 echo "xvfb smoke: F11 gave a window that fits the screen ($(describe))"
 
 xdotool windowsize "$win" 800 600
-for _ in $(seq 40); do measure && [ "${w}x${h}" = 800x600 ] && break; sleep 0.25; done
-[ "${w}x${h}" = 800x600 ] || fail "the window could not be resized to 800 x 600: $(describe)"
+# wait_size WxH: waits up to 10 s for the window's inside to be that size.
+wait_size() {
+  for _ in $(seq 40); do measure && [ "${w}x${h}" = "$1" ] && return 0; sleep 0.25; done
+  return 1
+}
+wait_size 800x600 || fail "the window could not be resized to 800 x 600: $(describe)"
+
+# Full screen and back: the window keeps the size the player gave it.
+xdotool key F11
+wait_size 1280x960 || fail "F11 did not go full screen: $(describe)"
+xdotool key F11
+wait_size 800x600 || fail "after full screen the window came back at ${w}x${h}, not 800x600"
+echo "xvfb smoke: the resized window came back from full screen at its size"
+xdotool key F11
+wait_size 1280x960 || fail "F11 did not go full screen: $(describe)"
 
 # The terminal closes: the game ends as when its window is closed.
 kill -HUP "$pid"
@@ -117,4 +131,6 @@ kill -0 "$pid" 2>/dev/null && fail "a hang-up did not end the game"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "a hang-up ended the game with status $status instead of a quit"
-echo "xvfb smoke: the window resized, and a hang-up ended the game as a quit does"
+grep -qx "window_size = 800x600" "$XDG_CONFIG_HOME/ursa/ursa.ini" ||
+  fail "quitting in full screen did not keep the window's size: $(cat "$XDG_CONFIG_HOME/ursa/ursa.ini")"
+echo "xvfb smoke: a hang-up ended the game as a quit does, and the window's size was kept"
