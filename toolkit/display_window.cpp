@@ -92,7 +92,7 @@ int WindowScale(int usableWidth, int usableHeight, const WindowFrame& frame) {
   return std::max(1, std::min(across, down));
 }
 
-DisplayWindow::DisplayWindow(const char* title) {
+DisplayWindow::DisplayWindow(const char* title, bool fullscreen) {
   if (!StartVideo()) {
     throw Error(std::string("no display (") + SDL_GetError() +
                 "): set DISPLAY or use SDL_VIDEODRIVER=offscreen");
@@ -108,10 +108,16 @@ DisplayWindow::DisplayWindow(const char* title) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-  // Resizable: a window manager may maximise or resize it; the picture keeps its shape.
-  window_ = SDL_CreateWindow(
-      title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, Canvas::kWidth, Canvas::kHeight,
-      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
+  // Resizable: a window manager may maximise or resize it; the picture keeps its shape. Made
+  // full screen, it asks for full screen before it is first shown, and covers the screen
+  // itself for a bare X server, where no window manager honours the request.
+  SDL_Rect place{static_cast<int>(SDL_WINDOWPOS_CENTERED), static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                 Canvas::kWidth, Canvas::kHeight};
+  if (fullscreen) SDL_GetDisplayBounds(0, &place);
+  window_ =
+      SDL_CreateWindow(title, place.x, place.y, place.w, place.h,
+                       SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI |
+                           SDL_WINDOW_RESIZABLE | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
   if (window_ == nullptr) {
     const std::string why = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -126,6 +132,8 @@ DisplayWindow::DisplayWindow(const char* title) {
     throw Error("OpenGL 3.3 not available (" + why +
                 "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
   }
+  fullscreen_ = fullscreen;
+  watch_.Watch(window_);
   SDL_GL_SetSwapInterval(0);
   // The game reads keys, never text; no input method should swallow them.
   SDL_StopTextInput();
@@ -147,11 +155,17 @@ DisplayWindow::~DisplayWindow() {
     sigaction(SIGHUP, &hangupBefore_, nullptr);
   }
   SDL_GL_DeleteContext(context_);
+  watch_.BeforeDestroy();
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 void DisplayWindow::Show() {
+  // SDL would wait for a window that is gone to be shown.
+  if (Gone()) return;
+  if (fullscreen_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) == 0) {
+    AskFullscreenWhenShown(window_);
+  }
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
 }
@@ -161,6 +175,8 @@ bool DisplayWindow::MakeCurrent() { return SDL_GL_MakeCurrent(window_, context_)
 void DisplayWindow::Swap() { SDL_GL_SwapWindow(window_); }
 
 void DisplayWindow::SetFullscreen(bool fullscreen) {
+  // A window that is gone keeps its mode: the program is about to end.
+  if (Gone()) return;
   if (fullscreen && !fullscreen_) {
     // A size the player gave the window is the one it comes back to.
     int width = 0;
@@ -203,7 +219,13 @@ void DisplayWindow::WindowedSize(int& width, int& height) const {
 
 void DisplayWindow::FollowFrame() {
   WindowFrame frame;
-  if (frameAssumed_ && !fullscreen_ && ReportedFrame(frame)) SizeAsWindow();
+  if (!frameAssumed_ || fullscreen_ || !ReportedFrame(frame)) return;
+  frameAssumed_ = false;
+  // A window the player resized before the frame came keeps the player's size.
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(window_, &width, &height);
+  if (width == sizedWidth_ && height == sizedHeight_) SizeAsWindow();
 }
 
 bool DisplayWindow::ReportedFrame(WindowFrame& frame) const {
