@@ -115,6 +115,10 @@ int main(int argc, char** argv) {
     }
     window.Host().SetSmoothPictures(
         ursa::SmoothPictures(settings.motion, window.Form().SoftwareRasteriser()));
+    // A display that cuts the game off ends it as a close does: with the settings saved.
+    window.Form().SetConnectionLost([&] {
+      ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
+    });
     window.SetRecorder(recorder.get());
     if (replay) window.SetReplay(&*replay);
     window.Run();

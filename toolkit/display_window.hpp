@@ -5,7 +5,9 @@
 #include <SDL.h>
 #include <signal.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "toolkit/x11_window.hpp"
 
@@ -67,6 +69,10 @@ class DisplayWindow {
   bool Gone() const { return watch_.Gone(); }
   // Asks X whether the window still exists (a round trip); false once it is gone.
   bool StillThere() { return watch_.StillThere(); }
+  // What to do before the program ends because the display cut the connection.
+  void OnConnectionLost(std::function<void()> lastWords) {
+    watch_.OnConnectionLost(std::move(lastWords));
+  }
   // The drawable's size in real pixels (larger than the window's on high-DPI screens).
   void DrawableSize(int& width, int& height) const;
   // Pictures a second the window's screen shows; 60 where the screen does not say.

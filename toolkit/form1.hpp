@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "toolkit/canvas.hpp"
 #include "toolkit/clock.hpp"
@@ -50,6 +52,12 @@ class Form1 final {
   // Ends the program at once: no event is delivered after this, Run returns and DoEvents
   // does nothing, so the shell's loops unwind.
   void EndProgram() { ended_ = true; }
+  // The display cut the program off (its connection killed, the X server gone): no event can
+  // come any more, so `lastWords` runs there and then and the program ends with status 0, as
+  // when the window is closed. It must not touch the window.
+  void SetConnectionLost(std::function<void()> lastWords) {
+    window_.OnConnectionLost(std::move(lastWords));
+  }
   bool Ended() const { return ended_; }
   int64_t Milliseconds() { return clock_->Milliseconds(); }
 

@@ -5,6 +5,9 @@
 #include <SDL_syswm.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace ursa::tk {
 namespace {
@@ -14,6 +17,8 @@ std::atomic<unsigned long> watched{0};
 // Once gone, the window stays gone.
 std::atomic<bool> gone{false};
 XErrorHandler before = nullptr;
+XIOErrorHandler ioBefore = nullptr;
+std::function<void()> lastWords;
 
 bool X11Window(SDL_Window* window, Display*& display, Window& xwindow) {
   SDL_SysWMinfo info;
@@ -40,6 +45,14 @@ int OnXError(Display* display, XErrorEvent* error) {
   return before != nullptr ? before(display, error) : 0;
 }
 
+// Xlib ends the program when this returns, and the connection cannot be used again.
+int OnXConnectionLost(Display* display) {
+  if (watched.load() == 0) return ioBefore != nullptr ? ioBefore(display) : 0;
+  std::fputs("ursa: the display closed the game's connection; the game ends as closed\n", stderr);
+  if (lastWords) lastWords();
+  std::exit(0);
+}
+
 }  // namespace
 
 void AskFullscreenWhenShown(SDL_Window* window) {
@@ -57,6 +70,7 @@ XWindowWatch::XWindowWatch() {
   installed_ = true;
   gone.store(false);
   before = XSetErrorHandler(OnXError);
+  ioBefore = XSetIOErrorHandler(OnXConnectionLost);
 }
 
 XWindowWatch::~XWindowWatch() {
@@ -66,6 +80,10 @@ XWindowWatch::~XWindowWatch() {
   const XErrorHandler current = XSetErrorHandler(before);
   if (current != OnXError) XSetErrorHandler(current);
   before = nullptr;
+  const XIOErrorHandler ioCurrent = XSetIOErrorHandler(ioBefore);
+  if (ioCurrent != OnXConnectionLost) XSetIOErrorHandler(ioCurrent);
+  ioBefore = nullptr;
+  lastWords = nullptr;
   installed.store(false);
 }
 
@@ -80,13 +98,17 @@ void XWindowWatch::Watch(SDL_Window* window) {
   SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
-void XWindowWatch::See(const SDL_Event& event) {
+void XWindowWatch::See(const SDL_Event& event) const {
   if (window_ == 0 || event.type != SDL_SYSWMEVENT || event.syswm.msg == nullptr ||
       event.syswm.msg->subsystem != SDL_SYSWM_X11) {
     return;
   }
   const XEvent& x = event.syswm.msg->msg.x11.event;
   if (x.type == DestroyNotify && x.xdestroywindow.window == window_) gone.store(true);
+}
+
+void XWindowWatch::OnConnectionLost(std::function<void()> words) const {
+  if (installed_) lastWords = std::move(words);
 }
 
 bool XWindowWatch::Gone() const { return window_ != 0 && gone.load(); }
