@@ -30,17 +30,26 @@ bool InBuildTree(const std::string& programDirectory) {
   return false;
 }
 
-std::string Normal(const fs::path& path) { return path.lexically_normal().string(); }
+constexpr const char* kGivenFolder = "the folder given with --data-dir";
+
+// Without "." or ".." and without a trailing separator, so one folder is one string.
+std::string Normal(const fs::path& path) {
+  fs::path normal = path.lexically_normal();
+  if (!normal.has_filename() && normal.has_relative_path()) normal = normal.parent_path();
+  return normal.string();
+}
+
+bool Given(const DataPlace& place) { return place.what == kGivenFolder; }
 
 }  // namespace
 
 std::vector<DataPlace> DataPlaces(const std::string& programDirectory, const std::string& dataDir) {
-  std::vector<DataPlace> places = {
+  if (!dataDir.empty()) return {{Normal(dataDir), kGivenFolder}};
+  const std::vector<DataPlace> places = {
       {Normal(programDirectory), "beside the program"},
       {Normal(fs::path(programDirectory) / URSA_DATA_FROM_BIN), "the installed data folder"},
       {Normal(URSA_DATA_DIR), "the installed data folder"},
   };
-  if (!dataDir.empty()) places.push_back({Normal(dataDir), "the folder given with --data-dir"});
   std::vector<DataPlace> unique;
   for (const DataPlace& place : places) {
     const bool seen = std::any_of(unique.begin(), unique.end(),
@@ -62,6 +71,10 @@ const DataPlace* FindMeshFolder(const std::vector<DataPlace>& places) {
 
 std::string NoMeshFilesMessage(const std::vector<DataPlace>& places,
                                const std::string& programDirectory) {
+  if (places.size() == 1 && Given(places[0])) {
+    return "the game's mesh files (bear.x and the others) are not in " + places[0].folder + " (" +
+           kGivenFolder + ").\nName the folder that holds them, or leave --data-dir out.";
+  }
   std::string message =
       "the game's mesh files (bear.x and the others) are not installed.\nLooked in:";
   for (const DataPlace& place : places) message += "\n  " + place.folder + " (" + place.what + ")";
@@ -72,7 +85,21 @@ std::string NoMeshFilesMessage(const std::vector<DataPlace>& places,
   return message;
 }
 
+std::string DataDirProblem(const std::string& dataDir) {
+  std::error_code error;
+  const fs::file_status status = fs::status(dataDir, error);
+  if (fs::is_directory(status)) return {};
+  if (!fs::exists(status)) {
+    return "--data-dir: there is no folder '" + dataDir + "'" +
+           (error && error != std::errc::no_such_file_or_directory ? " (" + error.message() + ")"
+                                                                   : "");
+  }
+  return "--data-dir: '" + dataDir + "' is not a folder";
+}
+
 std::string MeshFileHint(const DataPlace& place, const std::string& programDirectory) {
+  if (Given(place))
+    return "The mesh files were taken from " + place.folder + " (" + place.what + ").";
   std::string hint = "The mesh files were taken from " + place.folder + " (" + place.what +
                      "); reinstall Ursa to get them back.";
   if (InBuildTree(programDirectory)) {

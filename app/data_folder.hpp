@@ -1,5 +1,5 @@
-// Where the game's mesh files are found: beside the program (the build tree), in the data
-// folder of an installation, or in the folder the player names with --data-dir.
+// Where the game's mesh files are found: beside the program (the build tree) or in the data
+// folder of an installation, unless the player names the folder with --data-dir.
 #pragma once
 
 #include <string>
@@ -13,8 +13,9 @@ struct DataPlace {
 };
 
 // The places to look in, in order, without repeats: beside the program, the data folder of
-// an installation relative to the program (so a moved or unpacked installation works), the
-// data folder compiled in at build time, then `dataDir` when it is not empty.
+// an installation relative to the program (so a moved or unpacked installation works), then
+// the data folder compiled in at build time. A `dataDir` that is not empty is the only place:
+// the player's choice wins over every installed copy.
 std::vector<DataPlace> DataPlaces(const std::string& programDirectory, const std::string& dataDir);
 
 // The first place that holds every mesh file. When none holds them all, the first that holds
@@ -25,6 +26,10 @@ const DataPlace* FindMeshFolder(const std::vector<DataPlace>& places);
 // to do, and (only when the program runs from a build tree) the command that copies them.
 std::string NoMeshFilesMessage(const std::vector<DataPlace>& places,
                                const std::string& programDirectory);
+
+// Why `dataDir` (of --data-dir) cannot be used, in a player's words naming it; empty when it
+// is a folder.
+std::string DataDirProblem(const std::string& dataDir);
 
 // The hint added to a mesh error: where the file was looked for and how to get it back.
 std::string MeshFileHint(const DataPlace& place, const std::string& programDirectory);

@@ -79,6 +79,14 @@ int OpenRecordings(const ursa::CommandLine& line, std::optional<ursa::KeyReplay>
 int main(int argc, char** argv) {
   const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
   if (const int status = AnswerCommandLine(line); status >= 0) return status;
+  // A folder named for the meshes that is not there is a mistake on the command line, said
+  // before anything else happens rather than passed over for the installed meshes.
+  if (!line.dataDir.empty()) {
+    if (const std::string problem = ursa::DataDirProblem(line.dataDir); !problem.empty()) {
+      std::fprintf(stderr, "ursa: %s\n", problem.c_str());
+      return 2;
+    }
+  }
 
   const std::string settingsPath = ursa::SettingsPath();
   ursa::Settings settings = ursa::LoadSettings(settingsPath, stderr);
@@ -107,6 +115,10 @@ int main(int argc, char** argv) {
     }
     window.Host().SetSmoothPictures(
         ursa::SmoothPictures(settings.motion, window.Form().SoftwareRasteriser()));
+    // A display that cuts the game off ends it as a close does: with the settings saved.
+    window.Form().SetConnectionLost([&] {
+      ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
+    });
     window.SetRecorder(recorder.get());
     if (replay) window.SetReplay(&*replay);
     window.Run();

@@ -66,8 +66,8 @@ std::string PicturesDirFromUserDirs(const std::string& userDirsText, const std::
 std::string ScreenshotFolder() {
   const std::string home = HomeFolder();
   const std::string config = ConfigFolder();
-  std::string pictures;
-  if (!config.empty()) {
+  std::string pictures = PicturesFolderFromEnvironment();
+  if (pictures.empty() && !config.empty()) {
     pictures = PicturesDirFromUserDirs(ReadUserDirs(fs::path(config) / "user-dirs.dirs"), home);
   }
   if (pictures.empty()) {

@@ -19,9 +19,9 @@ class Form1;
 // Lines look like XDG_PICTURES_DIR="$HOME/Pictures"; only "$HOME/..." and absolute paths count.
 std::string PicturesDirFromUserDirs(const std::string& userDirsText, const std::string& home);
 
-// Where this user's screenshots go: <pictures folder>/Ursa, the pictures folder read from
-// $XDG_CONFIG_HOME/user-dirs.dirs (default ~/.config) or else $HOME/Pictures. Empty when
-// there is no HOME to start from.
+// Where this user's screenshots go: <pictures folder>/Ursa, the pictures folder being
+// $XDG_PICTURES_DIR, else the one $XDG_CONFIG_HOME/user-dirs.dirs (default ~/.config) names,
+// else $HOME/Pictures. Empty when there is neither $XDG_PICTURES_DIR nor a HOME to start from.
 std::string ScreenshotFolder();
 
 // "ursa-2026-12-01-14-03-22.png" for that local time; a second screenshot in the same second

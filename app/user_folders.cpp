@@ -1,5 +1,5 @@
 // The player's folders from the environment, as the XDG base directories define them:
-// a relative XDG_CONFIG_HOME is ignored.
+// a relative XDG_CONFIG_HOME or XDG_PICTURES_DIR is ignored.
 #include "app/user_folders.hpp"
 
 #include <cstdlib>
@@ -12,15 +12,24 @@ std::string Env(const char* name) {
   return value != nullptr ? value : "";
 }
 
+std::string AbsoluteEnv(const char* name) {
+  const std::string value = Env(name);
+  return !value.empty() && value[0] == '/' ? value : "";
+}
+
 }  // namespace
 
 std::string HomeFolder() { return Env("HOME"); }
 
 std::string ConfigFolder() {
-  const std::string config = Env("XDG_CONFIG_HOME");
-  if (!config.empty() && config[0] == '/') return config;
+  const std::string config = AbsoluteEnv("XDG_CONFIG_HOME");
+  if (!config.empty()) return config;
   const std::string home = HomeFolder();
   return home.empty() ? "" : home + "/.config";
 }
+
+// Set in the environment, it is the player's choice for this session: it comes before what
+// user-dirs.dirs says.
+std::string PicturesFolderFromEnvironment() { return AbsoluteEnv("XDG_PICTURES_DIR"); }
 
 }  // namespace ursa

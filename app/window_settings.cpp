@@ -2,8 +2,6 @@
 // what the screen or the window manager decided.
 #include "app/window_settings.hpp"
 
-#include <SDL.h>
-
 namespace ursa {
 
 tk::FormOptions WindowOptions(const Settings& settings) {
@@ -24,18 +22,16 @@ Settings SettingsAtEnd(const Settings& atStart, GameWindow& window) {
   Settings atEnd = atStart;
   const tk::Form1& form = window.Form();
   if (form.Fullscreen() != window.StartedFullscreen()) atEnd.fullscreen = form.Fullscreen();
-  SDL_Window* sdlWindow = SDL_GetWindowFromID(form.WindowId());
-  if (!form.Fullscreen() && sdlWindow != nullptr) {
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(sdlWindow, &width, &height);
-    const bool wholeMultiple = width % tk::Form1::kWidth == 0 && height % tk::Form1::kHeight == 0 &&
-                               width / tk::Form1::kWidth == height / tk::Form1::kHeight;
-    const auto fits = [](int side) { return side >= kMinWindowSide && side <= kMaxWindowSide; };
-    if (!wholeMultiple && fits(width) && fits(height)) {
-      atEnd.windowWidth = width;
-      atEnd.windowHeight = height;
-    }
+  // Quitting in full screen keeps the size the window goes back to.
+  int width = 0;
+  int height = 0;
+  form.WindowedSize(width, height);
+  const bool wholeMultiple = width % tk::Form1::kWidth == 0 && height % tk::Form1::kHeight == 0 &&
+                             width / tk::Form1::kWidth == height / tk::Form1::kHeight;
+  const auto fits = [](int side) { return side >= kMinWindowSide && side <= kMaxWindowSide; };
+  if (!wholeMultiple && fits(width) && fits(height)) {
+    atEnd.windowWidth = width;
+    atEnd.windowHeight = height;
   }
   return atEnd;
 }

@@ -17,8 +17,9 @@ tk::FormOptions WindowOptions(const Settings& settings);
 bool SmoothPictures(Motion motion, bool softwareRasteriser);
 
 // `atStart` with what the player changed while the window ran: the window mode switched to
-// with F11 or Alt+Enter, and a window size made by resizing (a whole multiple of 640 x 480 is
-// the game's own choice, not the player's). A screen that refused full screen changes nothing.
+// with F11 or Alt+Enter, and a window size made by resizing, kept through full screen (a whole
+// multiple of 640 x 480 is the game's own choice, not the player's). A screen that refused full
+// screen changes nothing.
 Settings SettingsAtEnd(const Settings& atStart, GameWindow& window);
 
 }  // namespace ursa

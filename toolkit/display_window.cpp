@@ -50,6 +50,36 @@ std::string DesktopVariables() {
   return said;
 }
 
+// A Wayland desktop is reached through WAYLAND_DISPLAY as a full path, or through a socket in
+// the session folder XDG_RUNTIME_DIR (which must be a full path).
+bool WaylandReachable() {
+  const char* display = SDL_getenv("WAYLAND_DISPLAY");
+  const char* session = SDL_getenv("XDG_RUNTIME_DIR");
+  return (display != nullptr && display[0] == '/') || (session != nullptr && session[0] == '/');
+}
+
+// Starts SDL's video on the first of its drivers that finds a desktop. Where no Wayland
+// desktop can be reached, Wayland is left out of the search unless the player names the
+// drivers: its library would only print a complaint about the session folder ahead of the
+// game's own message.
+bool StartVideo() {
+  if (SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr || WaylandReachable()) {
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  }
+  std::string drivers;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string_view name = SDL_GetVideoDriver(i);
+    if (name == "wayland") continue;
+    if (!drivers.empty()) drivers += ',';
+    drivers += name;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  // The list is the game's, not the player's: the headless drivers in it were not asked for.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);
+  return started;
+}
+
 // A closed terminal hangs the game up; SDL turns SIGTERM into a quit event, and so the game
 // ends as when its window is closed. raise() is async-signal-safe.
 extern "C" void QuitOnHangup(int /*signal*/) { raise(SIGTERM); }
@@ -62,8 +92,8 @@ int WindowScale(int usableWidth, int usableHeight, const WindowFrame& frame) {
   return std::max(1, std::min(across, down));
 }
 
-DisplayWindow::DisplayWindow(const char* title) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+DisplayWindow::DisplayWindow(const char* title, bool fullscreen) {
+  if (!StartVideo()) {
     throw Error(std::string("no display (") + SDL_GetError() +
                 "): set DISPLAY or use SDL_VIDEODRIVER=offscreen");
   }
@@ -78,10 +108,16 @@ DisplayWindow::DisplayWindow(const char* title) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-  // Resizable: a window manager may maximise or resize it; the picture keeps its shape.
-  window_ = SDL_CreateWindow(
-      title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, Canvas::kWidth, Canvas::kHeight,
-      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
+  // Resizable: a window manager may maximise or resize it; the picture keeps its shape. Made
+  // full screen, it asks for full screen before it is first shown, and covers the screen
+  // itself for a bare X server, where no window manager honours the request.
+  SDL_Rect place{static_cast<int>(SDL_WINDOWPOS_CENTERED), static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                 Canvas::kWidth, Canvas::kHeight};
+  if (fullscreen) SDL_GetDisplayBounds(0, &place);
+  window_ =
+      SDL_CreateWindow(title, place.x, place.y, place.w, place.h,
+                       SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI |
+                           SDL_WINDOW_RESIZABLE | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
   if (window_ == nullptr) {
     const std::string why = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -96,6 +132,8 @@ DisplayWindow::DisplayWindow(const char* title) {
     throw Error("OpenGL 3.3 not available (" + why +
                 "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
   }
+  fullscreen_ = fullscreen;
+  watch_.Watch(window_);
   SDL_GL_SetSwapInterval(0);
   // The game reads keys, never text; no input method should swallow them.
   SDL_StopTextInput();
@@ -117,11 +155,17 @@ DisplayWindow::~DisplayWindow() {
     sigaction(SIGHUP, &hangupBefore_, nullptr);
   }
   SDL_GL_DeleteContext(context_);
+  watch_.BeforeDestroy();
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 void DisplayWindow::Show() {
+  // SDL would wait for a window that is gone to be shown.
+  if (Gone()) return;
+  if (fullscreen_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) == 0) {
+    AskFullscreenWhenShown(window_);
+  }
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
 }
@@ -131,6 +175,15 @@ bool DisplayWindow::MakeCurrent() { return SDL_GL_MakeCurrent(window_, context_)
 void DisplayWindow::Swap() { SDL_GL_SwapWindow(window_); }
 
 void DisplayWindow::SetFullscreen(bool fullscreen) {
+  // A window that is gone keeps its mode: the program is about to end.
+  if (Gone()) return;
+  if (fullscreen && !fullscreen_) {
+    // A size the player gave the window is the one it comes back to.
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    if (width != sizedWidth_ || height != sizedHeight_) SetPreferredSize(width, height);
+  }
   if (fullscreen) {
     // Cover the screen first: without a window manager to honour the full-screen request
     // (a bare X server), the window would otherwise keep its old size and place.
@@ -155,9 +208,24 @@ void DisplayWindow::SetFullscreen(bool fullscreen) {
   SizeAsWindow();
 }
 
+void DisplayWindow::WindowedSize(int& width, int& height) const {
+  if (fullscreen_) {
+    width = preferredWidth_;
+    height = preferredHeight_;
+  } else {
+    SDL_GetWindowSize(window_, &width, &height);
+  }
+}
+
 void DisplayWindow::FollowFrame() {
   WindowFrame frame;
-  if (frameAssumed_ && !fullscreen_ && ReportedFrame(frame)) SizeAsWindow();
+  if (!frameAssumed_ || fullscreen_ || !ReportedFrame(frame)) return;
+  frameAssumed_ = false;
+  // A window the player resized before the frame came keeps the player's size.
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(window_, &width, &height);
+  if (width == sizedWidth_ && height == sizedHeight_) SizeAsWindow();
 }
 
 bool DisplayWindow::ReportedFrame(WindowFrame& frame) const {
@@ -191,6 +259,7 @@ void DisplayWindow::SizeAsWindow() {
         std::min(preferredHeight_, std::max(Canvas::kHeight, usable.h - frame.top - frame.bottom));
   }
   SDL_SetWindowSize(window_, width, height);
+  SDL_GetWindowSize(window_, &sizedWidth_, &sizedHeight_);
   // Framed and centred in the usable area; SDL places the inside of the frame.
   const int x =
       usable.x + frame.left + std::max(0, usable.w - frame.left - frame.right - width) / 2;

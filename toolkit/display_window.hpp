@@ -5,7 +5,11 @@
 #include <SDL.h>
 #include <signal.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+
+#include "toolkit/x11_window.hpp"
 
 namespace ursa::tk {
 
@@ -27,11 +31,13 @@ int WindowScale(int usableWidth, int usableHeight, const WindowFrame& frame);
 
 class DisplayWindow {
  public:
-  // Starts SDL's video and creates the hidden window and its context. Throws Error with the
-  // reason and the fix when there is no display or no OpenGL 3.3. SDL's headless drivers
-  // (offscreen, dummy) count as no display unless SDL_VIDEODRIVER names them. While the
-  // window exists, SIGHUP (the terminal closed) quits like SIGTERM: a quit event.
-  explicit DisplayWindow(const char* title);
+  // Starts SDL's video and creates the hidden window and its context, full screen from the
+  // start when `fullscreen` says so (the window manager then never shows it as a window
+  // first). Throws Error with the reason and the fix when there is no display or no OpenGL
+  // 3.3. SDL's headless drivers (offscreen, dummy) count as no display unless SDL_VIDEODRIVER
+  // names them. While the window exists, SIGHUP (the terminal closed) quits like SIGTERM: a
+  // quit event.
+  explicit DisplayWindow(const char* title, bool fullscreen = false);
   ~DisplayWindow();
   DisplayWindow(const DisplayWindow&) = delete;
   DisplayWindow& operator=(const DisplayWindow&) = delete;
@@ -49,9 +55,24 @@ class DisplayWindow {
     preferredHeight_ = height;
   }
   bool Fullscreen() const { return fullscreen_; }
+  // The window's size as a window: now, or in full screen the size it goes back to. 0 x 0
+  // in full screen when that is the largest whole multiple that fits.
+  void WindowedSize(int& width, int& height) const;
   // To be called on each of the window's events: once the window manager has framed the
   // window, a window sized on an assumed frame is sized again on the real one.
   void FollowFrame();
+  // To be called on each SDL_SYSWMEVENT: notes the window destroyed from outside.
+  void See(const SDL_Event& event) { watch_.See(event); }
+  // The window was destroyed from outside (another X client): true once. The program should
+  // take it as the window being closed; drawing to it meanwhile does no harm.
+  bool TakeGone() { return watch_.TakeGone(); }
+  bool Gone() const { return watch_.Gone(); }
+  // Asks X whether the window still exists (a round trip); false once it is gone.
+  bool StillThere() { return watch_.StillThere(); }
+  // What to do before the program ends because the display cut the connection.
+  void OnConnectionLost(std::function<void()> lastWords) {
+    watch_.OnConnectionLost(std::move(lastWords));
+  }
   // The drawable's size in real pixels (larger than the window's on high-DPI screens).
   void DrawableSize(int& width, int& height) const;
   // Pictures a second the window's screen shows; 60 where the screen does not say.
@@ -65,6 +86,8 @@ class DisplayWindow {
   // The frame as the window manager reports it; false while it has reported none.
   bool ReportedFrame(WindowFrame& frame) const;
 
+  // Made first and ended last: it covers SDL's video from start to end.
+  XWindowWatch watch_;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   // What SIGHUP did before the window; restored with it when this window set the quit.
@@ -75,6 +98,9 @@ class DisplayWindow {
   bool frameAssumed_ = false;
   int preferredWidth_ = 0;
   int preferredHeight_ = 0;
+  // The size SizeAsWindow gave the window: any other is the player's (or the window manager's).
+  int sizedWidth_ = 0;
+  int sizedHeight_ = 0;
 };
 
 }  // namespace ursa::tk

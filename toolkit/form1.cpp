@@ -21,7 +21,7 @@ namespace ursa::tk {
 Form1::Form1(FormOptions options)
     : options_(std::move(options)),
       clock_(options_.clock != nullptr ? options_.clock : &systemClock_),
-      window_("Ursa"),
+      window_("Ursa", !options_.windowed),
       face_(TextFace::Open(options_.fontFamily, kGameFontPixels, std::cerr)),
       canvas_(face_),
       presenter_(PictureBox::kBox),
@@ -107,6 +107,10 @@ void Form1::Compose(const DeviceImage* device) {
 void Form1::FinishPresent() {
   if (!swapPending_) return;
   swapPending_ = false;
+  if (window_.Gone()) {
+    swapDueMs_ = -1;
+    return;
+  }
   if (swapDueMs_ >= 0) clock_->SleepUntil(std::exchange(swapDueMs_, -1));
   if (options_.vsync) {
     window_.Swap();
@@ -130,7 +134,8 @@ void Form1::Present(const DeviceImage* device) {
     return;
   }
   Compose(device);
-  if (!options_.present) {
+  // A window destroyed from outside shows nothing more: the program is about to end.
+  if (!options_.present || window_.Gone()) {
     dirty_ = false;
     return;
   }
@@ -159,7 +164,13 @@ void Form1::Present(const DeviceImage* device) {
   const int age = backIsShown_ ? 1 : BackBufferAge(glx, presenter_.SoftwareRasteriser());
   const Rect draw = windowDamage_.ToDraw(age, changed, whole);
   const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
-  presenter_.DrawScaled(0, width, height, draw, bars);
+  try {
+    presenter_.DrawScaled(0, width, height, draw, bars);
+  } catch (const Error&) {
+    // OpenGL fails to draw on a window just destroyed from outside.
+    if (window_.StillThere()) throw;
+    return;
+  }
   drawn_ = {draw, bars, glx};
   swapPending_ = true;
   // With vsync the screen's refresh paces the pictures itself.

@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "toolkit/canvas.hpp"
 #include "toolkit/clock.hpp"
@@ -56,6 +58,12 @@ class Form1 final {
   // Ends the program at once: no event is delivered after this, Run returns and DoEvents
   // does nothing, so the shell's loops unwind.
   void EndProgram() { ended_ = true; }
+  // The display cut the program off (its connection killed, the X server gone): no event can
+  // come any more, so `lastWords` runs there and then and the program ends with status 0, as
+  // when the window is closed. It must not touch the window.
+  void SetConnectionLost(std::function<void()> lastWords) {
+    window_.OnConnectionLost(std::move(lastWords));
+  }
   bool Ended() const { return ended_; }
   int64_t Milliseconds() { return clock_->Milliseconds(); }
 
@@ -82,6 +90,8 @@ class Form1 final {
   // Which keyboard keys send the game's keys (reserved keys are left out).
   void SetKeyBindings(const KeyBindings& bindings) { keys_.SetBindings(bindings); }
   bool Fullscreen() const { return window_.Fullscreen(); }
+  // The window's size as a window, also while full screen (0 x 0: the game's own choice).
+  void WindowedSize(int& width, int& height) const { window_.WindowedSize(width, height); }
   // The window's SDL id, which its key and window events carry.
   uint32_t WindowId() const { return window_.Id(); }
   // Pictures a second the window's screen shows (60 where it does not say).

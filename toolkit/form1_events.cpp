@@ -53,6 +53,12 @@ void Form1::ProcessPendingEvents() {
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
     Dispatch(event);
   }
+  // A window destroyed by another X client is closed, as if by its user.
+  if (window_.TakeGone()) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+  }
 }
 
 void Form1::Dispatch(const SDL_Event& event) {
@@ -72,6 +78,9 @@ void Form1::Dispatch(const SDL_Event& event) {
         dirty_ = true;
       }
       DispatchFocus(event.window);
+      break;
+    case SDL_SYSWMEVENT:
+      window_.See(event);
       break;
     default:
       // Pads are opened and closed here even while no one listens.

@@ -1,5 +1,5 @@
-// The search for the mesh files: beside the program, the installation's data folder, the
-// folder of --data-dir, and the message that names every place when none has them.
+// The search for the mesh files: beside the program, the installation's data folder, or only
+// the folder of --data-dir, and the message that names every place when none has them.
 #include "app/data_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -48,8 +48,7 @@ class DataFolderTest : public ::testing::Test {
 TEST_F(DataFolderTest, BesideTheProgramComesFirst) {
   PutMeshes(Bin());
   PutMeshes(Share());
-  PutMeshes(Other());
-  EXPECT_EQ(Found(Other()), Bin());
+  EXPECT_EQ(Found(), Bin());
 }
 
 TEST_F(DataFolderTest, AnInstallationFindsItsDataFolderWhereverItWasUnpacked) {
@@ -59,33 +58,59 @@ TEST_F(DataFolderTest, AnInstallationFindsItsDataFolderWhereverItWasUnpacked) {
   EXPECT_EQ(FindMeshFolder(places)->what, "the installed data folder");
 }
 
-TEST_F(DataFolderTest, DataDirIsUsedWhenNothingElseHasTheMeshes) {
-  PutMeshes(Other());
-  EXPECT_EQ(Found(Other()), Other());
-  EXPECT_EQ(Found(), "");
-}
-
 TEST_F(DataFolderTest, AFolderWithEveryMeshWinsOverOneMissingSome) {
   PutMeshes(Bin(), 3);
-  PutMeshes(Other());
-  EXPECT_EQ(Found(Other()), Other());
+  PutMeshes(Share());
+  EXPECT_EQ(Found(), Share());
 }
 
 TEST_F(DataFolderTest, WithOnlyPartialFoldersTheFirstIsTakenSoItsMissingFileIsNamed) {
   PutMeshes(Bin(), 8);
-  PutMeshes(Other(), 2);
-  EXPECT_EQ(Found(Other()), Bin());
+  PutMeshes(Share(), 2);
+  EXPECT_EQ(Found(), Bin());
+}
+
+TEST_F(DataFolderTest, TheFolderGivenWithDataDirIsTheOnlyOneLookedIn) {
+  // An installed game with meshes beside it and in its data folder still takes the player's.
+  PutMeshes(Bin());
+  PutMeshes(Share());
+  PutMeshes(Other());
+  EXPECT_EQ(Found(Other()), Other());
+  // Missing some, it is still the one taken, so the error names its missing file.
+  const std::string some = (root_ / "some").string();
+  PutMeshes(some, 2);
+  EXPECT_EQ(Found(some), some);
+  const std::string none = (root_ / "none").string();
+  fs::create_directories(none);
+  EXPECT_EQ(Found(none), "");
+  const std::vector<DataPlace> places = DataPlaces(Bin(), none);
+  ASSERT_EQ(places.size(), 1U);
+  EXPECT_EQ(places[0].what, "the folder given with --data-dir");
+  const std::string message = NoMeshFilesMessage(places, Bin());
+  EXPECT_NE(message.find(none), std::string::npos) << message;
+  EXPECT_EQ(message.find("Reinstall"), std::string::npos) << message;
+  EXPECT_EQ(MeshFileHint(places[0], Bin()).find("reinstall"), std::string::npos);
+}
+
+TEST_F(DataFolderTest, ADataDirThatIsNoFolderIsRefused) {
+  EXPECT_EQ(DataDirProblem(Bin()), "");
+  const std::string missing = (root_ / "missing").string();
+  EXPECT_NE(DataDirProblem(missing).find("'" + missing + "'"), std::string::npos)
+      << DataDirProblem(missing);
+  const std::string file = (root_ / "file").string();
+  std::ofstream(file) << "x";
+  EXPECT_NE(DataDirProblem(file).find("not a folder"), std::string::npos) << DataDirProblem(file);
 }
 
 TEST_F(DataFolderTest, EachPlaceIsListedOnce) {
-  const std::vector<DataPlace> places = DataPlaces(Bin() + "/", Bin() + "/../bin");
+  const std::vector<DataPlace> places = DataPlaces(Bin() + "/../bin/", "");
   size_t beside = 0;
   for (const DataPlace& place : places) beside += place.folder == Bin() ? 1 : 0;
   EXPECT_EQ(beside, 1U);
 }
 
 TEST_F(DataFolderTest, TheMessageNamesEveryPlaceAndGivesBuildCommandsOnlyInABuildTree) {
-  const std::vector<DataPlace> places = DataPlaces(Bin(), Other());
+  const std::vector<DataPlace> places = DataPlaces(Bin(), "");
   const std::string message = NoMeshFilesMessage(places, Bin());
   for (const DataPlace& place : places) {
     EXPECT_NE(message.find(place.folder), std::string::npos) << place.folder;

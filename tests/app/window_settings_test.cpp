@@ -56,6 +56,7 @@ TEST(ScreenshotKey, F12SavesThePictureThePlayerSeesAndPlayGoesOn) {
   const std::string home = FreshFolder("f12_home");
   const ScopedEnv setHome("HOME", home.c_str());
   const ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  const ScopedEnv noPictures("XDG_PICTURES_DIR", nullptr);
   const fs::path folder = fs::path(home) / "Pictures" / "Ursa";
   ScriptedPlay play;
   std::string printed;
@@ -107,6 +108,7 @@ TEST(ScreenshotKey, AFolderThatCannotBeMadeIsSaidAndPlayGoesOn) {
   std::fclose(blocker);
   const ScopedEnv setHome("HOME", home.c_str());
   const ScopedEnv noConfig("XDG_CONFIG_HOME", nullptr);
+  const ScopedEnv noPictures("XDG_PICTURES_DIR", nullptr);
   ScriptedPlay play;
   std::string said;
   const std::string missed = play.Run({
@@ -163,6 +165,46 @@ TEST(WindowSettings, F11IsWrittenBackAndNothingElse) {
     EXPECT_EQ(fs::last_write_time(path), written);
     EXPECT_EQ(ReadFile(path), text);
   }
+}
+
+TEST(WindowSettings, TheSizeThePlayerGaveTheWindowOutlastsFullScreen) {
+  Settings atStart;
+  atStart.fullscreen = false;  // as the scripted window opens
+  ScriptedPlay play;
+  SDL_Window* window = SDL_GetWindowFromID(play.Form().WindowId());
+  Settings quitInFullScreen;
+  int width = 0;
+  int height = 0;
+  const auto pressF11 = [&] {
+    play.Press(SDLK_F11);
+    play.Release(SDLK_F11);
+  };
+  const std::string missed = play.Run({
+      ScriptedPlay::StartUp(),
+      {"title", [] { return true; },
+       [&] {
+         SDL_SetWindowSize(window, 1000, 500);  // as the player drags the window's corner
+         pressF11();
+       }},
+      {"full screen", [&] { return play.Form().Fullscreen(); },
+       [&] {
+         quitInFullScreen = SettingsAtEnd(atStart, play.Window());
+         pressF11();
+       }},
+      {"a window again", [&] { return !play.Form().Fullscreen(); },
+       [&] {
+         SDL_GetWindowSize(window, &width, &height);
+         ScriptedPlay::Close();
+       }},
+  });
+  ASSERT_EQ(missed, "");
+  EXPECT_EQ(width, 1000);
+  EXPECT_EQ(height, 500);
+  EXPECT_EQ(quitInFullScreen.windowWidth, 1000);
+  EXPECT_EQ(quitInFullScreen.windowHeight, 500);
+  const Settings atEnd = SettingsAtEnd(atStart, play.Window());
+  EXPECT_EQ(atEnd.windowWidth, 1000);
+  EXPECT_EQ(atEnd.windowHeight, 500);
 }
 
 TEST(WindowSettings, AKeyBoundInTheFileIsTheOneTheGameTakes) {

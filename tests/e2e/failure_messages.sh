@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real executable meets a missing mesh, a broken mesh and no display (a bad one, or no
-# desktop at all): each time one clear message on stderr naming what is wrong, exit status 1,
-# and no crash; a --record file is left as it was.
+# The real executable meets a missing mesh, a broken mesh, a --data-dir that is no folder or
+# holds no meshes, and no display (a bad one, or no desktop at all): each time one clear
+# message on stderr naming what is wrong, exit status 1 (2 for the command line), and no
+# crash; a --record file is left as it was.
 set -uo pipefail
 game_dir=$(dirname "$1")
 work=$(mktemp -d)
@@ -9,16 +10,21 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 
 # expect NAME PATTERN... : runs the game copy in $work/game, with the `env` arguments in
-# game_env and its own in game_args, and checks its exit and message.
+# game_env and the options in game_args, and checks that it exits with want_status and that
+# its message, the first line on stderr, is the game's own.
 game_env=()
 game_args=()
+want_status=1
 expect() {
   local name=$1 status
   shift
   timeout 30 env "${game_env[@]}" "$work/game/ursa" "${game_args[@]}" >"$work/out" 2>"$work/err" </dev/null
   status=$?
-  if [ "$status" -ne 1 ]; then
-    echo "FAIL $name: exit status $status, expected 1"; cat "$work/err"; failures=$((failures + 1)); return
+  if [ "$status" -ne "$want_status" ]; then
+    echo "FAIL $name: exit status $status, expected $want_status"; cat "$work/err"; failures=$((failures + 1)); return
+  fi
+  if ! head -n 1 "$work/err" | grep -q "^ursa: "; then
+    echo "FAIL $name: something else spoke first:"; cat "$work/err"; failures=$((failures + 1)); return
   fi
   for pattern in "$@"; do
     if ! grep -q -- "$pattern" "$work/err"; then
@@ -50,14 +56,25 @@ expect "broken mesh" "block.x" "beside the program"
 fresh_copy && head -c 100000 /dev/urandom >"$work/game/door.x"
 expect "random bytes for a mesh" "door.x"
 
+# A folder named with --data-dir is the one used, even with meshes beside the program.
 fresh_copy
+game_args=(--data-dir "$work/nowhere")
+want_status=2
+expect "--data-dir that does not exist" "$work/nowhere" "--data-dir"
+mkdir "$work/empty"
+game_args=(--data-dir "$work/empty")
+want_status=1
+expect "--data-dir without meshes" "$work/empty" "bear.x"
+game_args=()
+
 SDL_VIDEODRIVER=x11 DISPLAY=:9999 expect "no display" "display"
 
 # No desktop at all: SDL would fall back to a driver that shows nothing, and the game would
-# wait unseen at its title forever.
-game_env=(-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER)
+# wait unseen at its title forever. Nothing but the game's message reaches the terminal, even
+# without the session folder a Wayland desktop would name.
+game_env=(-u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR)
 expect "no desktop" "no display" "DISPLAY unset" "set DISPLAY"
-game_env=(-u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:9999)
+game_env=(-u WAYLAND_DISPLAY -u SDL_VIDEODRIVER -u XDG_RUNTIME_DIR DISPLAY=:9999)
 expect "a desktop that does not answer" "no display" "DISPLAY=:9999"
 game_env=()
 

@@ -2,27 +2,12 @@
 # The real executable in real X windows under Xvfb, played with real key presses (xdotool).
 # On a bare X server: the title comes up, Enter starts stage 1, Esc returns to the title and a
 # second Esc quits. Under a window manager (jwm) on a 1280 x 960 screen: F11 leaves full screen
-# for a framed window that fits the screen and can be resized, and a hang-up ends the game.
+# for a framed window that fits the screen and can be resized, the size it is given outlasts
+# full screen, and a hang-up ends the game, the size remembered.
 set -euo pipefail
 game=$1
-work=$(mktemp -d)
-# The game's settings of this run alone: never the player's, and F11 and the resize below
-# write them back.
-export XDG_CONFIG_HOME="$work/config"
-servers=()
-trap 'kill "${pid:-}" 2>/dev/null || true; kill "${servers[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-# start_x SIZE: a new Xvfb on a free display with one screen of SIZE (WxH); sets DISPLAY.
-start_x() {
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
-  servers+=($!)
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n 1 "$work/display")"
-  rm "$work/display"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-}
-
-fail() { echo "xvfb smoke: $*"; cat "$work/game.log"; exit 1; }
+test_name="xvfb smoke"
+source "$(dirname "$0")/xvfb_lib.sh"
 
 # --- A bare X server ---
 start_x 1280x960
@@ -64,15 +49,27 @@ wait "$pid" || fail "the game exited with status $?"
 echo "xvfb smoke: title, play, title and quit all came as keys were pressed"
 
 # --- A window manager, on a screen whose usable height is a multiple of 480 ---
-command -v jwm >/dev/null || fail "jwm (a small window manager) is missing: run scripts/setup.sh test"
 start_x 1280x960
-printf '<?xml version="1.0"?>\n<JWM><Desktops width="1" height="1"/></JWM>\n' >"$work/jwmrc"
-jwm -f "$work/jwmrc" >"$work/wm.log" 2>&1 &
-servers+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window && break; sleep 0.1; done
+start_wm
 "$game" >"$work/game.log" 2>&1 &
 pid=$!
-win=$(xdotool search --sync --onlyvisible --name '^Ursa$' | head -n 1)
+# The window is made hidden and shown once the meshes are read: from the moment it exists,
+# every frame the window manager draws around it and every state it takes is written down.
+for _ in $(seq 500); do
+  win=$(xdotool search --name '^Ursa$' 2>/dev/null | head -n 1) && [ -n "$win" ] && break
+  sleep 0.01
+done
+[ -n "$win" ] || fail "the game made no window"
+xprop -spy -id "$win" _NET_WM_STATE _NET_FRAME_EXTENTS >"$work/states" 2>&1 &
+helpers+=($!)
+xdotool search --sync --onlyvisible --name '^Ursa$' >/dev/null
+
+# Starting full screen, the first thing shown is the full screen: no framed window before it.
+for _ in $(seq 40); do grep -q _NET_WM_STATE_FULLSCREEN "$work/states" && break; sleep 0.25; done
+framed=$(sed '/_NET_WM_STATE_FULLSCREEN/q' "$work/states" | grep -v '= 0, 0, 0, 0' |
+  grep '_NET_FRAME_EXTENTS(CARDINAL)' || true)
+[ -z "$framed" ] || fail "a framed window came before the full screen: $(cat "$work/states")"
+echo "xvfb smoke: starting full screen showed no window before the full screen"
 
 # Sets x, y (the window's inside), w, h and its frame's left, right, top and bottom.
 measure() {
@@ -107,8 +104,21 @@ done
 echo "xvfb smoke: F11 gave a window that fits the screen ($(describe))"
 
 xdotool windowsize "$win" 800 600
-for _ in $(seq 40); do measure && [ "${w}x${h}" = 800x600 ] && break; sleep 0.25; done
-[ "${w}x${h}" = 800x600 ] || fail "the window could not be resized to 800 x 600: $(describe)"
+# wait_size WxH: waits up to 10 s for the window's inside to be that size.
+wait_size() {
+  for _ in $(seq 40); do measure && [ "${w}x${h}" = "$1" ] && return 0; sleep 0.25; done
+  return 1
+}
+wait_size 800x600 || fail "the window could not be resized to 800 x 600: $(describe)"
+
+# Full screen and back: the window keeps the size the player gave it.
+xdotool key F11
+wait_size 1280x960 || fail "F11 did not go full screen: $(describe)"
+xdotool key F11
+wait_size 800x600 || fail "after full screen the window came back at ${w}x${h}, not 800x600"
+echo "xvfb smoke: the resized window came back from full screen at its size"
+xdotool key F11
+wait_size 1280x960 || fail "F11 did not go full screen: $(describe)"
 
 # The terminal closes: the game ends as when its window is closed.
 kill -HUP "$pid"
@@ -117,4 +127,6 @@ kill -0 "$pid" 2>/dev/null && fail "a hang-up did not end the game"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "a hang-up ended the game with status $status instead of a quit"
-echo "xvfb smoke: the window resized, and a hang-up ended the game as a quit does"
+grep -qx "window_size = 800x600" "$XDG_CONFIG_HOME/ursa/ursa.ini" ||
+  fail "quitting in full screen did not keep the window's size: $(cat "$XDG_CONFIG_HOME/ursa/ursa.ini")"
+echo "xvfb smoke: a hang-up ended the game as a quit does, and the window's size was kept"
