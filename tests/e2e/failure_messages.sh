@@ -29,7 +29,7 @@ expect() {
 
 fresh_copy() {
   rm -rf "$work/game" && mkdir "$work/game"
-  cp "$game_dir/ursa" "$game_dir"/*.x "$game_dir"/icon.bmp "$work/game/"
+  cp "$game_dir/ursa" "$game_dir/ursa-xparse" "$game_dir"/*.x "$game_dir"/icon.bmp "$work/game/"
 }
 
 export SDL_VIDEODRIVER=offscreen
