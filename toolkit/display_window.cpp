@@ -66,7 +66,7 @@ struct GlLibrary {
 std::vector<GlLibrary> GlLibraries() {
   const char* driver = SDL_GetCurrentVideoDriver();
   const bool glx = driver != nullptr && std::string_view(driver) == "x11" &&
-                   !SDL_GetHintBoolean(SDL_HINT_VIDEO_X11_FORCE_EGL, SDL_FALSE);
+                   SDL_GetHintBoolean(SDL_HINT_VIDEO_X11_FORCE_EGL, SDL_FALSE) == SDL_FALSE;
   const char* named = SDL_getenv(glx ? "SDL_VIDEO_GL_DRIVER" : "SDL_VIDEO_EGL_DRIVER");
   if (glx) {
     return {{named != nullptr ? named : "libGL.so.1", "libgl1"},
