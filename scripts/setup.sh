@@ -14,7 +14,7 @@ test_packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick jwm
   clang-format clang-tidy
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 case "${1:-}" in

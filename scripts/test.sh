@@ -9,6 +9,7 @@ bash scripts/build.sh --tests
 bash tests/install/package_test.sh build
 bash scripts/lint.sh build
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DURSA_SANITIZE=ON -DURSA_RULES_ONLY=ON >/dev/null
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DURSA_SANITIZE=ON -DURSA_RULES_ONLY=ON \
+  -DURSA_WERROR=ON >/dev/null
 cmake --build build-sanitize -j"$(nproc)"
 (cd build-sanitize && ctest --output-on-failure -j"$(nproc)")

@@ -2,8 +2,11 @@
 // present cannot push the frame's closing tick read past a tick boundary.
 #include "toolkit/display_window.hpp"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "toolkit/canvas.hpp"
 #include "toolkit/error.hpp"
@@ -80,6 +83,45 @@ bool StartVideo() {
   return started;
 }
 
+// An OpenGL library SDL opens at run time (no link names it, so nothing installed it with the
+// game), and the Debian package that has it.
+struct GlLibrary {
+  std::string file;
+  const char* package;
+};
+
+// The libraries behind the window's OpenGL with the video driver in use: the dispatch library
+// (GLX's libGL on X11; libEGL on Wayland, KMS and offscreen), which SDL's variables may name
+// otherwise, then Mesa's library behind it.
+std::vector<GlLibrary> GlLibraries() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool glx = driver != nullptr && std::string_view(driver) == "x11" &&
+                   SDL_GetHintBoolean(SDL_HINT_VIDEO_X11_FORCE_EGL, SDL_FALSE) == SDL_FALSE;
+  const char* named = SDL_getenv(glx ? "SDL_VIDEO_GL_DRIVER" : "SDL_VIDEO_EGL_DRIVER");
+  if (glx) {
+    return {{named != nullptr ? named : "libGL.so.1", "libgl1"},
+            {"libGLX_mesa.so.0", "libglx-mesa0"}};
+  }
+  return {{named != nullptr ? named : "libEGL.so.1", "libegl1"},
+          {"libEGL_mesa.so.0", "libegl-mesa0"}};
+}
+
+// "libEGL.so.1 cannot be loaded (why); install libegl1" for the first of those libraries that
+// does not load; empty when they all do.
+std::string MissingGlLibrary() {
+  for (const GlLibrary& library : GlLibraries()) {
+    void* handle = dlopen(library.file.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    if (handle != nullptr) {
+      dlclose(handle);
+      continue;
+    }
+    const char* why = dlerror();
+    return library.file + " cannot be loaded (" + (why != nullptr ? why : "not found") +
+           "); install " + library.package;
+  }
+  return {};
+}
+
 // A closed terminal hangs the game up; SDL turns SIGTERM into a quit event, and so the game
 // ends as when its window is closed. raise() is async-signal-safe.
 extern "C" void QuitOnHangup(int /*signal*/) { raise(SIGTERM); }
@@ -120,17 +162,20 @@ DisplayWindow::DisplayWindow(const char* title, bool fullscreen) {
                            SDL_WINDOW_RESIZABLE | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
   if (window_ == nullptr) {
     const std::string why = SDL_GetError();
+    const std::string missing = MissingGlLibrary();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    throw Error("cannot open the game's window (" + why +
-                "): OpenGL 3.3 not available; install Mesa (libgl1-mesa-dri)");
+    throw Error("cannot open the game's window (" + why + "): OpenGL 3.3 not available; " +
+                (missing.empty() ? "install Mesa (libgl1-mesa-dri)" : missing));
   }
   context_ = SDL_GL_CreateContext(window_);
   if (context_ == nullptr) {
     const std::string why = SDL_GetError();
+    const std::string missing = MissingGlLibrary();
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    throw Error("OpenGL 3.3 not available (" + why +
-                "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
+    throw Error("OpenGL 3.3 not available (" + why + "): " +
+                (missing.empty() ? "update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1"
+                                 : missing));
   }
   fullscreen_ = fullscreen;
   watch_.Watch(window_);

@@ -13,6 +13,10 @@ struct PatternDeleter {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
 };
 using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+struct ConfigDeleter {
+  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+};
+using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
 
 // A family name the pattern lists (a face may carry several, e.g. Latin and Japanese).
 bool HasFamily(FcPattern* pattern, const std::string& family) {
@@ -27,18 +31,21 @@ bool HasFamily(FcPattern* pattern, const std::string& family) {
 
 }  // namespace
 
+// The lookup loads fontconfig's configuration for itself and lets it go after: the game asks
+// once, and fontconfig's own copy would stay in memory for the rest of the run.
 std::optional<FontFile> FindFontFile(const std::string& family) {
-  if (FcInit() == FcFalse) return std::nullopt;
+  const ConfigPtr config(FcInitLoadConfigAndFonts());
+  if (!config) return std::nullopt;
   PatternPtr pattern(FcPatternCreate());
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT, FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
   FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+  FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
 
   FcResult result = FcResultNoMatch;
-  PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
+  PatternPtr match(FcFontMatch(config.get(), pattern.get(), &result));
   if (!match) return std::nullopt;
   FcChar8* file = nullptr;
   FcChar8* foundFamily = nullptr;

@@ -26,8 +26,9 @@ class DataFolderTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(root_); }
 
-  std::string Bin() const { return (root_ / "prefix" / "bin").string(); }
-  std::string Share() const { return (root_ / "prefix" / "share" / "ursa").string(); }
+  // The installation's folders as this build lays them out (games/, share/games/ursa/).
+  std::string Bin() const { return (root_ / "prefix" / URSA_INSTALL_GAMESDIR).string(); }
+  std::string Share() const { return (root_ / "prefix" / URSA_INSTALL_DATADIR).string(); }
   std::string Other() const { return (root_ / "other").string(); }
 
   // Writes the first `count` mesh files (all by default) into `folder`.
@@ -103,7 +104,8 @@ TEST_F(DataFolderTest, ADataDirThatIsNoFolderIsRefused) {
 }
 
 TEST_F(DataFolderTest, EachPlaceIsListedOnce) {
-  const std::vector<DataPlace> places = DataPlaces(Bin() + "/../bin/", "");
+  const std::vector<DataPlace> places =
+      DataPlaces(Bin() + "/../" + URSA_INSTALL_GAMESDIR + "/", "");
   size_t beside = 0;
   for (const DataPlace& place : places) beside += place.folder == Bin() ? 1 : 0;
   EXPECT_EQ(beside, 1U);

@@ -20,6 +20,6 @@ Canvas PaintScreenPicture(ShotRenderer& renderer, const TextPainter& text);
 Canvas PaintIcon(ShotRenderer& renderer, int size = 32);
 
 // The sizes of the desktop icons.
-inline constexpr int kDesktopIconSizes[] = {32, 64, 128, 256};
+inline constexpr int kDesktopIconSizes[] = {32, 48, 64, 128, 256};
 
 }  // namespace ursa::screengen

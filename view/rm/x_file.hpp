@@ -79,7 +79,7 @@ void CheckXFile(const XFile& file);
 // The same as ImportXFile, with Assimp run in the helper program ursa-xparse under a memory
 // and time limit, so that a hostile file (a count of two billion vertices, a parser crash, a
 // parser that never ends) fails with XFileRejected instead of taking the game down. The
-// helper is looked for beside the running program, then where the build put it.
+// helper is looked for beside the running program, then in its prefix's libexec/ursa.
 XFile ImportXFileIsolated(const std::string& bytes);
 
 // Tests: the program to start instead of ursa-xparse and the time it is given; an empty

@@ -80,9 +80,9 @@ std::filesystem::path ProgramDirectory() {
   return error ? std::filesystem::path() : self.parent_path();
 }
 
-// Where the helper may be, in order: beside the running program; in the libexec folder of the
-// prefix the program is installed in (bin/ursa or games/ursa/ursa under it); where the build
-// made it, for the build's own programs (tests, tools, benchmarks) and copies of them.
+// Where the helper may be, in order: beside the running program (as in the build, which puts
+// a copy beside each of its programs); in the libexec folder of the prefix the program is
+// installed in (games/ursa, bin/ursa or games/ursa/ursa under it).
 std::vector<std::string> HelperPlaces() {
   namespace fs = std::filesystem;
   std::vector<std::string> places;
@@ -97,7 +97,6 @@ std::vector<std::string> HelperPlaces() {
     }
   }
   if (installed.is_absolute()) places.push_back((installed / kHelperName).string());
-  places.emplace_back(URSA_XPARSE_BUILT);
   return places;
 }
 
