@@ -83,6 +83,17 @@ void BM_FrameOfPlay(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameOfPlay)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
+// Enter on the title, then the window's own loop (a step, then the pump it asks for) until the
+// game is back on a screen, as a player's game from the title runs.
+void PlayFromTitle(GameWindow& w) {
+  w.KeyDown(kKeyEnter);
+  while (!w.Form().Ended() && !w.Game().quit) {
+    const StepWait wait = RunGame(w.Game(), w.Host());
+    if (wait.pump == PumpKind::kScreen) return;
+    w.Host().PumpEvents(wait);
+  }
+}
+
 double CpuSeconds() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -130,7 +141,7 @@ void BM_PacedPlay(benchmark::State& state) {
       if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
-    w.KeyDown(kKeyEnter);
+    PlayFromTitle(w);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = CpuSeconds() - cpuStart;
     const auto frames = static_cast<double>(intervals.size() + 1);
@@ -147,6 +158,7 @@ BENCHMARK(BM_PacedPlay)
     ->Args({10, 0})
     ->Args({10, 1})
     ->Args({20, 0})
+    ->Args({2, 0})  // the short run ctest plays
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
@@ -185,7 +197,7 @@ void BM_SmoothPlay(benchmark::State& state) {
       if (Clock::now() - start > seconds) harness::PushKey(form, SDLK_ESCAPE, true);
     });
     w.Game().state.stage = 1;
-    w.KeyDown(kKeyEnter);
+    PlayFromTitle(w);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     state.counters["pictures_per_s"] = static_cast<double>(intervals.size() + 1) / wall;
     state.counters["cpu_percent"] = 100 * (CpuSeconds() - cpuStart) / wall;
