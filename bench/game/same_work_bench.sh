@@ -22,7 +22,11 @@ start_x() {
   export DISPLAY=${URSA_BENCH_DISPLAY:-":$((500 + ($$ + RANDOM) % 400))"}
   Xvfb "$DISPLAY" -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
+  # A display already in use would answer too, while this server gave up.
+  for _ in $(seq 50); do
+    kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && return
+    sleep 0.1
+  done
   echo "Xvfb did not start" >&2
   exit 1
 }
@@ -32,7 +36,10 @@ trap stop_x EXIT
 # counter NAME < output: the value of a benchmark counter (NAME=value) or floor figure (NAME value).
 counter() { grep -oE "$1[= ][0-9.]+" | head -1 | grep -oE '[0-9.]+$'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+  tr ' ' '\n' | grep . | sort -g |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 
 # run WHICH FULLSCREEN: one run's CPU ms per frame and frames per second.
 run() {
@@ -70,8 +77,9 @@ series() {
   p=$(median <<<"${costs[plain]}")
   s=$(median <<<"${costs[same]}")
   g=$(median <<<"${costs[game]}")
-  printf 'median CPU ms/frame: plain %s, same-work %s, game %s; game/same-work %s, same-work/plain %s, game/plain %s\n' \
-    "$p" "$s" "$g" "$(ratio "$g" "$s")" "$(ratio "$s" "$p")" "$(ratio "$g" "$p")"
+  printf 'median CPU ms/frame: plain %s, same-work %s, game %s; ' "$p" "$s" "$g"
+  printf 'game/same-work %s, same-work/plain %s, game/plain %s\n' \
+    "$(ratio "$g" "$s")" "$(ratio "$s" "$p")" "$(ratio "$g" "$p")"
   stop_x
 }
 

@@ -2,10 +2,10 @@
 // its presenting figures are quoted against beside bench-floor's plain drawing.
 // The same stage 1 scene and play as bench-floor, 50 times a second: the 3D view's draws into an
 // RGBA8 target of the view's size, then one pass into the window's back buffer that scales the
-// 640 x 480 picture nearest, lays a HUD layer (a 640 x 480 texture made once) over the view,
-// reduces to 5-6-5, and is cut to the view's area, which alone is copied to the window (the
-// first picture is drawn and copied whole). Usage: bench-floor-same-work [--fullscreen]
-// [--seconds N]
+// 640 x 480 picture nearest, composes the view with a HUD layer (a 640 x 480 texture made once,
+// clear where the picture box shows), reduces to 5-6-5, and is cut to the view's area, which
+// alone is copied to the window (the first picture is drawn and copied whole).
+// Usage: bench-floor-same-work [--fullscreen] [--seconds N]
 #include <SDL.h>
 #include <epoxy/gl.h>
 #include <sys/resource.h>
@@ -59,7 +59,8 @@ void main() {
 }
 )";
 
-// Window pixel to picture pixel (nearest), the view's texel or black, the HUD over it, 5-6-5.
+// Window pixel to picture pixel (nearest); the view's texel there, else the HUD over black (as
+// in the game, the HUD never covers the view, so the view's pixels need not read it); 5-6-5.
 constexpr const char* kFragment = R"(#version 330 core
 uniform sampler2D view;
 uniform sampler2D hud;
@@ -69,12 +70,13 @@ out vec4 color;
 void main() {
   ivec2 at = ivec2((gl_FragCoord.xy - origin) * pictureStep);
   ivec2 inView = at - ivec2(120, 65);
-  vec3 c = vec3(0.0);
+  vec3 c;
   if (all(greaterThanEqual(inView, ivec2(0))) && all(lessThan(inView, ivec2(400, 300)))) {
     c = texelFetch(view, inView, 0).rgb;
+  } else {
+    vec4 h = texelFetch(hud, at, 0);
+    c = h.rgb * h.a;
   }
-  vec4 h = texelFetch(hud, at, 0);
-  c = mix(c, h.rgb, h.a);
   vec3 kept = floor(floor(c * 255.0 + 0.5) * vec3(0.125, 0.25, 0.125));
   color = vec4((kept * vec3(8.0, 4.0, 8.0) + floor(kept * vec3(0.25, 0.0625, 0.25))) / 255.0, 1.0);
 }
