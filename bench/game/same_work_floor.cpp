@@ -1,0 +1,323 @@
+// bench-floor-same-work: the work of the game's presenting done the simplest way, the yardstick
+// its presenting figures are quoted against beside bench-floor's plain drawing.
+// The same stage 1 scene and play as bench-floor, 50 times a second: the 3D view's draws into an
+// RGBA8 target of the view's size, then one pass into the window's back buffer that scales the
+// 640 x 480 picture nearest, composes the view with a HUD layer (a 640 x 480 texture made once,
+// clear where the picture box shows), reduces to 5-6-5, and is cut to the view's area, which
+// alone is copied to the window (the first picture is drawn and copied whole).
+// Usage: bench-floor-same-work [--fullscreen] [--seconds N]
+#include <SDL.h>
+#include <epoxy/gl.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/frame.hpp"
+#include "game/game.hpp"
+#include "game/stage_lifecycle.hpp"
+#include "gl/object.hpp"
+#include "gl/program.hpp"
+#include "toolkit/random.hpp"
+#include "view/rm/device.hpp"
+#include "view/rm/gl_context.hpp"
+#include "view/rm/platform.hpp"
+#include "view/rm/scene_draw.hpp"
+#include "view/rm/viewport.hpp"
+#include "view/scene_build.hpp"
+#include "view/view_update.hpp"
+
+// Last: the X headers it brings define short names such as None and Bool.
+#include <epoxy/glx.h>
+
+namespace ursa {
+namespace {
+
+constexpr int kTickMs = 20;
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+// The 3D view in the 640 x 480 picture, rows counted up as OpenGL does: the viewport's
+// 400 x 300 at (120, 65) of the device image, whose top-left corner is the picture box's
+// (0, 50); so rows 115 to 414 counted down.
+constexpr int kViewX = 120;
+constexpr int kViewBottom = 65;
+constexpr int kViewWidth = 400;
+constexpr int kViewHeight = 300;
+// The HUD's band above the picture box.
+constexpr int kBandHeight = 50;
+
+constexpr const char* kVertex = R"(#version 330 core
+void main() {
+  vec2 corner = vec2((gl_VertexID << 1) & 2, gl_VertexID & 2);
+  gl_Position = vec4(corner * 2.0 - 1.0, 0.0, 1.0);
+}
+)";
+
+// Window pixel to picture pixel (nearest); the view's texel there, else the HUD over black (as
+// in the game, the HUD never covers the view, so the view's pixels need not read it); 5-6-5.
+constexpr const char* kFragment = R"(#version 330 core
+uniform sampler2D view;
+uniform sampler2D hud;
+uniform vec2 origin;
+uniform vec2 pictureStep;
+out vec4 color;
+void main() {
+  ivec2 at = ivec2((gl_FragCoord.xy - origin) * pictureStep);
+  ivec2 inView = at - ivec2(120, 65);
+  vec3 c;
+  if (all(greaterThanEqual(inView, ivec2(0))) && all(lessThan(inView, ivec2(400, 300)))) {
+    c = texelFetch(view, inView, 0).rgb;
+  } else {
+    vec4 h = texelFetch(hud, at, 0);
+    c = h.rgb * h.a;
+  }
+  vec3 kept = floor(floor(c * 255.0 + 0.5) * vec3(0.125, 0.25, 0.125));
+  color = vec4((kept * vec3(8.0, 4.0, 8.0) + floor(kept * vec3(0.25, 0.0625, 0.25))) / 255.0, 1.0);
+}
+)";
+
+// CPU time of the whole process (RUSAGE_SELF: the rasteriser's threads too) or of the calling
+// thread alone (RUSAGE_THREAD: the one that runs the rules and makes every GL call).
+double CpuSeconds(int who = RUSAGE_SELF) {
+  rusage usage{};
+  getrusage(who, &usage);
+  const auto seconds = [](timeval t) { return t.tv_sec + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void MakeTexture(const gl::Object& texture, int width, int height, const void* pixels) {
+  glBindTexture(GL_TEXTURE_2D, texture.Name());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+}
+
+// The HUD layer, rows counted up: an opaque band with two light blocks where the stage and
+// miss counts stand, and clear below it, where the picture box shows.
+std::vector<uint8_t> HudPixels() {
+  std::vector<uint8_t> rgba(size_t{kWidth} * kHeight * 4, 0);
+  for (int y = kHeight - kBandHeight; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const bool text = y < kHeight - 5 && y >= kHeight - 20 &&
+                        ((x >= 5 && x < 100) || (x >= 500 && x < 600)) && (x / 2 + y) % 3 != 0;
+      uint8_t* p = &rgba[(size_t{kWidth} * y + x) * 4];
+      p[0] = text ? 250 : 20;
+      p[1] = text ? 250 : 30;
+      p[2] = text ? 250 : 90;
+      p[3] = 255;
+    }
+  }
+  return rgba;
+}
+
+class FloorWindow final : public rm::Display, public rm::PictureWindow {
+ public:
+  explicit FloorWindow(bool fullscreen) {
+    SDL_Init(SDL_INIT_VIDEO);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_Rect bounds{0, 0, kWidth, kHeight};
+    if (fullscreen) SDL_GetDisplayBounds(0, &bounds);
+    window_ = SDL_CreateWindow("Ursa same-work floor", bounds.x, bounds.y, bounds.w, bounds.h,
+                               SDL_WINDOW_OPENGL);
+    if (fullscreen) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    context_ = SDL_GL_CreateContext(window_);
+    SDL_GL_SetSwapInterval(0);
+  }
+  void SetDisplayMode(int, int, int) override {}
+  bool MakeContextCurrent() override { return SDL_GL_MakeCurrent(window_, context_) == 0; }
+  void ShowDeviceImage(unsigned, int, int) override {}
+  SDL_Window* Window() { return window_; }
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_GLContext context_ = nullptr;
+};
+
+// The window's rectangle (y up) the picture's rectangle [x0, x1) x [y0, y1) covers, scaled
+// by `scale` from `origin`.
+struct Area {
+  int x, y, width, height;
+};
+Area Covered(double originX, double originY, double scale, int x0, int y0, int x1, int y1) {
+  const int left = static_cast<int>(std::floor(originX + x0 * scale));
+  const int bottom = static_cast<int>(std::floor(originY + y0 * scale));
+  const int right = static_cast<int>(std::ceil(originX + x1 * scale));
+  const int top = static_cast<int>(std::ceil(originY + y1 * scale));
+  return {left, bottom, right - left, top - bottom};
+}
+
+class SameWorkHost final : public GameHost {
+ public:
+  explicit SameWorkHost(FloorWindow& window, std::string meshFolder)
+      : window_(window), present_("same-work floor", kVertex, kFragment) {
+    setup_ = {std::move(meshFolder), &window_, &window_, &random_};
+    MakeTexture(viewTexture_, kViewWidth, kViewHeight, nullptr);
+    glBindRenderbuffer(GL_RENDERBUFFER, viewDepth_.Name());
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kViewWidth, kViewHeight);
+    glBindFramebuffer(GL_FRAMEBUFFER, viewTarget_.Name());
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, viewTexture_.Name(),
+                           0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                              viewDepth_.Name());
+    const std::vector<uint8_t> hud = HudPixels();
+    MakeTexture(hudTexture_, kWidth, kHeight, hud.data());
+    glUseProgram(present_.Name());
+    glUniform1i(present_.Uniform("view"), 0);
+    glUniform1i(present_.Uniform("hud"), 1);
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver != nullptr && std::string_view(driver) == "x11") {
+      display_ = glXGetCurrentDisplay();
+      drawable_ = glXGetCurrentDrawable();
+      if (display_ == nullptr ||
+          !epoxy_has_glx_extension(display_, 0, "GLX_MESA_copy_sub_buffer")) {
+        display_ = nullptr;
+      }
+    }
+    std::printf("present %s\n", display_ != nullptr ? "partial copy" : "whole picture and swap");
+  }
+  int64_t Milliseconds() override { return static_cast<int64_t>(SDL_GetTicks64()); }
+  void SetPictureVisible(bool) override {}
+  void DrawHud(const GameState&) override {}
+  void BuildScene(const GameState& s) override { view::BuildScene(handles_, s, setup_); }
+  void ReleaseScene() override { view::ReleaseScene(handles_); }
+  void DrawTitleScreen() override {}
+  void DrawEndingScreen(GameState&) override {}
+  void PlaceObject(const GameState& s, int i) override { view::PlaceObject(handles_, s, i); }
+  void TurnPlayer(const GameState& s) override { view::TurnPlayer(handles_, s); }
+  void PlacePlayerAndCamera(const GameState& s) override {
+    view::PlacePlayerAndCamera(handles_, s);
+  }
+  void AimCameraAndLight(const GameState& s) override { view::AimCameraAndLight(handles_, s); }
+  void RenderView() override { DrawFrame(); }
+  void RenderDeathFrame(const GameState& s) override {
+    view::RenderDeathFrame(handles_, s);
+    DrawFrame();
+  }
+  void EndProgram() override {}
+
+ private:
+  void DrawFrame() {
+    const rm::Viewport& viewport = *handles_.viewport;
+    glBindFramebuffer(GL_FRAMEBUFFER, viewTarget_.Name());
+    glViewport(0, 0, kViewWidth, kViewHeight);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    const rm::Mat4 cameraWorld = viewport.Camera()->WorldTransform();
+    rm::DrawScene(handles_.device->Context(), *handles_.sceneFrame, rm::Inverse(cameraWorld),
+                  viewport.Projection(), viewport.ViewFrustum(), cameraWorld.Column(3),
+                  "same-work floor");
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+
+    // The picture as large as fits, centred; the bars and the HUD only on the first picture.
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(window_.Window(), &width, &height);
+    const double scale =
+        std::min(static_cast<double>(width) / kWidth, static_cast<double>(height) / kHeight);
+    const double originX = std::floor((width - kWidth * scale) / 2);
+    const double originY = std::floor((height - kHeight * scale) / 2);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, width, height);
+    const bool whole = width != drawnWidth_ || height != drawnHeight_ || display_ == nullptr;
+    if (whole) glClear(GL_COLOR_BUFFER_BIT);
+    drawnWidth_ = width;
+    drawnHeight_ = height;
+    const Area area = whole ? Area{0, 0, width, height}
+                            : Covered(originX, originY, scale, kViewX, kViewBottom,
+                                      kViewX + kViewWidth, kViewBottom + kViewHeight);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(area.x, area.y, area.width, area.height);
+    glUseProgram(present_.Name());
+    glUniform2f(present_.Uniform("origin"), static_cast<float>(originX),
+                static_cast<float>(originY));
+    glUniform2f(present_.Uniform("pictureStep"), static_cast<float>(1 / scale),
+                static_cast<float>(1 / scale));
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, hudTexture_.Name());
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, viewTexture_.Name());
+    glBindVertexArray(vertexArray_.Name());
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    if (display_ != nullptr) {
+      glXCopySubBufferMESA(display_, drawable_, area.x, area.y, area.width, area.height);
+    } else {
+      SDL_GL_SwapWindow(window_.Window());
+    }
+  }
+
+  FloorWindow& window_;
+  tk::Random random_;
+  view::SceneSetup setup_;
+  view::SceneHandles handles_;
+  gl::Program present_;
+  gl::Object viewTexture_{gl::Object::Type::kTexture};
+  gl::Object viewDepth_{gl::Object::Type::kRenderbuffer};
+  gl::Object viewTarget_{gl::Object::Type::kFramebuffer};
+  gl::Object hudTexture_{gl::Object::Type::kTexture};
+  gl::Object vertexArray_{gl::Object::Type::kVertexArray};
+  ::Display* display_ = nullptr;
+  GLXDrawable drawable_ = 0;
+  int drawnWidth_ = 0;
+  int drawnHeight_ = 0;
+};
+
+int Main(int argc, char** argv) {
+  bool fullscreen = false;
+  double seconds = 10;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--fullscreen") == 0) fullscreen = true;
+    if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) seconds = std::stod(argv[++i]);
+  }
+  FloorWindow window(fullscreen);
+  const char* base = SDL_GetBasePath();
+  std::string folder = base != nullptr ? base : "./";
+  if (!folder.empty() && folder.back() == '/') folder.pop_back();
+  SameWorkHost host(window, folder);
+  Game game;
+  game.state.stage = 1;
+  game.screen = Screen::kPlaying;
+  StartStage(game, host);
+  const uint64_t start = SDL_GetTicks64();
+  const double cpuStart = CpuSeconds();
+  const double mainStart = CpuSeconds(RUSAGE_THREAD);
+  int frames = 0;
+  while (SDL_GetTicks64() - start < static_cast<uint64_t>(seconds * 1000)) {
+    GameState& s = game.state;
+    s.moveInput = 1;
+    if (frames % 60 == 0 && s.jumpKey == 0) s.jumpKey = -1;
+    if (frames % 60 == 30) s.jumpKey = 0;
+    if (RunFrame(s, host) != FrameResult::kNone) StartStage(game, host);
+    ++frames;
+    const uint64_t due = start + static_cast<uint64_t>(frames) * kTickMs;
+    const uint64_t now = SDL_GetTicks64();
+    if (now < due) SDL_Delay(static_cast<Uint32>(due - now));
+  }
+  const double wall = static_cast<double>(SDL_GetTicks64() - start) / 1000;
+  const double cpu = CpuSeconds() - cpuStart;
+  const double main = CpuSeconds(RUSAGE_THREAD) - mainStart;
+  std::printf(
+      "same_work_floor frames %d fps %.2f cpu_percent %.1f cpu_ms_per_frame %.3f "
+      "main_ms_per_frame %.3f\n",
+      frames, frames / wall, 100 * cpu / wall, 1000 * cpu / frames, 1000 * main / frames);
+  return 0;
+}
+
+}  // namespace
+}  // namespace ursa
+
+int main(int argc, char** argv) { return ursa::Main(argc, argv); }
