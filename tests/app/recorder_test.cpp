@@ -3,15 +3,14 @@
 #include "app/recorder.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "tests/app/file_test_support.hpp"
 #include "tests/sim_runner.hpp"
 
 namespace ursa {
@@ -71,27 +70,6 @@ TEST(KeyRecorder, AFileThatCannotBeWrittenIsRefusedBeforePlay) {
   EXPECT_NE(error.find("Is a directory"), std::string::npos) << error;
 }
 
-// Limits the size of files this process writes while it lives; writing past it fails with
-// EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &before_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = before_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &before_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit before_{};
-  void (*oldHandler_)(int) = nullptr;
-};
-
 TEST(KeyRecorder, AWriteThatFailsInPlayIsSaidOnceAndPlayGoesOn) {
   const std::string path = test::TempPath("full.keys");
   std::string error;
@@ -99,7 +77,7 @@ TEST(KeyRecorder, AWriteThatFailsInPlayIsSaidOnceAndPlayGoesOn) {
   ASSERT_NE(recorder, nullptr) << error;
   {
     // Room for the heading and the first two stage starts with the keys between them.
-    const FileSizeLimit limit(2000);
+    const test::FileSizeLimit limit(2000);
     testing::internal::CaptureStderr();
     GameState s{};
     s.stage = 1;
