@@ -1,8 +1,12 @@
 // The nine mesh files load, have the sizes the game's rules assume, face the right way and
 // stay small.
+#include "view/mesh_files.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
+#include <string>
 
 #include "tests/assets/x_scene.hpp"
 
@@ -48,8 +52,16 @@ INSTANTIATE_TEST_SUITE_P(AllStaticMeshes, MeshExtent, ::testing::ValuesIn(kExten
                            return name.substr(0, name.find('.'));
                          });
 
-const char* const kAllFiles[] = {"block.x", "block2.x", "block3.x", "toge.x", "door.x",
-                                 "light.x", "arrow.x",  "back.x",   "bear.x"};
+// The assets folder holds the game's meshes and no other: the build installs every .x file
+// in it beside the program.
+TEST(MeshFiles, TheAssetsFolderHoldsExactlyTheGamesMeshes) {
+  std::set<std::string> inFolder;
+  for (const auto& entry : std::filesystem::directory_iterator(URSA_ASSETS_DIR)) {
+    if (entry.path().extension() == ".x") inFolder.insert(entry.path().filename().string());
+  }
+  const std::set<std::string> listed(view::kMeshFiles.begin(), view::kMeshFiles.end());
+  EXPECT_EQ(inFolder, listed);
+}
 
 class MeshFile : public ::testing::TestWithParam<const char*> {};
 
@@ -98,10 +110,11 @@ TEST_P(MeshFile, NearestFacesLookAtTheViewer) {
   EXPECT_LT(nearestNormal.z, 0.0F);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(kAllFiles), [](const auto& info) {
-  std::string name = info.param;
-  return name.substr(0, name.find('.'));
-});
+INSTANTIATE_TEST_SUITE_P(AllMeshes, MeshFile, ::testing::ValuesIn(view::kMeshFiles),
+                         [](const auto& info) {
+                           std::string name = info.param;
+                           return name.substr(0, name.find('.'));
+                         });
 
 // Stage 10 recolours sinking platforms one by one; that only works when the platform's
 // whole colour comes from one material.
@@ -117,7 +130,7 @@ TEST(SinkingPlatform, HasOneMaterialAndNoVertexColors) {
 // Without ambient light, faces turned away from the light show only their emissive
 // colour; none may be pure black.
 TEST(Materials, EveryMaterialGlowsALittle) {
-  for (const char* file : kAllFiles) {
+  for (const char* file : view::kMeshFiles) {
     XScene x(AssetPath(file));
     ASSERT_TRUE(x.ok()) << file;
     for (unsigned i = 0; i < x.scene().mNumMaterials; ++i) {
