@@ -6,32 +6,22 @@
 // clear where the picture box shows), reduces to 5-6-5, and is cut to the view's area, which
 // alone is copied to the window (the first picture is drawn and copied whole).
 // Usage: bench-floor-same-work [--fullscreen] [--seconds N]
-#include <SDL.h>
 #include <epoxy/gl.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "game/frame.hpp"
-#include "game/game.hpp"
-#include "game/stage_lifecycle.hpp"
+#include "bench/game/floor_play.hpp"
 #include "gl/object.hpp"
 #include "gl/program.hpp"
-#include "toolkit/random.hpp"
 #include "view/rm/device.hpp"
-#include "view/rm/gl_context.hpp"
-#include "view/rm/platform.hpp"
 #include "view/rm/scene_draw.hpp"
 #include "view/rm/viewport.hpp"
-#include "view/scene_build.hpp"
-#include "view/view_update.hpp"
 
 // Last: the X headers it brings define short names such as None and Bool.
 #include <epoxy/glx.h>
@@ -39,7 +29,6 @@
 namespace ursa {
 namespace {
 
-constexpr int kTickMs = 20;
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 // The 3D view in the 640 x 480 picture, rows counted up as OpenGL does: the viewport's
@@ -82,15 +71,6 @@ void main() {
 }
 )";
 
-// CPU time of the whole process (RUSAGE_SELF: the rasteriser's threads too) or of the calling
-// thread alone (RUSAGE_THREAD: the one that runs the rules and makes every GL call).
-double CpuSeconds(int who = RUSAGE_SELF) {
-  rusage usage{};
-  getrusage(who, &usage);
-  const auto seconds = [](timeval t) { return t.tv_sec + t.tv_usec / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 void MakeTexture(const gl::Object& texture, int width, int height, const void* pixels) {
   glBindTexture(GL_TEXTURE_2D, texture.Name());
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
@@ -116,32 +96,6 @@ std::vector<uint8_t> HudPixels() {
   return rgba;
 }
 
-class FloorWindow final : public rm::Display, public rm::PictureWindow {
- public:
-  explicit FloorWindow(bool fullscreen) {
-    SDL_Init(SDL_INIT_VIDEO);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_Rect bounds{0, 0, kWidth, kHeight};
-    if (fullscreen) SDL_GetDisplayBounds(0, &bounds);
-    window_ = SDL_CreateWindow("Ursa same-work floor", bounds.x, bounds.y, bounds.w, bounds.h,
-                               SDL_WINDOW_OPENGL);
-    if (fullscreen) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    context_ = SDL_GL_CreateContext(window_);
-    SDL_GL_SetSwapInterval(0);
-  }
-  void SetDisplayMode(int, int, int) override {}
-  bool MakeContextCurrent() override { return SDL_GL_MakeCurrent(window_, context_) == 0; }
-  void ShowDeviceImage(unsigned, int, int) override {}
-  SDL_Window* Window() { return window_; }
-
- private:
-  SDL_Window* window_ = nullptr;
-  SDL_GLContext context_ = nullptr;
-};
-
 // The window's rectangle (y up) the picture's rectangle [x0, x1) x [y0, y1) covers, scaled
 // by `scale` from `origin`.
 struct Area {
@@ -155,11 +109,10 @@ Area Covered(double originX, double originY, double scale, int x0, int y0, int x
   return {left, bottom, right - left, top - bottom};
 }
 
-class SameWorkHost final : public GameHost {
+class SameWorkHost final : public floor::FloorHost {
  public:
-  explicit SameWorkHost(FloorWindow& window, std::string meshFolder)
-      : window_(window), present_("same-work floor", kVertex, kFragment) {
-    setup_ = {std::move(meshFolder), &window_, &window_, &random_};
+  explicit SameWorkHost(floor::FloorWindow& window)
+      : FloorHost(window), present_("same-work floor", kVertex, kFragment) {
     MakeTexture(viewTexture_, kViewWidth, kViewHeight, nullptr);
     glBindRenderbuffer(GL_RENDERBUFFER, viewDepth_.Name());
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kViewWidth, kViewHeight);
@@ -184,28 +137,9 @@ class SameWorkHost final : public GameHost {
     }
     std::printf("present %s\n", display_ != nullptr ? "partial copy" : "whole picture and swap");
   }
-  int64_t Milliseconds() override { return static_cast<int64_t>(SDL_GetTicks64()); }
-  void SetPictureVisible(bool) override {}
-  void DrawHud(const GameState&) override {}
-  void BuildScene(const GameState& s) override { view::BuildScene(handles_, s, setup_); }
-  void ReleaseScene() override { view::ReleaseScene(handles_); }
-  void DrawTitleScreen() override {}
-  void DrawEndingScreen(GameState&) override {}
-  void PlaceObject(const GameState& s, int i) override { view::PlaceObject(handles_, s, i); }
-  void TurnPlayer(const GameState& s) override { view::TurnPlayer(handles_, s); }
-  void PlacePlayerAndCamera(const GameState& s) override {
-    view::PlacePlayerAndCamera(handles_, s);
-  }
-  void AimCameraAndLight(const GameState& s) override { view::AimCameraAndLight(handles_, s); }
-  void RenderView() override { DrawFrame(); }
-  void RenderDeathFrame(const GameState& s) override {
-    view::RenderDeathFrame(handles_, s);
-    DrawFrame();
-  }
-  void EndProgram() override {}
 
  private:
-  void DrawFrame() {
+  void Draw() override {
     const rm::Viewport& viewport = *handles_.viewport;
     glBindFramebuffer(GL_FRAMEBUFFER, viewTarget_.Name());
     glViewport(0, 0, kViewWidth, kViewHeight);
@@ -260,10 +194,6 @@ class SameWorkHost final : public GameHost {
     }
   }
 
-  FloorWindow& window_;
-  tk::Random random_;
-  view::SceneSetup setup_;
-  view::SceneHandles handles_;
   gl::Program present_;
   gl::Object viewTexture_{gl::Object::Type::kTexture};
   gl::Object viewDepth_{gl::Object::Type::kRenderbuffer};
@@ -283,37 +213,9 @@ int Main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--fullscreen") == 0) fullscreen = true;
     if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) seconds = std::stod(argv[++i]);
   }
-  FloorWindow window(fullscreen);
-  const char* base = SDL_GetBasePath();
-  std::string folder = base != nullptr ? base : "./";
-  if (!folder.empty() && folder.back() == '/') folder.pop_back();
-  SameWorkHost host(window, folder);
-  Game game;
-  game.state.stage = 1;
-  game.screen = Screen::kPlaying;
-  StartStage(game, host);
-  const uint64_t start = SDL_GetTicks64();
-  const double cpuStart = CpuSeconds();
-  const double mainStart = CpuSeconds(RUSAGE_THREAD);
-  int frames = 0;
-  while (SDL_GetTicks64() - start < static_cast<uint64_t>(seconds * 1000)) {
-    GameState& s = game.state;
-    s.moveInput = 1;
-    if (frames % 60 == 0 && s.jumpKey == 0) s.jumpKey = -1;
-    if (frames % 60 == 30) s.jumpKey = 0;
-    if (RunFrame(s, host) != FrameResult::kNone) StartStage(game, host);
-    ++frames;
-    const uint64_t due = start + static_cast<uint64_t>(frames) * kTickMs;
-    const uint64_t now = SDL_GetTicks64();
-    if (now < due) SDL_Delay(static_cast<Uint32>(due - now));
-  }
-  const double wall = static_cast<double>(SDL_GetTicks64() - start) / 1000;
-  const double cpu = CpuSeconds() - cpuStart;
-  const double main = CpuSeconds(RUSAGE_THREAD) - mainStart;
-  std::printf(
-      "same_work_floor frames %d fps %.2f cpu_percent %.1f cpu_ms_per_frame %.3f "
-      "main_ms_per_frame %.3f\n",
-      frames, frames / wall, 100 * cpu / wall, 1000 * cpu / frames, 1000 * main / frames);
+  floor::FloorWindow window("Ursa same-work floor", fullscreen, false);
+  SameWorkHost host(window);
+  floor::PlayStageOne("same_work_floor", host, seconds, false);
   return 0;
 }
 
