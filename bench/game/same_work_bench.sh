@@ -16,27 +16,7 @@ game=$build/bench/game/bench-game
 plain=$build/bench/game/bench-floor
 same=$build/bench/game/bench-floor-same-work
 export LP_NUM_THREADS=2
-xvfb=
-
-start_x() {
-  stop_x
-  export DISPLAY=${URSA_BENCH_DISPLAY:-":$((500 + ($$ + RANDOM) % 400))"}
-  Xvfb "$DISPLAY" -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  # A display already in use would answer too, while this server gave up.
-  for _ in $(seq 50); do
-    kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && return
-    sleep 0.1
-  done
-  echo "Xvfb did not start" >&2
-  exit 1
-}
-stop_x() { if [[ -n $xvfb ]]; then kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; xvfb=; fi; }
-trap stop_x EXIT
-
-# counter NAME < output: the value of a benchmark counter (NAME=value) or floor figure (NAME value).
-counter() { grep -oE "$1[= ][0-9.]+" | head -1 | grep -oE '[0-9.]+$'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
 median() {
   tr ' ' '\n' | grep . | sort -g |
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
