@@ -90,6 +90,9 @@ window_fits() {
 }
 describe() { echo "inside ${w}x${h} at $x,$y; frame left $left right $right top $top bottom $bottom"; }
 
+# F11 once the window manager has finished making the window full screen, as a player sees it.
+for _ in $(seq 40); do measure; [ "$w" -eq 1280 ] && [ "$h" -eq 960 ] && break; sleep 0.25; done
+[ "$w" -eq 1280 ] && [ "$h" -eq 960 ] || fail "starting full screen did not cover the screen: $(describe)"
 xdotool key F11
 # The window manager moves the window a few times on the way: two looks alike in a row count.
 fits=no last=""
