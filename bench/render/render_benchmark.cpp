@@ -11,7 +11,7 @@
 
 #include "game/stage_layouts.hpp"
 #include "toolkit/random.hpp"
-#include "view/rm/offscreen_display.hpp"
+#include "harness/offscreen_display.hpp"
 #include "view/rm/x_file.hpp"
 #include "view/scene_build.hpp"
 #include "view/view_update.hpp"
@@ -21,8 +21,8 @@ namespace {
 
 // A hidden window's OpenGL context, the display the renderer draws with, and a picture box
 // that is never shown to: a frame is measured up to the end of its drawing.
-rm::OffscreenDisplay& Display() {
-  static auto* display = new rm::OffscreenDisplay();
+harness::OffscreenDisplay& Display() {
+  static auto* display = new harness::OffscreenDisplay();
   return *display;
 }
 
@@ -53,7 +53,7 @@ struct BuiltStage {
     glFinish();
   }
 
-  rm::OffscreenPicture picture;
+  harness::OffscreenPicture picture;
   tk::Random random;
   view::SceneHandles handles;
   GameState state{};

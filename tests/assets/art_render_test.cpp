@@ -12,7 +12,7 @@
 #include "tools/screengen/canvas.hpp"
 #include "tools/screengen/shot.hpp"
 #include "tools/screengen/text_painter.hpp"
-#include "view/rm/offscreen_display.hpp"
+#include "harness/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
 
 namespace ursa::assets_test {
@@ -44,7 +44,7 @@ float Coverage(const rm::Image& image, int x0, int y0, int x1, int y1) {
 }
 
 TEST(OurLoader, LoadsEveryMeshWithItsBounds) {
-  rm::OffscreenDisplay display(64, 64);
+  harness::OffscreenDisplay display(64, 64);
   const auto d3drm = rm::CreateDirectXRoot(display)->Direct3DRMCreate();
   const struct {
     const char* file;
@@ -66,7 +66,7 @@ TEST(OurLoader, LoadsEveryMeshWithItsBounds) {
 }
 
 TEST(OurLoader, PosesTheBearAtTheGamesTimes) {
-  rm::OffscreenDisplay display(64, 64);
+  harness::OffscreenDisplay display(64, 64);
   const auto d3drm = rm::CreateDirectXRoot(display)->Direct3DRMCreate();
   const rm::FramePtr player = d3drm->CreateFrame(nullptr);
   const rm::AnimationSetPtr walk = d3drm->CreateAnimationSet();

@@ -57,7 +57,7 @@ void Build(StageHandles& h, DirectXRoot& root, PictureWindow& picture) {
 
 TEST(LifetimeTest, ReleasingEveryHandleOfAStageFreesEverything) {
   const LiveObjects before = CountLiveObjects();
-  OffscreenPicture picture;
+  harness::OffscreenPicture picture;
   DirectXRootPtr root = CreateDirectXRoot(TestDisplay());
   StageHandles h;
   Build(h, *root, picture);
@@ -79,7 +79,7 @@ TEST(LifetimeTest, ReleasingEveryHandleOfAStageFreesEverything) {
 }
 
 TEST(LifetimeTest, ReassigningAHandleFreesTheOldObjectWithItsLastHandle) {
-  OffscreenPicture picture;
+  harness::OffscreenPicture picture;
   DirectXRootPtr root = CreateDirectXRoot(TestDisplay());
   Direct3DRMPtr d3drm = root->Direct3DRMCreate();
   const int frames = CountLiveObjects().frames;

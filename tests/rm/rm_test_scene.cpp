@@ -44,8 +44,8 @@ std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-OffscreenDisplay& TestDisplay() {
-  static auto* display = new OffscreenDisplay();  // lives until the process ends
+harness::OffscreenDisplay& TestDisplay() {
+  static auto* display = new harness::OffscreenDisplay();  // lives until the process ends
   return *display;
 }
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "view/rm/offscreen_display.hpp"
+#include "harness/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
 
 namespace ursa::rm {
@@ -22,7 +22,7 @@ std::string WriteScratch(const std::string& name, const std::string& content);
 std::string ReadFile(const std::string& path);
 
 // The process-wide offscreen display (SDL is started once).
-OffscreenDisplay& TestDisplay();
+harness::OffscreenDisplay& TestDisplay();
 
 class RmTest : public ::testing::Test {
  protected:
@@ -35,7 +35,7 @@ class RmTest : public ::testing::Test {
   // A directional light under the scene, shining along (dx, dy, dz).
   FramePtr AddLight(float dx, float dy, float dz);
 
-  OffscreenPicture picture;
+  harness::OffscreenPicture picture;
   DirectXRootPtr root;
   Direct3DRMPtr d3drm;
   ClipperPtr clipper;

@@ -24,7 +24,6 @@ constexpr milliseconds kNoDeadline = std::chrono::minutes(10);
 class XFileHelperTest : public RmTest {
  protected:
   void TearDown() override {
-    UseXFileHelperForTesting("", {});
     SetXFileQuitCheck(nullptr);
     ResumeXFileLoads();
   }
@@ -82,7 +81,7 @@ TEST_F(XFileHelperTest, AssimpCrashingOnAFileBecomesACleanError) {
   }
 }
 
-TEST_F(XFileHelperTest, AHelperThatFailsBecomesACleanErrorNamingTheFile) {
+TEST_F(XFileHelperTest, AHelperThatFailsBecomesACleanError) {
   struct Case {
     const char* name;
     std::string program;
@@ -96,26 +95,18 @@ TEST_F(XFileHelperTest, AHelperThatFailsBecomesACleanErrorNamingTheFile) {
       {"hang", StandIn("hang.sh", "exec sleep 60"), "the importer took too long over it"},
       {"missing", (Scratch() / "no-such-helper").string(), "cannot start the importer"},
   };
-  const std::string path = WriteScratch("helper_cases.x", ReadFile(DataFile("cube.x")));
+  const std::string cube = ReadFile(DataFile("cube.x"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // Only the hanging stand-in meets the time limit.
     const bool hangs = std::string(c.name) == "hang";
-    UseXFileHelperForTesting(c.program, hangs ? milliseconds(300) : kNoDeadline);
-    MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
     try {
-      mesh->LoadFromFile(path, 0, 0);
+      ImportXFileIsolated(cube, {c.program, hangs ? milliseconds(300) : kNoDeadline});
       ADD_FAILURE() << "no error";
-    } catch (const Error& e) {
-      const std::string what = e.what();
-      EXPECT_NE(what.find("LoadFromFile: " + path + ": " + c.why), std::string::npos) << what;
+    } catch (const XFileRejected& e) {
+      EXPECT_TRUE(std::string(e.what()).starts_with(c.why)) << e.what();
     }
   }
-  // The real helper is back once the test's is taken away.
-  UseXFileHelperForTesting("", {});
-  MeshBuilderPtr mesh = d3drm->CreateMeshBuilder();
-  mesh->LoadFromFile(path, 0, 0);
-  EXPECT_EQ(mesh->FaceCount(), 12);
 }
 
 TEST_F(XFileHelperTest, TheHelperGetsNoneOfTheGamesOtherDescriptors) {
@@ -123,8 +114,10 @@ TEST_F(XFileHelperTest, TheHelperGetsNoneOfTheGamesOtherDescriptors) {
   constexpr int kGameDescriptor = 57;
   ASSERT_EQ(dup2(open("/dev/null", O_RDONLY), kGameDescriptor), kGameDescriptor);
   const std::string listing = (Scratch() / "descriptors.txt").string();
-  UseXFileHelperForTesting(StandIn("fds.sh", "ls /proc/self/fd > " + listing), kNoDeadline);
-  EXPECT_THROW(ImportXFileIsolated("xof 0303txt 0032\n"), XFileRejected);
+  EXPECT_THROW(
+      ImportXFileIsolated("xof 0303txt 0032\n",
+                          {StandIn("fds.sh", "ls /proc/self/fd > " + listing), kNoDeadline}),
+      XFileRejected);
   close(kGameDescriptor);
   const std::string seen = ReadFile(listing);
   EXPECT_NE(seen.find("0\n1\n2\n"), std::string::npos) << seen;
@@ -138,18 +131,17 @@ bool QuitOnceTheHelperHangs() { return ReadFile(hungPidFile).ends_with("\n"); }
 
 TEST_F(XFileHelperTest, TheQuitCheckEndsTheWaitAndTheHelper) {
   hungPidFile = (Scratch() / "hung.pid").string();
-  UseXFileHelperForTesting(StandIn("hung.sh", "echo $$ > " + hungPidFile + "\nexec sleep 600"),
-                           kNoDeadline);
+  const XFileImporter hung{StandIn("hung.sh", "echo $$ > " + hungPidFile + "\nexec sleep 600"),
+                           kNoDeadline};
   SetXFileQuitCheck(QuitOnceTheHelperHangs);
   const std::string cube = ReadFile(DataFile("cube.x"));
-  EXPECT_THROW(ImportXFileIsolated(cube), XFileLoadCancelled);
+  EXPECT_THROW(ImportXFileIsolated(cube, hung), XFileLoadCancelled);
   const pid_t helper = std::stoi(ReadFile(hungPidFile));
   EXPECT_EQ(kill(helper, 0), -1);  // killed and reaped
   EXPECT_EQ(errno, ESRCH);
 
   // The quit holds for every later parse, even with the real helper, until loads resume.
   SetXFileQuitCheck(nullptr);
-  UseXFileHelperForTesting("", {});
   EXPECT_TRUE(XFileLoadsCancelled());
   EXPECT_THROW(ImportXFileIsolated(cube), XFileLoadCancelled);
   ResumeXFileLoads();
@@ -164,8 +156,9 @@ TEST_F(XFileHelperTest, ASignalHandlerThatCancelsEndsTheWait) {
   struct sigaction before {};
   ASSERT_EQ(sigaction(SIGUSR1, &quit, &before), 0);
   // The stand-in signals the waiting program itself, as a SIGTERM from outside would.
-  UseXFileHelperForTesting(StandIn("signal.sh", "kill -USR1 $PPID\nexec sleep 600"), kNoDeadline);
-  EXPECT_THROW(ImportXFileIsolated(ReadFile(DataFile("cube.x"))), XFileLoadCancelled);
+  const XFileImporter signalling{StandIn("signal.sh", "kill -USR1 $PPID\nexec sleep 600"),
+                                 kNoDeadline};
+  EXPECT_THROW(ImportXFileIsolated(ReadFile(DataFile("cube.x")), signalling), XFileLoadCancelled);
   sigaction(SIGUSR1, &before, nullptr);
 }
 

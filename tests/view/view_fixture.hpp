@@ -14,7 +14,7 @@
 #include "toolkit/random.hpp"
 #include "toolkit/rgb_image.hpp"
 #include "toolkit/text_face.hpp"
-#include "view/rm/offscreen_display.hpp"
+#include "harness/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
 #include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"
@@ -37,8 +37,8 @@ class ViewTest : public ::testing::Test {
     PlacePlayerAtStart(s);
   }
 
-  rm::OffscreenDisplay display;
-  rm::OffscreenPicture picture;
+  harness::OffscreenDisplay display;
+  harness::OffscreenPicture picture;
   tk::Random random;  // as the game's: nothing drawn from it before the first build
   view::SceneHandles h;
   GameState s{};

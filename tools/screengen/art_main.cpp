@@ -10,7 +10,7 @@
 #include "tools/screengen/art_renders.hpp"
 #include "tools/screengen/contact_sheet.hpp"
 #include "tools/screengen/ending_preview.hpp"
-#include "view/rm/image_png.hpp"
+#include "harness/image_png.hpp"
 
 namespace {
 
@@ -64,12 +64,12 @@ int main(int argc, char** argv) {
     renders.push_back({"ending-numbers", "ending screen with numbers",
                        ToImage(EndingWithNumbers(ending, text, 12345, 3))});
     for (const auto& render : renders) {
-      ursa::rm::SavePng(render.image, out + "/" + render.name + ".png");
+      ursa::harness::SavePng(render.image, out + "/" + render.name + ".png");
     }
     ursa::rm::Image icon = LoadBmp(assets + "/icon.bmp");
-    ursa::rm::SavePng(icon, out + "/icon.png");
+    ursa::harness::SavePng(icon, out + "/icon.png");
     renders.push_back({"icon", "icon.bmp", icon});
-    ursa::rm::SavePng(ToImage(ContactSheet(renders, text)), out + "/contact-sheet.png");
+    ursa::harness::SavePng(ToImage(ContactSheet(renders, text)), out + "/contact-sheet.png");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "ursa-artsheet: %s\n", e.what());
     return 1;

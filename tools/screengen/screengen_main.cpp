@@ -8,7 +8,7 @@
 #include "tools/screengen/bmp_file.hpp"
 #include "tools/screengen/contact_sheet.hpp"
 #include "tools/screengen/screens.hpp"
-#include "view/rm/image_png.hpp"
+#include "harness/image_png.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     }
     std::filesystem::create_directories(out + "/icons");
     for (const int size : kDesktopIconSizes) {
-      ursa::rm::SavePng(ToImage(PaintIcon(renderer, size)),
+      ursa::harness::SavePng(ToImage(PaintIcon(renderer, size)),
                         out + "/icons/ursa-" + std::to_string(size) + ".png");
     }
   } catch (const std::exception& e) {

@@ -2,14 +2,14 @@
 // and the art renders, with the scene built from the same operations the game uses.
 #include "tools/screengen/shot.hpp"
 
-#include "view/rm/offscreen_display.hpp"
+#include "harness/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
 
 namespace ursa::screengen {
 
 struct ShotRenderer::State {
-  rm::OffscreenDisplay display{64, 64};
-  rm::OffscreenPicture picture;
+  harness::OffscreenDisplay display{64, 64};
+  harness::OffscreenPicture picture;
   rm::DirectXRootPtr root;
   rm::Direct3DRMPtr d3drm;
   rm::ClipperPtr clipper;

@@ -1,7 +1,7 @@
 // What the retained-mode renderer needs from the window system: a display it can switch and
 // make its OpenGL context current on, and a picture box it shows the device's image in.
 // The game's shell adapts its window to both (app/window_display.hpp); tests and tools use
-// the offscreen display (offscreen_display.hpp).
+// the hidden window of harness/offscreen_display.hpp.
 #pragma once
 
 namespace ursa::rm {

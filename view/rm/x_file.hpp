@@ -76,15 +76,18 @@ XFile ImportXFile(const std::string& bytes);
 // frame matrices and animation keys (also as the poses they make).
 void CheckXFile(const XFile& file);
 
-// The same as ImportXFile, with Assimp run in the helper program ursa-xparse under a memory
-// and time limit, so that a hostile file (a count of two billion vertices, a parser crash, a
-// parser that never ends) fails with XFileRejected instead of taking the game down. The
-// helper is looked for beside the running program, then in its prefix's libexec/ursa.
-XFile ImportXFileIsolated(const std::string& bytes);
+// The helper program that parses a file and the time it is given. An empty program is
+// ursa-xparse, looked for beside the running program, then in its prefix's libexec/ursa; 30 s
+// is far more than any mesh file up to 16 MiB needs.
+struct XFileImporter {
+  std::string program;
+  std::chrono::milliseconds timeLimit = std::chrono::seconds(30);
+};
 
-// Tests: the program to start instead of ursa-xparse and the time it is given; an empty
-// program brings back the real helper and its 30 s.
-void UseXFileHelperForTesting(const std::string& program, std::chrono::milliseconds timeLimit);
+// The same as ImportXFile, with Assimp run in the helper program under a memory and time
+// limit, so that a hostile file (a count of two billion vertices, a parser crash, a parser
+// that never ends) fails with XFileRejected instead of taking the game down.
+XFile ImportXFileIsolated(const std::string& bytes, const XFileImporter& importer = {});
 
 // The XFile as bytes and back, for the trip from the helper. Reading throws XFileRejected
 // when the bytes are damaged.

@@ -15,7 +15,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,22 +28,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// Far more than any mesh file up to 16 MiB needs.
-constexpr milliseconds kImportTime = std::chrono::seconds(30);
 // How often a waiting parse looks at the quit check between answers and signals.
 constexpr milliseconds kQuitCheckInterval{50};
 constexpr const char* kHelperName = "ursa-xparse";
-
-struct HelperChoice {
-  std::mutex mutex;
-  std::string program;  // empty: the real helper
-  milliseconds timeLimit = kImportTime;
-};
-
-HelperChoice& TheHelperChoice() {
-  static HelperChoice choice;
-  return choice;
-}
 
 // An open descriptor, closed when it goes.
 class Fd {
@@ -187,23 +173,10 @@ int Reap(pid_t pid) {
 
 }  // namespace
 
-void UseXFileHelperForTesting(const std::string& program, milliseconds timeLimit) {
-  HelperChoice& choice = TheHelperChoice();
-  std::lock_guard<std::mutex> lock(choice.mutex);
-  choice.program = program;
-  choice.timeLimit = program.empty() ? kImportTime : timeLimit;
-}
-
-XFile ImportXFileIsolated(const std::string& bytes) {
+XFile ImportXFileIsolated(const std::string& bytes, const XFileImporter& importer) {
   if (XFileQuitAsked()) throw XFileLoadCancelled("mesh loading ended by a quit");
-  std::string program;
-  milliseconds timeLimit;
-  {
-    HelperChoice& choice = TheHelperChoice();
-    std::lock_guard<std::mutex> lock(choice.mutex);
-    program = choice.program.empty() ? FindHelper() : choice.program;
-    timeLimit = choice.timeLimit;
-  }
+  const std::string program = importer.program.empty() ? FindHelper() : importer.program;
+  const milliseconds timeLimit = importer.timeLimit;
   const Fd input = BytesInMemoryFile(bytes);
   int ends[2];
   if (pipe2(ends, O_CLOEXEC) != 0) throw XFileRejected("cannot start the importer (no pipe)");

@@ -7,11 +7,11 @@
 
 struct SDL_Window;
 
-namespace ursa::rm {
+namespace ursa::harness {
 
-class OffscreenDisplay : public Display {
+class OffscreenDisplay : public rm::Display {
  public:
-  // Throws Error when SDL or the OpenGL context cannot be set up.
+  // Throws rm::Error when SDL or the OpenGL context cannot be set up.
   OffscreenDisplay(int width = 640, int height = 480);
   ~OffscreenDisplay() override;
   OffscreenDisplay(const OffscreenDisplay&) = delete;
@@ -34,15 +34,15 @@ class OffscreenDisplay : public Display {
 };
 
 // A picture box that copies every image shown to it, rows from the top.
-class OffscreenPicture : public PictureWindow {
+class OffscreenPicture : public rm::PictureWindow {
  public:
   void ShowDeviceImage(unsigned texture, int width, int height) override;
-  const Image& LastImage() const { return last_; }
+  const rm::Image& LastImage() const { return last_; }
   int ShowCount() const { return shows_; }
 
  private:
-  Image last_;
+  rm::Image last_;
   int shows_ = 0;
 };
 
-}  // namespace ursa::rm
+}  // namespace ursa::harness

@@ -6,9 +6,9 @@
 
 #include "view/rm/image.hpp"
 
-namespace ursa::rm {
+namespace ursa::harness {
 
-// Throws Error("SavePng", path, why) when the file cannot be written.
-void SavePng(const Image& image, const std::string& path);
+// Throws rm::Error("SavePng", path, why) when the file cannot be written.
+void SavePng(const rm::Image& image, const std::string& path);
 
-}  // namespace ursa::rm
+}  // namespace ursa::harness

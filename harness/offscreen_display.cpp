@@ -1,6 +1,6 @@
 // The hidden SDL2 window and OpenGL context of tests and tools, and the picture box that
 // copies what the device shows. SDL's video subsystem is started here and stopped with it.
-#include "view/rm/offscreen_display.hpp"
+#include "harness/offscreen_display.hpp"
 
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
@@ -10,12 +10,12 @@
 
 #include "view/rm/error.hpp"
 
-namespace ursa::rm {
+namespace ursa::harness {
 
 OffscreenDisplay::OffscreenDisplay(int width, int height) {
   const char* kOperation = "OffscreenDisplay";
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    throw Error(kOperation, std::string("SDL video: ") + SDL_GetError());
+    throw rm::Error(kOperation, std::string("SDL video: ") + SDL_GetError());
   }
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
@@ -26,14 +26,14 @@ OffscreenDisplay::OffscreenDisplay(int width, int height) {
   if (window_ == nullptr) {
     const std::string why = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    throw Error(kOperation, "window: " + why);
+    throw rm::Error(kOperation, "window: " + why);
   }
   context_ = SDL_GL_CreateContext(window_);
   if (context_ == nullptr) {
     const std::string why = SDL_GetError();
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    throw Error(kOperation, "OpenGL 3.3 core context: " + why);
+    throw rm::Error(kOperation, "OpenGL 3.3 core context: " + why);
   }
 }
 
@@ -62,8 +62,8 @@ void OffscreenPicture::ShowDeviceImage(unsigned texture, int width, int height) 
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, last_.rgba.data());
   glBindTexture(GL_TEXTURE_2D, 0);
-  FlipRows(last_);
+  rm::FlipRows(last_);
   ++shows_;
 }
 
-}  // namespace ursa::rm
+}  // namespace ursa::harness
