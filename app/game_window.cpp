@@ -41,6 +41,16 @@ void GameWindow::Run() {
   }
 }
 
+bool GameWindow::StepWithoutWaiting() {
+  if (!loaded_ && !form_.Ended()) Load();
+  while (!form_.Ended() && !game_.quit && host_.PollEvents(wait_)) {
+    wait_ = RunGame(game_, host_);
+    // A screen's step does nothing until a key has come: the next animation frame's events.
+    if (wait_.pump == PumpKind::kScreen) break;
+  }
+  return !form_.Ended() && !game_.quit;
+}
+
 void GameWindow::Load() {
   game_.state.stage = 1;
   game_.state.missCount = 0;

@@ -26,6 +26,10 @@ class GameWindow final : public tk::FormEvents {
   // The program's main loop: loads the window (start-up), then steps the game and pumps the
   // window's events between steps until the program ends.
   void Run();
+  // The browser's main loop, called once per animation frame: loads the window the first
+  // time, then delivers the events that have come and steps the game for as long as it is
+  // due, never waiting. Returns false once the program has ended.
+  bool StepWithoutWaiting();
 
   // The key bindings, the pad's dead zone and the focus pause. Returns the key names that
   // cannot be bound (unknown, or reserved like P and F12); their places keep the default key.
@@ -70,6 +74,7 @@ class GameWindow final : public tk::FormEvents {
   KeyRecorder* recorder_ = nullptr;
   KeyReplay* replay_ = nullptr;
   bool loaded_ = false;
+  StepWait wait_{PumpKind::kAfterFrame};  // what the game's last step asked the browser's loop for
   bool startedFullscreen_ = false;
 
   // The player's keys on their way to the rules; left out while a replay plays.

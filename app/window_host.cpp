@@ -59,6 +59,36 @@ void WindowHost::PumpEvents(const StepWait& wait) {
   }
 }
 
+bool WindowHost::PollEvents(const StepWait& wait) {
+  if (wait.pump == PumpKind::kLeaving) pauseWanted_ = false;
+  form_.DoEvents();
+  if (form_.Ended()) return false;
+  switch (wait.pump) {
+    case PumpKind::kScreen:
+    case PumpKind::kLeaving:
+      return true;
+    case PumpKind::kWaiting:
+      return !HoldPause() && Milliseconds() >= wait.wakeAtMs;
+    case PumpKind::kDeath:
+      return !HoldPause() && Milliseconds() >= deathDueMs_;
+    case PumpKind::kAfterFrame:
+      return !HoldPause();
+  }
+  return true;
+}
+
+bool WindowHost::HoldPause() {
+  if (pauseWanted_ && !pauseHeld_) {
+    playClock_.Stop(form_.Milliseconds());
+    banner_.Show(form_.Canvas());
+  } else if (!pauseWanted_ && pauseHeld_) {
+    banner_.Hide(form_.Canvas());
+    playClock_.Start(form_.Milliseconds());
+  }
+  pauseHeld_ = pauseWanted_;
+  return pauseHeld_;
+}
+
 void WindowHost::Pump(int64_t wakeAtMs) {
   form_.DoEvents(wakeAtMs < 0 ? -1 : playClock_.WindowTime(wakeAtMs));
   if (pauseWanted_) StayPaused();

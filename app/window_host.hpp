@@ -32,6 +32,10 @@ class WindowHost final : public GameHost {
   // waits for events however long, in play until the next tick, a death picture's moment or
   // not at all; while paused it serves events until the pause ends.
   void PumpEvents(const StepWait& wait);
+  // The browser's pump, which must never wait: delivers the events that have come and says
+  // whether the game's wait is over. A pause holds it, with the banner up and the play clock
+  // stopped, until it ends.
+  bool PollEvents(const StepWait& wait);
   void SetPictureVisible(bool visible) override;
 
   void DrawHud(const GameState& s) override;
@@ -76,6 +80,8 @@ class WindowHost final : public GameHost {
   void Pump(int64_t wakeAtMs = -1);
   // Serves the window's events until Resume or the program's end.
   void StayPaused();
+  // The pause without a wait: shows it when asked for, ends it when over; true while it lasts.
+  bool HoldPause();
   // Smooth pictures: waits for the next picture or the tick, whichever is first, and draws
   // the picture when its time has come.
   void WaitDrawingBetween(int64_t wakeAtMs);
@@ -87,6 +93,7 @@ class WindowHost final : public GameHost {
   PlayClock playClock_;
   view::PauseBanner banner_;
   bool pauseWanted_ = false;
+  bool pauseHeld_ = false;  // the browser's pause is on screen
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "game/game_state.hpp"
 
@@ -12,5 +14,9 @@ namespace ursa {
 int32_t ClearTime(const GameState& s);
 // 10000 less 500 per miss less the clear time.
 int64_t Score(const GameState& s);
+
+// How a played script ended, as ursa-sim and the browser's replay both say it:
+// "end <reason> stage=.. miss=.. frames=.. time=.. score=.." (no newline).
+std::string EndLine(std::string_view reason, const GameState& s);
 
 }  // namespace ursa

@@ -319,7 +319,7 @@ constexpr bool RunsFitTheTable(const StageLayout& layout) {
 }
 
 constexpr bool AllStagesFit() {
-  return std::ranges::all_of(kStages, [](const StageLayout& layout) {
+  return std::all_of(kStages.begin(), kStages.end(), [](const StageLayout& layout) {
     return RunsFitTheTable(layout) && !layout.objects.empty() && layout.objects[0].index == 0 &&
            layout.objects[0].kind == kKindDoor;
   });

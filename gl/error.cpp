@@ -2,10 +2,10 @@
 // The drain is bounded, since a lost context may keep reporting errors.
 #include "gl/error.hpp"
 
-#include <epoxy/gl.h>
-
 #include <array>
 #include <cstdio>
+
+#include "gl/gl_api.hpp"
 
 namespace ursa::gl {
 

@@ -2,7 +2,7 @@
 // A zero name (abandoned) is never deleted.
 #include "gl/object.hpp"
 
-#include <epoxy/gl.h>
+#include "gl/gl_api.hpp"
 
 namespace ursa::gl {
 namespace {

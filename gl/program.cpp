@@ -2,16 +2,36 @@
 // A failure names the shader stage and carries the driver's log; nothing is left behind.
 #include "gl/program.hpp"
 
-#include <epoxy/gl.h>
-
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "gl/error.hpp"
+#include "gl/gl_api.hpp"
 
 namespace ursa::gl {
 namespace {
 
-GLuint Compile(GLenum stage, const char* source, const std::string& operation) {
+#ifdef __EMSCRIPTEN__
+// The game's shaders are GLSL 3.30; the same text compiles as GLSL ES 3.00 in the browser once
+// its version line is swapped for ES's and full precision is asked for, as the desktop has.
+std::string ForThisGl(const char* source) {
+  constexpr std::string_view kDesktop = "#version 330 core\n";
+  std::string text = source;
+  if (text.starts_with(kDesktop)) {
+    text.replace(0, kDesktop.size(),
+                 "#version 300 es\nprecision highp float;\nprecision highp int;\n"
+                 "precision highp sampler2D;\n");
+  }
+  return text;
+}
+#else
+std::string ForThisGl(const char* source) { return source; }
+#endif
+
+GLuint Compile(GLenum stage, const char* given, const std::string& operation) {
+  const std::string text = ForThisGl(given);
+  const char* source = text.c_str();
   const GLuint shader = glCreateShader(stage);
   glShaderSource(shader, 1, &source, nullptr);
   glCompileShader(shader);

@@ -2,7 +2,7 @@
 // kept on the client side, so every draw of the window or the renderer can afford a guard.
 #include "gl/state_guard.hpp"
 
-#include <epoxy/gl.h>
+#include "gl/gl_api.hpp"
 
 namespace ursa::gl {
 namespace {

@@ -31,6 +31,8 @@ class ScriptedPlay {
   ursa::Game& Game() { return window_.Game(); }
   GameState& State() { return window_.Game().state; }
   int64_t Now() { return clock_.Milliseconds(); }
+  // Lets time pass, for a loop that steps the window without waiting.
+  void Advance(int64_t ms) { clock_.Advance(ms); }
 
   // Runs the program from start-up, taking at most one step per event pump, until the
   // program ends. When a step's moment has not come within limitMs of virtual time the

@@ -3,13 +3,12 @@
 // Only what changed is composed and drawn again, and nothing is presented when nothing did.
 #include "toolkit/form1.hpp"
 
-#include <epoxy/gl.h>
-
 #include <algorithm>
 #include <iostream>
 #include <string_view>
 #include <utility>
 
+#include "gl/gl_api.hpp"
 #include "gl/texture_changes.hpp"
 #include "toolkit/back_buffer_age.hpp"
 #include "toolkit/error.hpp"

@@ -4,7 +4,6 @@
 #include "toolkit/presenter.hpp"
 
 #include <SDL.h>
-#include <epoxy/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include <string_view>
 
 #include "gl/error.hpp"
+#include "gl/gl_api.hpp"
 #include "gl/state_guard.hpp"
 #include "toolkit/canvas.hpp"
 #include "toolkit/error.hpp"

@@ -1,6 +1,22 @@
-// The screen picture's bytes, included by the assembler straight from assets/screen.bmp.
-// URSA_SCREEN_BMP is the file's absolute path, given by the build.
+// The screen picture's bytes, included by the assembler straight from assets/screen.bmp
+// (URSA_SCREEN_BMP, the file's absolute path), or in the browser as numbers the build wrote.
 #include "view/screen_picture.hpp"
+
+#ifdef __EMSCRIPTEN__
+
+namespace {
+alignas(16) const unsigned char kScreenBmp[] = {
+#include "screen_bmp_numbers.inc"
+};
+}  // namespace
+
+namespace ursa::view {
+
+std::span<const std::byte> ScreenPictureBmp() { return std::as_bytes(std::span(kScreenBmp)); }
+
+}  // namespace ursa::view
+
+#else
 
 asm(".section .rodata\n"
     ".balign 16\n"
@@ -20,3 +36,5 @@ std::span<const std::byte> ScreenPictureBmp() {
 }
 
 }  // namespace ursa::view
+
+#endif

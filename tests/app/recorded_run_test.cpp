@@ -8,11 +8,14 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
+#include "harness/pump_hook.hpp"
 #include "harness/scripted_play.hpp"
 #include "tests/sim_runner.hpp"
 
@@ -93,6 +96,28 @@ EndFigures ReplayInWindow(const std::string& recording, int stage, const std::st
   return FiguresOf(play.State());
 }
 
+// Replays `recording` from `stage` as the browser's page does: one StepWithoutWaiting per
+// animation frame, called at irregular moments (0 to 40 ms apart) and never waiting; returns
+// the figures where the replay quit.
+EndFigures ReplayInBrowserLoop(const std::string& recording, int stage) {
+  std::ifstream file(recording, std::ios::binary);
+  ScriptParse script = ParseScript(file);
+  KeyReplay replay(std::move(script.events));
+  ScriptedPlay play;
+  play.Window().SetReplay(&replay);
+  bool startedUp = false;
+  const harness::PumpHook hook(play.Form(), play.Window(), [&] {
+    if (!std::exchange(startedUp, true)) play.State().stage = static_cast<int16_t>(stage);
+  });
+  std::mt19937 random(17);
+  std::uniform_int_distribution<int> gapMs(0, 40);
+  constexpr int64_t kLimitMs = 10 * 60 * 1000;
+  while (play.Window().StepWithoutWaiting() && play.Now() < kLimitMs) play.Advance(gapMs(random));
+  EXPECT_LT(play.Now(), kLimitMs) << "the replay never quit";
+  EXPECT_TRUE(replay.Done());
+  return FiguresOf(play.State());
+}
+
 TEST(RecordedRun, ARunWithAMissARestartAndTwoGamesEndsAsTheSimulatorEnds) {
   const std::string path = TempPath("two_games.keys");
   EndFigures seen;
@@ -163,6 +188,7 @@ TEST(RecordedRun, ARunWithAMissARestartAndTwoGamesEndsAsTheSimulatorEnds) {
   EXPECT_EQ(ReplayInWindow(path, 1, again), seen);
   EXPECT_EQ(ReadFile(again), ReadFile(path))
       << "the replay takes every key as the player's run did";
+  EXPECT_EQ(ReplayInBrowserLoop(path, 1), seen);
 }
 
 TEST(RecordedRun, KeysDuringTheDeathSequenceAreRecordedOnlyWhereTheyCount) {
@@ -223,6 +249,7 @@ TEST(RecordedRun, KeysDuringTheDeathSequenceAreRecordedOnlyWhereTheyCount) {
   // simulator does: the same keys, with that stage start's comment in the new recording.
   const std::string again = TempPath("spikes_again.keys");
   EXPECT_EQ(ReplayInWindow(path, 6, again), seen);
+  EXPECT_EQ(ReplayInBrowserLoop(path, 6), seen);
   std::ifstream first(path);
   std::ifstream second(again);
   EXPECT_EQ(ParseScript(second).events, ParseScript(first).events) << ReadFile(again);

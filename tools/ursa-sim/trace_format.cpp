@@ -19,10 +19,7 @@ void WriteTraceLine(std::FILE* out, uint64_t frame, const GameState& s, FrameRes
 }
 
 void WriteEndLine(std::FILE* out, std::string_view reason, const GameState& s) {
-  std::fprintf(out,
-               "end %.*s stage=%d miss=%d frames=%" PRId32 " time=%" PRId32 " score=%" PRId64 "\n",
-               static_cast<int>(reason.size()), reason.data(), s.stage, s.missCount, s.frameCount,
-               ClearTime(s), Score(s));
+  std::fprintf(out, "%s\n", EndLine(reason, s).c_str());
 }
 
 }  // namespace ursa::sim

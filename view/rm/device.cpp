@@ -2,7 +2,7 @@
 // Each operation puts the OpenGL state back as it found it, for the window's own drawing.
 #include "view/rm/device.hpp"
 
-#include <epoxy/gl.h>
+#include "gl/gl_api.hpp"
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif

@@ -2,9 +2,8 @@
 // Every OpenGL call of the layer goes through a context made current here first.
 #include "view/rm/gl_context.hpp"
 
-#include <epoxy/gl.h>
-
 #include "gl/error.hpp"
+#include "gl/gl_api.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/gouraud_shader.hpp"
 
@@ -23,9 +22,9 @@ GlContext::~GlContext() {
 void GlContext::Use(const std::string& operation) {
   if (!display_->MakeContextCurrent()) throw Error(operation, "no OpenGL context on the display");
   if (!versionChecked_) {
-    if (!epoxy_is_desktop_gl() || epoxy_gl_version() < 33) {
+    if (!gl::ContextIsEnough()) {
       throw Error(operation, "OpenGL 3.3 core is needed, the display offers version " +
-                                 std::to_string(epoxy_gl_version()));
+                                 std::to_string(gl::ContextVersion()));
     }
     versionChecked_ = true;
   }

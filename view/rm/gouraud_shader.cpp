@@ -2,12 +2,11 @@
 // No light means black except for emissive colour, as nothing lights the scene by default.
 #include "view/rm/gouraud_shader.hpp"
 
-#include <epoxy/gl.h>
-
 #include <array>
 #include <string>
 
 #include "gl/error.hpp"
+#include "gl/gl_api.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/live_objects.hpp"
 

@@ -2,10 +2,10 @@
 // Each part's indices are offset to its vertices' place in the shared buffer.
 #include "view/rm/gpu_mesh.hpp"
 
-#include <epoxy/gl.h>
-
 #include <cstddef>
 #include <cstdint>
+
+#include "gl/gl_api.hpp"
 
 namespace ursa::rm {
 

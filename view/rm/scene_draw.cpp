@@ -3,11 +3,10 @@
 // A mirroring transform turns the winding round, so its front faces are flipped back here.
 #include "view/rm/scene_draw.hpp"
 
-#include <epoxy/gl.h>
-
 #include <algorithm>
 #include <vector>
 
+#include "gl/gl_api.hpp"
 #include "view/rm/gouraud_shader.hpp"
 #include "view/rm/gpu_mesh.hpp"
 #include "view/rm/light.hpp"

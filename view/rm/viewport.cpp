@@ -2,12 +2,11 @@
 // OpenGL state is set for each call and put back afterwards for the window's own drawing.
 #include "view/rm/viewport.hpp"
 
-#include <epoxy/gl.h>
-
 #include <algorithm>
 #include <string>
 #include <utility>
 
+#include "gl/gl_api.hpp"
 #include "gl/state_guard.hpp"
 #include "view/rm/device.hpp"
 #include "view/rm/error.hpp"
