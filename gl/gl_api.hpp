@@ -4,6 +4,8 @@
 
 #ifdef __EMSCRIPTEN__
 #include <GLES3/gl3.h>
+// OpenGL ES clears depth with the float form only.
+inline void glClearDepth(double depth) { glClearDepthf(static_cast<float>(depth)); }
 #else
 #include <epoxy/gl.h>
 #endif

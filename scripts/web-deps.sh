@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libraries of Ursa's browser build (inih, zlib, libpng, FreeType, SDL2, SDL2_ttf) for
+# Builds the libraries of Ursa's browser build (zlib, libpng, FreeType, SDL2, SDL2_ttf) for
 # WebAssembly with Debian's emscripten, from Debian's source packages, into build-web/deps/prefix.
 #
 #   scripts/web-deps.sh            build what is missing or out of date, say where the prefix is
@@ -207,33 +207,8 @@ Cflags: -I\${includedir}/SDL2
 EOF
 }
 
-build_inih() {
-  local src="$1" bld="$build_root/inih"
-  # One C file, built with the settings its header defaults to, as Debian's library is.
-  rm -rf "$bld"
-  mkdir -p "$bld"
-  say "inih: compile"
-  run "$log_root/inih-build.log" emcc -O2 -c "$src/ini.c" -o "$bld/ini.o"
-  say "inih: install"
-  rm -f "$prefix/lib/libinih.a"
-  run "$log_root/inih-install.log" emar rcs "$prefix/lib/libinih.a" "$bld/ini.o"
-  cp "$src/ini.h" "$prefix/include/"
-  cat >"$prefix/lib/pkgconfig/inih.pc" <<EOF
-prefix=$prefix
-libdir=\${prefix}/lib
-includedir=\${prefix}/include
-
-Name: inih
-Description: simple .INI file parser
-Version: $(basename "$src" | sed 's/^libinih-//')
-Libs: -L\${libdir} -linih
-Cflags: -I\${includedir}
-EOF
-}
-
 # NAME PACKAGE, in build order: each one's dependencies come before it.
 libraries=(
-  "inih libinih"
   "zlib zlib"
   "libpng libpng1.6"
   "freetype freetype"

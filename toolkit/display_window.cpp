@@ -145,9 +145,16 @@ DisplayWindow::DisplayWindow(const char* title, bool fullscreen) {
                 "); start the game from a desktop session or set DISPLAY "
                 "(SDL_VIDEODRIVER=offscreen runs it unseen, for tests)");
   }
+#ifdef __EMSCRIPTEN__
+  // The browser's WebGL 2 is OpenGL ES 3.0, which the game's GL code keeps to.
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+#else
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+#endif
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
   // Resizable: a window manager may maximise or resize it; the picture keeps its shape. Made

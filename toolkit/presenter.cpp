@@ -33,6 +33,17 @@ void main() {
 // stored rows top to bottom; the device image and a copy of the composed image in OpenGL's
 // order. Picture sources: 0 black, 1 device image, 2 what the box already shows (its pixels
 // are left as they are), 3 the box's content read from the copy (to reduce it anew).
+// Where the backing image's red, green and blue lie in a texel. The desktop uploads its
+// B, G, R, A bytes as BGRA; OpenGL ES takes no BGRA upload, so the browser uploads the same
+// bytes as RGBA and reads them back in their order here.
+#ifdef __EMSCRIPTEN__
+constexpr const char* kBackingOrder = "#define BACKING_RGB bgr\n";
+constexpr GLenum kBackingFormat = GL_RGBA;
+#else
+constexpr const char* kBackingOrder = "#define BACKING_RGB rgb\n";
+constexpr GLenum kBackingFormat = GL_BGRA;
+#endif
+
 constexpr const char* kComposeFragment = R"(
 uniform sampler2D backing;
 uniform sampler2D picture;
@@ -44,7 +55,7 @@ out vec4 color;
 void main() {
   ivec2 at = ivec2(gl_FragCoord.xy);
   ivec2 window = ivec2(at.x, 479 - at.y);
-  vec3 c = texelFetch(backing, window, 0).rgb;
+  vec3 c = texelFetch(backing, window, 0).BACKING_RGB;
   ivec2 inBox = window - box.xy;
   if (pictureSource != -1 && all(greaterThanEqual(inBox, ivec2(0))) &&
       all(lessThan(inBox, box.zw))) {
@@ -178,7 +189,7 @@ Rect LetterboxRect(int drawableWidth, int drawableHeight) {
 
 Presenter::Presenter(Rect box)
     : box_(box),
-      compose_(MakeProgram(std::string(kReduce565) + kComposeFragment)),
+      compose_(MakeProgram(std::string(kReduce565) + kBackingOrder + kComposeFragment)),
       composeDevice_(MakeProgram(std::string(kReduce565) + kComposeDeviceFragment)),
       scale_(MakeProgram(kScaleFragment)) {
   const StateGuard guard(StateGuard::Start::kPlain);
@@ -198,7 +209,7 @@ void Presenter::UploadBacking(const SDL_Surface& backing) {
   glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
   glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   // ARGB8888 words lie in memory as B, G, R, A bytes on the little-endian machines we run on.
-  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_BYTE,
+  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, kBackingFormat, GL_UNSIGNED_BYTE,
                   backing.pixels);
   CheckGl("copying the window image");
 }

@@ -52,7 +52,8 @@ class Reader {
     return values;
   }
   std::string Text() {
-    const uint64_t size = Count(1);
+    // Count keeps it within the bytes held, so it fits a size_t in a 32-bit build too.
+    const auto size = static_cast<size_t>(Count(1));
     return {Take(size), size};
   }
   // A count of items of itemSize bytes that the remaining bytes can actually hold.
