@@ -55,6 +55,12 @@ class KeyRecorder {
   // ends on the title with the stage and misses of the close. Nothing is recorded after.
   void Quit(const Game& game, uint64_t framesRun);
 
+  // Hands every line recorded so far to the file now, as a stage start would: the browser's
+  // page offers the run as it stands.
+  void WriteNow() {
+    if (Recording()) Write();
+  }
+
   // The first failure to write, empty while there is none. After one, nothing more is
   // written and the game goes on.
   const std::string& Failure() const { return failure_; }

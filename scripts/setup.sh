@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ursa needs; only the missing ones.
 #   scripts/setup.sh play   what building and playing need
-#   scripts/setup.sh test   that, plus the test, lint and packaging tools
+#   scripts/setup.sh test   that, plus the test, lint and packaging tools, and the browser's
+#   scripts/setup.sh web    what building and playing need, plus the browser build's tools
 set -euo pipefail
 
 play_packages=(
@@ -17,10 +18,18 @@ test_packages=(
   desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
+# The browser build: Debian's emscripten (its libraries built by scripts/web-deps.sh), the
+# font cutter, and the browser with its driver for the page's tests.
+web_packages=(
+  emscripten dpkg-dev fonttools
+  chromium chromium-driver python3-selenium
+)
+
 case "${1:-}" in
   play) packages=("${play_packages[@]}") ;;
-  test) packages=("${play_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|test" >&2; exit 2 ;;
+  test) packages=("${play_packages[@]}" "${test_packages[@]}" "${web_packages[@]}") ;;
+  web) packages=("${play_packages[@]}" "${web_packages[@]}") ;;
+  *) echo "usage: scripts/setup.sh play|test|web" >&2; exit 2 ;;
 esac
 
 missing=()

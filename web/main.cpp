@@ -1,6 +1,7 @@
 // Ursa in a browser tab: the game's window on the page's canvas, stepped once per animation
 // frame. The page (index.html) has mounted the settings folder from the browser's storage
 // and fetched a replay before this runs; its address gives the command line (--replay FILE).
+// The run played is kept as a key script the page offers for download.
 #include <SDL.h>
 #include <emscripten.h>
 
@@ -10,9 +11,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/command_line.hpp"
 #include "app/game_window.hpp"
+#include "app/recorder.hpp"
 #include "app/replay.hpp"
 #include "app/settings_file.hpp"
 #include "app/window_settings.hpp"
@@ -25,13 +28,41 @@ namespace {
 // The page's data: the meshes as parsed on the build machine, and the font.
 constexpr const char* kMeshFolder = "/data";
 
+// The run the player is playing, kept in memory as --record would write it to a file.
+class RunInMemory final : public ursa::RecordingFile {
+ public:
+  bool Start() override {
+    text_.clear();
+    return true;
+  }
+  std::size_t Append(std::string_view bytes) override {
+    text_ += bytes;
+    return bytes.size();
+  }
+  bool CutTo(std::size_t size) override {
+    text_.resize(size);
+    return true;
+  }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
 struct Page {
-  std::string settingsPath;
   ursa::Settings settings;
   std::optional<ursa::KeyReplay> replay;
+  RunInMemory* run = nullptr;  // owned by the recorder
+  std::unique_ptr<ursa::KeyRecorder> recorder;
   std::unique_ptr<ursa::GameWindow> window;
+  int64_t holdAtFrame = -1;  // a replay stops there, its picture held (?replay=URL&hold=N)
   bool endSaid = false;
 };
+
+Page& ThePage() {
+  static Page page;
+  return page;
+}
 
 // Tells the page (ursaPage in index.html) a line to show: the end of a replay, or why the
 // game stopped.
@@ -39,10 +70,13 @@ void Say(const char* what, const std::string& line) {
   EM_ASM({ ursaPage.say(UTF8ToString($0), UTF8ToString($1)); }, what, line.c_str());
 }
 
-void SaveSettings(Page& page) {
-  ursa::SaveSettings(page.settingsPath, page.settings,
-                     ursa::SettingsAtEnd(page.settings, *page.window), stderr);
-  EM_ASM({ ursaPage.keepSettings(); });
+// What the page may show or check: the screen, the stage, the misses, the frames of play,
+// whether play is paused and where the bear is.
+void TellStatus(Page& page) {
+  const ursa::Game& game = page.window->Game();
+  EM_ASM({ ursaPage.setStatus($0, $1, $2, $3, $4, $5); }, static_cast<int>(game.screen),
+         game.state.stage, game.state.missCount, static_cast<int>(page.window->Host().FramesRun()),
+         page.window->Host().Paused(), game.state.playerX);
 }
 
 // A replay's game has ended once its last key is in and the game is on the title or the
@@ -56,35 +90,46 @@ void SayReplayEnd(Page& page) {
   Say("end", ursa::EndLine(reason, page.window->Game().state));
 }
 
-void Stop(Page& page, const std::string& why) {
+void Stop(const std::string& why) {
   emscripten_cancel_main_loop();
   Say("error", why);
-  (void)page;
 }
 
 void Step(void* given) {
   Page& page = *static_cast<Page*>(given);
   try {
     const bool goesOn = page.window->StepWithoutWaiting();
+    TellStatus(page);
     SayReplayEnd(page);
     if (!goesOn) {
-      SaveSettings(page);
       emscripten_cancel_main_loop();
       Say("quit", "the game has ended; reload the page to play again");
+    } else if (page.holdAtFrame >= 0 && page.window->Host().FramesRun() >= page.holdAtFrame) {
+      emscripten_cancel_main_loop();
+      Say("held", "held after frame " + std::to_string(page.holdAtFrame) + " of play");
     }
   } catch (const ursa::view::AssetError& e) {
-    Stop(page, e.what());
+    Stop(e.what());
   } catch (const ursa::rm::Error& e) {
-    Stop(page, std::string("3D rendering failed: ") + e.what());
+    Stop(std::string("3D rendering failed: ") + e.what());
   } catch (const std::exception& e) {
-    Stop(page, e.what());
+    Stop(e.what());
   }
 }
 
 }  // namespace
 
+// The run so far as a key script, for the page's download link.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* UrsaRunSoFar() {
+  Page& page = ThePage();
+  if (!page.recorder) return "";
+  page.recorder->WriteNow();
+  return page.run->Text().c_str();
+}
+
 int main(int argc, char** argv) {
-  static Page page;
+  Page& page = ThePage();
+  page.holdAtFrame = EM_ASM_INT({ return ursaPage.holdAtFrame; });
   // Keys reach the game while its canvas has the focus (clicked or tabbed to), so that the
   // rest of the page keeps its own keys.
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
@@ -93,8 +138,8 @@ int main(int argc, char** argv) {
     Say("error", line.error.empty() ? "the page's address asks for no game" : line.error);
     return 2;
   }
-  page.settingsPath = ursa::SettingsPath();
-  page.settings = ursa::LoadSettings(page.settingsPath, stderr);
+  // The page's settings box writes the file; the game reads it at every start.
+  page.settings = ursa::LoadSettings(ursa::SettingsPath(), stderr);
   if (!line.replayPath.empty()) {
     std::ifstream file(line.replayPath, std::ios::binary);
     ursa::ScriptParse script = ursa::ParseScript(file);
@@ -105,10 +150,19 @@ int main(int argc, char** argv) {
     page.replay.emplace(std::move(script.events));
   }
   try {
-    page.window =
-        std::make_unique<ursa::GameWindow>(ursa::WindowOptions(page.settings), kMeshFolder);
+    // The canvas is the window: 640 x 480 in its place on the page, full screen only as the
+    // browser's (F11 in the page), so the window's settings are not the page's.
+    ursa::Settings atStart = page.settings;
+    atStart.fullscreen = false;
+    atStart.windowWidth = 640;
+    atStart.windowHeight = 480;
+    page.window = std::make_unique<ursa::GameWindow>(ursa::WindowOptions(atStart), kMeshFolder);
     page.window->SetInputOptions(page.settings.input);
     if (page.replay) page.window->SetReplay(&*page.replay);
+    auto run = std::make_unique<RunInMemory>();
+    page.run = run.get();
+    page.recorder = std::make_unique<ursa::KeyRecorder>(std::move(run), "this run");
+    page.window->SetRecorder(page.recorder.get());
   } catch (const std::exception& e) {
     Say("error", e.what());
     return 1;

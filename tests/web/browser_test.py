@@ -1,0 +1,192 @@
+#!/usr/bin/python3
+"""The browser page in Debian's Chromium, headless with WebGL 2 on the CPU (SwiftShader),
+driven through chromium-driver and served from 127.0.0.1 only:
+  - the whole-game script replayed in the page ends with ursa-sim's end line;
+  - the title and a stage-1 picture from the canvas match the desktop game's pictures;
+  - keys sent to the canvas start a game, move the bear and pause it;
+  - F11 shows the game full screen and back;
+  - settings written in the page are kept in the browser's storage and read after a reload.
+Usage: browser_test.py SITE URSA_SIM SCREENSHOTS   (the built page, ursa-sim, docs/screenshots)
+"""
+import io
+import pathlib
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from PIL import Image, ImageChops
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+SITE, SIM, SHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
+SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "tools" / "ursa-sim" / "full-game.script"
+SETTINGS = "/home/web_user/.config/ursa/ursa.ini"
+PLAYING = 1
+VIEW = (120, 115, 520, 415)  # the 3D view in the 640 x 480 picture: left, top, right, bottom
+
+
+def Serve(folder):
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        port = s.getsockname()[1]
+    server = subprocess.Popen(
+        [sys.executable, "-m", "http.server", "--bind", "127.0.0.1", str(port),
+         "--directory", str(folder)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        with socket.socket() as s:
+            if s.connect_ex(("127.0.0.1", port)) == 0:
+                return server, f"http://127.0.0.1:{port}/"
+        time.sleep(0.05)
+    raise RuntimeError("the test's web server did not start")
+
+
+class BrowserPage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        # The site with the replayed script beside it, as a player would put one online.
+        cls.folder = tempfile.TemporaryDirectory()
+        site = pathlib.Path(cls.folder.name) / "www"
+        shutil.copytree(SITE, site)
+        shutil.copy(SCRIPT, site / "full-game.script")
+        cls.server, cls.url = Serve(site)
+        options = webdriver.ChromeOptions()
+        for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
+                    "--enable-unsafe-swiftshader", "--window-size=800,700",
+                    f"--user-data-dir={cls.folder.name}/profile"):
+            options.add_argument(arg)
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.terminate()
+        cls.server.wait()
+        cls.folder.cleanup()
+
+    def Open(self, query=""):
+        self.driver.get(self.url + "index.html" + query)
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game never started")
+
+    def Status(self):
+        return self.driver.execute_script("return ursaPage.status")
+
+    def Line(self):
+        return self.driver.find_element("id", "line").text
+
+    def WaitFor(self, ready, seconds, what):
+        try:
+            WebDriverWait(self.driver, seconds, poll_frequency=0.1).until(lambda _: ready())
+        except Exception:
+            self.fail(f"{what} (the page says: {self.Line()!r})")
+
+    def Canvas(self):
+        shot = self.driver.find_element("id", "canvas").screenshot_as_png
+        return Image.open(io.BytesIO(shot)).convert("RGB")
+
+    def AssertLooksLike(self, picture, name, view_share):
+        """Every pixel outside the 3D view as in the desktop's picture; in the view, at most
+        `view_share` of the pixels differ."""
+        desktop = Image.open(SHOTS / name).convert("RGB")
+        self.assertEqual(picture.size, desktop.size)
+        difference = ImageChops.difference(picture, desktop).load()
+        outside = inside = worst = 0
+        for y in range(picture.height):
+            for x in range(picture.width):
+                d = difference[x, y]
+                if d == (0, 0, 0):
+                    continue
+                worst = max(worst, *d)
+                in_view = VIEW[0] <= x < VIEW[2] and VIEW[1] <= y < VIEW[3]
+                inside += in_view
+                outside += not in_view
+        view_pixels = (VIEW[2] - VIEW[0]) * (VIEW[3] - VIEW[1])
+        print(f"\n{name}: {outside} pixels differ outside the 3D view, {inside} of its "
+              f"{view_pixels} inside, by at most {worst} levels", file=sys.stderr)
+        self.assertEqual(outside, 0, name)
+        self.assertLessEqual(inside, view_share * view_pixels, name)
+
+    def Keys(self):
+        return ActionChains(self.driver)
+
+    def test_the_whole_game_replayed_ends_with_ursa_sims_end_line(self):
+        expected = subprocess.run([str(SIM), "play", str(SCRIPT)], capture_output=True, text=True,
+                                  check=True).stdout.strip()
+        self.Open("?replay=full-game.script")
+        started = time.monotonic()
+        self.WaitFor(lambda: self.driver.title.startswith("end "), 600, "the replay never ended")
+        frames = int(expected.split("frames=")[1].split()[0])
+        print(f"\nthe whole game: {frames} frames of play in {time.monotonic() - started:.1f} s "
+              f"from the page's start", file=sys.stderr)
+        self.assertEqual(self.driver.title, expected)
+        self.assertEqual(self.Line(), expected)
+
+    def test_pictures_match_the_desktop_games(self):
+        self.Open()
+        time.sleep(0.5)
+        # The title is a picture and text drawn by the game's own 2D code: exact.
+        self.AssertLooksLike(self.Canvas(), "title.png", 0)
+        self.Open("?replay=full-game.script&hold=60")
+        self.WaitFor(lambda: self.Line().startswith("held"), 60, "the replay never held")
+        time.sleep(0.3)
+        # The HUD is exact; the 3D view is drawn by another rasteriser (SwiftShader, not
+        # llvmpipe), which puts some polygon edges a pixel apart: about 1.2 % of its pixels.
+        self.AssertLooksLike(self.Canvas(), "stage1.png", 0.02)
+
+    def test_keys_start_a_game_move_the_bear_and_pause_it(self):
+        self.Open()
+        self.driver.find_element("id", "canvas").click()
+        self.Keys().send_keys(Keys.ENTER).perform()
+        self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
+                     10, "Enter started no game")
+        start = self.Status()["x"]
+        self.Keys().key_down(Keys.ARROW_RIGHT).pause(0.6).key_up(Keys.ARROW_RIGHT).perform()
+        self.assertGreater(self.Status()["x"], start, "the bear did not run right")
+        self.Keys().send_keys("p").perform()
+        self.WaitFor(lambda: self.Status()["paused"], 5, "P did not pause")
+        frames = self.Status()["frames"]
+        time.sleep(0.5)
+        self.assertEqual(self.Status()["frames"], frames, "play went on while paused")
+        self.Keys().send_keys("p").perform()
+        self.WaitFor(lambda: self.Status()["frames"] > frames, 5, "P did not end the pause")
+
+    def test_f11_shows_the_game_full_screen(self):
+        self.Open()
+        self.driver.find_element("id", "canvas").click()
+        self.Keys().send_keys(Keys.F11).perform()
+        self.WaitFor(lambda: self.driver.execute_script(
+            "return document.fullscreenElement === Module.canvas"), 5, "F11 went not full screen")
+        self.Keys().send_keys(Keys.F11).perform()
+        self.WaitFor(lambda: self.driver.execute_script("return !document.fullscreenElement"), 5,
+                     "F11 again left full screen on")
+
+    def test_settings_written_in_the_page_survive_a_reload(self):
+        # The player writes in the page's settings box that D runs right; the page keeps the
+        # file in the browser's storage and restarts, and the game reads it.
+        self.Open()
+        self.driver.find_element("tag name", "summary").click()
+        self.driver.find_element("id", "settings").send_keys("[keys]\nright = Right, D\n")
+        self.driver.find_element("id", "save-settings").click()
+        time.sleep(1)
+        self.WaitFor(lambda: self.driver.execute_script("return ursaPage.status !== null"), 60,
+                     "the game did not start again")
+        self.assertIn("right = Right, D", self.driver.find_element("id", "settings")
+                      .get_attribute("value"))
+        self.Open()
+        self.driver.find_element("id", "canvas").click()
+        self.Keys().send_keys(Keys.ENTER).perform()
+        self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
+                     10, "Enter started no game")
+        start = self.Status()["x"]
+        self.Keys().key_down("d").pause(0.6).key_up("d").perform()
+        self.assertGreater(self.Status()["x"], start, "D, bound in the stored settings, did not run")
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
