@@ -6,7 +6,8 @@ driven through chromium-driver and served from 127.0.0.1 only:
   - keys sent to the canvas start a game, move the bear and pause it;
   - F11 shows the game full screen and back;
   - settings written in the page are kept in the browser's storage and read after a reload.
-Usage: browser_test.py SITE URSA_SIM SCREENSHOTS   (the built page, ursa-sim, docs/screenshots)
+Usage: browser_test.py SITE URSA_SIM SCREENSHOTS [TEST...]   (the built page, ursa-sim,
+docs/screenshots; unittest names pick tests)
 """
 import io
 import pathlib
@@ -155,6 +156,9 @@ class BrowserPage(unittest.TestCase):
         self.assertEqual(self.Status()["frames"], frames, "play went on while paused")
         self.Keys().send_keys("p").perform()
         self.WaitFor(lambda: self.Status()["frames"] > frames, 5, "P did not end the pause")
+        # The run so far, as the page's download link offers it: a key script of those keys.
+        run = self.driver.execute_script("return UTF8ToString(Module._UrsaRunSoFar())")
+        self.assertRegex(run, r"\n0 Enter down\n(.*\n)*\d+ Right down\n(.*\n)*\d+ Right up\n")
 
     def test_f11_shows_the_game_full_screen(self):
         self.Open()
@@ -189,4 +193,4 @@ class BrowserPage(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
