@@ -13,8 +13,9 @@
 #include <string_view>
 
 #include "game/game_keys.hpp"
-#include "game/player_text.hpp"
-#include "game/whole_number.hpp"
+#include "text/player_text.hpp"
+#include "text/trim.hpp"
+#include "text/whole_number.hpp"
 #include "toolkit/key_bindings.hpp"
 #include "toolkit/key_names.hpp"
 
@@ -35,22 +36,11 @@ struct Setting {
   std::function<Problem(std::string_view, Settings&)> parse;
 };
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
+std::string Lower(std::string_view word) {
+  std::string lower(word);
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
 }
-
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// The player's text as a message quotes it: nothing in it reaches the terminal as a control.
-std::string Quoted(std::string_view text) { return "'" + EscapeForMessage(text) + "'"; }
 
 std::string YesNo(bool value) { return value ? "yes" : "no"; }
 
@@ -61,7 +51,7 @@ Problem ParseYesNo(std::string_view value, bool& out) {
   } else if (word == "no" || word == "false" || word == "off" || word == "0") {
     out = false;
   } else {
-    return "expected yes or no, found " + Quoted(value);
+    return "expected yes or no, found " + text::Quoted(value);
   }
   return std::nullopt;
 }
@@ -77,14 +67,14 @@ Problem ParseWindowSize(std::string_view value, Settings& s) {
     return std::nullopt;
   }
   const size_t x = Lower(value).find('x');
-  const auto side = [](std::string_view text) {
-    return ParseWholeNumber<int>(text, kMinWindowSide, kMaxWindowSide);
+  const auto side = [](std::string_view digits) {
+    return text::ParseWholeNumber<int>(digits, kMinWindowSide, kMaxWindowSide);
   };
   const auto width = x == std::string::npos ? std::nullopt : side(value.substr(0, x));
   const auto height = width ? side(value.substr(x + 1)) : std::nullopt;
   if (!height) {
     return "expected auto or WIDTHxHEIGHT (each " + std::to_string(kMinWindowSide) + " to " +
-           std::to_string(kMaxWindowSide) + "), found " + Quoted(value);
+           std::to_string(kMaxWindowSide) + "), found " + text::Quoted(value);
   }
   s.windowWidth = *width;
   s.windowHeight = *height;
@@ -98,7 +88,7 @@ Problem ParseScaling(std::string_view value, Settings& s) {
   } else if (word == "whole") {
     s.scaling = tk::Scaling::kWhole;
   } else {
-    return "expected fit or whole, found " + Quoted(value);
+    return "expected fit or whole, found " + text::Quoted(value);
   }
   return std::nullopt;
 }
@@ -112,7 +102,7 @@ Problem ParseMotion(std::string_view value, Settings& s) {
       return std::nullopt;
     }
   }
-  return "expected auto, exact or smooth, found " + Quoted(value);
+  return "expected auto, exact or smooth, found " + text::Quoted(value);
 }
 
 std::string FormatKeys(const std::array<std::string, 2>& keys) {
@@ -125,18 +115,18 @@ Problem ParseKeys(std::string_view value, std::array<std::string, 2>& out) {
   size_t count = 0;
   while (!value.empty()) {
     const size_t comma = value.find(',');
-    const std::string_view name = Trim(value.substr(0, comma));
-    if (count == keys.size()) return "at most two keys, found " + Quoted(value);
+    const std::string_view name = text::Trim(value.substr(0, comma));
+    if (count == keys.size()) return "at most two keys, found " + text::Quoted(value);
     if (name.empty()) return "a key name is missing between the commas";
     const SDL_Keycode key = KeyOfName(name);
-    if (key == SDLK_UNKNOWN) return "no key is called " + Quoted(name);
+    if (key == SDLK_UNKNOWN) return "no key is called " + text::Quoted(name);
     if (tk::ReservedKey(key)) {
-      return Quoted(name) + " keeps its own meaning (F11, F12, P and Pause cannot be bound)";
+      return text::Quoted(name) + " keeps its own meaning (F11, F12, P and Pause cannot be bound)";
     }
     keys[count++] = name;
     if (comma == std::string_view::npos) break;
     value.remove_prefix(comma + 1);
-    if (Trim(value).empty()) return "a key name is missing after the comma";
+    if (text::Trim(value).empty()) return "a key name is missing after the comma";
   }
   out = keys;
   return std::nullopt;
@@ -179,8 +169,8 @@ const std::vector<Setting>& Definitions() {
          "; How far a pad's stick must lean before it runs, of 32767 (0 to 32000).",
          [](const Settings& s) { return std::to_string(s.input.padDeadZone); },
          [](std::string_view v, Settings& s) -> Problem {
-           const auto zone = ParseWholeNumber<int>(v, 0, 32000);
-           if (!zone) return "expected a whole number from 0 to 32000, found " + Quoted(v);
+           const auto zone = text::ParseWholeNumber<int>(v, 0, 32000);
+           if (!zone) return "expected a whole number from 0 to 32000, found " + text::Quoted(v);
            s.input.padDeadZone = *zone;
            return std::nullopt;
          }},
@@ -304,8 +294,8 @@ int TakeSetting(void* user, const char* section, const char* name, const char* v
   if (IsGameSection(sectionName)) Remember(reading->sectionEnds, sectionName, reading->line);
   const Setting* setting = Find(section, name);
   if (setting == nullptr) {
-    reading->Skip("unknown setting " + Quoted(name) +
-                  (*section != '\0' ? " in [" + EscapeForMessage(section) + "]"
+    reading->Skip("unknown setting " + text::Quoted(name) +
+                  (*section != '\0' ? " in [" + text::EscapeForMessage(section) + "]"
                                     : std::string(" outside a [section]")));
     return 1;
   }
@@ -331,7 +321,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 // first line dropped.
 std::string_view LineText(std::string_view line, size_t number) {
   if (number == 1 && line.substr(0, 3) == "\xef\xbb\xbf") line.remove_prefix(3);
-  return Trim(line);
+  return text::Trim(line);
 }
 
 Reading Read(const std::vector<std::string>& lines, size_t named) {
@@ -362,12 +352,12 @@ std::string WithValue(std::string_view line, const std::string& value) {
   const size_t separator = line.find_first_of("=:");
   size_t comment = separator + 1;
   for (bool blank = false; comment < line.size() && !(blank && line[comment] == ';'); ++comment) {
-    blank = IsSpace(line[comment]);
+    blank = text::IsWhiteSpace(line[comment]);
   }
   size_t start = separator + 1;
-  while (start < comment && IsSpace(line[start])) ++start;
+  while (start < comment && text::IsWhiteSpace(line[start])) ++start;
   size_t end = comment;
-  while (end > start && IsSpace(line[end - 1])) --end;
+  while (end > start && text::IsWhiteSpace(line[end - 1])) --end;
   std::string written;
   if (start == end) {
     // There was no value: it goes after one blank, and the blanks that stood before the

@@ -1,5 +1,5 @@
 // Command-line reading shared by the tools: getopt_long over the options, --help and --version,
-// messages a user can act on, and a list of whole numbers. Header-only, for every tool.
+// and messages a user can act on. Header-only, for every tool.
 #pragma once
 
 #include <getopt.h>
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/whole_number.hpp"
+#include "text/whole_number.hpp"
 
 namespace ursa::tools {
 
@@ -63,19 +63,6 @@ inline OptionScan ScanOptions(
   }
   scan.firstOperand = optind;
   return scan;
-}
-
-// "4,3,2,1": whole numbers from low to high, separated by commas.
-inline std::optional<std::vector<int>> ParseNumberList(std::string_view text, int low, int high) {
-  std::vector<int> values;
-  while (true) {
-    const std::size_t comma = text.find(',');
-    const auto value = ParseWholeNumber<int>(text.substr(0, comma), low, high);
-    if (!value) return std::nullopt;
-    values.push_back(*value);
-    if (comma == std::string_view::npos) return values;
-    text.remove_prefix(comma + 1);
-  }
 }
 
 }  // namespace ursa::tools

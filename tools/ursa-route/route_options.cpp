@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "game/stage_layouts.hpp"
-#include "game/whole_number.hpp"
+#include "text/whole_number.hpp"
 #include "tools/command_line.hpp"
 
 namespace ursa::route {
@@ -38,23 +38,23 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
   switch (id) {
     case kFrom:
     case kTo:
-      number = ParseWholeNumber(value, kFirstStage, kLastStage);
+      number = text::ParseWholeNumber(value, kFirstStage, kLastStage);
       if (!number) return std::string(id == kFrom ? "--from" : "--to") + " needs a stage, 1 to 15";
       (id == kFrom ? o.first : o.last) = *number;
       return std::nullopt;
     case kWidth:
-      number = ParseWholeNumber(value, 1, kMaxInt);
+      number = text::ParseWholeNumber(value, 1, kMaxInt);
       if (!number) return "--width needs a whole number of 1 or more";
       o.search.beamWidth = *number;
       return std::nullopt;
     case kEventCost:
-      number = ParseWholeNumber(value, 0, kMaxInt);
+      number = text::ParseWholeNumber(value, 0, kMaxInt);
       if (!number) return "--event-cost needs a whole number of 0 or more";
       o.search.keyEventCost = *number;
       return std::nullopt;
     case kSteps: {
       const int longest = o.search.maxFrames;
-      const auto steps = tools::ParseNumberList(value, 1, longest);
+      const auto steps = text::ParseNumberList(value, 1, longest);
       if (!steps) {
         return "--steps needs whole numbers from 1 to " + std::to_string(longest) +
                ", separated by commas";

@@ -12,7 +12,7 @@
 #include "game/game_keys.hpp"
 #include "game/key_script.hpp"
 #include "game/stage_layouts.hpp"
-#include "game/whole_number.hpp"
+#include "text/whole_number.hpp"
 #include "tools/command_line.hpp"
 
 namespace ursa::sim {
@@ -39,20 +39,20 @@ std::optional<std::string> TakeOption(int id, std::string_view value, Options& o
   constexpr auto kMax16 = std::numeric_limits<int16_t>::max();
   switch (id) {
     case kStage: {
-      const auto stage = ParseWholeNumber<int16_t>(value, kFirstStage, kLastStage);
+      const auto stage = text::ParseWholeNumber<int16_t>(value, kFirstStage, kLastStage);
       if (!stage) return Numbered("--stage", "from 1 to 15");
       o.stage = *stage;
       return std::nullopt;
     }
     case kMisses: {
-      const auto misses = ParseWholeNumber<int16_t>(value, 0, kMax16);
+      const auto misses = text::ParseWholeNumber<int16_t>(value, 0, kMax16);
       if (!misses) return Numbered("--misses", "from 0 to 32767");
       o.misses = *misses;
       return std::nullopt;
     }
     case kFrames: {
       const auto frames =
-          ParseWholeNumber<uint64_t>(value, 0, std::numeric_limits<uint64_t>::max());
+          text::ParseWholeNumber<uint64_t>(value, 0, std::numeric_limits<uint64_t>::max());
       if (!frames) return Numbered("--frames", "of 0 or more");
       o.frameLimit = *frames;
       return std::nullopt;
