@@ -1,88 +1,65 @@
-// Command-line parsing for the game with getopt_long, quietly: every complaint is collected
-// into CommandLine::error so main() prints it once, with a hint to --help.
+// Command-line parsing for the game with the shared option scanner: every complaint is
+// collected into CommandLine::error so main() prints it once, with a hint to --help.
 #include "app/command_line.hpp"
 
-#include <getopt.h>
+#include <string_view>
 
-#include <array>
+#include "text/options.hpp"
 
 namespace ursa {
 namespace {
 
-enum Option : int {
-  kHelp = 'h',
-  kVersion = 'V',
-  kWindowed = 'w',
-  kFullscreen = 'f',
-  kDataDir = 'd',
-  kRecord = 'r',
-  kReplay = 'p',
+enum Option : int { kWindowed, kFullscreen, kDataDir, kRecord, kReplay };
+
+constexpr text::LongOption kOptions[] = {
+    {"windowed", false, kWindowed}, {"fullscreen", false, kFullscreen},
+    {"data-dir", true, kDataDir},   {"record", true, kRecord},
+    {"replay", true, kReplay},
 };
 
-constexpr std::array<option, 8> kOptions = {{
-    {"help", no_argument, nullptr, kHelp},
-    {"version", no_argument, nullptr, kVersion},
-    {"windowed", no_argument, nullptr, kWindowed},
-    {"fullscreen", no_argument, nullptr, kFullscreen},
-    {"data-dir", required_argument, nullptr, kDataDir},
-    {"record", required_argument, nullptr, kRecord},
-    {"replay", required_argument, nullptr, kReplay},
-    {nullptr, 0, nullptr, 0},
-}};
-
-CommandLine BadUsage(std::string error) {
-  CommandLine line;
-  line.action = CommandLine::Action::kBadUsage;
-  line.error = std::move(error);
-  return line;
+// Reads one option's value into `line`; returns an error message or nothing.
+std::optional<std::string> TakeOption(int id, std::string_view value, CommandLine& line) {
+  switch (id) {
+    case kWindowed:
+    case kFullscreen:
+      line.windowed = id == kWindowed;
+      return std::nullopt;
+    case kDataDir:
+      if (value.empty()) return "--data-dir needs a folder name";
+      line.dataDir = value;
+      return std::nullopt;
+    case kRecord:
+      if (value.empty()) return "--record needs a file name";
+      line.recordPath = value;
+      return std::nullopt;
+    case kReplay:
+      if (value.empty()) return "--replay needs a file name";
+      line.replayPath = value;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(int argc, char** argv) {
   CommandLine line;
-  opterr = 0;  // the messages are ours
-  optind = 0;  // a full restart of getopt's scan, so parsing can run more than once
-  bool help = false;
-  bool version = false;
-  while (true) {
-    const int c = getopt_long(argc, argv, "+:", kOptions.data(), nullptr);
-    if (c == -1) break;
-    switch (c) {
-      case kHelp:
-        help = true;
-        break;
-      case kVersion:
-        version = true;
-        break;
-      case kWindowed:
-        line.windowed = true;
-        break;
-      case kFullscreen:
-        line.windowed = false;
-        break;
-      case kDataDir:
-        if (*optarg == '\0') return BadUsage("--data-dir needs a folder");
-        line.dataDir = optarg;
-        break;
-      case kRecord:
-        if (*optarg == '\0') return BadUsage("--record needs a file");
-        line.recordPath = optarg;
-        break;
-      case kReplay:
-        if (*optarg == '\0') return BadUsage("--replay needs a file");
-        line.replayPath = optarg;
-        break;
-      case ':':
-        return BadUsage(std::string("option '") + argv[optind - 1] + "' needs a value");
-      default:
-        return BadUsage(std::string("unknown option '") + argv[optind - 1] + "'");
-    }
+  const text::OptionScan scan = text::ScanOptions(
+      argc, argv, kOptions,
+      [&](int id, std::string_view value) { return TakeOption(id, value, line); });
+  // Anything wrong ends the program, even beside --help: the player sees what to mend.
+  std::string error = scan.error;
+  if (error.empty() && !scan.operands.empty()) error = text::UnexpectedArgument(scan.operands[0]);
+  if (!error.empty()) {
+    CommandLine bad;
+    bad.action = CommandLine::Action::kBadUsage;
+    bad.error = std::move(error);
+    return bad;
   }
-  if (optind < argc) return BadUsage(std::string("unexpected argument '") + argv[optind] + "'");
-  if (help) {
+  if (scan.help) {
     line.action = CommandLine::Action::kHelp;
-  } else if (version) {
+  } else if (scan.version) {
     line.action = CommandLine::Action::kVersion;
   }
   return line;

@@ -1,6 +1,6 @@
 // The game's command line: --help, --version, --windowed, --fullscreen, --data-dir DIR,
-// --record FILE, --replay FILE. Parsed with getopt_long; anything it does not know ends the
-// program before a window opens.
+// --record FILE, --replay FILE. Read with the option scanner the tools share; anything it does
+// not know ends the program before a window opens.
 #pragma once
 
 #include <optional>

@@ -17,6 +17,7 @@
 #include "app/replay.hpp"
 #include "app/settings_file.hpp"
 #include "app/window_settings.hpp"
+#include "text/options.hpp"
 #include "toolkit/fatal.hpp"
 #include "toolkit/program_directory.hpp"
 #include "toolkit/quit_queued.hpp"
@@ -36,7 +37,7 @@ int AnswerCommandLine(const ursa::CommandLine& line) {
       std::printf("ursa %s\n", URSA_VERSION);
       return 0;
     case ursa::CommandLine::Action::kBadUsage:
-      std::fprintf(stderr, "ursa: %s\nTry 'ursa --help' for the options.\n", line.error.c_str());
+      std::fputs(ursa::text::CommandLineError("ursa", line.error).c_str(), stderr);
       return 2;
     case ursa::CommandLine::Action::kPlay:
       break;

@@ -1,10 +1,11 @@
-// Settings: what the player can set in ursa.ini, and the file's text. Read with inih; a line
-// the game cannot use is reported with its number and skipped, the rest of the file still counts.
+// Settings: what the player can set in ursa.ini, and the table of them: each setting's section
+// and name in the file and how its value is read and written. settings_text keeps the lines.
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/input_options.hpp"
@@ -39,30 +40,29 @@ struct Settings {
 
 bool SameSettings(const Settings& a, const Settings& b);
 
-// Lines the game cannot use that are named one by one, when nothing else is asked; the rest
-// are counted, so that a file of anything but settings costs one message, not one a line.
-inline constexpr size_t kMaxNamedProblems = 5;
-
-struct SettingsRead {
-  Settings settings;
-  // "line N: what is wrong", one per line skipped, in file order, the first `named` of them;
-  // then "and M more lines the game cannot use" when there are more.
-  std::vector<std::string> problems;
+// One setting of the file: where it stands, what a new file says above it, and its value as
+// text both ways.
+struct Setting {
+  std::string section;  // lower case, as the game writes it
+  std::string name;     // lower case
+  std::string comment;  // the lines above it in a new file, each starting with "; "
+  std::function<std::string(const Settings&)> format;
+  // Reads the value the file gives into the settings; returns what is wrong with it instead.
+  std::function<std::optional<std::string>(std::string_view value, Settings&)> parse;
 };
 
-// Reads the text of a settings file over the defaults. A later line for the same setting wins.
-// The time it takes grows with the length of the text alone.
-SettingsRead ParseSettings(const std::string& text, size_t named = kMaxNamedProblems);
+// Every setting, in the order of a new file, section by section.
+const std::vector<Setting>& SettingsTable();
+
+// The setting that `section` and `name` name, in any case; nullptr when the game has none.
+const Setting* FindSetting(std::string_view section, std::string_view name);
+
+// `section` as the table writes it when it is one of the game's sections, in any case; empty
+// when it is not.
+std::string GameSection(std::string_view section);
 
 // A whole settings file for `settings`, with a comment for every setting: the file the game
 // writes when there is none yet.
 std::string SettingsFileText(const Settings& settings);
-
-// `text` (an existing file) with the settings that differ between `before` and `after`
-// written in: the line of each is replaced (the last one, which is the one that counts), or
-// a line is added to its section, or the section to the end. Everything else, comments and
-// lines that were skipped included, stays as it was.
-std::string UpdatedSettingsText(const std::string& text, const Settings& before,
-                                const Settings& after);
 
 }  // namespace ursa

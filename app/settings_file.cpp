@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "app/player_file.hpp"
+#include "app/settings_text.hpp"
 #include "app/user_folders.hpp"
 
 namespace ursa {

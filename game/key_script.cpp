@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "game/game_keys.hpp"
-#include "game/player_text.hpp"
-#include "game/whole_number.hpp"
+#include "text/player_text.hpp"
+#include "text/trim.hpp"
+#include "text/whole_number.hpp"
 
 namespace ursa {
 
@@ -30,31 +31,19 @@ LineRead ReadLine(std::istream& in, std::string& line) {
   return any ? LineRead::kLine : LineRead::kEnd;
 }
 
-// Script text as a message quotes it, escaped so that the message shows the whole of it and
-// nothing in it reaches the terminal as a control.
-std::string Quoted(std::string_view text) {
-  std::string quoted = "'";
-  quoted += EscapeForMessage(text);
-  quoted += '\'';
-  return quoted;
-}
+// What separates a line's fields: spaces, tabs, and the CR of a line that ends in CRLF.
+constexpr std::string_view kBlanks = " \t\r";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::vector<std::string_view> SplitFields(std::string_view text) {
+std::vector<std::string_view> SplitFields(std::string_view line) {
   std::vector<std::string_view> fields;
-  while (!text.empty()) {
+  while (!line.empty()) {
     std::size_t end = 0;
-    while (end < text.size() && !IsBlank(text[end])) ++end;
-    fields.push_back(text.substr(0, end));
-    text.remove_prefix(end);
-    text = Trim(text);
+    while (end < line.size() && !IsBlank(line[end])) ++end;
+    fields.push_back(line.substr(0, end));
+    line.remove_prefix(end);
+    line = text::Trim(line, kBlanks);
   }
   return fields;
 }
@@ -63,12 +52,13 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
 std::optional<std::string> ParseEventLine(std::string_view line, ScriptEvent& event) {
   const std::vector<std::string_view> fields = SplitFields(line);
   if (fields.size() != 3) return "expected '<frame> <key> <down|up>'";
-  const auto frame = ParseWholeNumber<uint64_t>(fields[0], 0, std::numeric_limits<uint64_t>::max());
-  if (!frame) return "bad frame number " + Quoted(fields[0]);
+  const auto frame =
+      text::ParseWholeNumber<uint64_t>(fields[0], 0, std::numeric_limits<uint64_t>::max());
+  if (!frame) return "bad frame number " + text::Quoted(fields[0]);
   const auto key = KeyFromName(fields[1]);
-  if (!key) return "unknown key " + Quoted(fields[1]) + " (keys: " + KeyNameList() + ")";
+  if (!key) return "unknown key " + text::Quoted(fields[1]) + " (keys: " + KeyNameList() + ")";
   if (fields[2] != "down" && fields[2] != "up") {
-    return "expected 'down' or 'up', found " + Quoted(fields[2]);
+    return "expected 'down' or 'up', found " + text::Quoted(fields[2]);
   }
   event = {*frame, *key, fields[2] == "down"};
   return std::nullopt;
@@ -88,7 +78,8 @@ ScriptParse ParseScript(std::istream& in) {
       error = "longer than " + std::to_string(kMaxScriptLineBytes) + " bytes";
     } else {
       // A comment runs from '#' to the end of the line.
-      const std::string_view line = Trim(std::string_view(raw).substr(0, raw.find('#')));
+      const std::string_view line =
+          text::Trim(std::string_view(raw).substr(0, raw.find('#')), kBlanks);
       if (line.empty()) continue;
       error = ParseEventLine(line, event);
       if (!error && !result.events.empty() && event.frame < result.events.back().frame) {

@@ -18,7 +18,7 @@ clang-format --dry-run --Werror "${sources[@]}"
 findings=$(mktemp)
 trap 'rm -f "$findings"' EXIT
 echo "clang-tidy: the files of $build/compile_commands.json"
-run-clang-tidy -quiet -p "$build" -j "$(nproc)" "^$PWD/(game|gl|view|toolkit|app|harness|tools)/" 2>/dev/null |
+run-clang-tidy -quiet -p "$build" -j "$(nproc)" "^$PWD/(text|game|gl|view|toolkit|app|harness|tools)/" 2>/dev/null |
   sed 's/\x1b\[[0-9;]*m//g' |
   grep -E '^/.*: warning: .*\[[a-z.-]+(,[a-z.-]+)*\]$' |
   sort -u > "$findings" || true

@@ -38,7 +38,7 @@ TEST(CommandLine, WindowOptionsAndDataFolder) {
   EXPECT_EQ(Parse({"--data-dir", "/opt/ursa"}).dataDir, "/opt/ursa");
   EXPECT_EQ(Parse({"--data-dir=/opt/ursa", "--windowed"}).dataDir, "/opt/ursa");
   EXPECT_EQ(Parse({"--win"}).windowed, true)
-      << "unambiguous abbreviations, as getopt_long has them";
+      << "an option may be shortened while only it starts so";
 }
 
 TEST(CommandLine, RecordAndReplayTakeAFileEach) {
@@ -79,6 +79,14 @@ TEST(CommandLine, AnythingUnknownIsRefusedWithItsName) {
     EXPECT_EQ(line.action, Action::kBadUsage) << c.named;
     EXPECT_NE(line.error.find(c.named), std::string::npos) << line.error;
   }
+}
+
+TEST(CommandLine, SaysWhatIsWrongAsTheToolsDoWithThePlayersTextEscaped) {
+  EXPECT_EQ(Parse({"--data-dir"}).error, "--data-dir needs a value");
+  EXPECT_EQ(Parse({"--windowed=yes"}).error, "--windowed takes no value");
+  EXPECT_EQ(Parse({"--re", "x"}).error, "ambiguous option '--re' (--record or --replay)");
+  EXPECT_EQ(Parse({"--full\x1b[2J"}).error, "unknown option '--full\\x1b[2J'");
+  EXPECT_EQ(Parse({"st\x07ray"}).error, "unexpected argument 'st\\x07ray'");
 }
 
 TEST(CommandLine, ParsesAgainFromTheStart) {

@@ -226,6 +226,8 @@ TEST(UrsaSim, BadArgumentsAreRefusedWithWhatWasWrong) {
       {"trace -s 2 " + script, "unknown option '-s'"},
       {"trace --version=2 " + script, "--version takes no value"},
       {"trace " + script + " " + script, "unexpected argument"},
+      {"trace " + script + " \"$(printf 'x\\033[2J')\"",
+       "unexpected argument 'x\\x1b[2J' after the script"},
       {"trace /nonexistent/ursa.script", "cannot read script '/nonexistent/ursa.script'"},
   };
   for (const Case& c : cases) {

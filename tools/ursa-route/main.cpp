@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "text/options.hpp"
 #include "tools/ursa-route/game_route.hpp"
 #include "tools/ursa-route/route_options.hpp"
 
@@ -16,8 +17,8 @@ constexpr int kNotFound = 1;
 constexpr int kUsageError = 2;
 
 int Fail(const std::string& message) {
-  std::fprintf(stderr, "ursa-route: %s\n%s\nTry 'ursa-route --help' for more.\n", message.c_str(),
-               ursa::route::kRouteUsage);
+  std::fputs(ursa::text::CommandLineError("ursa-route", message, ursa::route::kRouteUsage).c_str(),
+             stderr);
   return kUsageError;
 }
 

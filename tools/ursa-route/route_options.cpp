@@ -1,33 +1,25 @@
-// Command-line parsing of the route finder, with getopt_long; --help and --version win over
-// everything else on the line.
+// Command-line parsing of the route finder with the shared option scanner; --help and --version
+// win over everything else on the line.
 #include "tools/ursa-route/route_options.hpp"
-
-#include <getopt.h>
 
 #include <limits>
 #include <optional>
 #include <string_view>
 
 #include "game/stage_layouts.hpp"
-#include "game/whole_number.hpp"
-#include "tools/command_line.hpp"
+#include "text/options.hpp"
+#include "text/whole_number.hpp"
 
 namespace ursa::route {
 
 namespace {
 
-enum OptionId : int { kFrom = tools::kOwnOption, kTo, kWidth, kEventCost, kSteps, kOut };
+enum OptionId : int { kFrom, kTo, kWidth, kEventCost, kSteps, kOut };
 
-constexpr option kLongOptions[] = {
-    {"from", required_argument, nullptr, kFrom},
-    {"to", required_argument, nullptr, kTo},
-    {"width", required_argument, nullptr, kWidth},
-    {"event-cost", required_argument, nullptr, kEventCost},
-    {"steps", required_argument, nullptr, kSteps},
-    {"out", required_argument, nullptr, kOut},
-    {"help", no_argument, nullptr, tools::kHelpOption},
-    {"version", no_argument, nullptr, tools::kVersionOption},
-    {nullptr, 0, nullptr, 0},
+constexpr text::LongOption kOptions[] = {
+    {"from", true, kFrom},   {"to", true, kTo},
+    {"width", true, kWidth}, {"event-cost", true, kEventCost},
+    {"steps", true, kSteps}, {"out", true, kOut},
 };
 
 constexpr int kMaxInt = std::numeric_limits<int>::max();
@@ -38,23 +30,23 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
   switch (id) {
     case kFrom:
     case kTo:
-      number = ParseWholeNumber(value, kFirstStage, kLastStage);
+      number = text::ParseWholeNumber(value, kFirstStage, kLastStage);
       if (!number) return std::string(id == kFrom ? "--from" : "--to") + " needs a stage, 1 to 15";
       (id == kFrom ? o.first : o.last) = *number;
       return std::nullopt;
     case kWidth:
-      number = ParseWholeNumber(value, 1, kMaxInt);
+      number = text::ParseWholeNumber(value, 1, kMaxInt);
       if (!number) return "--width needs a whole number of 1 or more";
       o.search.beamWidth = *number;
       return std::nullopt;
     case kEventCost:
-      number = ParseWholeNumber(value, 0, kMaxInt);
+      number = text::ParseWholeNumber(value, 0, kMaxInt);
       if (!number) return "--event-cost needs a whole number of 0 or more";
       o.search.keyEventCost = *number;
       return std::nullopt;
     case kSteps: {
       const int longest = o.search.maxFrames;
-      const auto steps = tools::ParseNumberList(value, 1, longest);
+      const auto steps = text::ParseNumberList(value, 1, longest);
       if (!steps) {
         return "--steps needs whole numbers from 1 to " + std::to_string(longest) +
                ", separated by commas";
@@ -76,16 +68,16 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
 RouteOptionsParse ParseRouteOptions(int argc, char* argv[]) {
   RouteOptionsParse result;
   RouteOptions& o = result.options;
-  const tools::OptionScan scan =
-      tools::ScanOptions(argc, argv, kLongOptions,
-                         [&](int id, std::string_view value) { return TakeOption(id, value, o); });
+  const text::OptionScan scan =
+      text::ScanOptions(argc, argv, kOptions,
+                        [&](int id, std::string_view value) { return TakeOption(id, value, o); });
   o.help = scan.help;
   o.version = scan.version;
   if (o.help || o.version) return result;
   if (!scan.error.empty()) {
     result.error = scan.error;
-  } else if (scan.firstOperand < argc) {
-    result.error = "unexpected argument '" + std::string(argv[scan.firstOperand]) + "'";
+  } else if (!scan.operands.empty()) {
+    result.error = text::UnexpectedArgument(scan.operands.front());
   } else if (o.first > o.last) {
     result.error = "--from comes after --to";
   }

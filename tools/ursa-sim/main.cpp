@@ -7,6 +7,7 @@
 
 #include "game/game.hpp"
 #include "game/key_script.hpp"
+#include "text/options.hpp"
 #include "tools/ursa-sim/options.hpp"
 #include "tools/ursa-sim/sim_host.hpp"
 #include "tools/ursa-sim/trace_format.hpp"
@@ -16,11 +17,15 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kOutputError = 1;
 
-int Fail(std::string_view message, bool showUsage) {
+int Fail(std::string_view message) {
   std::fprintf(stderr, "ursa-sim: ");
   std::fwrite(message.data(), 1, message.size(), stderr);
   std::fprintf(stderr, "\n");
-  if (showUsage) std::fprintf(stderr, "%s\nTry 'ursa-sim --help' for more.\n", ursa::sim::kUsage);
+  return kUsageError;
+}
+
+int FailCommandLine(const std::string& error) {
+  std::fputs(ursa::text::CommandLineError("ursa-sim", error, ursa::sim::kUsage).c_str(), stderr);
   return kUsageError;
 }
 
@@ -41,7 +46,7 @@ std::string_view EndReason(const ursa::Game& game, const ursa::sim::SimHost& hos
 int main(int argc, char** argv) {
   using namespace ursa;
   const sim::OptionsParse cli = sim::ParseOptions(argc, argv);
-  if (!cli.error.empty()) return Fail(cli.error, true);
+  if (!cli.error.empty()) return FailCommandLine(cli.error);
   const sim::Options& options = cli.options;
   if (options.mode == sim::Mode::kHelp) {
     std::fputs(sim::HelpText().c_str(), stdout);
@@ -53,10 +58,10 @@ int main(int argc, char** argv) {
   }
 
   std::ifstream file(options.scriptPath, std::ios::binary);
-  if (!file) return Fail("cannot read script '" + options.scriptPath + "'", false);
+  if (!file) return Fail("cannot read script '" + options.scriptPath + "'");
   const ScriptParse script = ParseScript(file);
-  if (file.bad()) return Fail("cannot read script '" + options.scriptPath + "'", false);
-  if (!script.error.empty()) return Fail(options.scriptPath + ": " + script.error, false);
+  if (file.bad()) return Fail("cannot read script '" + options.scriptPath + "'");
+  if (!script.error.empty()) return Fail(options.scriptPath + ": " + script.error);
 
   Game game;
   game.state.stage = options.stage;

@@ -1,8 +1,6 @@
-// Command-line parsing of the simulator, with getopt_long; --help and --version win over
-// everything else on the line. Play starts only on one of the fifteen stages.
+// Command-line parsing of the simulator with the shared option scanner; --help and --version
+// win over everything else on the line. Play starts only on one of the fifteen stages.
 #include "tools/ursa-sim/options.hpp"
-
-#include <getopt.h>
 
 #include <limits>
 #include <optional>
@@ -12,22 +10,20 @@
 #include "game/game_keys.hpp"
 #include "game/key_script.hpp"
 #include "game/stage_layouts.hpp"
-#include "game/whole_number.hpp"
-#include "tools/command_line.hpp"
+#include "text/options.hpp"
+#include "text/player_text.hpp"
+#include "text/whole_number.hpp"
 
 namespace ursa::sim {
 
 namespace {
 
-enum OptionId : int { kStage = tools::kOwnOption, kMisses, kFrames };
+enum OptionId : int { kStage, kMisses, kFrames };
 
-constexpr option kLongOptions[] = {
-    {"stage", required_argument, nullptr, kStage},
-    {"misses", required_argument, nullptr, kMisses},
-    {"frames", required_argument, nullptr, kFrames},
-    {"help", no_argument, nullptr, tools::kHelpOption},
-    {"version", no_argument, nullptr, tools::kVersionOption},
-    {nullptr, 0, nullptr, 0},
+constexpr text::LongOption kOptions[] = {
+    {"stage", true, kStage},
+    {"misses", true, kMisses},
+    {"frames", true, kFrames},
 };
 
 std::string Numbered(std::string_view option, std::string_view range) {
@@ -39,20 +35,20 @@ std::optional<std::string> TakeOption(int id, std::string_view value, Options& o
   constexpr auto kMax16 = std::numeric_limits<int16_t>::max();
   switch (id) {
     case kStage: {
-      const auto stage = ParseWholeNumber<int16_t>(value, kFirstStage, kLastStage);
+      const auto stage = text::ParseWholeNumber<int16_t>(value, kFirstStage, kLastStage);
       if (!stage) return Numbered("--stage", "from 1 to 15");
       o.stage = *stage;
       return std::nullopt;
     }
     case kMisses: {
-      const auto misses = ParseWholeNumber<int16_t>(value, 0, kMax16);
+      const auto misses = text::ParseWholeNumber<int16_t>(value, 0, kMax16);
       if (!misses) return Numbered("--misses", "from 0 to 32767");
       o.misses = *misses;
       return std::nullopt;
     }
     case kFrames: {
       const auto frames =
-          ParseWholeNumber<uint64_t>(value, 0, std::numeric_limits<uint64_t>::max());
+          text::ParseWholeNumber<uint64_t>(value, 0, std::numeric_limits<uint64_t>::max());
       if (!frames) return Numbered("--frames", "of 0 or more");
       o.frameLimit = *frames;
       return std::nullopt;
@@ -67,9 +63,9 @@ std::optional<std::string> TakeOption(int id, std::string_view value, Options& o
 OptionsParse ParseOptions(int argc, char* argv[]) {
   OptionsParse result;
   Options& o = result.options;
-  const tools::OptionScan scan =
-      tools::ScanOptions(argc, argv, kLongOptions,
-                         [&](int id, std::string_view value) { return TakeOption(id, value, o); });
+  const text::OptionScan scan =
+      text::ScanOptions(argc, argv, kOptions,
+                        [&](int id, std::string_view value) { return TakeOption(id, value, o); });
   if (scan.help || scan.version) {
     o.mode = scan.help ? Mode::kHelp : Mode::kVersion;
     return result;
@@ -78,15 +74,15 @@ OptionsParse ParseOptions(int argc, char* argv[]) {
     result.error = scan.error;
     return result;
   }
-  const std::vector<std::string_view> operands(argv + scan.firstOperand, argv + argc);
+  const std::vector<std::string_view>& operands = scan.operands;
   if (operands.empty()) {
     result.error = "missing mode (trace or play)";
   } else if (operands[0] != "trace" && operands[0] != "play") {
-    result.error = "unknown mode '" + std::string(operands[0]) + "' (trace or play)";
+    result.error = "unknown mode " + text::Quoted(operands[0]) + " (trace or play)";
   } else if (operands.size() == 1) {
     result.error = "missing script";
   } else if (operands.size() > 2) {
-    result.error = "unexpected argument '" + std::string(operands[2]) + "' after the script";
+    result.error = text::UnexpectedArgument(operands[2]) + " after the script";
   } else {
     o.mode = operands[0] == "trace" ? Mode::kTrace : Mode::kPlay;
     o.scriptPath = operands[1];

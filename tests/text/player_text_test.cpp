@@ -1,10 +1,10 @@
 // Quoting the player's text in messages: what a terminal would act on is shown as \xHH, and
 // readable text, UTF-8 included, is shown as it is.
-#include "game/player_text.hpp"
+#include "text/player_text.hpp"
 
 #include <gtest/gtest.h>
 
-namespace ursa {
+namespace ursa::text {
 namespace {
 
 TEST(PlayerText, ControlsAndBrokenUtf8AreEscapedAndTheRestKept) {
@@ -26,4 +26,4 @@ TEST(PlayerText, ControlsAndBrokenUtf8AreEscapedAndTheRestKept) {
 }
 
 }  // namespace
-}  // namespace ursa
+}  // namespace ursa::text

@@ -1,11 +1,11 @@
 // Escaping the player's text for messages: control bytes become \xHH, the rest stays readable.
 // Self-contained (the standard library only), so every layer can quote a player's file with it.
-#include "game/player_text.hpp"
+#include "text/player_text.hpp"
 
 #include <cstddef>
 #include <cstdint>
 
-namespace ursa {
+namespace ursa::text {
 namespace {
 
 // The length of the well-formed UTF-8 character at the start of `text` that is no control
@@ -49,4 +49,12 @@ std::string EscapeForMessage(std::string_view text) {
   return escaped;
 }
 
-}  // namespace ursa
+std::string Quoted(std::string_view text) {
+  // Appended piece by piece: GCC 12 takes "'" + std::string for an overlapping copy.
+  std::string quoted = "'";
+  quoted += EscapeForMessage(text);
+  quoted += '\'';
+  return quoted;
+}
+
+}  // namespace ursa::text
