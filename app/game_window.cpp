@@ -51,6 +51,11 @@ bool GameWindow::StepWithoutWaiting() {
   return !form_.Ended() && !game_.quit;
 }
 
+int64_t GameWindow::MillisecondsToNextStep() {
+  const int64_t left = host_.MillisecondsLeft(wait_);
+  return left < 0 ? kIdleStepMs : left;
+}
+
 void GameWindow::Load() {
   game_.state.stage = 1;
   game_.state.missCount = 0;

@@ -30,6 +30,10 @@ class GameWindow final : public tk::FormEvents {
   // time, then delivers the events that have come and steps the game for as long as it is
   // due, never waiting. Returns false once the program has ended.
   bool StepWithoutWaiting();
+  // After StepWithoutWaiting: how long until the game wants its next step, in milliseconds of
+  // the window's clock (a screen and a pause are looked at again after kIdleStepMs).
+  static constexpr int64_t kIdleStepMs = 10;
+  int64_t MillisecondsToNextStep();
 
   // The key bindings, the pad's dead zone and the focus pause. Returns the key names that
   // cannot be bound (unknown, or reserved like P and F12); their places keep the default key.

@@ -77,6 +77,22 @@ bool WindowHost::PollEvents(const StepWait& wait) {
   return true;
 }
 
+int64_t WindowHost::MillisecondsLeft(const StepWait& wait) {
+  if (pauseHeld_) return -1;
+  switch (wait.pump) {
+    case PumpKind::kScreen:
+      return -1;
+    case PumpKind::kWaiting:
+      return std::max<int64_t>(0, wait.wakeAtMs - Milliseconds());
+    case PumpKind::kDeath:
+      return std::max<int64_t>(0, deathDueMs_ - Milliseconds());
+    case PumpKind::kAfterFrame:
+    case PumpKind::kLeaving:
+      return 0;
+  }
+  return 0;
+}
+
 bool WindowHost::HoldPause() {
   if (pauseWanted_ && !pauseHeld_) {
     playClock_.Stop(form_.Milliseconds());

@@ -36,6 +36,9 @@ class WindowHost final : public GameHost {
   // whether the game's wait is over. A pause holds it, with the banner up and the play clock
   // stopped, until it ends.
   bool PollEvents(const StepWait& wait);
+  // How long until that wait is over, on the window's clock: 0 when it is; -1 when only an
+  // event can end it (a screen, a pause).
+  int64_t MillisecondsLeft(const StepWait& wait);
   void SetPictureVisible(bool visible) override;
 
   void DrawHud(const GameState& s) override;

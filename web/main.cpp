@@ -107,6 +107,11 @@ void Step(void* given) {
     } else if (page.holdAtFrame >= 0 && page.window->Host().FramesRun() >= page.holdAtFrame) {
       emscripten_cancel_main_loop();
       Say("held", "held after frame " + std::to_string(page.holdAtFrame) + " of play");
+    } else {
+      // The next step comes when the game wants it, as the desktop's pump wakes at the tick:
+      // a frame started late in its tick would end in the next one and delay the game.
+      emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT,
+                                      static_cast<int>(page.window->MillisecondsToNextStep()));
     }
   } catch (const ursa::view::AssetError& e) {
     Stop(e.what());
@@ -167,7 +172,8 @@ int main(int argc, char** argv) {
     Say("error", e.what());
     return 1;
   }
-  // The browser calls Step before each repaint; main returns and the page lives on.
+  // The browser calls Step when the game's next step is due; main returns and the page lives on.
   emscripten_set_main_loop_arg(Step, &page, 0, false);
+  emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, 0);
   return 0;
 }
