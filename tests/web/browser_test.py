@@ -130,6 +130,8 @@ class BrowserPage(unittest.TestCase):
 
     def test_pictures_match_the_desktop_games(self):
         self.Open()
+        print(f"\nthe title shown {self.driver.execute_script('return ursaPage.firstPictureMs'):.0f}"
+              " ms after the page was asked for", file=sys.stderr)
         time.sleep(0.5)
         # The title is a picture and text drawn by the game's own 2D code: exact.
         self.AssertLooksLike(self.Canvas(), "title.png", 0)
