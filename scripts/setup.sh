@@ -22,7 +22,7 @@ test_packages=(
 # font cutter, and the browser with its driver for the page's tests.
 web_packages=(
   emscripten dpkg-dev fonttools
-  chromium chromium-driver python3-selenium
+  chromium chromium-driver python3-selenium python3-pil
 )
 
 case "${1:-}" in

@@ -59,7 +59,7 @@ class BrowserPage(unittest.TestCase):
         cls.server, cls.url = Serve(site)
         options = webdriver.ChromeOptions()
         for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
-                    "--enable-unsafe-swiftshader", "--window-size=800,700",
+                    "--enable-unsafe-swiftshader", "--window-size=800,700", "--disable-dev-shm-usage",
                     f"--user-data-dir={cls.folder.name}/profile"):
             options.add_argument(arg)
         cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
