@@ -78,14 +78,9 @@ Rect Form1::DeviceChange(const DeviceImage& device) {
     shownWriter_ = change.writer;
     return box;
   }
-  const gl::TexelRect& c = change.changed;
-  if (c.Empty()) return {};
-  const int left = std::max(c.x, 0);
-  const int top = std::max(c.y, 0);
-  const int right = std::min({c.x + c.width, device.width, box.width});
-  const int bottom = std::min({c.y + c.height, device.height, box.height});
-  if (right <= left || bottom <= top) return {};
-  return {box.x + left, box.y + top, right - left, bottom - top};
+  // What the box shows of the device image: its top-left part, as large as both.
+  const Rect shown{0, 0, std::min(device.width, box.width), std::min(device.height, box.height)};
+  return Moved(Intersection(change.changed, shown), box.x, box.y);
 }
 
 void Form1::Compose(const DeviceImage* device) {

@@ -145,16 +145,6 @@ void SetUpTexture(const gl::Object& texture, int width, int height, GLint filter
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
-// The part of `r` inside `bounds`; empty when they do not meet.
-Rect Clip(Rect r, Rect bounds) {
-  const int left = std::max(r.x, bounds.x);
-  const int top = std::max(r.y, bounds.y);
-  const int right = std::min(r.x + r.width, bounds.x + bounds.width);
-  const int bottom = std::min(r.y + r.height, bounds.y + bounds.height);
-  if (right <= left || bottom <= top) return {};
-  return {left, top, right - left, bottom - top};
-}
-
 void AttachTexture(const gl::Object& framebuffer, const gl::Object& texture) {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Name());
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture.Name(), 0);
@@ -205,7 +195,7 @@ void Presenter::UploadBacking(const SDL_Surface& backing) {
 
 void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device,
                         Rect area) {
-  area = Clip(area, kWholeImage);
+  area = Intersection(area, kWholeImage);
   if (area.width == 0) return;
   const StateGuard guard(StateGuard::Start::kPlain);
   int source = kHidden;
@@ -241,9 +231,7 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   glEnable(GL_SCISSOR_TEST);
   glScissor(area.x, kHeight - area.y - area.height, area.width, area.height);
   glBindVertexArray(vertexArray_.Name());
-  const bool insideBox = area.x >= box_.x && area.y >= box_.y &&
-                         area.x + area.width <= box_.x + box_.width &&
-                         area.y + area.height <= box_.y + box_.height;
+  const bool insideBox = Contains(box_, area);
   // Box pixels beyond a smaller device image are black: the whole compose draws those.
   const bool insideDevice = source == kDevicePicture &&
                             area.x + area.width - box_.x <= device->width &&
@@ -296,11 +284,11 @@ bool Presenter::SharpSeams(int width, int height) const {
 }
 
 Rect Presenter::WindowArea(int width, int height, Rect imageArea) const {
-  imageArea = Clip(imageArea, kWholeImage);
+  imageArea = Intersection(imageArea, kWholeImage);
   if (imageArea.width == 0) return {};
   if (SharpSeams(width, height)) {
-    imageArea = Clip({imageArea.x - 1, imageArea.y - 1, imageArea.width + 2, imageArea.height + 2},
-                     kWholeImage);
+    imageArea = Intersection(
+        {imageArea.x - 1, imageArea.y - 1, imageArea.width + 2, imageArea.height + 2}, kWholeImage);
   }
   const Rect to = PictureRect(width, height, scaling_);
   const double scaleX = static_cast<double>(to.width) / kWidth;
@@ -311,7 +299,7 @@ Rect Presenter::WindowArea(int width, int height, Rect imageArea) const {
   const int right = to.x + static_cast<int>(std::ceil((imageArea.x + imageArea.width) * scaleX));
   const int bottom = to.y + static_cast<int>(std::floor(imageBottom * scaleY));
   const int top = to.y + static_cast<int>(std::ceil((imageBottom + imageArea.height) * scaleY));
-  return Clip({left, bottom, right - left, top - bottom}, to);
+  return Intersection({left, bottom, right - left, top - bottom}, to);
 }
 
 void Presenter::DrawScaled(unsigned framebuffer, int width, int height, Rect windowArea,
@@ -334,7 +322,7 @@ void Presenter::DrawScaled(unsigned framebuffer, int width, int height, Rect win
     }
   }
   // The whole mapping is drawn, cut to the area: each pixel gets the colour a full draw gives it.
-  windowArea = Clip(windowArea, to);
+  windowArea = Intersection(windowArea, to);
   if (windowArea.width == 0) return;
   glScissor(windowArea.x, windowArea.y, windowArea.width, windowArea.height);
   if (!SharpSeams(width, height)) {

@@ -6,18 +6,6 @@
 
 namespace ursa::tk {
 
-bool IsEmpty(const Rect& r) { return r.width <= 0 || r.height <= 0; }
-
-Rect Union(const Rect& a, const Rect& b) {
-  if (IsEmpty(a)) return b;
-  if (IsEmpty(b)) return a;
-  const int left = std::min(a.x, b.x);
-  const int top = std::min(a.y, b.y);
-  const int right = std::max(a.x + a.width, b.x + b.width);
-  const int bottom = std::max(a.y + a.height, b.y + b.height);
-  return {left, top, right - left, bottom - top};
-}
-
 Rect WindowDamage::ToDraw(int bufferAge, Rect changed, Rect whole) {
   Rect draw = changed;
   if (bufferAge <= 0 || bufferAge - 1 > remembered_) {

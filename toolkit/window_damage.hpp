@@ -9,10 +9,6 @@
 
 namespace ursa::tk {
 
-// The smallest rectangle holding both; an empty rectangle adds nothing.
-Rect Union(const Rect& a, const Rect& b);
-bool IsEmpty(const Rect& r);
-
 class WindowDamage {
  public:
   // The area to draw into a back buffer of `bufferAge` (0: unknown content, 1: the last

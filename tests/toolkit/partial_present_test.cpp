@@ -39,7 +39,7 @@ class PartialComposeTest : public FormTest {
   }
 
   // Paints `rect` of the device image (rows from the top) as the renderer would draw it.
-  void Paint(gl::TexelRect rect, const ColorAt& color) {
+  void Paint(gl::Rect rect, const ColorAt& color) {
     painted.resize(640 * 480);
     for (int y = rect.y; y < rect.y + rect.height; ++y) {
       for (int x = rect.x; x < rect.x + rect.width; ++x) painted[y * 640 + x] = color(x, y);
@@ -333,6 +333,15 @@ TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   damage.Forget();
   EXPECT_EQ(damage.ToDraw(2, a, whole).width, 100) << "forgotten after a resize";
   EXPECT_TRUE(IsEmpty(damage.ToDraw(1, {}, whole))) << "nothing changed: nothing to draw";
+}
+
+TEST(RectTest, IntersectionKeepsOnlySharedPixels) {
+  const Rect box{0, 50, 640, 430};
+  EXPECT_EQ(Intersection({120, 115, 400, 300}, box), (Rect{120, 115, 400, 300}));
+  EXPECT_EQ(Intersection({-5, 40, 10, 20}, box), (Rect{0, 50, 5, 10}));
+  EXPECT_TRUE(IsEmpty(Intersection({0, 0, 640, 50}, box))) << "touching edges share no pixel";
+  EXPECT_TRUE(Contains(box, {0, 479, 640, 1}));
+  EXPECT_FALSE(Contains(box, {0, 479, 640, 2}));
 }
 
 }  // namespace

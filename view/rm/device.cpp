@@ -107,7 +107,7 @@ bool Device::SkipRender(const void* viewport, const Frame* scene) {
 }
 
 void Device::RenderDone(const void* viewport, DeviceRect rect, const Frame* scene) {
-  gl::NoteTextureChange(color_->Name(), {rect.left, rect.top, rect.width, rect.height});
+  gl::NoteTextureChange(color_->Name(), rect);
   if (last_.viewport == viewport && last_.overFullClear) {
     last_.scene = scene;
     last_.sceneChanges = SceneChangeCount();
@@ -138,8 +138,8 @@ void Device::DoQueuedClear() {
     if (viewportsMade_ == 1) {
       glDisable(GL_SCISSOR_TEST);
     } else {
-      const int bottom = height_ - (clear.rect.top + clear.rect.height);
-      glScissor(clear.rect.left, bottom, clear.rect.width, clear.rect.height);
+      const int bottom = height_ - (clear.rect.y + clear.rect.height);
+      glScissor(clear.rect.x, bottom, clear.rect.width, clear.rect.height);
       glEnable(GL_SCISSOR_TEST);
     }
     GLbitfield mask = 0;
@@ -156,8 +156,7 @@ void Device::DoQueuedClear() {
     glClear(mask);
   }
   if ((clear.flags & kClearTarget) != 0) {
-    gl::NoteTextureChange(color_->Name(),
-                          {clear.rect.left, clear.rect.top, clear.rect.width, clear.rect.height});
+    gl::NoteTextureChange(color_->Name(), clear.rect);
   }
   context_->Check("Clear");
 }
