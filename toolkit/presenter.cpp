@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "gl/error.hpp"
+#include "gl/render_target.hpp"
 #include "gl/state_guard.hpp"
 #include "toolkit/canvas.hpp"
 #include "toolkit/error.hpp"
@@ -136,19 +137,10 @@ gl::Program MakeProgram(const std::string& fragmentSource) {
   }
 }
 
-void SetUpTexture(const gl::Object& texture, int width, int height, GLint filter) {
-  glBindTexture(GL_TEXTURE_2D, texture.Name());
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-}
-
-void AttachTexture(const gl::Object& framebuffer, const gl::Object& texture) {
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Name());
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture.Name(), 0);
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+// An image of the window: its texture read texel by texel or filtered, and its framebuffer.
+void MakeTarget(const gl::Object& texture, const gl::Object& framebuffer, gl::Filter filter) {
+  gl::DefineColorTexture(texture.Name(), kWidth, kHeight, filter);
+  if (!gl::AttachTargets(framebuffer.Name(), texture.Name())) {
     throw Error("the window's OpenGL framebuffer is incomplete: OpenGL 3.3 core needed");
   }
 }
@@ -175,9 +167,8 @@ Presenter::Presenter(Rect box)
   const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
   softwareRasteriser_ = renderer != nullptr && IsSoftwareRasteriser(renderer);
   if (softwareRasteriser_) inBetweenScaling_ = InBetweenScaling::kNearest;
-  SetUpTexture(backingTexture_, kWidth, kHeight, GL_NEAREST);
-  SetUpTexture(composedTexture_, kWidth, kHeight, GL_LINEAR);
-  AttachTexture(composedFramebuffer_, composedTexture_);
+  gl::DefineColorTexture(backingTexture_.Name(), kWidth, kHeight, gl::Filter::kNearest);
+  MakeTarget(composedTexture_, composedFramebuffer_, gl::Filter::kLinear);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
   CheckGl("setting up the window's image");
@@ -268,8 +259,7 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
 unsigned Presenter::CopyOfComposed() {
   if (!copy_) {
     copy_ = std::make_unique<ComposedCopy>();
-    SetUpTexture(copy_->texture, kWidth, kHeight, GL_NEAREST);
-    AttachTexture(copy_->framebuffer, copy_->texture);
+    MakeTarget(copy_->texture, copy_->framebuffer, gl::Filter::kNearest);
   }
   glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, copy_->framebuffer.Name());

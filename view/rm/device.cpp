@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "gl/render_target.hpp"
 #include "gl/state_guard.hpp"
 #include "gl/texture_changes.hpp"
 #include "view/rm/direct_draw.hpp"
@@ -39,20 +40,9 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
   color_ = std::make_unique<GlObject>(context_, GlObject::Type::kTexture);
   depth_ = std::make_unique<GlObject>(context_, GlObject::Type::kRenderbuffer);
   framebuffer_ = std::make_unique<GlObject>(context_, GlObject::Type::kFramebuffer);
-  glBindTexture(GL_TEXTURE_2D, color_->Name());
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  glBindRenderbuffer(GL_RENDERBUFFER, depth_->Name());
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
-  glBindRenderbuffer(GL_RENDERBUFFER, 0);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, color_->Name(), 0);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_->Name());
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+  gl::DefineColorTexture(color_->Name(), width, height, gl::Filter::kNearest);
+  gl::DefineDepthBuffer(depth_->Name(), width, height);
+  if (!gl::AttachTargets(framebuffer_->Name(), color_->Name(), depth_->Name())) {
     throw Error(kOperation, "framebuffer incomplete");
   }
   glDisable(GL_SCISSOR_TEST);
