@@ -15,6 +15,7 @@
 #include "toolkit/error.hpp"
 #include "toolkit/png_writer.hpp"
 #include "toolkit/program_directory.hpp"
+#include "toolkit/window_gl.hpp"
 
 namespace ursa::tk {
 
@@ -24,22 +25,24 @@ Form1::Form1(FormOptions options)
       window_("Ursa", !options_.windowed),
       face_(TextFace::Open(options_.fontFamily, kGameFontPixels, std::cerr)),
       canvas_(face_),
-      presenter_(PictureBox::kBox),
-      picture1_(
-          presenter_, [this](const DeviceImage& device) { Present(&device); },
-          [this] {
-            // Shown or hidden, the box is composed again from its black background.
-            imageChange_ = Union(imageChange_, PictureBox::kBox);
-            shownTexture_ = 0;
-          }) {
-  presenter_.SetScaling(options_.scaling);
+      softwareRasteriser_(tk::SoftwareRasteriser()),
+      composer_(PictureBox::kBox),
+      picture1_([this](const DeviceImage& device) { Present(&device); },
+                [this](bool shown) {
+                  // Shown, the box starts from its black background; shown or hidden, it is
+                  // composed again.
+                  if (shown) composer_.ClearPicture();
+                  imageChange_ = Union(imageChange_, PictureBox::kBox);
+                  shownTexture_ = 0;
+                }) {
+  scaler_.SetScaling(options_.scaling);
   // The window's context is current: waiting for the display's refresh is its swap interval,
   // adaptive (a late picture is shown at once) where the driver offers that.
   if (options_.vsync && SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
 }
 
 Form1::~Form1() {
-  // The presenter's textures and programs belong to this window's context.
+  // The composer's and the scaler's textures and programs belong to this window's context.
   window_.MakeCurrent();
 }
 
@@ -56,7 +59,7 @@ void Form1::SetDisplayMode(int width, int height, int bitsPerPixel) {
     throw Error("the display mode " + std::to_string(width) + " x " + std::to_string(height) +
                 " is not offered: the game's window is 640 x 480");
   }
-  if (reduceTo16Bit_ != (bitsPerPixel == 16)) imageChange_ = Presenter::kWholeImage;
+  if (reduceTo16Bit_ != (bitsPerPixel == 16)) imageChange_ = Composer::kWholeImage;
   reduceTo16Bit_ = bitsPerPixel == 16;
   window_.SetPreferredSize(options_.windowWidth, options_.windowHeight);
   window_.SetFullscreen(!options_.windowed);
@@ -86,15 +89,15 @@ Rect Form1::DeviceChange(const DeviceImage& device) {
 void Form1::Compose(const DeviceImage* device) {
   if (!window_.MakeCurrent()) throw Error(std::string("the window lost OpenGL: ") + SDL_GetError());
   if (uploadedVersion_ != canvas_.Version()) {
-    presenter_.UploadBacking(canvas_.Surface());
+    composer_.UploadBacking(canvas_.Surface());
     uploadedVersion_ = canvas_.Version();
-    imageChange_ = Presenter::kWholeImage;
+    imageChange_ = Composer::kWholeImage;
   }
   if (device != nullptr && picture1_.Visible()) {
     imageChange_ = Union(imageChange_, DeviceChange(*device));
   }
   if (IsEmpty(imageChange_)) return;
-  presenter_.Compose(picture1_.Visible(), reduceTo16Bit_, device, imageChange_);
+  composer_.Compose(picture1_.Visible(), reduceTo16Bit_, device, imageChange_);
   unpresented_ = Union(unpresented_, imageChange_);
   imageChange_ = {};
 }
@@ -138,7 +141,7 @@ void Form1::Present(const DeviceImage* device) {
   int height = 0;
   window_.DrawableSize(width, height);
   const Rect whole{0, 0, width, height};
-  Rect changed = presenter_.WindowArea(width, height, unpresented_);
+  Rect changed = scaler_.WindowArea(width, height, unpresented_);
   unpresented_ = {};
   if (dirty_ || width != drawnWidth_ || height != drawnHeight_) {
     // Every buffer's content is unknown after a resize, and the bars must be drawn.
@@ -156,11 +159,11 @@ void Form1::Present(const DeviceImage* device) {
   const char* driver = SDL_GetCurrentVideoDriver();
   const bool glx = driver != nullptr && std::string_view(driver) == "x11";
   // After a partial copy the back buffer is the picture on the window.
-  const int age = backIsShown_ ? 1 : BackBufferAge(glx, presenter_.SoftwareRasteriser());
+  const int age = backIsShown_ ? 1 : BackBufferAge(glx, softwareRasteriser_);
   const Rect draw = windowDamage_.ToDraw(age, changed, whole);
   const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
   try {
-    presenter_.DrawScaled(0, width, height, draw, bars);
+    scaler_.DrawScaled(composer_, 0, width, height, draw, bars);
   } catch (const Error&) {
     // OpenGL fails to draw on a window just destroyed from outside.
     if (window_.StillThere()) throw;
@@ -182,7 +185,7 @@ void Form1::Present(const DeviceImage* device) {
 
 RgbImage Form1::Screenshot(const std::string& pngPath) {
   Compose();
-  RgbImage image = presenter_.ReadComposed();
+  RgbImage image = composer_.ReadComposed();
   if (!pngPath.empty()) WritePng(image, pngPath);
   return image;
 }

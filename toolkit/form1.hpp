@@ -12,6 +12,7 @@
 
 #include "toolkit/canvas.hpp"
 #include "toolkit/clock.hpp"
+#include "toolkit/composer.hpp"
 #include "toolkit/display_window.hpp"
 #include "toolkit/form_events.hpp"
 #include "toolkit/form_options.hpp"
@@ -19,9 +20,9 @@
 #include "toolkit/image.hpp"
 #include "toolkit/key_router.hpp"
 #include "toolkit/picture_box.hpp"
-#include "toolkit/presenter.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
+#include "toolkit/scaler.hpp"
 #include "toolkit/text_face.hpp"
 #include "toolkit/window_damage.hpp"
 
@@ -97,7 +98,7 @@ class Form1 final {
   // Pictures a second the window's screen shows (60 where it does not say).
   int RefreshRate() const { return window_.RefreshRate(); }
   // OpenGL draws on the CPU here (Mesa's llvmpipe, softpipe or swrast).
-  bool SoftwareRasteriser() const { return presenter_.SoftwareRasteriser(); }
+  bool SoftwareRasteriser() const { return softwareRasteriser_; }
   // Pictures put on the window so far (swaps and partial copies): nothing changed, none.
   uint64_t Presents() const { return presents_; }
   // When the last of them went up.
@@ -132,7 +133,9 @@ class Form1 final {
   DisplayWindow window_;
   TextFace face_;
   tk::Canvas canvas_;
-  Presenter presenter_;
+  bool softwareRasteriser_;
+  Composer composer_;
+  Scaler scaler_;
   PictureBox picture1_;
   Image image1_;
   KeyRouter keys_;
@@ -145,8 +148,8 @@ class Form1 final {
   bool dirty_ = true;
   // Of the 640 x 480 image: what must be composed again, and what was composed but is not yet
   // on the window.
-  Rect imageChange_ = Presenter::kWholeImage;
-  Rect unpresented_ = Presenter::kWholeImage;
+  Rect imageChange_ = Composer::kWholeImage;
+  Rect unpresented_ = Composer::kWholeImage;
   // The device image the picture box shows: its texture and the run of drawing it belongs to.
   unsigned shownTexture_ = 0;
   uint64_t shownWriter_ = 0;

@@ -9,8 +9,9 @@
 #include <filesystem>
 
 #include "form_fixture.hpp"
+#include "toolkit/composer.hpp"
 #include "toolkit/picture_box.hpp"
-#include "toolkit/presenter.hpp"
+#include "toolkit/scaler.hpp"
 #include "toolkit/surface.hpp"
 
 namespace ursa::tk {
@@ -236,15 +237,16 @@ class ScalingTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     ASSERT_TRUE(form->MakeContextCurrent());
-    presenter = std::make_unique<Presenter>(PictureBox::kBox);
+    composer = std::make_unique<Composer>(PictureBox::kBox);
+    scaler = std::make_unique<Scaler>();
     SurfacePtr backing(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
     for (int y = 0; y < 480; ++y) {
       auto* row =
           reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) + y * backing->pitch);
       for (int x = 0; x < 640; ++x) row[x] = (x + y) % 2 == 0 ? 0xFFFFFFFF : 0xFF0000FF;
     }
-    presenter->UploadBacking(*backing);
-    presenter->Compose(false, false);
+    composer->UploadBacking(*backing);
+    composer->Compose(false, false);
   }
 
   static uint32_t Checker(int x, int y) { return (x + y) % 2 == 0 ? kWhite : kBlue; }
@@ -259,7 +261,7 @@ class ScalingTest : public FormTest {
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    presenter->DrawScaled(framebuffer, width, height);
+    scaler->DrawScaled(*composer, framebuffer, width, height);
     RgbImage image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
     std::vector<uint8_t> bottomUp(image.rgb.size());
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -274,7 +276,8 @@ class ScalingTest : public FormTest {
     return image;
   }
 
-  std::unique_ptr<Presenter> presenter;
+  std::unique_ptr<Composer> composer;
+  std::unique_ptr<Scaler> scaler;
 };
 
 TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
@@ -291,8 +294,8 @@ TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
 
 TEST_F(ScalingTest, WideScreenGetsBlackBarsAndSharpTexels) {
   for (const auto scaling :
-       {Presenter::InBetweenScaling::kSharpBilinear, Presenter::InBetweenScaling::kNearest}) {
-    presenter->SetInBetweenScaling(scaling);
+       {Scaler::InBetweenScaling::kSharpBilinear, Scaler::InBetweenScaling::kNearest}) {
+    scaler->SetInBetweenScaling(scaling);
     const RgbImage image = DrawScaled(1920, 1080);  // 2.25 times, 1440 x 1080 at x 240
     for (int y = 0; y < 1080; y += 7) {
       EXPECT_EQ(image.At(0, y), kBlack);
@@ -312,7 +315,7 @@ TEST_F(ScalingTest, WideScreenGetsBlackBarsAndSharpTexels) {
       const uint32_t c = image.At(x, 540);
       blended += c != kWhite && c != kBlue;
     }
-    if (scaling == Presenter::InBetweenScaling::kNearest) {
+    if (scaling == Scaler::InBetweenScaling::kNearest) {
       EXPECT_EQ(blended, 0);
     } else {
       EXPECT_GT(blended, 0);

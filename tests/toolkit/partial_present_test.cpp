@@ -9,7 +9,8 @@
 
 #include "form_fixture.hpp"
 #include "gl/texture_changes.hpp"
-#include "toolkit/presenter.hpp"
+#include "toolkit/composer.hpp"
+#include "toolkit/scaler.hpp"
 #include "toolkit/surface.hpp"
 #include "toolkit/window_damage.hpp"
 
@@ -149,7 +150,8 @@ class PartialScalingTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     ASSERT_TRUE(form->MakeContextCurrent());
-    presenter = std::make_unique<Presenter>(PictureBox::kBox);
+    composer = std::make_unique<Composer>(PictureBox::kBox);
+    scaler = std::make_unique<Scaler>();
   }
   void Compose(const ColorAt& color) {
     SurfacePtr backing(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
@@ -158,8 +160,8 @@ class PartialScalingTest : public FormTest {
           reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) + y * backing->pitch);
       for (int x = 0; x < 640; ++x) row[x] = 0xFF000000 | color(x, y);
     }
-    presenter->UploadBacking(*backing);
-    presenter->Compose(false, false);
+    composer->UploadBacking(*backing);
+    composer->Compose(false, false);
   }
   // Draws into a width x height target (made on first use) and reads it back, rows bottom up.
   std::vector<uint8_t> Draw(int width, int height, Rect area, bool bars) {
@@ -172,7 +174,7 @@ class PartialScalingTest : public FormTest {
       glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
       glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target, 0);
     }
-    presenter->DrawScaled(framebuffer, width, height, area, bars);
+    scaler->DrawScaled(*composer, framebuffer, width, height, area, bars);
     std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
@@ -187,7 +189,8 @@ class PartialScalingTest : public FormTest {
     target = 0;
   }
 
-  std::unique_ptr<Presenter> presenter;
+  std::unique_ptr<Composer> composer;
+  std::unique_ptr<Scaler> scaler;
   GLuint framebuffer = 0;
   GLuint target = 0;
 };
@@ -204,15 +207,15 @@ TEST_F(PartialScalingTest, DrawingTheChangedAreaGivesTheWholePicture) {
     int width, height;
   } sizes[] = {{640, 480}, {1280, 960}, {1920, 1080}, {1000, 700}, {800, 600}};
   for (const auto scaling :
-       {Presenter::InBetweenScaling::kSharpBilinear, Presenter::InBetweenScaling::kNearest}) {
-    presenter->SetInBetweenScaling(scaling);
+       {Scaler::InBetweenScaling::kSharpBilinear, Scaler::InBetweenScaling::kNearest}) {
+    scaler->SetInBetweenScaling(scaling);
     for (const auto& size : sizes) {
       const Rect whole{0, 0, size.width, size.height};
       Compose(before);
       Draw(size.width, size.height, whole, true);
       Compose(after);
       const std::vector<uint8_t> part = Draw(
-          size.width, size.height, presenter->WindowArea(size.width, size.height, changed), false);
+          size.width, size.height, scaler->WindowArea(size.width, size.height, changed), false);
       Release();
       const std::vector<uint8_t> full = Draw(size.width, size.height, whole, true);
       Release();

@@ -1,34 +1,23 @@
-// The composing and presenting passes in OpenGL 3.3 core: a full-window triangle per pass cut
-// to the changed area, texel-exact composing, and sharp bilinear scaling that is exact nearest
-// at whole scales.
-#include "toolkit/presenter.hpp"
+// The composing pass in OpenGL 3.3 core: a full-window triangle cut to the changed area,
+// texel-exact, with the 5-6-5 reduction in float where the software rasteriser is fastest.
+#include "toolkit/composer.hpp"
 
 #include <SDL.h>
 #include <epoxy/gl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
-#include <string_view>
 
-#include "gl/error.hpp"
 #include "gl/render_target.hpp"
 #include "gl/state_guard.hpp"
-#include "toolkit/canvas.hpp"
 #include "toolkit/error.hpp"
+#include "toolkit/window_gl.hpp"
 
 namespace ursa::tk {
 namespace {
 
-constexpr int kWidth = Canvas::kWidth;
-constexpr int kHeight = Canvas::kHeight;
-
-constexpr const char* kFullWindowVertex = R"(#version 330 core
-void main() {
-  vec2 corner = vec2((gl_VertexID << 1) & 2, gl_VertexID & 2);
-  gl_Position = vec4(corner * 2.0 - 1.0, 0.0, 1.0);
-}
-)";
+constexpr int kWidth = Composer::kWholeImage.width;
+constexpr int kHeight = Composer::kWholeImage.height;
 
 // Window pixel (x, y down) from the framebuffer's row order (y up). The backing image is
 // stored rows top to bottom; the device image and a copy of the composed image in OpenGL's
@@ -98,44 +87,7 @@ constexpr int kDevicePicture = 1;
 constexpr int kKeptPicture = 2;
 constexpr int kCopiedPicture = 3;
 
-// Sharp bilinear: each texel is a flat block and only the seam between two blocks is
-// blended, one output pixel wide. At a whole-number scale every output pixel lands on a
-// texel centre, which is nearest-pixel enlargement.
-constexpr const char* kScaleFragment = R"(#version 330 core
-uniform sampler2D image;
-uniform vec2 origin;
-uniform vec2 outputSize;
-out vec4 color;
-void main() {
-  vec2 imageSize = vec2(textureSize(image, 0));
-  vec2 texel = (gl_FragCoord.xy - origin) / outputSize * imageSize;
-  vec2 scale = max(outputSize / imageSize, vec2(1.0));
-  vec2 region = 0.5 - 0.5 / scale;
-  vec2 fromCentre = fract(texel) - 0.5;
-  vec2 f = (fromCentre - clamp(fromCentre, -region, region)) * scale + 0.5;
-  color = vec4(texture(image, (floor(texel) + f) / imageSize).rgb, 1.0);
-}
-)";
-
 using gl::StateGuard;
-
-// Throws Error naming `what` when OpenGL has recorded an error since the last check.
-void CheckGl(const char* what) {
-  try {
-    gl::Check(what);
-  } catch (const gl::Error& e) {
-    throw Error("OpenGL failed while " + e.Operation() + " (" + e.Detail() +
-                "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
-  }
-}
-
-gl::Program MakeProgram(const std::string& fragmentSource) {
-  try {
-    return {"building the window's shaders", kFullWindowVertex, fragmentSource.c_str()};
-  } catch (const gl::Error& e) {
-    throw Error(e.Operation() + " (OpenGL 3.3 core needed): " + e.Detail());
-  }
-}
 
 // An image of the window: its texture read texel by texel or filtered, and its framebuffer.
 void MakeTarget(const gl::Object& texture, const gl::Object& framebuffer, gl::Filter filter) {
@@ -145,47 +97,32 @@ void MakeTarget(const gl::Object& texture, const gl::Object& framebuffer, gl::Fi
   }
 }
 
-// Mesa's software rasterisers, where every drawn pixel costs CPU time the game needs.
-bool IsSoftwareRasteriser(std::string_view renderer) {
-  return renderer.find("llvmpipe") != std::string_view::npos ||
-         renderer.find("softpipe") != std::string_view::npos ||
-         renderer.find("swrast") != std::string_view::npos;
-}
-
 }  // namespace
 
-Rect LetterboxRect(int drawableWidth, int drawableHeight) {
-  return PictureRect(drawableWidth, drawableHeight, Scaling::kFit);
-}
-
-Presenter::Presenter(Rect box)
+Composer::Composer(Rect box)
     : box_(box),
-      compose_(MakeProgram(std::string(kReduce565) + kComposeFragment)),
-      composeDevice_(MakeProgram(std::string(kReduce565) + kComposeDeviceFragment)),
-      scale_(MakeProgram(kScaleFragment)) {
+      compose_(MakeWindowProgram(std::string(kReduce565) + kComposeFragment)),
+      composeDevice_(MakeWindowProgram(std::string(kReduce565) + kComposeDeviceFragment)) {
   const StateGuard guard(StateGuard::Start::kPlain);
-  const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  softwareRasteriser_ = renderer != nullptr && IsSoftwareRasteriser(renderer);
-  if (softwareRasteriser_) inBetweenScaling_ = InBetweenScaling::kNearest;
   gl::DefineColorTexture(backingTexture_.Name(), kWidth, kHeight, gl::Filter::kNearest);
   MakeTarget(composedTexture_, composedFramebuffer_, gl::Filter::kLinear);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
-  CheckGl("setting up the window's image");
+  CheckWindowGl("setting up the window's image");
 }
 
-void Presenter::UploadBacking(const SDL_Surface& backing) {
+void Composer::UploadBacking(const SDL_Surface& backing) {
   const StateGuard guard(StateGuard::Start::kPlain);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
   glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   // ARGB8888 words lie in memory as B, G, R, A bytes on the little-endian machines we run on.
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_BYTE,
                   backing.pixels);
-  CheckGl("copying the window image");
+  CheckWindowGl("copying the window image");
 }
 
-void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device,
-                        Rect area) {
+void Composer::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device,
+                       Rect area) {
   area = Intersection(area, kWholeImage);
   if (area.width == 0) return;
   const StateGuard guard(StateGuard::Start::kPlain);
@@ -237,7 +174,7 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, picture);
     glDrawArrays(GL_TRIANGLES, 0, 3);
-    CheckGl("showing the 3D device's image");
+    CheckWindowGl("showing the 3D device's image");
     return;
   }
   glUseProgram(compose_.Name());
@@ -253,10 +190,10 @@ void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceIma
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
-  CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
+  CheckWindowGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
 }
 
-unsigned Presenter::CopyOfComposed() {
+unsigned Composer::CopyOfComposed() {
   if (!copy_) {
     copy_ = std::make_unique<ComposedCopy>();
     MakeTarget(copy_->texture, copy_->framebuffer, gl::Filter::kNearest);
@@ -267,81 +204,13 @@ unsigned Presenter::CopyOfComposed() {
   return copy_->texture.Name();
 }
 
-bool Presenter::SharpSeams(int width, int height) const {
-  const Rect to = PictureRect(width, height, scaling_);
-  const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
-  return !wholeNumber && inBetweenScaling_ == InBetweenScaling::kSharpBilinear;
-}
-
-Rect Presenter::WindowArea(int width, int height, Rect imageArea) const {
-  imageArea = Intersection(imageArea, kWholeImage);
-  if (imageArea.width == 0) return {};
-  if (SharpSeams(width, height)) {
-    imageArea = Intersection(
-        {imageArea.x - 1, imageArea.y - 1, imageArea.width + 2, imageArea.height + 2}, kWholeImage);
-  }
-  const Rect to = PictureRect(width, height, scaling_);
-  const double scaleX = static_cast<double>(to.width) / kWidth;
-  const double scaleY = static_cast<double>(to.height) / kHeight;
-  // Image rows count down from the top, the framebuffer's up from the bottom.
-  const int imageBottom = kHeight - imageArea.y - imageArea.height;
-  const int left = to.x + static_cast<int>(std::floor(imageArea.x * scaleX));
-  const int right = to.x + static_cast<int>(std::ceil((imageArea.x + imageArea.width) * scaleX));
-  const int bottom = to.y + static_cast<int>(std::floor(imageBottom * scaleY));
-  const int top = to.y + static_cast<int>(std::ceil((imageBottom + imageArea.height) * scaleY));
-  return Intersection({left, bottom, right - left, top - bottom}, to);
-}
-
-void Presenter::DrawScaled(unsigned framebuffer, int width, int height, Rect windowArea,
-                           bool bars) {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  const Rect to = PictureRect(width, height, scaling_);
-  glClearColor(0, 0, 0, 1);
-  glEnable(GL_SCISSOR_TEST);
-  if (bars) {
-    // Black bars: only the two strips beside or above and below the picture are cleared.
-    const Rect barRects[] = {{0, 0, to.x, height},
-                             {to.x + to.width, 0, width - to.x - to.width, height},
-                             {0, 0, width, to.y},
-                             {0, to.y + to.height, width, height - to.y - to.height}};
-    for (const Rect& bar : barRects) {
-      if (bar.width <= 0 || bar.height <= 0) continue;
-      glScissor(bar.x, bar.y, bar.width, bar.height);
-      glClear(GL_COLOR_BUFFER_BIT);
-    }
-  }
-  // The whole mapping is drawn, cut to the area: each pixel gets the colour a full draw gives it.
-  windowArea = Intersection(windowArea, to);
-  if (windowArea.width == 0) return;
-  glScissor(windowArea.x, windowArea.y, windowArea.width, windowArea.height);
-  if (!SharpSeams(width, height)) {
-    // Nearest-pixel enlargement is what a blit does, and a blit is the cheapest draw.
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
-    glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
-                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    CheckGl("drawing the window");
-    return;
-  }
-  glViewport(to.x, to.y, to.width, to.height);
-  glUseProgram(scale_.Name());
-  glUniform1i(scale_.Uniform("image"), 0);
-  glUniform2f(scale_.Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
-  glUniform2f(scale_.Uniform("outputSize"), static_cast<float>(to.width),
-              static_cast<float>(to.height));
-  glBindTexture(GL_TEXTURE_2D, composedTexture_.Name());
-  glBindVertexArray(vertexArray_.Name());
-  glDrawArrays(GL_TRIANGLES, 0, 3);
-  CheckGl("drawing the window");
-}
-
-RgbImage Presenter::ReadComposed() {
+RgbImage Composer::ReadComposed() {
   const StateGuard guard(StateGuard::Start::kPlain);
   RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
   glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
   std::vector<uint8_t> bottomUp(image.rgb.size());
   glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-  CheckGl("reading the window image");
+  CheckWindowGl("reading the window image");
   const size_t rowBytes = size_t{kWidth} * 3;
   for (int y = 0; y < kHeight; ++y) {
     std::copy_n(bottomUp.data() + (kHeight - 1 - y) * rowBytes, rowBytes,
