@@ -3,8 +3,20 @@
 #include "toolkit/window_damage.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace ursa::tk {
+
+bool WindowDamage::TakeInvalid() { return std::exchange(invalid_, false); }
+
+bool WindowDamage::Resize(int width, int height) {
+  if (width == width_ && height == height_) return false;
+  width_ = width;
+  height_ = height;
+  Forget();
+  invalid_ = true;
+  return true;
+}
 
 Rect WindowDamage::ToDraw(int bufferAge, Rect changed, Rect whole) {
   Rect draw = changed;

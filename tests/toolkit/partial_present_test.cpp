@@ -315,6 +315,7 @@ TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   const Rect b{50, 50, 10, 10};
   const Rect c{0, 90, 4, 4};
   WindowDamage damage;
+  EXPECT_TRUE(damage.TakeInvalid()) << "a window never drawn is drawn whole";
   // Nothing known yet: whole window, whatever the age.
   EXPECT_EQ(damage.ToDraw(2, a, whole).width, 100);
   const Rect ab = damage.ToDraw(2, b, whole);  // the buffer holds the frame before a
@@ -333,7 +334,10 @@ TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   EXPECT_EQ(bc.height, 44);
   EXPECT_EQ(damage.ToDraw(0, a, whole).width, 100) << "age 0: content unknown";
   EXPECT_EQ(damage.ToDraw(9, a, whole).width, 100) << "older than remembered";
-  damage.Forget();
+  EXPECT_TRUE(damage.Resize(100, 100)) << "a first size is a new size";
+  EXPECT_TRUE(damage.TakeInvalid()) << "a new size is drawn whole";
+  EXPECT_FALSE(damage.Resize(100, 100));
+  EXPECT_FALSE(damage.TakeInvalid());
   EXPECT_EQ(damage.ToDraw(2, a, whole).width, 100) << "forgotten after a resize";
   EXPECT_TRUE(IsEmpty(damage.ToDraw(1, {}, whole))) << "nothing changed: nothing to draw";
 }
