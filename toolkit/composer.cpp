@@ -7,9 +7,10 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
+#include "gl/draw_state.hpp"
 #include "gl/render_target.hpp"
-#include "gl/state_guard.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/window_gl.hpp"
 
@@ -58,7 +59,6 @@ void main() {
 constexpr const char* kComposeDeviceFragment = R"(
 uniform sampler2D picture;
 uniform ivec2 offset;
-uniform ivec2 deviceSize;
 uniform bool reduceTo16Bit;
 out vec4 color;
 void main() {
@@ -87,8 +87,6 @@ constexpr int kDevicePicture = 1;
 constexpr int kKeptPicture = 2;
 constexpr int kCopiedPicture = 3;
 
-using gl::StateGuard;
-
 // An image of the window: its texture read texel by texel or filtered, and its framebuffer.
 void MakeTarget(const gl::Object& texture, const gl::Object& framebuffer, gl::Filter filter) {
   gl::DefineColorTexture(texture.Name(), kWidth, kHeight, filter);
@@ -102,93 +100,79 @@ void MakeTarget(const gl::Object& texture, const gl::Object& framebuffer, gl::Fi
 Composer::Composer(Rect box)
     : box_(box),
       compose_(MakeWindowProgram(std::string(kReduce565) + kComposeFragment)),
-      composeDevice_(MakeWindowProgram(std::string(kReduce565) + kComposeDeviceFragment)) {
-  const StateGuard guard(StateGuard::Start::kPlain);
+      composeDevice_(MakeWindowProgram(std::string(kReduce565) + kComposeDeviceFragment)),
+      sourceAt_(compose_.Uniform("pictureSource")),
+      deviceSizeAt_(compose_.Uniform("deviceSize")),
+      reduceAt_(compose_.Uniform("reduceTo16Bit")),
+      offsetAt_(composeDevice_.Uniform("offset")),
+      deviceReduceAt_(composeDevice_.Uniform("reduceTo16Bit")) {
+  // What never changes is set once: the texture units and the box.
+  glUseProgram(compose_.Name());
+  glUniform1i(compose_.Uniform("backing"), 0);
+  glUniform1i(compose_.Uniform("picture"), 1);
+  glUniform4i(compose_.Uniform("box"), box_.x, box_.y, box_.width, box_.height);
+  glUseProgram(composeDevice_.Name());
+  glUniform1i(composeDevice_.Uniform("picture"), 1);
   gl::DefineColorTexture(backingTexture_.Name(), kWidth, kHeight, gl::Filter::kNearest);
   MakeTarget(composedTexture_, composedFramebuffer_, gl::Filter::kLinear);
+  gl::DrawInto(composedFramebuffer_.Name(), kWholeImage, kWholeImage);
+  gl::PlainDrawing();
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
   CheckWindowGl("setting up the window's image");
 }
 
 void Composer::UploadBacking(const SDL_Surface& backing) {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
   glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
   // ARGB8888 words lie in memory as B, G, R, A bytes on the little-endian machines we run on.
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_BYTE,
                   backing.pixels);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   CheckWindowGl("copying the window image");
+}
+
+Composer::BoxPicture Composer::PictureFor(bool pictureVisible, bool reduceTo16Bit,
+                                          const DeviceImage* device) {
+  if (!pictureVisible) return {kHidden, 0};
+  const bool black = std::exchange(pictureBlack_, false);
+  // From now on the box keeps what this picture shows in it.
+  if (device != nullptr) return {kDevicePicture, device->texture};
+  if (black) return {kBlackPicture, 0};
+  // The box keeps its content, reduced (or not) as the rest now is: read from a copy, since a
+  // pass cannot read the image it writes.
+  if (reduceTo16Bit != composedReduced_) return {kCopiedPicture, CopyOfComposed()};
+  return {kKeptPicture, 0};
 }
 
 void Composer::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device,
                        Rect area) {
   area = Intersection(area, kWholeImage);
-  if (area.width == 0) return;
-  const StateGuard guard(StateGuard::Start::kPlain);
-  int source = kHidden;
-  GLuint picture = 0;
-  if (pictureVisible) {
-    if (device != nullptr) {
-      if (glIsTexture(device->texture) == GL_FALSE) {
-        throw Error("the 3D device's image cannot be shown: its texture does not exist");
-      }
-      source = kDevicePicture;
-      picture = device->texture;
-      // Read texel by texel; a render target without mipmaps would otherwise sample as black.
-      glActiveTexture(GL_TEXTURE1);
-      glBindTexture(GL_TEXTURE_2D, picture);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    } else if (pictureBlack_) {
-      source = kBlackPicture;
-    } else if (reduceTo16Bit != composedReduced_) {
-      // The box keeps its content, reduced (or not) as the rest now is: read from a copy,
-      // since a pass cannot read the image it writes.
-      source = kCopiedPicture;
-      picture = CopyOfComposed();
-    } else {
-      source = kKeptPicture;
-    }
-    // From now on the box keeps what this image shows in it.
-    pictureBlack_ = false;
-  }
+  if (IsEmpty(area)) return;
+  const BoxPicture picture = PictureFor(pictureVisible, reduceTo16Bit, device);
   composedReduced_ = reduceTo16Bit;
-  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffer_.Name());
-  glViewport(0, 0, kWidth, kHeight);
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(area.x, kHeight - area.y - area.height, area.width, area.height);
+  gl::DrawInto(composedFramebuffer_.Name(), kWholeImage,
+               {area.x, kHeight - area.y - area.height, area.width, area.height});
+  gl::PlainDrawing();
   glBindVertexArray(vertexArray_.Name());
-  const bool insideBox = Contains(box_, area);
+  glActiveTexture(GL_TEXTURE1);
+  glBindTexture(GL_TEXTURE_2D, picture.texture);
   // Box pixels beyond a smaller device image are black: the whole compose draws those.
-  const bool insideDevice = source == kDevicePicture &&
-                            area.x + area.width - box_.x <= device->width &&
-                            area.y + area.height - box_.y <= device->height;
-  if (insideBox && insideDevice) {
+  if (picture.source == kDevicePicture && Contains(box_, area) &&
+      Contains({box_.x, box_.y, device->width, device->height}, area)) {
     // A frame of the 3D view: the device image alone, the cheapest pass.
     glUseProgram(composeDevice_.Name());
-    glUniform1i(composeDevice_.Uniform("picture"), 1);
-    glUniform2i(composeDevice_.Uniform("offset"), -box_.x, box_.y + device->height - kHeight);
-    glUniform2i(composeDevice_.Uniform("deviceSize"), device->width, device->height);
-    glUniform1i(composeDevice_.Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
-    glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_2D, picture);
-    glDrawArrays(GL_TRIANGLES, 0, 3);
-    CheckWindowGl("showing the 3D device's image");
-    return;
+    glUniform2i(offsetAt_, -box_.x, box_.y + device->height - kHeight);
+    glUniform1i(deviceReduceAt_, reduceTo16Bit ? 1 : 0);
+  } else {
+    glUseProgram(compose_.Name());
+    glUniform1i(sourceAt_, picture.source);
+    glUniform2i(deviceSizeAt_, device != nullptr ? device->width : 0,
+                device != nullptr ? device->height : 0);
+    glUniform1i(reduceAt_, reduceTo16Bit ? 1 : 0);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   }
-  glUseProgram(compose_.Name());
-  glUniform1i(compose_.Uniform("backing"), 0);
-  glUniform1i(compose_.Uniform("picture"), 1);
-  glUniform1i(compose_.Uniform("pictureSource"), source);
-  glUniform2i(compose_.Uniform("deviceSize"), device != nullptr ? device->width : 0,
-              device != nullptr ? device->height : 0);
-  glUniform4i(compose_.Uniform("box"), box_.x, box_.y, box_.width, box_.height);
-  glUniform1i(compose_.Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
-  glActiveTexture(GL_TEXTURE1);
-  glBindTexture(GL_TEXTURE_2D, picture);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);
   CheckWindowGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
 }
@@ -200,16 +184,18 @@ unsigned Composer::CopyOfComposed() {
   }
   glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, copy_->framebuffer.Name());
+  glDisable(GL_SCISSOR_TEST);
   glBlitFramebuffer(0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, GL_COLOR_BUFFER_BIT, GL_NEAREST);
   return copy_->texture.Name();
 }
 
 RgbImage Composer::ReadComposed() {
-  const StateGuard guard(StateGuard::Start::kPlain);
   RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
   glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
   std::vector<uint8_t> bottomUp(image.rgb.size());
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
   CheckWindowGl("reading the window image");
   const size_t rowBytes = size_t{kWidth} * 3;
   for (int y = 0; y < kHeight; ++y) {

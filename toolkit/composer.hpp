@@ -14,8 +14,9 @@ struct SDL_Surface;
 
 namespace ursa::tk {
 
-// A device image as the 3D renderer leaves it: an RGBA8 texture, row 0 at the bottom.
-// Composing sets its filters to nearest, the only way it is ever read.
+// A device image as the 3D renderer leaves it: an RGBA8 texture without mipmaps, its filters
+// not mipmapped (gl::DefineColorTexture makes such), row 0 at the bottom. It is read texel by
+// texel; a texture that needs mipmaps would read as black.
 struct DeviceImage {
   unsigned texture = 0;
   int width = 0;
@@ -48,6 +49,12 @@ class Composer {
   unsigned Framebuffer() const { return composedFramebuffer_.Name(); }
 
  private:
+  // What the box shows: one of the compose shader's picture sources, and its texture.
+  struct BoxPicture {
+    int source = 0;
+    unsigned texture = 0;
+  };
+  BoxPicture PictureFor(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device);
   // A copy of the picture as it is now; its texture name.
   unsigned CopyOfComposed();
 
@@ -55,6 +62,12 @@ class Composer {
   bool pictureBlack_ = true;
   gl::Program compose_;
   gl::Program composeDevice_;
+  // Uniform locations, looked up once.
+  int sourceAt_;
+  int deviceSizeAt_;
+  int reduceAt_;
+  int offsetAt_;
+  int deviceReduceAt_;
   gl::Object vertexArray_{gl::Object::Type::kVertexArray};
   gl::Object backingTexture_{gl::Object::Type::kTexture};
   // Composing writes only the area asked for, and in the box only when it has something new

@@ -9,13 +9,10 @@ int QueuedNow() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVEN
 
 }  // namespace
 
-bool EventPump::Pending() {
-  SDL_PumpEvents();
-  return QueuedNow() > 0;
-}
+bool EventPump::Queued() const { return QueuedNow() > 0; }
 
-void EventPump::DeliverPending() {
-  SDL_PumpEvents();
+void EventPump::DeliverPending(bool takeIn) {
+  if (takeIn) SDL_PumpEvents();
   const int pending = QueuedNow();
   passEnded_ = false;
   for (int i = 0; i < pending && !ended_ && !passEnded_; ++i) {

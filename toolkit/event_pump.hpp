@@ -19,14 +19,17 @@ class EventPump {
   EventPump(Clock& clock, std::function<void(const SDL_Event&)> dispatch)
       : clock_(clock), dispatch_(std::move(dispatch)) {}
 
-  // Takes in the window system's events, then tells whether any event waits in the queue.
-  bool Pending();
+  // An event waits in the queue. What the window system sent since it was last asked is not
+  // taken in here: a wait takes it in first thing (SDL's wait asks before it sleeps), and so
+  // does delivering in a pass that does not wait.
+  bool Queued() const;
   // Returns at wakeAtMs on the clock (negative: no wake-up time) or at the next event.
   void Wait(int64_t wakeAtMs) { clock_.WaitForEvent(wakeAtMs); }
-  // Delivers the events queued now, each once, in order; a handler that ends the pass or the
-  // program leaves the later ones queued. Only those queued now, so a flood of key repeats
-  // cannot keep the pump busy.
-  void DeliverPending();
+  // Delivers the events queued now, each once, in order, after taking in what the window
+  // system sent when `takeIn` says so (not right after a wait, which did); a handler that ends
+  // the pass or the program leaves the later ones queued. Only those queued now, so a flood of
+  // key repeats cannot keep the pump busy.
+  void DeliverPending(bool takeIn);
   // The pump delivers no more events in this pass.
   void EndPass() { passEnded_ = true; }
   // No event is delivered any more.

@@ -114,7 +114,8 @@ class Form1 final {
   RgbImage Screenshot(const std::string& pngPath = {});
 
  private:
-  void ProcessPendingEvents();
+  // Delivers the queued events, after taking in the window system's with `takeIn`.
+  void ProcessPendingEvents(bool takeIn);
   void Dispatch(const SDL_Event& event);
   void DispatchKey(const SDL_KeyboardEvent& key);
   void DispatchFocus(const SDL_WindowEvent& window);

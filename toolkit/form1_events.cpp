@@ -14,7 +14,7 @@ void Form1::WaitEvents() {
   // What Load or the last event drew must be on screen before the loop sleeps.
   if (NeedsPresent()) Present();
   presenter_.Pacer().Finish();
-  if (!pump_.Pending()) pump_.Wait(-1);
+  if (!pump_.Queued()) pump_.Wait(-1);
   DoEvents();
 }
 
@@ -24,18 +24,21 @@ void Form1::DoEvents(int64_t wakeAtMs) {
   if (presenter_.Pacer().Held()) presenter_.Pacer().Finish();
   if (events_ != nullptr) events_->Pumping();
   if (Ended()) return;
-  if (wakeAtMs >= 0 && !pump_.Pending()) {
+  // One look at the window system a pass: the wait's, or else the delivery's. A pass with a
+  // wake-up time has events queued already, or it waits.
+  const bool waits = wakeAtMs >= 0;
+  if (waits && !pump_.Queued()) {
     // Whatever was drawn goes on screen before the wait, not after it.
     if (NeedsPresent()) Present();
     presenter_.Pacer().Finish();
     pump_.Wait(wakeAtMs);
   }
-  ProcessPendingEvents();
+  ProcessPendingEvents(!waits);
   if (NeedsPresent() && !Ended()) Present();
 }
 
-void Form1::ProcessPendingEvents() {
-  pump_.DeliverPending();
+void Form1::ProcessPendingEvents(bool takeIn) {
+  pump_.DeliverPending(takeIn);
   // A window destroyed by another X client is closed, as if by its user.
   if (window_.TakeGone()) {
     SDL_Event quit{};

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "gl/state_guard.hpp"
+#include "gl/draw_state.hpp"
 #include "toolkit/window_gl.hpp"
 
 namespace ursa::tk {
@@ -36,12 +36,15 @@ void main() {
 }
 )";
 
-using gl::StateGuard;
-
 }  // namespace
 
-Scaler::Scaler() : scale_(MakeWindowProgram(kScaleFragment)) {
+Scaler::Scaler()
+    : scale_(MakeWindowProgram(kScaleFragment)),
+      originAt_(scale_.Uniform("origin")),
+      outputSizeAt_(scale_.Uniform("outputSize")) {
   if (SoftwareRasteriser()) inBetweenScaling_ = InBetweenScaling::kNearest;
+  glUseProgram(scale_.Name());
+  glUniform1i(scale_.Uniform("image"), 0);
 }
 
 bool Scaler::SharpSeams(int width, int height) const {
@@ -71,41 +74,40 @@ Rect Scaler::WindowArea(int width, int height, Rect imageArea) const {
 
 void Scaler::DrawScaled(const Composer& picture, unsigned framebuffer, int width, int height,
                         Rect windowArea, bool bars) {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   const Rect to = PictureRect(width, height, scaling_);
-  glClearColor(0, 0, 0, 1);
+  gl::PlainDrawing();
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   glEnable(GL_SCISSOR_TEST);
   if (bars) {
     // Black bars: only the two strips beside or above and below the picture are cleared.
+    glClearColor(0, 0, 0, 1);
     const Rect barRects[] = {{0, 0, to.x, height},
                              {to.x + to.width, 0, width - to.x - to.width, height},
                              {0, 0, width, to.y},
                              {0, to.y + to.height, width, height - to.y - to.height}};
     for (const Rect& bar : barRects) {
-      if (bar.width <= 0 || bar.height <= 0) continue;
+      if (IsEmpty(bar)) continue;
       glScissor(bar.x, bar.y, bar.width, bar.height);
       glClear(GL_COLOR_BUFFER_BIT);
     }
   }
   // The whole mapping is drawn, cut to the area: each pixel gets the colour a full draw gives it.
   windowArea = Intersection(windowArea, to);
-  if (windowArea.width == 0) return;
-  glScissor(windowArea.x, windowArea.y, windowArea.width, windowArea.height);
+  if (IsEmpty(windowArea)) return;
   if (!SharpSeams(width, height)) {
     // Nearest-pixel enlargement is what a blit does, and a blit is the cheapest draw.
+    glScissor(windowArea.x, windowArea.y, windowArea.width, windowArea.height);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, picture.Framebuffer());
     glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
                       GL_COLOR_BUFFER_BIT, GL_NEAREST);
     CheckWindowGl("drawing the window");
     return;
   }
-  glViewport(to.x, to.y, to.width, to.height);
+  gl::DrawInto(framebuffer, to, windowArea);
   glUseProgram(scale_.Name());
-  glUniform1i(scale_.Uniform("image"), 0);
-  glUniform2f(scale_.Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
-  glUniform2f(scale_.Uniform("outputSize"), static_cast<float>(to.width),
-              static_cast<float>(to.height));
+  glUniform2f(originAt_, static_cast<float>(to.x), static_cast<float>(to.y));
+  glUniform2f(outputSizeAt_, static_cast<float>(to.width), static_cast<float>(to.height));
+  glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, picture.Texture());
   glBindVertexArray(vertexArray_.Name());
   glDrawArrays(GL_TRIANGLES, 0, 3);

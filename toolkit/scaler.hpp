@@ -47,6 +47,9 @@ class Scaler {
   InBetweenScaling inBetweenScaling_ = InBetweenScaling::kSharpBilinear;
   Scaling scaling_ = Scaling::kFit;
   gl::Program scale_;
+  // Uniform locations, looked up once.
+  int originAt_;
+  int outputSizeAt_;
   gl::Object vertexArray_{gl::Object::Type::kVertexArray};
 };
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "form_fixture.hpp"
+#include "gl/render_target.hpp"
 #include "gl/texture_changes.hpp"
 #include "toolkit/composer.hpp"
 #include "toolkit/scaler.hpp"
@@ -30,6 +31,7 @@ class PartialComposeTest : public FormTest {
     }
     ASSERT_TRUE(form->MakeContextCurrent());
     glGenTextures(1, &texture);
+    gl::DefineColorTexture(texture, 640, 480, gl::Filter::kNearest);
     Paint({0, 0, 640, 480}, [](int x, int y) { return PackColor(0x80, x & 0xFF, y & 0xFF); });
     gl::TrackTexture(texture);
     device = [this](int x, int y) { return painted[y * 640 + x]; };
@@ -237,9 +239,8 @@ class PresentCountTest : public ::testing::Test {
     ASSERT_TRUE(form->MakeContextCurrent());
     std::vector<uint8_t> texels(640 * 480 * 4, 0x80);
     glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 640, 480, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    gl::DefineColorTexture(texture, 640, 480, gl::Filter::kNearest);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
     gl::TrackTexture(texture);
     form->Show();
     form->Picture1().SetVisible(true);

@@ -1,5 +1,6 @@
 // The device's offscreen framebuffer: creation, presenting and reading back.
-// Each operation puts the OpenGL state back as it found it, for the window's own drawing.
+// Each operation sets all the OpenGL state it uses, as every pass on the shared context does
+// (gl/draw_state.hpp).
 #include "view/rm/device.hpp"
 
 #include <epoxy/gl.h>
@@ -10,7 +11,6 @@
 #include <utility>
 
 #include "gl/render_target.hpp"
-#include "gl/state_guard.hpp"
 #include "gl/texture_changes.hpp"
 #include "view/rm/direct_draw.hpp"
 #include "view/rm/error.hpp"
@@ -36,7 +36,6 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
   }
   context_->Use(kOperation);
   context_->Check(kOperation);
-  const gl::StateGuard guard;
   color_ = std::make_unique<GlObject>(context_, GlObject::Type::kTexture);
   depth_ = std::make_unique<GlObject>(context_, GlObject::Type::kRenderbuffer);
   framebuffer_ = std::make_unique<GlObject>(context_, GlObject::Type::kFramebuffer);
@@ -46,8 +45,8 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
     throw Error(kOperation, "framebuffer incomplete");
   }
   glDisable(GL_SCISSOR_TEST);
-  glViewport(0, 0, width, height);
   glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glClearDepth(1.0);
   glDepthMask(GL_TRUE);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -119,32 +118,29 @@ void Device::DoQueuedClear() {
   last_ = {};
   if (clear.flags == 0) return;
   context_->Use("Clear");
-  {
-    const gl::StateGuard guard;
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
-    // With one viewport ever made, nothing has drawn outside its rectangle, which is still
-    // the black of a new device: clearing the whole image leaves those pixels as they are and
-    // is much cheaper than a cut-out clear on a software rasteriser.
-    if (viewportsMade_ == 1) {
-      glDisable(GL_SCISSOR_TEST);
-    } else {
-      const int bottom = height_ - (clear.rect.y + clear.rect.height);
-      glScissor(clear.rect.x, bottom, clear.rect.width, clear.rect.height);
-      glEnable(GL_SCISSOR_TEST);
-    }
-    GLbitfield mask = 0;
-    if ((clear.flags & kClearTarget) != 0) {
-      glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
-      glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-      mask |= GL_COLOR_BUFFER_BIT;
-    }
-    if ((clear.flags & kClearDepth) != 0) {
-      glClearDepth(1.0);
-      glDepthMask(GL_TRUE);
-      mask |= GL_DEPTH_BUFFER_BIT;
-    }
-    glClear(mask);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
+  // With one viewport ever made, nothing has drawn outside its rectangle, which is still the
+  // black of a new device: clearing the whole image leaves those pixels as they are and is
+  // much cheaper than a cut-out clear on a software rasteriser.
+  if (viewportsMade_ == 1) {
+    glDisable(GL_SCISSOR_TEST);
+  } else {
+    const int bottom = height_ - (clear.rect.y + clear.rect.height);
+    glScissor(clear.rect.x, bottom, clear.rect.width, clear.rect.height);
+    glEnable(GL_SCISSOR_TEST);
   }
+  GLbitfield mask = 0;
+  if ((clear.flags & kClearTarget) != 0) {
+    glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    mask |= GL_COLOR_BUFFER_BIT;
+  }
+  if ((clear.flags & kClearDepth) != 0) {
+    glClearDepth(1.0);
+    glDepthMask(GL_TRUE);
+    mask |= GL_DEPTH_BUFFER_BIT;
+  }
+  glClear(mask);
   if ((clear.flags & kClearTarget) != 0) {
     gl::NoteTextureChange(color_->Name(), clear.rect);
   }
@@ -167,12 +163,8 @@ Image Device::ReadImage() {
   image.width = width_;
   image.height = height_;
   image.rgba.resize(static_cast<size_t>(width_) * height_ * 4);
-  {
-    const gl::StateGuard guard;
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_->Name());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
-  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_->Name());
+  glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
   context_->Check("ReadImage");
   FlipRows(image);
   return image;
