@@ -9,7 +9,7 @@ int QueuedNow() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVEN
 
 }  // namespace
 
-bool EventPump::Queued() const { return QueuedNow() > 0; }
+bool EventPump::Queued() { return QueuedNow() > 0; }
 
 void EventPump::DeliverPending(bool takeIn) {
   if (takeIn) SDL_PumpEvents();

@@ -22,7 +22,7 @@ class EventPump {
   // An event waits in the queue. What the window system sent since it was last asked is not
   // taken in here: a wait takes it in first thing (SDL's wait asks before it sleeps), and so
   // does delivering in a pass that does not wait.
-  bool Queued() const;
+  static bool Queued();
   // Returns at wakeAtMs on the clock (negative: no wake-up time) or at the next event.
   void Wait(int64_t wakeAtMs) { clock_.WaitForEvent(wakeAtMs); }
   // Delivers the events queued now, each once, in order, after taking in what the window
