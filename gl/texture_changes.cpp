@@ -2,7 +2,6 @@
 // Runs are numbered across the process, so a texture name reused for a new texture is a new run.
 #include "gl/texture_changes.hpp"
 
-#include <algorithm>
 #include <unordered_map>
 
 namespace ursa::gl {
@@ -10,7 +9,7 @@ namespace {
 
 struct Record {
   uint64_t writer = 0;
-  TexelRect changed;
+  Rect changed;
 };
 
 std::unordered_map<unsigned, Record>& Records() {
@@ -22,19 +21,9 @@ uint64_t lastWriter = 0;
 
 }  // namespace
 
-TexelRect Union(const TexelRect& a, const TexelRect& b) {
-  if (a.Empty()) return b;
-  if (b.Empty()) return a;
-  const int left = std::min(a.x, b.x);
-  const int top = std::min(a.y, b.y);
-  const int right = std::max(a.x + a.width, b.x + b.width);
-  const int bottom = std::max(a.y + a.height, b.y + b.height);
-  return {left, top, right - left, bottom - top};
-}
-
 void TrackTexture(unsigned texture) { Records()[texture] = {++lastWriter, {}}; }
 
-void NoteTextureChange(unsigned texture, const TexelRect& drawn) {
+void NoteTextureChange(unsigned texture, const Rect& drawn) {
   const auto found = Records().find(texture);
   if (found != Records().end()) found->second.changed = Union(found->second.changed, drawn);
 }

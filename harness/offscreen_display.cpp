@@ -61,6 +61,7 @@ void OffscreenPicture::ShowDeviceImage(unsigned texture, int width, int height) 
   glBindTexture(GL_TEXTURE_2D, texture);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, last_.rgba.data());
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glBindTexture(GL_TEXTURE_2D, 0);
   rm::FlipRows(last_);
   ++shows_;

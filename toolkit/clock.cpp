@@ -19,7 +19,11 @@ void SystemClock::WaitForEvent(int64_t wakeAtMs) {
     return;
   }
   const int64_t remaining = wakeAtMs - Milliseconds();
-  if (remaining <= 0) return;
+  if (remaining <= 0) {
+    // Nothing to wait for, but the window system's events are taken in, as a wait does.
+    SDL_PumpEvents();
+    return;
+  }
   const int64_t capped = std::min<int64_t>(remaining, std::numeric_limits<int>::max());
   SDL_WaitEventTimeout(nullptr, static_cast<int>(capped));
 }
@@ -34,6 +38,8 @@ void SystemClock::SleepUntil(int64_t atMs) {
 }
 
 void VirtualClock::WaitForEvent(int64_t wakeAtMs) {
+  // What the window system sent (a pad's buttons among it) is taken in, as a real wait does.
+  SDL_PumpEvents();
   if (wakeAtMs < 0) {
     ++now_;
   } else {

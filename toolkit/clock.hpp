@@ -12,8 +12,9 @@ class Clock {
   virtual ~Clock() = default;
   // Milliseconds on this clock; never decreases.
   virtual int64_t Milliseconds() = 0;
-  // Called by the event pump when no window event is pending: returns at wakeAtMs or at the
+  // Called by the event pump when no window event is queued: returns at wakeAtMs or at the
   // next window event, whichever comes first. A negative wakeAtMs waits for the next event.
+  // A wait takes in what the window system sent before it sleeps.
   virtual void WaitForEvent(int64_t wakeAtMs) = 0;
   // Returns at atMs, events or not: a short hold that must end on time (a picture waiting
   // for its moment).
@@ -29,7 +30,7 @@ class SystemClock final : public Clock {
 };
 
 // Time that moves only when told. A wait with a wake-up time jumps straight to it (the
-// pump calls WaitForEvent only when no event is pending, so nothing could have woken it
+// pump calls WaitForEvent only when no event is queued, so nothing could have woken it
 // earlier); a wait for the next event lets one millisecond pass, so an idle loop still
 // sees time go by and a test's pump hook can act at a chosen moment.
 class VirtualClock final : public Clock {

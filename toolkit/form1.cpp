@@ -1,16 +1,11 @@
-// Form1's construction, display mode and presenting: the backing image and the picture box
-// composed into one 640 x 480 image, shown scaled on the window and read back for screenshots.
-// Only what changed is composed and drawn again, and nothing is presented when nothing did.
+// Form1's construction, display mode and screenshots: the window, its controls and its
+// presenter made in order, and the display-mode switch that decides the 16-bit reduction.
 #include "toolkit/form1.hpp"
 
-#include <algorithm>
 #include <iostream>
-#include <string_view>
+#include <string>
 #include <utility>
 
-#include "gl/gl_api.hpp"
-#include "gl/texture_changes.hpp"
-#include "toolkit/back_buffer_age.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/png_writer.hpp"
 #include "toolkit/program_directory.hpp"
@@ -23,19 +18,10 @@ Form1::Form1(FormOptions options)
       window_("Ursa", !options_.windowed),
       face_(TextFace::Open(options_.fontFamily, kGameFontPixels, std::cerr)),
       canvas_(face_),
-      presenter_(PictureBox::kBox),
-      picture1_(
-          presenter_, [this](const DeviceImage& device) { Present(&device); },
-          [this] {
-            // Shown or hidden, the box is composed again from its black background.
-            imageChange_ = Union(imageChange_, PictureBox::kBox);
-            shownTexture_ = 0;
-          }) {
-  presenter_.SetScaling(options_.scaling);
-  // The window's context is current: waiting for the display's refresh is its swap interval,
-  // adaptive (a late picture is shown at once) where the driver offers that.
-  if (options_.vsync && SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
-}
+      presenter_(window_, *clock_, options_, PictureBox::kBox),
+      picture1_([this](const DeviceImage& device) { Present(&device); },
+                [this](bool shown) { presenter_.BoxShown(shown); }),
+      pump_(*clock_, [this](const SDL_Event& event) { Dispatch(event); }) {}
 
 Form1::~Form1() {
   // The presenter's textures and programs belong to this window's context.
@@ -46,7 +32,7 @@ std::string Form1::AppPath() const { return ProgramDirectory(); }
 
 void Form1::Show() {
   window_.Show();
-  dirty_ = true;
+  presenter_.InvalidateWindow();
   Present();
 }
 
@@ -55,138 +41,19 @@ void Form1::SetDisplayMode(int width, int height, int bitsPerPixel) {
     throw Error("the display mode " + std::to_string(width) + " x " + std::to_string(height) +
                 " is not offered: the game's window is 640 x 480");
   }
-  if (reduceTo16Bit_ != (bitsPerPixel == 16)) imageChange_ = Presenter::kWholeImage;
-  reduceTo16Bit_ = bitsPerPixel == 16;
+  presenter_.SetReduceTo16Bit(bitsPerPixel == 16);
   window_.SetPreferredSize(options_.windowWidth, options_.windowHeight);
   window_.SetFullscreen(!options_.windowed);
-  dirty_ = true;
+  presenter_.InvalidateWindow();
 }
 
 void Form1::ToggleFullscreen() {
   window_.SetFullscreen(!window_.Fullscreen());
-  dirty_ = true;
-}
-
-Rect Form1::DeviceChange(const DeviceImage& device) {
-  const gl::TextureChange change = gl::TakeTextureChange(device.texture);
-  const Rect box = PictureBox::kBox;
-  // A device image the box does not show yet (or one whose changes are not tracked) is new
-  // in all of the box.
-  if (change.writer == 0 || device.texture != shownTexture_ || change.writer != shownWriter_) {
-    shownTexture_ = device.texture;
-    shownWriter_ = change.writer;
-    return box;
-  }
-  const gl::TexelRect& c = change.changed;
-  if (c.Empty()) return {};
-  const int left = std::max(c.x, 0);
-  const int top = std::max(c.y, 0);
-  const int right = std::min({c.x + c.width, device.width, box.width});
-  const int bottom = std::min({c.y + c.height, device.height, box.height});
-  if (right <= left || bottom <= top) return {};
-  return {box.x + left, box.y + top, right - left, bottom - top};
-}
-
-void Form1::Compose(const DeviceImage* device) {
-  if (!window_.MakeCurrent()) throw Error(std::string("the window lost OpenGL: ") + SDL_GetError());
-  if (uploadedVersion_ != canvas_.Version()) {
-    presenter_.UploadBacking(canvas_.Surface());
-    uploadedVersion_ = canvas_.Version();
-    imageChange_ = Presenter::kWholeImage;
-  }
-  if (device != nullptr && picture1_.Visible()) {
-    imageChange_ = Union(imageChange_, DeviceChange(*device));
-  }
-  if (IsEmpty(imageChange_)) return;
-  presenter_.Compose(picture1_.Visible(), reduceTo16Bit_, device, imageChange_);
-  unpresented_ = Union(unpresented_, imageChange_);
-  imageChange_ = {};
-}
-
-void Form1::FinishPresent() {
-  if (!swapPending_) return;
-  swapPending_ = false;
-  if (window_.Gone()) {
-    swapDueMs_ = -1;
-    return;
-  }
-  if (swapDueMs_ >= 0) clock_->SleepUntil(std::exchange(swapDueMs_, -1));
-  if (options_.vsync) {
-    window_.Swap();
-  } else {
-    const Rect& a = drawn_.area;
-    backIsShown_ = !drawn_.bars && CopyToWindow(drawn_.glx, a.x, a.y, a.width, a.height);
-    if (!backIsShown_) window_.Swap();
-  }
-  ++presents_;
-  lastPresentAt_ = std::chrono::steady_clock::now();
-}
-
-void Form1::Present(const DeviceImage* device) {
-  // The last picture goes up before this one is drawn over it.
-  FinishPresent();
-  const int64_t presentAt = std::exchange(presentAtMs_, -1);
-  presentedVersion_ = canvas_.Version();
-  // Without presenting, a device image is still composed: a later screenshot shows it.
-  if (!options_.present && device == nullptr) {
-    dirty_ = false;
-    return;
-  }
-  Compose(device);
-  // A window destroyed from outside shows nothing more: the program is about to end.
-  if (!options_.present || window_.Gone()) {
-    dirty_ = false;
-    return;
-  }
-  int width = 0;
-  int height = 0;
-  window_.DrawableSize(width, height);
-  const Rect whole{0, 0, width, height};
-  Rect changed = presenter_.WindowArea(width, height, unpresented_);
-  unpresented_ = {};
-  if (dirty_ || width != drawnWidth_ || height != drawnHeight_) {
-    // Every buffer's content is unknown after a resize, and the bars must be drawn.
-    if (width != drawnWidth_ || height != drawnHeight_) {
-      windowDamage_.Forget();
-      backIsShown_ = false;
-    }
-    changed = whole;
-    drawnWidth_ = width;
-    drawnHeight_ = height;
-  }
-  dirty_ = false;
-  // No pixel changed: the window keeps what it shows, and nothing is presented.
-  if (IsEmpty(changed)) return;
-  const char* driver = SDL_GetCurrentVideoDriver();
-  const bool glx = driver != nullptr && std::string_view(driver) == "x11";
-  // After a partial copy the back buffer is the picture on the window.
-  const int age = backIsShown_ ? 1 : BackBufferAge(glx, presenter_.SoftwareRasteriser());
-  const Rect draw = windowDamage_.ToDraw(age, changed, whole);
-  const bool bars = draw.x == 0 && draw.y == 0 && draw.width == width && draw.height == height;
-  try {
-    presenter_.DrawScaled(0, width, height, draw, bars);
-  } catch (const Error&) {
-    // OpenGL fails to draw on a window just destroyed from outside.
-    if (window_.StillThere()) throw;
-    return;
-  }
-  drawn_ = {draw, bars, glx};
-  swapPending_ = true;
-  // With vsync the screen's refresh paces the pictures itself.
-  if (presentAt >= 0 && !options_.vsync) {
-    // Drawn to the end now, so that putting it up at its moment takes no drawing time.
-    glFinish();
-    swapDueMs_ = presentAt;
-    return;
-  }
-  // A swap that waits for the display's refresh waits in the pump's next wait for the
-  // clock, not here, where it would push the frame's closing tick read past a tick.
-  if (!options_.vsync) FinishPresent();
+  presenter_.InvalidateWindow();
 }
 
 RgbImage Form1::Screenshot(const std::string& pngPath) {
-  Compose();
-  RgbImage image = presenter_.ReadComposed();
+  RgbImage image = presenter_.Screenshot(canvas_, picture1_.Visible());
   if (!pngPath.empty()) WritePng(image, pngPath);
   return image;
 }

@@ -1,5 +1,6 @@
 // Form1, the game's one window: a persistent 640 x 480 backing image for 2D drawing, the
-// picture box Picture1 for the 3D view, the image control Image1, events and the event pump.
+// picture box Picture1 for the 3D view, the image control Image1, and the events. The event
+// pump's queue work is EventPump's, presenting is Presenter's.
 #pragma once
 
 #include <SDL.h>
@@ -13,6 +14,7 @@
 #include "toolkit/canvas.hpp"
 #include "toolkit/clock.hpp"
 #include "toolkit/display_window.hpp"
+#include "toolkit/event_pump.hpp"
 #include "toolkit/form_events.hpp"
 #include "toolkit/form_options.hpp"
 #include "toolkit/game_pads.hpp"
@@ -23,7 +25,6 @@
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
 #include "toolkit/text_face.hpp"
-#include "toolkit/window_damage.hpp"
 
 namespace ursa::tk {
 
@@ -54,17 +55,17 @@ class Form1 final {
   void DoEvents(int64_t wakeAtMs = -1);
   // Called from an event handler: the pump delivers no more events in this pass and leaves
   // them queued for the next, so the program can act on this one first.
-  void EndPass() { passEnded_ = true; }
+  void EndPass() { pump_.EndPass(); }
   // Ends the program at once: no event is delivered after this, Run returns and DoEvents
   // does nothing, so the shell's loops unwind.
-  void EndProgram() { ended_ = true; }
+  void EndProgram() { pump_.EndProgram(); }
   // The display cut the program off (its connection killed, the X server gone): no event can
   // come any more, so `lastWords` runs there and then and the program ends with status 0, as
   // when the window is closed. It must not touch the window.
   void SetConnectionLost(std::function<void()> lastWords) {
     window_.OnConnectionLost(std::move(lastWords));
   }
-  bool Ended() const { return ended_; }
+  bool Ended() const { return pump_.Ended(); }
   int64_t Milliseconds() { return clock_->Milliseconds(); }
 
   // --- Controls and program services ---
@@ -99,32 +100,29 @@ class Form1 final {
   // OpenGL draws on the CPU here (Mesa's llvmpipe, softpipe or swrast).
   bool SoftwareRasteriser() const { return presenter_.SoftwareRasteriser(); }
   // Pictures put on the window so far (swaps and partial copies): nothing changed, none.
-  uint64_t Presents() const { return presents_; }
+  uint64_t Presents() const { return presenter_.Pacer().Presents(); }
   // When the last of them went up.
-  std::chrono::steady_clock::time_point LastPresentAt() const { return lastPresentAt_; }
+  std::chrono::steady_clock::time_point LastPresentAt() const {
+    return presenter_.Pacer().LastPresentAt();
+  }
   // The next picture drawn goes on the window at atMs on the clock, not before: it is drawn
   // at once and held, and the event pump puts it up at that moment (pictures at an even pace).
   // With vsync on, the screen's refresh decides instead.
-  void PresentAt(int64_t atMs) { presentAtMs_ = atMs; }
+  void PresentAt(int64_t atMs) { presenter_.Pacer().PresentAt(atMs); }
   // The 640 x 480 image the player sees now (after the 16-bit reduction); also written to
   // `pngPath` as a PNG unless it is empty.
   RgbImage Screenshot(const std::string& pngPath = {});
 
  private:
-  void ProcessPendingEvents();
+  // Delivers the queued events, after taking in the window system's with `takeIn`.
+  void ProcessPendingEvents(bool takeIn);
   void Dispatch(const SDL_Event& event);
   void DispatchKey(const SDL_KeyboardEvent& key);
   void DispatchFocus(const SDL_WindowEvent& window);
-  void Compose(const DeviceImage* device = nullptr);
-  void Present(const DeviceImage* device = nullptr);
-  // Swaps a picture drawn with vsync on and not yet shown.
-  void FinishPresent();
-  // The part of the picture box the device image changed since it was last composed.
-  Rect DeviceChange(const DeviceImage& device);
-  // The window image changed since it was last put on screen.
-  bool NeedsPresent() const {
-    return dirty_ || canvas_.Version() != presentedVersion_ || !IsEmpty(imageChange_);
+  void Present(const DeviceImage* device = nullptr) {
+    presenter_.Present(canvas_, picture1_.Visible(), device);
   }
+  bool NeedsPresent() const { return presenter_.NeedsPresent(canvas_); }
 
   FormOptions options_;
   SystemClock systemClock_;
@@ -137,38 +135,8 @@ class Form1 final {
   Image image1_;
   KeyRouter keys_;
   GamePads pads_;
+  EventPump pump_;
   FormEvents* events_ = nullptr;
-  uint64_t uploadedVersion_ = 0;
-  uint64_t presentedVersion_ = 0;
-  bool reduceTo16Bit_ = false;
-  // The whole window must be drawn (shown, exposed, resized, switched).
-  bool dirty_ = true;
-  // Of the 640 x 480 image: what must be composed again, and what was composed but is not yet
-  // on the window.
-  Rect imageChange_ = Presenter::kWholeImage;
-  Rect unpresented_ = Presenter::kWholeImage;
-  // The device image the picture box shows: its texture and the run of drawing it belongs to.
-  unsigned shownTexture_ = 0;
-  uint64_t shownWriter_ = 0;
-  WindowDamage windowDamage_;
-  int drawnWidth_ = 0;
-  int drawnHeight_ = 0;
-  // The last present copied part of the back buffer instead of swapping it away.
-  bool backIsShown_ = false;
-  // A drawn picture not yet on the window: with vsync on it waits for the pump's wait, and a
-  // held one (PresentAt) for its moment, swapDueMs_.
-  bool swapPending_ = false;
-  struct Drawn {
-    Rect area;
-    bool bars = false;
-    bool glx = false;
-  } drawn_;
-  int64_t presentAtMs_ = -1;
-  int64_t swapDueMs_ = -1;
-  uint64_t presents_ = 0;
-  std::chrono::steady_clock::time_point lastPresentAt_;
-  bool ended_ = false;
-  bool passEnded_ = false;
 };
 
 }  // namespace ursa::tk

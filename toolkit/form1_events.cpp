@@ -1,58 +1,44 @@
-// Form1's event delivery: the idle loop, the event pump and the routing of keys, pads, focus
-// and the window's close. Events reach the game one at a time, only from Run and DoEvents.
+// Form1's event delivery: the idle loop, the event pump's passes and the routing of keys, pads,
+// focus and the window's close. Events reach the game one at a time, only from Run and DoEvents.
 #include "toolkit/form1.hpp"
 
 namespace ursa::tk {
-namespace {
-
-bool EventsPending() {
-  SDL_PumpEvents();
-  return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
-}
-
-}  // namespace
 
 void Form1::Run() {
-  if (!ended_ && events_ != nullptr) events_->Load();
-  while (!ended_) WaitEvents();
+  if (!Ended() && events_ != nullptr) events_->Load();
+  while (!Ended()) WaitEvents();
 }
 
 void Form1::WaitEvents() {
-  if (ended_) return;
+  if (Ended()) return;
   // What Load or the last event drew must be on screen before the loop sleeps.
   if (NeedsPresent()) Present();
-  FinishPresent();
-  if (!EventsPending()) clock_->WaitForEvent(-1);
+  presenter_.Pacer().Finish();
+  if (!pump_.Queued()) pump_.Wait(-1);
   DoEvents();
 }
 
 void Form1::DoEvents(int64_t wakeAtMs) {
-  if (ended_) return;
+  if (Ended()) return;
   // A held picture goes up at its moment, before any event is served.
-  if (swapDueMs_ >= 0) FinishPresent();
+  if (presenter_.Pacer().Held()) presenter_.Pacer().Finish();
   if (events_ != nullptr) events_->Pumping();
-  if (ended_) return;
-  if (wakeAtMs >= 0 && !EventsPending()) {
+  if (Ended()) return;
+  // One look at the window system a pass: the wait's, or else the delivery's. A pass with a
+  // wake-up time has events queued already, or it waits.
+  const bool waits = wakeAtMs >= 0;
+  if (waits && !pump_.Queued()) {
     // Whatever was drawn goes on screen before the wait, not after it.
     if (NeedsPresent()) Present();
-    FinishPresent();
-    clock_->WaitForEvent(wakeAtMs);
+    presenter_.Pacer().Finish();
+    pump_.Wait(wakeAtMs);
   }
-  ProcessPendingEvents();
-  if (NeedsPresent() && !ended_) Present();
+  ProcessPendingEvents(!waits);
+  if (NeedsPresent() && !Ended()) Present();
 }
 
-void Form1::ProcessPendingEvents() {
-  // Only the events queued now, so a flood of key repeats cannot keep this call busy; a
-  // handler that calls EndPass leaves the later ones queued for the next pass.
-  SDL_PumpEvents();
-  const int pending = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
-  passEnded_ = false;
-  for (int i = 0; i < pending && !ended_ && !passEnded_; ++i) {
-    SDL_Event event;
-    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
-    Dispatch(event);
-  }
+void Form1::ProcessPendingEvents(bool takeIn) {
+  pump_.DeliverPending(takeIn);
   // A window destroyed by another X client is closed, as if by its user.
   if (window_.TakeGone()) {
     SDL_Event quit{};
@@ -75,7 +61,7 @@ void Form1::Dispatch(const SDL_Event& event) {
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
           event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
           event.window.event == SDL_WINDOWEVENT_SHOWN) {
-        dirty_ = true;
+        presenter_.InvalidateWindow();
       }
       DispatchFocus(event.window);
       break;

@@ -28,4 +28,9 @@ inline Rect PictureRect(int drawableWidth, int drawableHeight, Scaling scaling) 
   return {(drawableWidth - width) / 2, (drawableHeight - height) / 2, width, height};
 }
 
+// As large as fits with its aspect kept, centred: PictureRect's fit.
+inline Rect LetterboxRect(int drawableWidth, int drawableHeight) {
+  return PictureRect(drawableWidth, drawableHeight, Scaling::kFit);
+}
+
 }  // namespace ursa::tk

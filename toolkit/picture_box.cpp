@@ -4,15 +4,14 @@
 
 namespace ursa::tk {
 
-PictureBox::PictureBox(Presenter& presenter, std::function<void(const DeviceImage&)> present,
-                       std::function<void()> changed)
-    : presenter_(presenter), present_(std::move(present)), changed_(std::move(changed)) {}
+PictureBox::PictureBox(std::function<void(const DeviceImage&)> present,
+                       std::function<void(bool)> changed)
+    : present_(std::move(present)), changed_(std::move(changed)) {}
 
 void PictureBox::SetVisible(bool visible) {
   if (visible == visible_) return;
-  if (visible) presenter_.ClearPicture();
   visible_ = visible;
-  changed_();
+  changed_(visible);
 }
 
 void PictureBox::ShowDeviceImage(const DeviceImage& image) {

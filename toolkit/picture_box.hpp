@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "toolkit/presenter.hpp"
+#include "toolkit/composer.hpp"
 #include "toolkit/rect.hpp"
 
 namespace ursa::tk {
@@ -14,9 +14,9 @@ class PictureBox {
   static constexpr Rect kBox{0, 50, 640, 430};
 
   // `present` composes the window with a new device image and puts it on screen now;
-  // `changed` marks the window for the next pump.
-  PictureBox(Presenter& presenter, std::function<void(const DeviceImage&)> present,
-             std::function<void()> changed);
+  // `changed` marks the window for the next pump, the box shown (true: it starts black) or
+  // hidden.
+  PictureBox(std::function<void(const DeviceImage&)> present, std::function<void(bool)> changed);
 
   // Showing a hidden box starts it black, its background, until the device draws into it.
   void SetVisible(bool visible);
@@ -29,9 +29,8 @@ class PictureBox {
   void ShowDeviceImage(const DeviceImage& image);
 
  private:
-  Presenter& presenter_;
   std::function<void(const DeviceImage&)> present_;
-  std::function<void()> changed_;
+  std::function<void(bool)> changed_;
   bool visible_ = false;
 };
 

@@ -1,386 +1,88 @@
-// The composing and presenting passes in OpenGL 3.3 core: a full-window triangle per pass cut
-// to the changed area, texel-exact composing, and sharp bilinear scaling that is exact nearest
-// at whole scales.
+// A present: the picture composed where it changed, the window drawn where it lacks the
+// picture (its buffer's age counted), then swapped or copied at its moment.
 #include "toolkit/presenter.hpp"
 
 #include <SDL.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 #include <string_view>
 
-#include "gl/error.hpp"
-#include "gl/gl_api.hpp"
-#include "gl/state_guard.hpp"
-#include "toolkit/canvas.hpp"
+#include "toolkit/back_buffer_age.hpp"
 #include "toolkit/error.hpp"
+#include "toolkit/window_gl.hpp"
 
 namespace ursa::tk {
-namespace {
 
-constexpr int kWidth = Canvas::kWidth;
-constexpr int kHeight = Canvas::kHeight;
-
-constexpr const char* kFullWindowVertex = R"(#version 330 core
-void main() {
-  vec2 corner = vec2((gl_VertexID << 1) & 2, gl_VertexID & 2);
-  gl_Position = vec4(corner * 2.0 - 1.0, 0.0, 1.0);
-}
-)";
-
-// Window pixel (x, y down) from the framebuffer's row order (y up). The backing image is
-// stored rows top to bottom; the device image and a copy of the composed image in OpenGL's
-// order. Picture sources: 0 black, 1 device image, 2 what the box already shows (its pixels
-// are left as they are), 3 the box's content read from the copy (to reduce it anew).
-// Where the backing image's red, green and blue lie in a texel. The desktop uploads its
-// B, G, R, A bytes as BGRA; OpenGL ES takes no BGRA upload, so the browser uploads the same
-// bytes as RGBA and reads them back in their order here.
-#ifdef __EMSCRIPTEN__
-constexpr const char* kBackingOrder = "#define BACKING_RGB bgr\n";
-constexpr GLenum kBackingFormat = GL_RGBA;
-#else
-constexpr const char* kBackingOrder = "#define BACKING_RGB rgb\n";
-constexpr GLenum kBackingFormat = GL_BGRA;
-#endif
-
-constexpr const char* kComposeFragment = R"(
-uniform sampler2D backing;
-uniform sampler2D picture;
-uniform int pictureSource;
-uniform ivec2 deviceSize;
-uniform ivec4 box;
-uniform bool reduceTo16Bit;
-out vec4 color;
-void main() {
-  ivec2 at = ivec2(gl_FragCoord.xy);
-  ivec2 window = ivec2(at.x, 479 - at.y);
-  vec3 c = texelFetch(backing, window, 0).BACKING_RGB;
-  ivec2 inBox = window - box.xy;
-  if (pictureSource != -1 && all(greaterThanEqual(inBox, ivec2(0))) &&
-      all(lessThan(inBox, box.zw))) {
-    c = vec3(0.0);
-    if (pictureSource == 1 && all(lessThan(inBox, deviceSize))) {
-      c = texelFetch(picture, ivec2(inBox.x, deviceSize.y - 1 - inBox.y), 0).rgb;
-    } else if (pictureSource == 2) {
-      discard;
-    } else if (pictureSource == 3) {
-      c = texelFetch(picture, at, 0).rgb;
-    }
-  }
-  if (reduceTo16Bit) c = Reduce565(c);
-  color = vec4(c, 1.0);
-}
-)";
-
-// Only the device image, in an area inside the box and inside the device image: a translated
-// copy of its texels, the same colours as the whole compose gives. Nothing but the fetch and
-// the reduction per pixel, since this pass runs on every frame of play.
-constexpr const char* kComposeDeviceFragment = R"(
-uniform sampler2D picture;
-uniform ivec2 offset;
-uniform ivec2 deviceSize;
-uniform bool reduceTo16Bit;
-out vec4 color;
-void main() {
-  ivec2 texel = ivec2(gl_FragCoord.xy) + offset;
-  vec3 c = texelFetch(picture, texel, 0).rgb;
-  if (reduceTo16Bit) c = Reduce565(c);
-  color = vec4(c, 1.0);
-}
-)";
-
-// 5, 6 and 5 bits kept, widened back by repeating the top bits; in float, where every value is
-// a small whole number and exact, because the software rasteriser runs float vectors much
-// faster than per-channel integer shifts. Multiplies, not divides: by powers of two they are
-// exact, and the last one's rounding is far below what storing as 8 bits rounds away.
-constexpr const char* kReduce565 = R"(#version 330 core
-vec3 Reduce565(vec3 c) {
-  vec3 whole = floor(c * 255.0 + 0.5);
-  vec3 kept = floor(whole * vec3(0.125, 0.25, 0.125));
-  return (kept * vec3(8.0, 4.0, 8.0) + floor(kept * vec3(0.25, 0.0625, 0.25))) * (1.0 / 255.0);
-}
-)";
-
-constexpr int kHidden = -1;
-constexpr int kBlackPicture = 0;
-constexpr int kDevicePicture = 1;
-constexpr int kKeptPicture = 2;
-constexpr int kCopiedPicture = 3;
-
-// Sharp bilinear: each texel is a flat block and only the seam between two blocks is
-// blended, one output pixel wide. At a whole-number scale every output pixel lands on a
-// texel centre, which is nearest-pixel enlargement.
-constexpr const char* kScaleFragment = R"(#version 330 core
-uniform sampler2D image;
-uniform vec2 origin;
-uniform vec2 outputSize;
-out vec4 color;
-void main() {
-  vec2 imageSize = vec2(textureSize(image, 0));
-  vec2 texel = (gl_FragCoord.xy - origin) / outputSize * imageSize;
-  vec2 scale = max(outputSize / imageSize, vec2(1.0));
-  vec2 region = 0.5 - 0.5 / scale;
-  vec2 fromCentre = fract(texel) - 0.5;
-  vec2 f = (fromCentre - clamp(fromCentre, -region, region)) * scale + 0.5;
-  color = vec4(texture(image, (floor(texel) + f) / imageSize).rgb, 1.0);
-}
-)";
-
-using gl::StateGuard;
-
-// Throws Error naming `what` when OpenGL has recorded an error since the last check.
-void CheckGl(const char* what) {
-  try {
-    gl::Check(what);
-  } catch (const gl::Error& e) {
-    throw Error("OpenGL failed while " + e.Operation() + " (" + e.Detail() +
-                "): update the graphics driver or run with LIBGL_ALWAYS_SOFTWARE=1");
-  }
+Presenter::Presenter(DisplayWindow& window, Clock& clock, const FormOptions& options, Rect box)
+    : window_(window),
+      present_(options.present),
+      softwareRasteriser_(tk::SoftwareRasteriser()),
+      composer_(box),
+      image_(box),
+      pacer_(window, clock, options.vsync) {
+  scaler_.SetScaling(options.scaling);
 }
 
-gl::Program MakeProgram(const std::string& fragmentSource) {
-  try {
-    return {"building the window's shaders", kFullWindowVertex, fragmentSource.c_str()};
-  } catch (const gl::Error& e) {
-    throw Error(e.Operation() + " (OpenGL 3.3 core needed): " + e.Detail());
-  }
+void Presenter::BoxShown(bool shown) {
+  if (shown) composer_.ClearPicture();
+  image_.BoxChanged();
 }
 
-void SetUpTexture(const gl::Object& texture, int width, int height, GLint filter) {
-  glBindTexture(GL_TEXTURE_2D, texture.Name());
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+void Presenter::SetReduceTo16Bit(bool reduce) {
+  if (reduce != reduceTo16Bit_) image_.Add(Composer::kWholeImage);
+  reduceTo16Bit_ = reduce;
 }
 
-// The part of `r` inside `bounds`; empty when they do not meet.
-Rect Clip(Rect r, Rect bounds) {
-  const int left = std::max(r.x, bounds.x);
-  const int top = std::max(r.y, bounds.y);
-  const int right = std::min(r.x + r.width, bounds.x + bounds.width);
-  const int bottom = std::min(r.y + r.height, bounds.y + bounds.height);
-  if (right <= left || bottom <= top) return {};
-  return {left, top, right - left, bottom - top};
+void Presenter::Compose(const Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
+  if (!window_.MakeCurrent()) throw Error(std::string("the window lost OpenGL: ") + SDL_GetError());
+  if (image_.TakeBackingChange(canvas.Version())) composer_.UploadBacking(canvas.Surface());
+  if (device != nullptr && pictureVisible) image_.AddDevice(*device);
+  if (!image_.ToCompose()) return;
+  composer_.Compose(pictureVisible, reduceTo16Bit_, device, image_.TakeToCompose());
 }
 
-void AttachTexture(const gl::Object& framebuffer, const gl::Object& texture) {
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer.Name());
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture.Name(), 0);
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-    throw Error("the window's OpenGL framebuffer is incomplete: OpenGL 3.3 core needed");
-  }
-}
-
-// Mesa's software rasterisers, where every drawn pixel costs CPU time the game needs.
-bool IsSoftwareRasteriser(std::string_view renderer) {
-  return renderer.find("llvmpipe") != std::string_view::npos ||
-         renderer.find("softpipe") != std::string_view::npos ||
-         renderer.find("swrast") != std::string_view::npos;
-}
-
-}  // namespace
-
-Rect LetterboxRect(int drawableWidth, int drawableHeight) {
-  return PictureRect(drawableWidth, drawableHeight, Scaling::kFit);
-}
-
-Presenter::Presenter(Rect box)
-    : box_(box),
-      compose_(MakeProgram(std::string(kReduce565) + kBackingOrder + kComposeFragment)),
-      composeDevice_(MakeProgram(std::string(kReduce565) + kComposeDeviceFragment)),
-      scale_(MakeProgram(kScaleFragment)) {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  softwareRasteriser_ = renderer != nullptr && IsSoftwareRasteriser(renderer);
-  if (softwareRasteriser_) inBetweenScaling_ = InBetweenScaling::kNearest;
-  SetUpTexture(backingTexture_, kWidth, kHeight, GL_NEAREST);
-  SetUpTexture(composedTexture_, kWidth, kHeight, GL_LINEAR);
-  AttachTexture(composedFramebuffer_, composedTexture_);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
-  CheckGl("setting up the window's image");
-}
-
-void Presenter::UploadBacking(const SDL_Surface& backing) {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
-  glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
-  // ARGB8888 words lie in memory as B, G, R, A bytes on the little-endian machines we run on.
-  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, kBackingFormat, GL_UNSIGNED_BYTE,
-                  backing.pixels);
-  CheckGl("copying the window image");
-}
-
-void Presenter::Compose(bool pictureVisible, bool reduceTo16Bit, const DeviceImage* device,
-                        Rect area) {
-  area = Clip(area, kWholeImage);
-  if (area.width == 0) return;
-  const StateGuard guard(StateGuard::Start::kPlain);
-  int source = kHidden;
-  GLuint picture = 0;
-  if (pictureVisible) {
-    if (device != nullptr) {
-      if (glIsTexture(device->texture) == GL_FALSE) {
-        throw Error("the 3D device's image cannot be shown: its texture does not exist");
-      }
-      source = kDevicePicture;
-      picture = device->texture;
-      // Read texel by texel; a render target without mipmaps would otherwise sample as black.
-      glActiveTexture(GL_TEXTURE1);
-      glBindTexture(GL_TEXTURE_2D, picture);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    } else if (pictureBlack_) {
-      source = kBlackPicture;
-    } else if (reduceTo16Bit != composedReduced_) {
-      // The box keeps its content, reduced (or not) as the rest now is: read from a copy,
-      // since a pass cannot read the image it writes.
-      source = kCopiedPicture;
-      picture = CopyOfComposed();
-    } else {
-      source = kKeptPicture;
-    }
-    // From now on the box keeps what this image shows in it.
-    pictureBlack_ = false;
-  }
-  composedReduced_ = reduceTo16Bit;
-  glBindFramebuffer(GL_FRAMEBUFFER, composedFramebuffer_.Name());
-  glViewport(0, 0, kWidth, kHeight);
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(area.x, kHeight - area.y - area.height, area.width, area.height);
-  glBindVertexArray(vertexArray_.Name());
-  const bool insideBox = area.x >= box_.x && area.y >= box_.y &&
-                         area.x + area.width <= box_.x + box_.width &&
-                         area.y + area.height <= box_.y + box_.height;
-  // Box pixels beyond a smaller device image are black: the whole compose draws those.
-  const bool insideDevice = source == kDevicePicture &&
-                            area.x + area.width - box_.x <= device->width &&
-                            area.y + area.height - box_.y <= device->height;
-  if (insideBox && insideDevice) {
-    // A frame of the 3D view: the device image alone, the cheapest pass.
-    glUseProgram(composeDevice_.Name());
-    glUniform1i(composeDevice_.Uniform("picture"), 1);
-    glUniform2i(composeDevice_.Uniform("offset"), -box_.x, box_.y + device->height - kHeight);
-    glUniform2i(composeDevice_.Uniform("deviceSize"), device->width, device->height);
-    glUniform1i(composeDevice_.Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
-    glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_2D, picture);
-    glDrawArrays(GL_TRIANGLES, 0, 3);
-    CheckGl("showing the 3D device's image");
+void Presenter::Present(const Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
+  pacer_.Begin();
+  image_.Presenting(canvas.Version());
+  // Without presenting, a device image is still composed: a later screenshot shows it.
+  if (!present_ && device == nullptr) {
+    windowDamage_.TakeInvalid();
     return;
   }
-  glUseProgram(compose_.Name());
-  glUniform1i(compose_.Uniform("backing"), 0);
-  glUniform1i(compose_.Uniform("picture"), 1);
-  glUniform1i(compose_.Uniform("pictureSource"), source);
-  glUniform2i(compose_.Uniform("deviceSize"), device != nullptr ? device->width : 0,
-              device != nullptr ? device->height : 0);
-  glUniform4i(compose_.Uniform("box"), box_.x, box_.y, box_.width, box_.height);
-  glUniform1i(compose_.Uniform("reduceTo16Bit"), reduceTo16Bit ? 1 : 0);
-  glActiveTexture(GL_TEXTURE1);
-  glBindTexture(GL_TEXTURE_2D, picture);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
-  glDrawArrays(GL_TRIANGLES, 0, 3);
-  CheckGl(device != nullptr ? "showing the 3D device's image" : "composing the window image");
-}
-
-unsigned Presenter::CopyOfComposed() {
-  if (!copy_) {
-    copy_ = std::make_unique<ComposedCopy>();
-    SetUpTexture(copy_->texture, kWidth, kHeight, GL_NEAREST);
-    AttachTexture(copy_->framebuffer, copy_->texture);
-  }
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, copy_->framebuffer.Name());
-  glBlitFramebuffer(0, 0, kWidth, kHeight, 0, 0, kWidth, kHeight, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-  return copy_->texture.Name();
-}
-
-bool Presenter::SharpSeams(int width, int height) const {
-  const Rect to = PictureRect(width, height, scaling_);
-  const bool wholeNumber = to.width % kWidth == 0 && to.width / kWidth == to.height / kHeight;
-  return !wholeNumber && inBetweenScaling_ == InBetweenScaling::kSharpBilinear;
-}
-
-Rect Presenter::WindowArea(int width, int height, Rect imageArea) const {
-  imageArea = Clip(imageArea, kWholeImage);
-  if (imageArea.width == 0) return {};
-  if (SharpSeams(width, height)) {
-    imageArea = Clip({imageArea.x - 1, imageArea.y - 1, imageArea.width + 2, imageArea.height + 2},
-                     kWholeImage);
-  }
-  const Rect to = PictureRect(width, height, scaling_);
-  const double scaleX = static_cast<double>(to.width) / kWidth;
-  const double scaleY = static_cast<double>(to.height) / kHeight;
-  // Image rows count down from the top, the framebuffer's up from the bottom.
-  const int imageBottom = kHeight - imageArea.y - imageArea.height;
-  const int left = to.x + static_cast<int>(std::floor(imageArea.x * scaleX));
-  const int right = to.x + static_cast<int>(std::ceil((imageArea.x + imageArea.width) * scaleX));
-  const int bottom = to.y + static_cast<int>(std::floor(imageBottom * scaleY));
-  const int top = to.y + static_cast<int>(std::ceil((imageBottom + imageArea.height) * scaleY));
-  return Clip({left, bottom, right - left, top - bottom}, to);
-}
-
-void Presenter::DrawScaled(unsigned framebuffer, int width, int height, Rect windowArea,
-                           bool bars) {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  const Rect to = PictureRect(width, height, scaling_);
-  glClearColor(0, 0, 0, 1);
-  glEnable(GL_SCISSOR_TEST);
-  if (bars) {
-    // Black bars: only the two strips beside or above and below the picture are cleared.
-    const Rect barRects[] = {{0, 0, to.x, height},
-                             {to.x + to.width, 0, width - to.x - to.width, height},
-                             {0, 0, width, to.y},
-                             {0, to.y + to.height, width, height - to.y - to.height}};
-    for (const Rect& bar : barRects) {
-      if (bar.width <= 0 || bar.height <= 0) continue;
-      glScissor(bar.x, bar.y, bar.width, bar.height);
-      glClear(GL_COLOR_BUFFER_BIT);
-    }
-  }
-  // The whole mapping is drawn, cut to the area: each pixel gets the colour a full draw gives it.
-  windowArea = Clip(windowArea, to);
-  if (windowArea.width == 0) return;
-  glScissor(windowArea.x, windowArea.y, windowArea.width, windowArea.height);
-  if (!SharpSeams(width, height)) {
-    // Nearest-pixel enlargement is what a blit does, and a blit is the cheapest draw.
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
-    glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
-                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    CheckGl("drawing the window");
+  Compose(canvas, pictureVisible, device);
+  // A window destroyed from outside shows nothing more: the program is about to end.
+  if (!present_ || window_.Gone()) {
+    windowDamage_.TakeInvalid();
     return;
   }
-  glViewport(to.x, to.y, to.width, to.height);
-  glUseProgram(scale_.Name());
-  glUniform1i(scale_.Uniform("image"), 0);
-  glUniform2f(scale_.Uniform("origin"), static_cast<float>(to.x), static_cast<float>(to.y));
-  glUniform2f(scale_.Uniform("outputSize"), static_cast<float>(to.width),
-              static_cast<float>(to.height));
-  glBindTexture(GL_TEXTURE_2D, composedTexture_.Name());
-  glBindVertexArray(vertexArray_.Name());
-  glDrawArrays(GL_TRIANGLES, 0, 3);
-  CheckGl("drawing the window");
+  int width = 0;
+  int height = 0;
+  window_.DrawableSize(width, height);
+  const Rect whole{0, 0, width, height};
+  Rect changed = scaler_.WindowArea(width, height, image_.TakeUnpresented());
+  if (windowDamage_.Resize(width, height)) pacer_.ForgetBack();
+  if (windowDamage_.TakeInvalid()) changed = whole;
+  // No pixel changed: the window keeps what it shows, and nothing is presented.
+  if (IsEmpty(changed)) return;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool glx = driver != nullptr && std::string_view(driver) == "x11";
+  // After a partial copy the back buffer is the picture on the window.
+  const int age = pacer_.BackIsShown() ? 1 : BackBufferAge(glx, softwareRasteriser_);
+  const Rect draw = windowDamage_.ToDraw(age, changed, whole);
+  const bool bars = draw == whole;
+  try {
+    scaler_.DrawScaled(composer_, 0, width, height, draw, bars);
+  } catch (const Error&) {
+    // OpenGL fails to draw on a window just destroyed from outside.
+    if (window_.StillThere()) throw;
+    return;
+  }
+  pacer_.Drawn(draw, bars, glx);
 }
 
-RgbImage Presenter::ReadComposed() {
-  const StateGuard guard(StateGuard::Start::kPlain);
-  RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
-  std::vector<uint8_t> bottomUp(image.rgb.size());
-  glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-  CheckGl("reading the window image");
-  const size_t rowBytes = size_t{kWidth} * 3;
-  for (int y = 0; y < kHeight; ++y) {
-    std::copy_n(bottomUp.data() + (kHeight - 1 - y) * rowBytes, rowBytes,
-                image.rgb.data() + y * rowBytes);
-  }
-  return image;
+RgbImage Presenter::Screenshot(const Canvas& canvas, bool pictureVisible) {
+  Compose(canvas, pictureVisible, nullptr);
+  return composer_.ReadComposed();
 }
 
 }  // namespace ursa::tk

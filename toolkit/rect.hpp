@@ -1,14 +1,11 @@
-// A rectangle of pixels: left, top, width, height, y downwards as on the window.
-// Used for the picture box, the scaled copy and the window's letterbox.
+// A rectangle of pixels: left, top, width, height, y downwards as on the window (y up where a
+// comment says it counts as OpenGL does). The one rectangle of gl/, with its operations.
 #pragma once
+
+#include "gl/rect.hpp"
 
 namespace ursa::tk {
 
-struct Rect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
+using Rect = gl::Rect;
 
 }  // namespace ursa::tk

@@ -3,19 +3,19 @@
 #include "toolkit/window_damage.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace ursa::tk {
 
-bool IsEmpty(const Rect& r) { return r.width <= 0 || r.height <= 0; }
+bool WindowDamage::TakeInvalid() { return std::exchange(invalid_, false); }
 
-Rect Union(const Rect& a, const Rect& b) {
-  if (IsEmpty(a)) return b;
-  if (IsEmpty(b)) return a;
-  const int left = std::min(a.x, b.x);
-  const int top = std::min(a.y, b.y);
-  const int right = std::max(a.x + a.width, b.x + b.width);
-  const int bottom = std::max(a.y + a.height, b.y + b.height);
-  return {left, top, right - left, bottom - top};
+bool WindowDamage::Resize(int width, int height) {
+  if (width == width_ && height == height_) return false;
+  width_ = width;
+  height_ = height;
+  Forget();
+  invalid_ = true;
+  return true;
 }
 
 Rect WindowDamage::ToDraw(int bufferAge, Rect changed, Rect whole) {

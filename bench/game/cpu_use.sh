@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # CPU use of the real game over 10 s of play in a real X window under Xvfb: the process's
 # user + system time (all threads, llvmpipe's included) divided by the wall time.
-# Usage: bench/game/cpu_use.sh build/app/ursa [seconds]
+# Usage: bench/game/cpu_use.sh build/app/ursa [seconds]   (URSA_BENCH_DISPLAY=:N names the X
+# display to start, else one is picked)
 set -euo pipefail
 game=$1
 seconds=${2:-10}
-display=":$((500 + $$ % 400))"
+display=${URSA_BENCH_DISPLAY:-":$((500 + $$ % 400))"}
 Xvfb "$display" -screen 0 1280x960x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; kill "${pid:-}" 2>/dev/null || true' EXIT

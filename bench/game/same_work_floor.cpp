@@ -6,7 +6,7 @@
 // clear where the picture box shows), reduces to 5-6-5, and is cut to the view's area, which
 // alone is copied to the window (the first picture is drawn and copied whole).
 // Usage: bench-floor-same-work [--fullscreen] [--seconds N]
-#include <epoxy/gl.h>
+#include "gl/gl_api.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +19,7 @@
 #include "bench/game/floor_play.hpp"
 #include "gl/object.hpp"
 #include "gl/program.hpp"
+#include "gl/render_target.hpp"
 #include "view/rm/device.hpp"
 #include "view/rm/scene_draw.hpp"
 #include "view/rm/viewport.hpp"
@@ -71,13 +72,6 @@ void main() {
 }
 )";
 
-void MakeTexture(const gl::Object& texture, int width, int height, const void* pixels) {
-  glBindTexture(GL_TEXTURE_2D, texture.Name());
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-}
-
 // The HUD layer, rows counted up: an opaque band with two light blocks where the stage and
 // miss counts stand, and clear below it, where the picture box shows.
 std::vector<uint8_t> HudPixels() {
@@ -113,16 +107,12 @@ class SameWorkHost final : public floor::FloorHost {
  public:
   explicit SameWorkHost(floor::FloorWindow& window)
       : FloorHost(window), present_("same-work floor", kVertex, kFragment) {
-    MakeTexture(viewTexture_, kViewWidth, kViewHeight, nullptr);
-    glBindRenderbuffer(GL_RENDERBUFFER, viewDepth_.Name());
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kViewWidth, kViewHeight);
-    glBindFramebuffer(GL_FRAMEBUFFER, viewTarget_.Name());
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, viewTexture_.Name(),
-                           0);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
-                              viewDepth_.Name());
+    gl::DefineColorTexture(viewTexture_.Name(), kViewWidth, kViewHeight, gl::Filter::kNearest);
+    gl::DefineDepthBuffer(viewDepth_.Name(), kViewWidth, kViewHeight);
+    gl::AttachTargets(viewTarget_.Name(), viewTexture_.Name(), viewDepth_.Name());
     const std::vector<uint8_t> hud = HudPixels();
-    MakeTexture(hudTexture_, kWidth, kHeight, hud.data());
+    gl::DefineColorTexture(hudTexture_.Name(), kWidth, kHeight, gl::Filter::kNearest);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, hud.data());
     glUseProgram(present_.Name());
     glUniform1i(present_.Uniform("view"), 0);
     glUniform1i(present_.Uniform("hud"), 1);

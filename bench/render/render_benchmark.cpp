@@ -2,7 +2,7 @@
 // 640 x 480, a whole stage build, the mesh loads of stage 10's platforms and a file's parse.
 // Run with SDL_VIDEODRIVER=offscreen to measure llvmpipe without a window.
 #include <benchmark/benchmark.h>
-#include <epoxy/gl.h>
+#include "gl/gl_api.hpp"
 
 #include <array>
 #include <fstream>

@@ -1,11 +1,12 @@
 // What the window costs per use on this machine: presenting a 3D frame through the picture
 // box, a screenshot, a screen's 2x copy, the HUD and an outlined text. Not run by CTest.
 #include <benchmark/benchmark.h>
-#include <epoxy/gl.h>
+#include "gl/gl_api.hpp"
 
 #include <memory>
 #include <vector>
 
+#include "gl/render_target.hpp"
 #include "gl/texture_changes.hpp"
 #include "toolkit/toolkit.hpp"
 
@@ -26,8 +27,8 @@ GLuint MakeDeviceImage() {
   std::vector<uint8_t> texels(640 * 480 * 4, 0x80);
   GLuint texture = 0;
   glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 640, 480, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+  gl::DefineColorTexture(texture, 640, 480, gl::Filter::kNearest);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
   return texture;
 }
 

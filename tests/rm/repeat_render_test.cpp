@@ -45,7 +45,7 @@ class RepeatRenderTest : public RmTest {
   }
 
   // Clears, renders and presents as the game's frame does; returns what the device noted.
-  gl::TexelRect Frame() {
+  gl::Rect Frame() {
     viewport->Clear(7);
     viewport->Render(scene);
     device->Update();
@@ -60,17 +60,17 @@ class RepeatRenderTest : public RmTest {
 };
 
 TEST_F(RepeatRenderTest, ARepeatDrawsNothingAndKeepsThePicture) {
-  const gl::TexelRect first = Frame();
+  const gl::Rect first = Frame();
   EXPECT_EQ(first.x, 120);
   EXPECT_EQ(first.y, 65);
   EXPECT_EQ(first.width, 400);
   EXPECT_EQ(first.height, 300);
   const Image drawn = device->ReadImage();
-  EXPECT_TRUE(Frame().Empty());
+  EXPECT_TRUE(IsEmpty(Frame()));
   // Placing frames where they already are is no edit.
   cube->SetPosition(nullptr, 0.0F, 0.0F, 5.0F);
   camera->SetPosition(nullptr, 0.0F, 0.0F, 0.0F);
-  EXPECT_TRUE(Frame().Empty());
+  EXPECT_TRUE(IsEmpty(Frame()));
   EXPECT_EQ(device->ReadImage().rgba, drawn.rgba);
 }
 
@@ -92,8 +92,8 @@ TEST_F(RepeatRenderTest, EveryEditOfTheSceneMakesTheNextRenderDraw) {
     const uint64_t before = SceneChangeCount();
     edit();
     EXPECT_GT(SceneChangeCount(), before) << name;
-    EXPECT_FALSE(Frame().Empty()) << name;
-    EXPECT_TRUE(Frame().Empty()) << name << " again";
+    EXPECT_FALSE(IsEmpty(Frame())) << name;
+    EXPECT_TRUE(IsEmpty(Frame())) << name << " again";
   }
 }
 
@@ -114,14 +114,14 @@ TEST_F(RepeatRenderTest, AClearWithoutARenderIsDone) {
   Frame();
   viewport->Clear(7);
   device->Update();
-  EXPECT_FALSE(gl::TakeTextureChange(box.Texture()).changed.Empty());
+  EXPECT_FALSE(IsEmpty(gl::TakeTextureChange(box.Texture()).changed));
   EXPECT_EQ(Brightness(device->ReadImage(), 320, 215), 0);
   // Only the colour cleared: the render depends on the depth the last one left, so it is done.
   Frame();
   viewport->Clear(kClearTarget);
   viewport->Render(scene);
   device->Update();
-  EXPECT_FALSE(gl::TakeTextureChange(box.Texture()).changed.Empty());
+  EXPECT_FALSE(IsEmpty(gl::TakeTextureChange(box.Texture()).changed));
   // A clear owed by a viewport that is gone is still done.
   viewport->Clear(7);
   viewport.reset();
@@ -135,7 +135,7 @@ TEST_F(RepeatRenderTest, AnotherViewportsDrawingIsNotRepeatedAway) {
   device->Update();
   gl::TakeTextureChange(box.Texture());
   // The game's viewport must draw again where the other one cleared its part.
-  EXPECT_FALSE(Frame().Empty());
+  EXPECT_FALSE(IsEmpty(Frame()));
   EXPECT_GT(Brightness(device->ReadImage(), 250, 150), 0);
 }
 

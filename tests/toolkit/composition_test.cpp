@@ -9,8 +9,10 @@
 #include <filesystem>
 
 #include "form_fixture.hpp"
+#include "gl/render_target.hpp"
+#include "toolkit/composer.hpp"
 #include "toolkit/picture_box.hpp"
-#include "toolkit/presenter.hpp"
+#include "toolkit/scaler.hpp"
 #include "toolkit/surface.hpp"
 
 namespace ursa::tk {
@@ -53,10 +55,9 @@ class CompositionTest : public FormTest {
     }
     ASSERT_TRUE(form->MakeContextCurrent());
     glGenTextures(1, &deviceTexture);
-    glBindTexture(GL_TEXTURE_2D, deviceTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 texels.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    gl::DefineColorTexture(deviceTexture, width, height, gl::Filter::kNearest);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                    texels.data());
   }
 
   // Counts the window pixels of the screenshot that differ from `expected`.
@@ -151,44 +152,47 @@ TEST_F(CompositionTest, OtherDisplayModesAreRefused) {
   EXPECT_THROW(form->SetDisplayMode(800, 600, 16), Error);
 }
 
-TEST_F(CompositionTest, ComposingLeavesTheRenderersOpenGlStateAlone) {
-  ASSERT_TRUE(form->MakeContextCurrent());
+// The renderer shares the context and leaves its own state behind: composing sets all it draws
+// and reads with, so the picture is the same whatever it finds.
+TEST_F(CompositionTest, ComposingIsTheSameWhateverStateTheRendererLeft) {
+  MakeDeviceImage(640, 480);
+  form->Picture1().SetVisible(true);
   GLuint framebuffer = 0;
   GLuint color = 0;
   glGenTextures(1, &color);
-  glBindTexture(GL_TEXTURE_2D, color);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 64, 64, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  gl::DefineColorTexture(color, 64, 64, gl::Filter::kNearest);
   glGenFramebuffers(1, &framebuffer);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, color, 0);
+  gl::AttachTargets(framebuffer, color);
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_CULL_FACE);
+  glFrontFace(GL_CW);  // the full-window triangle would face away
   glEnable(GL_SCISSOR_TEST);
   glScissor(1, 2, 3, 4);
   glViewport(120, 65, 400, 300);
+  glColorMask(GL_FALSE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ZERO, GL_ONE);
+  glActiveTexture(GL_TEXTURE1);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 17);
+  glPixelStorei(GL_PACK_ALIGNMENT, 8);
 
-  form->Picture1().SetVisible(true);
-  form->Screenshot();
-
-  GLint bound = 0;
-  GLint viewport[4] = {};
-  GLint scissor[4] = {};
-  GLint texture = 0;
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  glGetIntegerv(GL_SCISSOR_BOX, scissor);
-  glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-  EXPECT_EQ(bound, static_cast<GLint>(framebuffer));
-  EXPECT_EQ(texture, static_cast<GLint>(color));
-  EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{120, 65, 400, 300}));
-  EXPECT_EQ(std::vector<GLint>(scissor, scissor + 4), (std::vector<GLint>{1, 2, 3, 4}));
-  EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-  EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+  form->Picture1().ShowDeviceImage({deviceTexture, 640, 480});
+  const RgbImage shot = form->Screenshot();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  glDisable(GL_BLEND);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glFrontFace(GL_CCW);
+  glActiveTexture(GL_TEXTURE0);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDeleteFramebuffers(1, &framebuffer);
   glDeleteTextures(1, &color);
+  EXPECT_EQ(
+      Mismatches(shot,
+                 [](int x, int y) { return y < 50 ? BackingColor(x, y) : DeviceColor(x, y - 50); }),
+      0);
 }
 
 TEST_F(CompositionTest, ScreenshotFileHoldsTheSamePixels) {
@@ -236,15 +240,16 @@ class ScalingTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     ASSERT_TRUE(form->MakeContextCurrent());
-    presenter = std::make_unique<Presenter>(PictureBox::kBox);
+    composer = std::make_unique<Composer>(PictureBox::kBox);
+    scaler = std::make_unique<Scaler>();
     SurfacePtr backing(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
     for (int y = 0; y < 480; ++y) {
       auto* row =
           reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) + y * backing->pitch);
       for (int x = 0; x < 640; ++x) row[x] = (x + y) % 2 == 0 ? 0xFFFFFFFF : 0xFF0000FF;
     }
-    presenter->UploadBacking(*backing);
-    presenter->Compose(false, false);
+    composer->UploadBacking(*backing);
+    composer->Compose(false, false);
   }
 
   static uint32_t Checker(int x, int y) { return (x + y) % 2 == 0 ? kWhite : kBlue; }
@@ -259,11 +264,13 @@ class ScalingTest : public FormTest {
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    presenter->DrawScaled(framebuffer, width, height);
+    scaler->DrawScaled(*composer, framebuffer, width, height);
     RgbImage image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
     std::vector<uint8_t> bottomUp(image.rgb.size());
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
     const size_t rowBytes = static_cast<size_t>(width) * 3;
     for (int y = 0; y < height; ++y) {
       std::memcpy(&image.rgb[y * rowBytes], &bottomUp[(height - 1 - y) * rowBytes], rowBytes);
@@ -274,7 +281,8 @@ class ScalingTest : public FormTest {
     return image;
   }
 
-  std::unique_ptr<Presenter> presenter;
+  std::unique_ptr<Composer> composer;
+  std::unique_ptr<Scaler> scaler;
 };
 
 TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
@@ -291,8 +299,8 @@ TEST_F(ScalingTest, WholeNumberScalesEnlargeByNearestPixel) {
 
 TEST_F(ScalingTest, WideScreenGetsBlackBarsAndSharpTexels) {
   for (const auto scaling :
-       {Presenter::InBetweenScaling::kSharpBilinear, Presenter::InBetweenScaling::kNearest}) {
-    presenter->SetInBetweenScaling(scaling);
+       {Scaler::InBetweenScaling::kSharpBilinear, Scaler::InBetweenScaling::kNearest}) {
+    scaler->SetInBetweenScaling(scaling);
     const RgbImage image = DrawScaled(1920, 1080);  // 2.25 times, 1440 x 1080 at x 240
     for (int y = 0; y < 1080; y += 7) {
       EXPECT_EQ(image.At(0, y), kBlack);
@@ -312,7 +320,7 @@ TEST_F(ScalingTest, WideScreenGetsBlackBarsAndSharpTexels) {
       const uint32_t c = image.At(x, 540);
       blended += c != kWhite && c != kBlue;
     }
-    if (scaling == Presenter::InBetweenScaling::kNearest) {
+    if (scaling == Scaler::InBetweenScaling::kNearest) {
       EXPECT_EQ(blended, 0);
     } else {
       EXPECT_GT(blended, 0);

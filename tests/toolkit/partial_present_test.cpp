@@ -8,8 +8,10 @@
 #include <functional>
 
 #include "form_fixture.hpp"
+#include "gl/render_target.hpp"
 #include "gl/texture_changes.hpp"
-#include "toolkit/presenter.hpp"
+#include "toolkit/composer.hpp"
+#include "toolkit/scaler.hpp"
 #include "toolkit/surface.hpp"
 #include "toolkit/window_damage.hpp"
 
@@ -29,6 +31,7 @@ class PartialComposeTest : public FormTest {
     }
     ASSERT_TRUE(form->MakeContextCurrent());
     glGenTextures(1, &texture);
+    gl::DefineColorTexture(texture, 640, 480, gl::Filter::kNearest);
     Paint({0, 0, 640, 480}, [](int x, int y) { return PackColor(0x80, x & 0xFF, y & 0xFF); });
     gl::TrackTexture(texture);
     device = [this](int x, int y) { return painted[y * 640 + x]; };
@@ -39,7 +42,7 @@ class PartialComposeTest : public FormTest {
   }
 
   // Paints `rect` of the device image (rows from the top) as the renderer would draw it.
-  void Paint(gl::TexelRect rect, const ColorAt& color) {
+  void Paint(gl::Rect rect, const ColorAt& color) {
     painted.resize(640 * 480);
     for (int y = rect.y; y < rect.y + rect.height; ++y) {
       for (int x = rect.x; x < rect.x + rect.width; ++x) painted[y * 640 + x] = color(x, y);
@@ -149,7 +152,8 @@ class PartialScalingTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     ASSERT_TRUE(form->MakeContextCurrent());
-    presenter = std::make_unique<Presenter>(PictureBox::kBox);
+    composer = std::make_unique<Composer>(PictureBox::kBox);
+    scaler = std::make_unique<Scaler>();
   }
   void Compose(const ColorAt& color) {
     SurfacePtr backing(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 32, SDL_PIXELFORMAT_ARGB8888));
@@ -158,8 +162,8 @@ class PartialScalingTest : public FormTest {
           reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(backing->pixels) + y * backing->pitch);
       for (int x = 0; x < 640; ++x) row[x] = 0xFF000000 | color(x, y);
     }
-    presenter->UploadBacking(*backing);
-    presenter->Compose(false, false);
+    composer->UploadBacking(*backing);
+    composer->Compose(false, false);
   }
   // Draws into a width x height target (made on first use) and reads it back, rows bottom up.
   std::vector<uint8_t> Draw(int width, int height, Rect area, bool bars) {
@@ -172,7 +176,7 @@ class PartialScalingTest : public FormTest {
       glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
       glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target, 0);
     }
-    presenter->DrawScaled(framebuffer, width, height, area, bars);
+    scaler->DrawScaled(*composer, framebuffer, width, height, area, bars);
     std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
@@ -187,7 +191,8 @@ class PartialScalingTest : public FormTest {
     target = 0;
   }
 
-  std::unique_ptr<Presenter> presenter;
+  std::unique_ptr<Composer> composer;
+  std::unique_ptr<Scaler> scaler;
   GLuint framebuffer = 0;
   GLuint target = 0;
 };
@@ -204,15 +209,15 @@ TEST_F(PartialScalingTest, DrawingTheChangedAreaGivesTheWholePicture) {
     int width, height;
   } sizes[] = {{640, 480}, {1280, 960}, {1920, 1080}, {1000, 700}, {800, 600}};
   for (const auto scaling :
-       {Presenter::InBetweenScaling::kSharpBilinear, Presenter::InBetweenScaling::kNearest}) {
-    presenter->SetInBetweenScaling(scaling);
+       {Scaler::InBetweenScaling::kSharpBilinear, Scaler::InBetweenScaling::kNearest}) {
+    scaler->SetInBetweenScaling(scaling);
     for (const auto& size : sizes) {
       const Rect whole{0, 0, size.width, size.height};
       Compose(before);
       Draw(size.width, size.height, whole, true);
       Compose(after);
       const std::vector<uint8_t> part = Draw(
-          size.width, size.height, presenter->WindowArea(size.width, size.height, changed), false);
+          size.width, size.height, scaler->WindowArea(size.width, size.height, changed), false);
       Release();
       const std::vector<uint8_t> full = Draw(size.width, size.height, whole, true);
       Release();
@@ -234,9 +239,8 @@ class PresentCountTest : public ::testing::Test {
     ASSERT_TRUE(form->MakeContextCurrent());
     std::vector<uint8_t> texels(640 * 480 * 4, 0x80);
     glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 640, 480, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    gl::DefineColorTexture(texture, 640, 480, gl::Filter::kNearest);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
     gl::TrackTexture(texture);
     form->Show();
     form->Picture1().SetVisible(true);
@@ -312,6 +316,7 @@ TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   const Rect b{50, 50, 10, 10};
   const Rect c{0, 90, 4, 4};
   WindowDamage damage;
+  EXPECT_TRUE(damage.TakeInvalid()) << "a window never drawn is drawn whole";
   // Nothing known yet: whole window, whatever the age.
   EXPECT_EQ(damage.ToDraw(2, a, whole).width, 100);
   const Rect ab = damage.ToDraw(2, b, whole);  // the buffer holds the frame before a
@@ -330,9 +335,21 @@ TEST(WindowDamageTest, ABufferOfAgeNGetsTheChangesOfTheLastNFrames) {
   EXPECT_EQ(bc.height, 44);
   EXPECT_EQ(damage.ToDraw(0, a, whole).width, 100) << "age 0: content unknown";
   EXPECT_EQ(damage.ToDraw(9, a, whole).width, 100) << "older than remembered";
-  damage.Forget();
+  EXPECT_TRUE(damage.Resize(100, 100)) << "a first size is a new size";
+  EXPECT_TRUE(damage.TakeInvalid()) << "a new size is drawn whole";
+  EXPECT_FALSE(damage.Resize(100, 100));
+  EXPECT_FALSE(damage.TakeInvalid());
   EXPECT_EQ(damage.ToDraw(2, a, whole).width, 100) << "forgotten after a resize";
   EXPECT_TRUE(IsEmpty(damage.ToDraw(1, {}, whole))) << "nothing changed: nothing to draw";
+}
+
+TEST(RectTest, IntersectionKeepsOnlySharedPixels) {
+  const Rect box{0, 50, 640, 430};
+  EXPECT_EQ(Intersection({120, 115, 400, 300}, box), (Rect{120, 115, 400, 300}));
+  EXPECT_EQ(Intersection({-5, 40, 10, 20}, box), (Rect{0, 50, 5, 10}));
+  EXPECT_TRUE(IsEmpty(Intersection({0, 0, 640, 50}, box))) << "touching edges share no pixel";
+  EXPECT_TRUE(Contains(box, {0, 479, 640, 1}));
+  EXPECT_FALSE(Contains(box, {0, 479, 640, 2}));
 }
 
 }  // namespace

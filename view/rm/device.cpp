@@ -1,5 +1,6 @@
 // The device's offscreen framebuffer: creation, presenting and reading back.
-// Each operation puts the OpenGL state back as it found it, for the window's own drawing.
+// Each operation sets all the OpenGL state it uses, as every pass on the shared context does
+// (gl/draw_state.hpp).
 #include "view/rm/device.hpp"
 
 #include "gl/gl_api.hpp"
@@ -9,7 +10,7 @@
 
 #include <utility>
 
-#include "gl/state_guard.hpp"
+#include "gl/render_target.hpp"
 #include "gl/texture_changes.hpp"
 #include "view/rm/direct_draw.hpp"
 #include "view/rm/error.hpp"
@@ -35,29 +36,17 @@ Device::Device(std::shared_ptr<GlContext> context, ClipperPtr clipper, int width
   }
   context_->Use(kOperation);
   context_->Check(kOperation);
-  const gl::StateGuard guard;
   color_ = std::make_unique<GlObject>(context_, GlObject::Type::kTexture);
   depth_ = std::make_unique<GlObject>(context_, GlObject::Type::kRenderbuffer);
   framebuffer_ = std::make_unique<GlObject>(context_, GlObject::Type::kFramebuffer);
-  glBindTexture(GL_TEXTURE_2D, color_->Name());
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  glBindRenderbuffer(GL_RENDERBUFFER, depth_->Name());
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
-  glBindRenderbuffer(GL_RENDERBUFFER, 0);
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
-  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, color_->Name(), 0);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_->Name());
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+  gl::DefineColorTexture(color_->Name(), width, height, gl::Filter::kNearest);
+  gl::DefineDepthBuffer(depth_->Name(), width, height);
+  if (!gl::AttachTargets(framebuffer_->Name(), color_->Name(), depth_->Name())) {
     throw Error(kOperation, "framebuffer incomplete");
   }
   glDisable(GL_SCISSOR_TEST);
-  glViewport(0, 0, width, height);
   glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glClearDepth(1.0);
   glDepthMask(GL_TRUE);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -107,7 +96,7 @@ bool Device::SkipRender(const void* viewport, const Frame* scene) {
 }
 
 void Device::RenderDone(const void* viewport, DeviceRect rect, const Frame* scene) {
-  gl::NoteTextureChange(color_->Name(), {rect.left, rect.top, rect.width, rect.height});
+  gl::NoteTextureChange(color_->Name(), rect);
   if (last_.viewport == viewport && last_.overFullClear) {
     last_.scene = scene;
     last_.sceneChanges = SceneChangeCount();
@@ -129,35 +118,31 @@ void Device::DoQueuedClear() {
   last_ = {};
   if (clear.flags == 0) return;
   context_->Use("Clear");
-  {
-    const gl::StateGuard guard;
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
-    // With one viewport ever made, nothing has drawn outside its rectangle, which is still
-    // the black of a new device: clearing the whole image leaves those pixels as they are and
-    // is much cheaper than a cut-out clear on a software rasteriser.
-    if (viewportsMade_ == 1) {
-      glDisable(GL_SCISSOR_TEST);
-    } else {
-      const int bottom = height_ - (clear.rect.top + clear.rect.height);
-      glScissor(clear.rect.left, bottom, clear.rect.width, clear.rect.height);
-      glEnable(GL_SCISSOR_TEST);
-    }
-    GLbitfield mask = 0;
-    if ((clear.flags & kClearTarget) != 0) {
-      glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
-      glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-      mask |= GL_COLOR_BUFFER_BIT;
-    }
-    if ((clear.flags & kClearDepth) != 0) {
-      glClearDepth(1.0);
-      glDepthMask(GL_TRUE);
-      mask |= GL_DEPTH_BUFFER_BIT;
-    }
-    glClear(mask);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_->Name());
+  // With one viewport ever made, nothing has drawn outside its rectangle, which is still the
+  // black of a new device: clearing the whole image leaves those pixels as they are and is
+  // much cheaper than a cut-out clear on a software rasteriser.
+  if (viewportsMade_ == 1) {
+    glDisable(GL_SCISSOR_TEST);
+  } else {
+    const int bottom = height_ - (clear.rect.y + clear.rect.height);
+    glScissor(clear.rect.x, bottom, clear.rect.width, clear.rect.height);
+    glEnable(GL_SCISSOR_TEST);
   }
+  GLbitfield mask = 0;
   if ((clear.flags & kClearTarget) != 0) {
-    gl::NoteTextureChange(color_->Name(),
-                          {clear.rect.left, clear.rect.top, clear.rect.width, clear.rect.height});
+    glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    mask |= GL_COLOR_BUFFER_BIT;
+  }
+  if ((clear.flags & kClearDepth) != 0) {
+    glClearDepth(1.0);
+    glDepthMask(GL_TRUE);
+    mask |= GL_DEPTH_BUFFER_BIT;
+  }
+  glClear(mask);
+  if ((clear.flags & kClearTarget) != 0) {
+    gl::NoteTextureChange(color_->Name(), clear.rect);
   }
   context_->Check("Clear");
 }
@@ -178,12 +163,8 @@ Image Device::ReadImage() {
   image.width = width_;
   image.height = height_;
   image.rgba.resize(static_cast<size_t>(width_) * height_ * 4);
-  {
-    const gl::StateGuard guard;
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_->Name());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
-  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_->Name());
+  glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
   context_->Check("ReadImage");
   FlipRows(image);
   return image;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "gl/rect.hpp"
 #include "view/rm/handles.hpp"
 #include "view/rm/image.hpp"
 
@@ -14,13 +15,8 @@ class Frame;
 class GlContext;
 class GlObject;
 
-// A rectangle of the device's image: left, top, width, height in pixels, top-left origin.
-struct DeviceRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
+// A rectangle of the device's image in pixels, rows counted from the top.
+using DeviceRect = gl::Rect;
 
 class Device {
  public:

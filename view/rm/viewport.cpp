@@ -1,13 +1,14 @@
 // Viewports: the projection, clearing and rendering into a rectangle of the device's image.
-// OpenGL state is set for each call and put back afterwards for the window's own drawing.
+// Each render sets all the OpenGL state it draws with, as every pass on the shared context does
+// (gl/draw_state.hpp).
 #include "view/rm/viewport.hpp"
 
 #include <algorithm>
 #include <string>
 #include <utility>
 
+#include "gl/draw_state.hpp"
 #include "gl/gl_api.hpp"
-#include "gl/state_guard.hpp"
 #include "view/rm/device.hpp"
 #include "view/rm/error.hpp"
 #include "view/rm/frame.hpp"
@@ -89,12 +90,9 @@ bool Viewport::Project(Vec3 world, float& x, float& y) const {
 }
 
 void Viewport::BindRectangle() {
-  glBindFramebuffer(GL_FRAMEBUFFER, device_->Framebuffer());
   // The device's rows run from the bottom in OpenGL.
-  const int bottom = device_->Height() - (top_ + height_);
-  glViewport(left_, bottom, width_, height_);
-  glScissor(left_, bottom, width_, height_);
-  glEnable(GL_SCISSOR_TEST);
+  const gl::Rect rect{left_, device_->Height() - (top_ + height_), width_, height_};
+  gl::DrawInto(device_->Framebuffer(), rect, rect);
 }
 
 void Viewport::Clear(int flags) {
@@ -106,7 +104,6 @@ void Viewport::Render(const FramePtr& scene) {
   if (!scene) throw Error("Render", "no scene frame given");
   if (device_->SkipRender(this, scene.get())) return;
   device_->Context().Use("Render");
-  const gl::StateGuard guard;
   BindRectangle();
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
@@ -114,6 +111,8 @@ void Viewport::Render(const FramePtr& scene) {
   glEnable(GL_CULL_FACE);
   glCullFace(GL_BACK);
   glDisable(GL_BLEND);
+  glDisable(GL_STENCIL_TEST);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   const Mat4 cameraWorld = camera_->WorldTransform();
   lastDrawCount_ = DrawScene(device_->Context(), *scene, Inverse(cameraWorld), Projection(),
                              ViewFrustum(), cameraWorld.Column(3), "Render");

@@ -1,0 +1,25 @@
+// SDL's queue, looked at and emptied one event at a time; SDL_PumpEvents takes in what the
+// window system has sent since it was last asked.
+#include "toolkit/event_pump.hpp"
+
+namespace ursa::tk {
+namespace {
+
+int QueuedNow() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT); }
+
+}  // namespace
+
+bool EventPump::Queued() { return QueuedNow() > 0; }
+
+void EventPump::DeliverPending(bool takeIn) {
+  if (takeIn) SDL_PumpEvents();
+  const int pending = QueuedNow();
+  passEnded_ = false;
+  for (int i = 0; i < pending && !ended_ && !passEnded_; ++i) {
+    SDL_Event event;
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
+    dispatch_(event);
+  }
+}
+
+}  // namespace ursa::tk
