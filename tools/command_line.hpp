@@ -57,7 +57,7 @@ inline OptionScan ScanOptions(
     } else if (id == ':' || id == '?') {
       error = OptionError(id, longOptions, argv);
     } else {
-      error = take(id, optarg);
+      error = take(id, optarg != nullptr ? optarg : "");  // an option without a value has none
     }
     if (error && scan.error.empty()) scan.error = *error;
   }
