@@ -16,7 +16,17 @@ namespace ursa::route {
 
 namespace {
 
-enum OptionId : int { kFrom = tools::kOwnOption, kTo, kWidth, kEventCost, kSteps, kOut };
+enum OptionId : int {
+  kFrom = tools::kOwnOption,
+  kTo,
+  kWidth,
+  kEventCost,
+  kSteps,
+  kOut,
+  kOptimal,
+  kStage,
+  kPlain
+};
 
 constexpr option kLongOptions[] = {
     {"from", required_argument, nullptr, kFrom},
@@ -25,6 +35,9 @@ constexpr option kLongOptions[] = {
     {"event-cost", required_argument, nullptr, kEventCost},
     {"steps", required_argument, nullptr, kSteps},
     {"out", required_argument, nullptr, kOut},
+    {"optimal", no_argument, nullptr, kOptimal},
+    {"stage", required_argument, nullptr, kStage},
+    {"plain", no_argument, nullptr, kPlain},
     {"help", no_argument, nullptr, tools::kHelpOption},
     {"version", no_argument, nullptr, tools::kVersionOption},
     {nullptr, 0, nullptr, 0},
@@ -66,6 +79,17 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
       if (value.empty()) return "--out needs a file name";
       o.outPath = value;
       return std::nullopt;
+    case kOptimal:
+      o.optimal = true;
+      return std::nullopt;
+    case kPlain:
+      o.plain = true;
+      return std::nullopt;
+    case kStage:
+      number = ParseWholeNumber(value, kFirstStage, kLastStage);
+      if (!number) return "--stage needs a stage, 1 to 15";
+      o.stage = *number;
+      return std::nullopt;
     default:
       return std::nullopt;
   }
@@ -88,6 +112,10 @@ RouteOptionsParse ParseRouteOptions(int argc, char* argv[]) {
     result.error = "unexpected argument '" + std::string(argv[scan.firstOperand]) + "'";
   } else if (o.first > o.last) {
     result.error = "--from comes after --to";
+  } else if (o.optimal != (o.stage != 0)) {
+    result.error = o.optimal ? "--optimal needs --stage" : "--stage goes with --optimal";
+  } else if (o.plain && !o.optimal) {
+    result.error = "--plain goes with --optimal";
   }
   return result;
 }
@@ -116,6 +144,13 @@ std::string RouteHelpText() {
          steps +
          ")\n"
          "  --out FILE        write the script to FILE instead of standard output\n"
+         "  --optimal         find the fewest frames that clear the stage of --stage N and\n"
+         "                    prove it by trying every input; prints 'stage N: F frames,\n"
+         "                    proven', or the best route known with the frames no route can\n"
+         "                    beat, and writes the route's script with --out\n"
+         "  --stage N         the stage for --optimal, 1 to 15\n"
+         "  --plain           with --optimal: try every input with duplicates dropped and\n"
+         "                    nothing else, the search the faster one is checked against\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
