@@ -10,12 +10,9 @@ namespace ursa {
 
 FrameResult RunFrame(GameState& s, GameHost& host) {
   s.onGround = 0;
-  // Objects 0 to 49 in turn: a platform moves and is placed in the view, then the object acts
-  // on the player. A spike that touches the player ends the frame; the objects after it stay.
-  for (int i = 0; i < kObjectCount; ++i) {
-    if (MoveObject(s, i)) host.PlaceObject(s, i);
-    if (ObjectActs(s, i)) return FrameResult::kSpike;
-  }
+  // The platforms move and are placed in the view, then objects 0 to 49 act on the player in
+  // turn. A spike that touches the player ends the frame; the objects after it stay.
+  if (ObjectPass(s, host)) return FrameResult::kSpike;
   BlockPass(s);
   HorizontalInput(s);
   if (s.moveInput != 0) host.TurnPlayer(s);

@@ -23,7 +23,9 @@ class NullHost : public GameHost {
   void DrawTitleScreen() override {}
   void DrawEndingScreen(GameState& /*s*/) override {}
 
-  void PlaceObject(const GameState& /*s*/, int /*i*/) override {}
+  // Final, so that a host that shows the platforms cannot be a NullHost that skips them.
+  void PlaceObject(const GameState& /*s*/, int /*i*/) final {}
+  bool PlacesObjects() const final { return false; }
   void TurnPlayer(const GameState& /*s*/) override {}
   void PlacePlayerAndCamera(const GameState& /*s*/) override {}
   void AimCameraAndLight(const GameState& /*s*/) override {}

@@ -1,57 +1,51 @@
-// The player's motion rules, one function per step of the frame.
-// Speeds are whole units per frame; the arithmetic wraps to 16 bits like the state's fields.
+// The block pass: the player against the hundred static blocks, in index order.
+// The blocks the feet are over are picked out many at a time; only those are tested.
 #include "game/player_motion.hpp"
 
 #include "game/surface_contact.hpp"
+#include "game/table_scan.hpp"
 
 namespace ursa {
 
+namespace {
+
+// All three tests of a block need the feet over it, and the pass moves the player only up and
+// down: the blocks the feet are over are known before the first test, and the others, most of
+// the hundred, are passed over many at a time.
+template <class L>
+URSA_LANES_INLINE void BlockPassWith(GameState& s) {
+  const L px = Broadcast<L>(s.playerX);
+  const int16_t half = kBlockFootprint.halfWidth;
+  for (int g = 0; g < kLaneGroups<L, kBlockCount>; ++g) {
+    const LaneGroup<L> group = GroupOf<L, kBlockCount>(g);
+    const L x = LoadLanes<L>(s.blockX, group.at);
+    LaneMask over = LaneFlags<L>(group.own & (AddWrapped(x, Wrap16(-half)) <= px) &
+                                 (px <= AddWrapped(x, half)));
+    while (over != 0) {
+      const int i = group.at + TakeFirstLane(over);
+      const int16_t bx = s.blockX[i];
+      const int16_t by = s.blockY[i];
+      if (StandsOn(s, bx, by, kBlockFootprint)) s.onGround = 1;
+      CatchOnTop(s, bx, by, kBlockFootprint);
+      BumpHead(s, bx, by, kBlockFootprint);
+    }
+  }
+}
+
+#if URSA_WIDE_LANES
+URSA_WIDE_TARGET void WideBlockPass(GameState& s) { BlockPassWith<WideLanes>(s); }
+#endif
+
+}  // namespace
+
 void BlockPass(GameState& s) {
-  for (int i = 0; i < kBlockCount; ++i) {
-    const int16_t x = s.blockX[i];
-    const int16_t y = s.blockY[i];
-    if (StandsOn(s, x, y, kBlockFootprint)) s.onGround = 1;
-    CatchOnTop(s, x, y, kBlockFootprint);
-    BumpHead(s, x, y, kBlockFootprint);
+#if URSA_WIDE_LANES
+  if (WideLanesSupported()) {
+    WideBlockPass(s);
+    return;
   }
+#endif
+  BlockPassWith<NarrowLanes>(s);
 }
-
-void HorizontalInput(GameState& s) {
-  if (s.moveInput == 0) return;
-  if (s.moveInput == 1 && s.velX < kMaxRunSpeed) s.velX = Wrap16(s.velX + 1);
-  if (s.moveInput == -1 && s.velX > -kMaxRunSpeed) s.velX = Wrap16(s.velX - 1);
-  s.animFrame = Wrap16(s.animFrame + 1);
-  if (s.animFrame == kWalkCycle) s.animFrame = 0;
-}
-
-void AnimationOverrides(GameState& s) {
-  if (s.moveInput == 0) s.animFrame = 0;
-  if (s.onGround == 0) s.animFrame = kAirbornePose;
-}
-
-void Friction(GameState& s) {
-  if (s.moveInput != 0) return;
-  if (s.velX > 0) s.velX = Wrap16(s.velX - 1);
-  if (s.velX < 0) s.velX = Wrap16(s.velX + 1);
-}
-
-void HorizontalMove(GameState& s) {
-  if (s.playerY > kStraightFallHeight) s.playerX = Wrap16(s.playerX + s.velX);
-}
-
-void Jump(GameState& s) {
-  if (s.jumpKey == kJumpPressed && s.onGround == 1) {
-    s.velY = kJumpSpeed;
-    s.jumpKey = kJumpUsed;
-  }
-}
-
-void Gravity(GameState& s) {
-  if (s.velY > -kMaxFallSpeed && s.onGround == 0) s.velY = Wrap16(s.velY - 1);
-}
-
-void VerticalMove(GameState& s) { s.playerY = Wrap16(s.playerY + s.velY); }
-
-bool FallTest(const GameState& s) { return s.playerY <= kFallLimit; }
 
 }  // namespace ursa

@@ -1,5 +1,5 @@
 // The player's motion in a frame: block collisions, running, friction, jumping, gravity, falling.
-// Each step is one rule of the frame; RunFrame calls them in frame order.
+// One function per step, in frame order; all but the block pass are defined here, for RunFrame.
 #pragma once
 
 #include "game/game_state.hpp"
@@ -25,16 +25,38 @@ inline constexpr int16_t kJumpUsed = -2;
 void BlockPass(GameState& s);
 // Accelerates toward the held direction and walks the cycle; the player turns to face the
 // direction held (a view call RunFrame makes right after this step).
-void HorizontalInput(GameState& s);
+inline void HorizontalInput(GameState& s) {
+  if (s.moveInput == 0) return;
+  if (s.moveInput == 1 && s.velX < kMaxRunSpeed) s.velX = Wrap16(s.velX + 1);
+  if (s.moveInput == -1 && s.velX > -kMaxRunSpeed) s.velX = Wrap16(s.velX - 1);
+  s.animFrame = Wrap16(s.animFrame + 1);
+  if (s.animFrame == kWalkCycle) s.animFrame = 0;
+}
 // Standing pose without input; the airborne pose wins over everything.
-void AnimationOverrides(GameState& s);
+inline void AnimationOverrides(GameState& s) {
+  if (s.moveInput == 0) s.animFrame = 0;
+  if (s.onGround == 0) s.animFrame = kAirbornePose;
+}
 // Slows the player by one step when no direction is held, on the ground and in the air.
-void Friction(GameState& s);
-void HorizontalMove(GameState& s);
-void Jump(GameState& s);
-void Gravity(GameState& s);
-void VerticalMove(GameState& s);
+inline void Friction(GameState& s) {
+  if (s.moveInput != 0) return;
+  if (s.velX > 0) s.velX = Wrap16(s.velX - 1);
+  if (s.velX < 0) s.velX = Wrap16(s.velX + 1);
+}
+inline void HorizontalMove(GameState& s) {
+  if (s.playerY > kStraightFallHeight) s.playerX = Wrap16(s.playerX + s.velX);
+}
+inline void Jump(GameState& s) {
+  if (s.jumpKey == kJumpPressed && s.onGround == 1) {
+    s.velY = kJumpSpeed;
+    s.jumpKey = kJumpUsed;
+  }
+}
+inline void Gravity(GameState& s) {
+  if (s.velY > -kMaxFallSpeed && s.onGround == 0) s.velY = Wrap16(s.velY - 1);
+}
+inline void VerticalMove(GameState& s) { s.playerY = Wrap16(s.playerY + s.velY); }
 // True when the player has fallen out of the stage.
-bool FallTest(const GameState& s);
+inline bool FallTest(const GameState& s) { return s.playerY <= kFallLimit; }
 
 }  // namespace ursa

@@ -2,8 +2,11 @@
 // Movers turn only on hitting a limit exactly; layouts place them so their steps reach it.
 #include "game/stage_objects.hpp"
 
+#include <algorithm>
+
 #include "game/player_motion.hpp"
 #include "game/surface_contact.hpp"
+#include "game/table_scan.hpp"
 
 namespace ursa {
 
@@ -15,12 +18,6 @@ constexpr int kSpikeReachAbove = 5;
 constexpr int kDoorHalfWidth = 50;
 constexpr int kDoorReachBelow = 100;
 constexpr int kDoorReachAbove = 50;
-
-// One step along the mover's axis; the speed flips when a limit is met exactly.
-void MoveAndTurn(int16_t& position, int16_t& vel, int16_t limitA, int16_t limitB) {
-  position = Wrap16(position + vel);
-  if (position == limitA || position == limitB) vel = Wrap16(-vel);
-}
 
 // A horizontal mover: carries a player standing on it, catches one landing and bumps heads.
 void SlidingPlatformActs(GameState& s, int i) {
@@ -40,16 +37,12 @@ void StartSinking(GameState& s, int i) {
   s.objVel[i] = kSinkSpeed;
 }
 
-// A vertical mover: bobs until the player lands on it, then sinks to the floor and rests.
+// A vertical mover bobs until the player lands on it, then sinks to the floor (RestOnFloor).
 void SinkingPlatformActs(GameState& s, int i) {
   const int16_t x = s.objX[i];
   const int16_t y = s.objY[i];
   if (StandsOn(s, x, y, kSinkerFootprint)) s.onGround = 1;
   if (CatchOnTop(s, x, y, kSinkerFootprint)) StartSinking(s, i);
-  if (s.objY[i] <= kSinkFloor) {
-    s.objY[i] = kSinkFloor;
-    s.objVel[i] = 0;
-  }
 }
 
 bool TouchesSpike(const GameState& s, int i) {
@@ -59,34 +52,130 @@ bool TouchesSpike(const GameState& s, int i) {
          StrictlyBetween(y - kSpikeReachBelow, s.playerY, y + kSpikeReachAbove);
 }
 
-}  // namespace
-
-bool MoveObject(GameState& s, int i) {
-  switch (s.objKind[i]) {
-    case kKindBlock2:
-      MoveAndTurn(s.objX[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
-      return true;
-    case kKindBlock3:
-      MoveAndTurn(s.objY[i], s.objVel[i], s.objLimitA[i], s.objLimitB[i]);
-      return true;
-    default:
-      return false;
-  }
+// The platforms of a group take their step along their axes; a speed flips where a limit is met
+// exactly. A step reads and writes only the platform's own entry and nothing of the player, so
+// the group's steps are all taken before any of its objects acts.
+template <class L>
+URSA_LANES_INLINE void StepPlatforms(GameState& s, int at, L sliding, L sinking) {
+  const L x = LoadLanes<L>(s.objX, at);
+  const L y = LoadLanes<L>(s.objY, at);
+  const L vel = LoadLanes<L>(s.objVel, at);
+  const L to = AddWrapped(Select(sliding, x, y), vel);
+  const L turns = (to == LoadLanes<L>(s.objLimitA, at)) | (to == LoadLanes<L>(s.objLimitB, at));
+  StoreLanes(s.objX, at, Select(sliding, to, x));
+  StoreLanes(s.objY, at, Select(sinking, to, y));
+  StoreLanes(s.objVel, at, Select((sliding | sinking) & turns, Negated(vel), vel));
 }
 
-bool ObjectActs(GameState& s, int i) {
-  switch (s.objKind[i]) {
-    case kKindBlock2:
+// Takes the steps back, for the platforms after a spike that stopped the pass: a step met a
+// limit exactly when the place it led to is a limit, and no limit has changed since, as only
+// a platform's own act changes them.
+template <class L>
+URSA_LANES_INLINE void UnstepPlatforms(GameState& s, int at, L sliding, L sinking) {
+  const L x = LoadLanes<L>(s.objX, at);
+  const L y = LoadLanes<L>(s.objY, at);
+  const L vel = LoadLanes<L>(s.objVel, at);
+  const L to = Select(sliding, x, y);
+  const L turned = (to == LoadLanes<L>(s.objLimitA, at)) | (to == LoadLanes<L>(s.objLimitB, at));
+  const L stepped = Select(turned, Negated(vel), vel);
+  const L from = AddWrapped(to, Negated(stepped));
+  StoreLanes(s.objX, at, Select(sliding, from, x));
+  StoreLanes(s.objY, at, Select(sinking, from, y));
+  StoreLanes(s.objVel, at, Select(sliding | sinking, stepped, vel));
+}
+
+// Flags of the objects that may act on a player at playerX: those within a block's half width
+// of it, the widest reach of any object, which every test of an object needs first (each act
+// then tests its own reach). The pass moves the player up and down, and sideways only by a
+// carry. Objects so near the 16-bit ends that a reach wraps around are always taken.
+template <class L>
+URSA_LANES_INLINE LaneMask ActingObjects(const GameState& s, int at, L actors) {
+  const L px = Broadcast<L>(s.playerX);
+  const L x = LoadLanes<L>(s.objX, at);
+  constexpr int16_t kReach = kBlockFootprint.halfWidth;
+  const L nearEnd = (x > Broadcast<L>(INT16_MAX - kReach)) | (x < Broadcast<L>(INT16_MIN + kReach));
+  const L near = (AddWrapped(x, Wrap16(-kReach)) <= px) & (px <= AddWrapped(x, kReach));
+  return LaneFlags<L>(actors & (near | nearEnd));
+}
+
+// Sinking platforms that have passed the floor are put on it and stop, every frame, whether the
+// player touched them or not; the view has been shown their step already.
+template <class L>
+URSA_LANES_INLINE void RestOnFloor(GameState& s, int at, L sinking) {
+  const L y = LoadLanes<L>(s.objY, at);
+  const L rests = sinking & (y <= Broadcast<L>(kSinkFloor));
+  if (LaneFlags<L>(rests) == 0) return;
+  StoreLanes(s.objY, at, Select(rests, Broadcast<L>(kSinkFloor), y));
+  StoreLanes(s.objVel, at, Select(rests, Broadcast<L>(0), LoadLanes<L>(s.objVel, at)));
+}
+
+// The object pass over a group of objects, in the frame's order for each of them: its step, its
+// placing in the view, its act on the player. Returns the index of a spike that touched the
+// player, or kObjectCount. The objects in the group after such a spike are left as they were.
+template <class L>
+URSA_LANES_INLINE int PassGroup(GameState& s, GameHost& host, bool places,
+                                const LaneGroup<L>& group) {
+  const int at = group.at;
+  const L kind = LoadLanes<L>(s.objKind, at);
+  const L actors =
+      group.own & (kind >= Broadcast<L>(kKindBlock2)) & (kind <= Broadcast<L>(kKindBlock3));
+  if (LaneFlags<L>(actors) == 0) return kObjectCount;  // scenery and empty entries only
+  const L sliding = group.own & (kind == Broadcast<L>(kKindBlock2));
+  const L sinking = group.own & (kind == Broadcast<L>(kKindBlock3));
+  StepPlatforms(s, at, sliding, sinking);
+
+  // The acts, in index order. A carry moves the player sideways: the objects after the
+  // carrying platform are picked again for the new place.
+  int stop = kObjectCount;
+  LaneMask acting = ActingObjects(s, at, actors);
+  while (acting != 0) {
+    const int lane = TakeFirstLane(acting);
+    const int i = at + lane;
+    const int16_t x = s.playerX;
+    if (s.objKind[i] == kKindBlock2) {
       SlidingPlatformActs(s, i);
-      return false;
-    case kKindBlock3:
+      if (s.playerX != x) acting = LanesAfter(ActingObjects(s, at, actors), lane);
+    } else if (s.objKind[i] == kKindBlock3) {
       SinkingPlatformActs(s, i);
-      return false;
-    case kKindToge:
-      return TouchesSpike(s, i);
-    default:
-      return false;
+    } else if (TouchesSpike(s, i)) {
+      stop = i;
+      break;
+    }
   }
+
+  const L before =
+      LaneIndex<L>() < Broadcast<L>(static_cast<int16_t>(std::min(stop - at, kLanesOf<L>)));
+  if (places) {
+    LaneMask placed = LaneFlags<L>((sliding | sinking) & before);
+    while (placed != 0) host.PlaceObject(s, at + TakeFirstLane(placed));
+  }
+  RestOnFloor(s, at, sinking & before);
+  if (stop != kObjectCount) UnstepPlatforms(s, at, sliding & ~before, sinking & ~before);
+  return stop;
+}
+
+template <class L>
+URSA_LANES_INLINE bool ObjectPassWith(GameState& s, GameHost& host) {
+  const bool places = host.PlacesObjects();
+  for (int g = 0; g < kLaneGroups<L, kObjectCount>; ++g) {
+    if (PassGroup(s, host, places, GroupOf<L, kObjectCount>(g)) != kObjectCount) return true;
+  }
+  return false;
+}
+
+#if URSA_WIDE_LANES
+URSA_WIDE_TARGET bool WideObjectPass(GameState& s, GameHost& host) {
+  return ObjectPassWith<WideLanes>(s, host);
+}
+#endif
+
+}  // namespace
+
+bool ObjectPass(GameState& s, GameHost& host) {
+#if URSA_WIDE_LANES
+  if (WideLanesSupported()) return WideObjectPass(s, host);
+#endif
+  return ObjectPassWith<NarrowLanes>(s, host);
 }
 
 bool DoorTest(GameState& s) {

@@ -1,11 +1,16 @@
-// Frames of rules per second on every stage, holding Right with a jump every 40 frames.
-// Measures the rules alone (RunFrame) and the whole stepped game over a view-less host.
+// Frames of rules per second on every stage, holding Right with a jump every 40 frames; the
+// stepped game over a view-less host; and ursa-sim's play of a random script beside the floor.
 #include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
 
 #include "game/frame.hpp"
 #include "game/game.hpp"
+#include "game/key_feed.hpp"
 #include "game/null_host.hpp"
 #include "game/stage_layouts.hpp"
+#include "tests/game/plain_rules.hpp"
 
 namespace ursa {
 namespace {
@@ -105,6 +110,93 @@ void BM_RunGameAllStages(benchmark::State& state) {
   state.SetItemsProcessed(frames);
 }
 BENCHMARK(BM_RunGameAllStages)->Unit(benchmark::kMillisecond);
+
+// A restless player's keys: Left, Right, Space and Up pressed and released at random, a few
+// frames apart, for `frames` frames. On stage 10 it runs into spikes and falls now and then.
+std::vector<ScriptEvent> RandomScript(uint64_t frames) {
+  std::mt19937 random(1);
+  constexpr int kKeys[] = {kKeyLeft, kKeyRight, kKeySpace, kKeyUp};
+  constexpr int kGaps[] = {0, 0, 1, 1, 2, 3, 5, 8, 13, 20, 40};
+  std::vector<ScriptEvent> events;
+  for (uint64_t frame = 0; frame < frames;) {
+    frame += static_cast<uint64_t>(kGaps[random() % std::size(kGaps)]);
+    events.push_back({frame, kKeys[random() % std::size(kKeys)], random() % 3 != 2});
+  }
+  return events;
+}
+
+constexpr uint64_t kScriptFrames = 200000;
+
+// ursa-sim's play: its host and loop, the script's keys fed in the pumps between frames, the
+// death sequence stepped picture by picture.
+class SimPlayHost : public NullHost {
+ public:
+  SimPlayHost(Game& game, const std::vector<ScriptEvent>& events) : game_(game), keys_(events) {}
+  void Run() {
+    BeginGame(game_);
+    while (!game_.quit) {
+      const StepWait wait = RunGame(game_, *this);
+      if (wait.pump == PumpKind::kScreen) return;
+      if (wait.pump == PumpKind::kWaiting) WaitUntil(wait.wakeAtMs);
+      if (wait.pump != PumpKind::kWaiting && wait.pump != PumpKind::kAfterFrame) continue;
+      if (framesRun_ == kScriptFrames) game_.quit = true;
+      keys_.DeliverFrame(game_, *this, framesRun_);
+    }
+  }
+  void FrameEnded(const GameState& /*s*/, FrameResult /*result*/) override { ++framesRun_; }
+
+ private:
+  Game& game_;
+  KeyFeed keys_;
+  uint64_t framesRun_ = 0;
+};
+
+void BM_SimPlay(benchmark::State& state) {
+  const std::vector<ScriptEvent> events = RandomScript(kScriptFrames);
+  int misses = 0;
+  for (auto _ : state) {
+    Game game;
+    game.state.stage = static_cast<int16_t>(state.range(0));
+    SimPlayHost host(game, events);
+    host.Run();
+    misses = game.state.missCount;
+    benchmark::DoNotOptimize(game.state);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(kScriptFrames));
+  state.counters["misses"] = misses;
+}
+BENCHMARK(BM_SimPlay)->Arg(10)->Arg(4)->Arg(1)->ArgName("stage")->Unit(benchmark::kMillisecond);
+
+// The floor: the same frames of the same script with the same work done the plainest way, every
+// object and every block tested in turn, a miss starting the stage again at once.
+void BM_SimPlayFloor(benchmark::State& state) {
+  const std::vector<ScriptEvent> events = RandomScript(kScriptFrames);
+  int misses = 0;
+  for (auto _ : state) {
+    Game game;
+    GameState& s = game.state;
+    const auto stage = static_cast<int16_t>(state.range(0));
+    StartAttempt(s, stage);
+    NullHost host;
+    KeyFeed keys(events);
+    for (uint64_t frame = 0; frame < kScriptFrames; ++frame) {
+      keys.DeliverFrame(game, host, frame);
+      const FrameResult result = plain::Frame(s);
+      if (result == FrameResult::kFall || result == FrameResult::kSpike) ++s.missCount;
+      if (result != FrameResult::kNone) StartAttempt(s, s.stage);
+    }
+    misses = s.missCount;
+    benchmark::DoNotOptimize(s);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(kScriptFrames));
+  state.counters["misses"] = misses;
+}
+BENCHMARK(BM_SimPlayFloor)
+    ->Arg(10)
+    ->Arg(4)
+    ->Arg(1)
+    ->ArgName("stage")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ursa

@@ -17,8 +17,18 @@ using test::EmptyState;
 using test::PutObject;
 
 // Logs every view call with the state the view would read at that moment.
-class ViewCallHost : public NullHost {
+class ViewCallHost : public GameHost {
  public:
+  int64_t Milliseconds() override { return 0; }
+  void SetPictureVisible(bool /*visible*/) override {}
+  void DrawHud(const GameState& /*s*/) override {}
+  void BuildScene(const GameState& /*s*/) override {}
+  void ReleaseScene() override {}
+  void DrawTitleScreen() override {}
+  void DrawEndingScreen(GameState& /*s*/) override {}
+  void RenderDeathFrame(const GameState& /*s*/) override {}
+  void EndProgram() override {}
+
   void PlaceObject(const GameState& s, int i) override {
     log.emplace_back("place " + std::to_string(i) + " at " + std::to_string(s.objX[i]) + "," +
                      std::to_string(s.objY[i]));

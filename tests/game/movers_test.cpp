@@ -13,12 +13,10 @@ namespace {
 using test::EmptyState;
 using test::PutObject;
 
-// Every object moves and acts in turn, as in a frame's object pass without a spike.
+// A frame's object pass without a spike.
 void PassObjects(GameState& s) {
-  for (int i = 0; i < kObjectCount; ++i) {
-    MoveObject(s, i);
-    ObjectActs(s, i);
-  }
+  NullHost host;
+  ObjectPass(s, host);
 }
 
 // A horizontal mover under the player, its top at y = 0.
@@ -58,6 +56,17 @@ TEST(Movers, MoveComesBeforeTurnSoAMoverOnItsLimitLeavesIt) {
   RunFrame(s, host);
   EXPECT_EQ(s.objX[3], 505);
   EXPECT_EQ(s.objVel[3], 5);
+}
+
+TEST(Movers, ACarryOntoTheNextPlatformIsCarriedAgain) {
+  // Carried from the right edge of the first platform over the left edge of the second, whose
+  // top is level with it: the second platform, acting later, carries the player too.
+  GameState s = OnSlider(0, 5, -1000, 1000);
+  s.playerX = 75;
+  PutObject(s, 4, kKindBlock2, 150, -150, -1000, 1000, 5);
+  PassObjects(s);
+  EXPECT_EQ(s.objX[4], 155);
+  EXPECT_EQ(s.playerX, 85);
 }
 
 TEST(Movers, LandingIsCaughtButNotCarriedThatFrame) {

@@ -46,6 +46,10 @@ TEST(RouteCommandLine, BadArgumentsAreRefusedBeforeAnySearch) {
       {"-w 5", "unknown option '-w'"},
       {"--help=1", "--help takes no value"},
       {"--from 1 stray", "unexpected argument 'stray'"},
+      {"--optimal", "--optimal needs --stage"},
+      {"--stage 3", "--stage goes with --optimal"},
+      {"--optimal --stage 16", "--stage needs a stage, 1 to 15"},
+      {"--plain --from 2", "--plain goes with --optimal"},
   };
   for (const Case& c : cases) {
     const SimRun run = Route(c.args);

@@ -1,5 +1,5 @@
 // ursa-route: searches a play-through of the stages without a miss and prints it as an
-// ursa-sim script, with what the search cost on stderr.
+// ursa-sim script, or proves a stage's fewest frames; what the search cost goes to stderr.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -10,6 +10,7 @@
 #include "text/options.hpp"
 #include "tools/ursa-route/game_route.hpp"
 #include "tools/ursa-route/route_options.hpp"
+#include "tools/ursa-route/stage_optimum.hpp"
 
 namespace {
 
@@ -35,6 +36,36 @@ bool WriteFile(const std::string& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
+// --optimal: the stage's fewest frames on standard output, the route's script in --out.
+int Optimal(const ursa::route::RouteOptions& options) {
+  using namespace ursa::route;
+  const auto started = std::chrono::steady_clock::now();
+  OptimalOptions limits;
+  limits.reduce = !options.plain;
+  const StageOptimum optimum =
+      FindStageOptimum(options.stage, limits, [](int frame, std::size_t states) {
+        if (frame % 50 == 0) std::fprintf(stderr, "frame %d: %zu states\n", frame, states);
+      });
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::fprintf(stderr,
+               "%lld frames simulated, %lld states kept, widest frame %zu, %d frames searched, "
+               "%.1f s\n",
+               static_cast<long long>(optimum.stats.framesRun),
+               static_cast<long long>(optimum.stats.statesKept), optimum.stats.widestLayer,
+               optimum.stats.framesSearched, seconds);
+  if (!Print(OptimumLine(optimum) + "\n")) {
+    std::fprintf(stderr, "ursa-route: cannot write the output\n");
+    return kNotFound;
+  }
+  if (optimum.frames == 0) return kNotFound;
+  if (!options.outPath.empty() && !WriteFile(options.outPath, OptimumScriptText(optimum))) {
+    std::fprintf(stderr, "ursa-route: cannot write '%s'\n", options.outPath.c_str());
+    return kNotFound;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,6 +78,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ursa-route: cannot write the output\n");
     return kNotFound;
   }
+
+  if (options.optimal) return Optimal(options);
 
   const auto started = std::chrono::steady_clock::now();
   int totalFrames = 0;

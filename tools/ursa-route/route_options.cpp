@@ -14,12 +14,14 @@ namespace ursa::route {
 
 namespace {
 
-enum OptionId : int { kFrom, kTo, kWidth, kEventCost, kSteps, kOut };
+enum OptionId : int { kFrom, kTo, kWidth, kEventCost, kSteps, kOut, kOptimal, kStage, kPlain };
 
 constexpr text::LongOption kOptions[] = {
-    {"from", true, kFrom},   {"to", true, kTo},
-    {"width", true, kWidth}, {"event-cost", true, kEventCost},
-    {"steps", true, kSteps}, {"out", true, kOut},
+    {"from", true, kFrom},        {"to", true, kTo},
+    {"width", true, kWidth},      {"event-cost", true, kEventCost},
+    {"steps", true, kSteps},      {"out", true, kOut},
+    {"optimal", false, kOptimal}, {"stage", true, kStage},
+    {"plain", false, kPlain},
 };
 
 constexpr int kMaxInt = std::numeric_limits<int>::max();
@@ -58,6 +60,17 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
       if (value.empty()) return "--out needs a file name";
       o.outPath = value;
       return std::nullopt;
+    case kOptimal:
+      o.optimal = true;
+      return std::nullopt;
+    case kPlain:
+      o.plain = true;
+      return std::nullopt;
+    case kStage:
+      number = text::ParseWholeNumber(value, kFirstStage, kLastStage);
+      if (!number) return "--stage needs a stage, 1 to 15";
+      o.stage = *number;
+      return std::nullopt;
     default:
       return std::nullopt;
   }
@@ -80,6 +93,10 @@ RouteOptionsParse ParseRouteOptions(int argc, char* argv[]) {
     result.error = text::UnexpectedArgument(scan.operands.front());
   } else if (o.first > o.last) {
     result.error = "--from comes after --to";
+  } else if (o.optimal != (o.stage != 0)) {
+    result.error = o.optimal ? "--optimal needs --stage" : "--stage goes with --optimal";
+  } else if (o.plain && !o.optimal) {
+    result.error = "--plain goes with --optimal";
   }
   return result;
 }
@@ -108,6 +125,13 @@ std::string RouteHelpText() {
          steps +
          ")\n"
          "  --out FILE        write the script to FILE instead of standard output\n"
+         "  --optimal         find the fewest frames that clear the stage of --stage N and\n"
+         "                    prove it by trying every input; prints 'stage N: F frames,\n"
+         "                    proven', or the best route known with the frames no route can\n"
+         "                    beat, and writes the route's script with --out\n"
+         "  --stage N         the stage for --optimal, 1 to 15\n"
+         "  --plain           with --optimal: try every input with duplicates dropped and\n"
+         "                    nothing else, the search the faster one is checked against\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"

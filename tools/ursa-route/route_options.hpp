@@ -1,5 +1,6 @@
 // Command line of the route finder: "ursa-route [--from N] [--to M] [--width B]
-// [--event-cost C] [--steps K1,K2,...] [--out FILE]", or --help or --version.
+// [--event-cost C] [--steps K1,K2,...] [--out FILE]", "ursa-route --optimal --stage N [--plain]
+// [--out FILE]", or --help or --version.
 #pragma once
 
 #include <string>
@@ -16,7 +17,10 @@ struct RouteOptions {
   int last = 15;
   std::vector<int> framesPerStep{4, 3, 2, 1};  // tried in this order for every stage
   SearchOptions search;
-  std::string outPath;  // empty: the script goes to standard output
+  std::string outPath;   // empty: the script goes to standard output
+  bool optimal = false;  // the fewest frames for one stage, proven by trying every input
+  int stage = 0;         // that stage
+  bool plain = false;    // --optimal without the reductions, the search they are checked against
 };
 
 struct RouteOptionsParse {
@@ -28,7 +32,8 @@ RouteOptionsParse ParseRouteOptions(int argc, char* argv[]);
 
 inline constexpr const char* kRouteUsage =
     "usage: ursa-route [--from N] [--to M] [--width B] [--event-cost C] [--steps K1,K2,...]\n"
-    "                  [--out FILE]";
+    "                  [--out FILE]\n"
+    "       ursa-route --optimal --stage N [--plain] [--out FILE]";
 
 std::string RouteHelpText();
 

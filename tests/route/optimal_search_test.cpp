@@ -1,0 +1,118 @@
+// The exhaustive search on small made-up stages: the reduced search finds the plain search's
+// fewest frames and proves them, every route replays through the door on its last frame, and
+// the door bound never promises fewer frames than a real route takes.
+#include "tools/ursa-route/optimal_search.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "game/frame.hpp"
+#include "game/key_feed.hpp"
+#include "game/null_host.hpp"
+#include "game/stage_layouts.hpp"
+#include "game/stage_objects.hpp"
+#include "tools/ursa-route/door_replay.hpp"
+#include "tools/ursa-route/game_route.hpp"
+#include "tools/ursa-route/optimal_bound.hpp"
+
+namespace ursa::route {
+namespace {
+
+void Put(GameState& s, int i, int16_t kind, int16_t x, int16_t y, int16_t a = 0, int16_t b = 0,
+         int16_t vel = 0) {
+  s.objKind[i] = kind;
+  s.objX[i] = x;
+  s.objY[i] = y;
+  s.objLimitA[i] = a;
+  s.objLimitB[i] = b;
+  s.objVel[i] = vel;
+}
+
+// A block to start on, a sinking platform in the gap after it, a spike over that, a moving
+// platform below and the door on a higher block: small enough for the plain search.
+GameState SmallStage() {
+  GameState s = StartedGame(1).state;
+  s.blockX.fill(kParkedX);
+  s.blockY.fill(0);
+  s.blockX[0] = 0;
+  s.blockY[0] = -150;
+  s.blockX[1] = 350;
+  for (int i = 0; i < kObjectCount; ++i) Put(s, i, kKindNone, kParkedX, 0);
+  Put(s, 0, kKindDoor, 350, 150);
+  Put(s, 1, kKindBlock3, 160, -120, -100, -120, 1);
+  Put(s, 2, kKindToge, 160, 250);
+  Put(s, 3, kKindBlock2, 200, -200, 100, 400, 5);
+  return s;
+}
+
+int Replayed(const GameState& start, const std::vector<uint8_t>& choices) {
+  Game game;
+  game.state = start;
+  game.screen = Screen::kPlaying;
+  return PlayToDoor(game, ChoiceEvents(start, choices), 10000).value_or(-1);
+}
+
+TEST(OptimalSearch, TheReducedSearchProvesThePlainSearchsFewestFrames) {
+  const GameState start = SmallStage();
+  OptimalOptions plain;
+  plain.reduce = false;
+  plain.maxFrames = 200;
+  const OptimalRoute fewest = FindOptimalRoute(start, plain, nullptr);
+  ASSERT_TRUE(fewest.Proven());
+  EXPECT_EQ(Replayed(start, fewest.choices), fewest.Frames());
+
+  OptimalOptions reduced;
+  reduced.maxFrames = fewest.Frames();
+  const OptimalRoute found = FindOptimalRoute(start, reduced, nullptr);
+  ASSERT_TRUE(found.Proven());
+  EXPECT_EQ(found.Frames(), fewest.Frames());
+  EXPECT_EQ(Replayed(start, found.choices), fewest.Frames());
+
+  // One frame fewer: nothing, and that is proven.
+  reduced.maxFrames = fewest.Frames() - 1;
+  const OptimalRoute none = FindOptimalRoute(start, reduced, nullptr);
+  EXPECT_TRUE(none.choices.empty());
+  EXPECT_EQ(none.lowerBound, fewest.Frames());
+}
+
+TEST(OptimalSearch, StoppedByItsMemoryTheSearchClaimsNoMoreThanItSearched) {
+  OptimalOptions tight;
+  tight.reduce = false;
+  tight.maxBytes = 1 << 20;
+  OptimalStats stats;
+  const OptimalRoute route = FindOptimalRoute(SmallStage(), tight, &stats);
+  EXPECT_TRUE(route.choices.empty());
+  EXPECT_GT(stats.framesSearched, 0);
+  EXPECT_EQ(route.lowerBound, stats.framesSearched + 1);
+}
+
+TEST(OptimalSearch, TheDoorBoundNeverPromisesLessThanTheParRoutesTake) {
+  // Every frame of every par route: the frames the route still takes to its door are at least
+  // what the bound says.
+  for (int stage = kFirstStage; stage <= kLastStage; ++stage) {
+    SCOPED_TRACE("stage " + std::to_string(stage));
+    const std::string path = std::string(URSA_SOURCE_DIR) + "/tools/ursa-route/pars/stage" +
+                             std::to_string(stage) + ".script";
+    std::ifstream file(path);
+    const ScriptParse script = ParseScript(file);
+    ASSERT_TRUE(script.error.empty()) << path << ": " << script.error;
+    Game game = StartedGame(static_cast<int16_t>(stage));
+    const DoorBound bound(game.state);
+    NullHost host;
+    KeyFeed keys(script.events);
+    std::vector<int> promised;
+    FrameResult result = FrameResult::kNone;
+    for (int frame = 0; result == FrameResult::kNone && frame < 5000; ++frame) {
+      promised.push_back(bound.FramesLeft(game.state) + frame);
+      keys.DeliverFrame(game, host, static_cast<uint64_t>(frame));
+      result = RunFrame(game.state, host);
+    }
+    ASSERT_EQ(result, FrameResult::kDoor);
+    const int frames = static_cast<int>(promised.size());
+    for (int frame = 0; frame < frames; ++frame) EXPECT_LE(promised[frame], frames) << frame;
+  }
+}
+
+}  // namespace
+}  // namespace ursa::route

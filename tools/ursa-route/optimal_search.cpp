@@ -1,0 +1,294 @@
+// The exhaustive stage search: breadth first over the frames of play, each state expanded by
+// every input over the real rules, duplicates dropped, the way back kept in four bytes a state.
+#include "tools/ursa-route/optimal_search.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <stdexcept>
+
+#include "game/frame.hpp"
+#include "game/key_feed.hpp"
+#include "game/null_host.hpp"
+#include "game/player_motion.hpp"
+#include "game/stage_objects.hpp"
+#include "tools/ursa-route/optimal_bound.hpp"
+#include "tools/ursa-route/state_tables.hpp"
+
+namespace ursa::route {
+
+namespace {
+
+// What of a state can differ between the states the search keeps after one frame, and so
+// decides how it plays on:
+// - the player's place and speeds, packed in PlayerKey;
+// - the sinking platforms that have been landed on, with their height and speed (SunkPool).
+// Everything else is the same in all of them or is overwritten before it is read again:
+// - the blocks never change, and the moving platforms and the sinking platforms not yet
+//   landed on move whatever the player does, so after t frames they stand where they stood in
+//   the stage's own time (LayerTime keeps that state);
+// - moveInput and jumpKey are the next frame's input, which every choice sets afresh (any
+//   value of them is reachable from any other by key events between two frames);
+// - onGround is cleared at the start of every frame before anything reads it;
+// - animFrame is read by nothing but its own next value and the view;
+// - stage, frameCount and the counters change nothing in a frame of play.
+struct Node {
+  uint64_t player = 0;
+  uint32_t sunk = 0;     // SunkPool reference; 0 when no sinking platform has been landed on
+  uint16_t changes = 0;  // frames whose input differed from the frame before, on the way kept
+  uint8_t last = 0;      // the input of the last frame on that way
+};
+
+// The stage's objects after t frames of a player who touched none of them.
+class LayerTime {
+ public:
+  explicit LayerTime(const GameState& start) : state_(start) {}
+  const GameState& State() const { return state_; }
+  void Advance() {
+    // A player far outside the stage, where no object reaches: the pass only moves them.
+    GameState far = state_;
+    far.playerX = kFarAway;
+    far.playerY = kFarAway;
+    NullHost host;
+    ObjectPass(far, host);
+    state_.objX = far.objX;
+    state_.objY = far.objY;
+    state_.objVel = far.objVel;
+    state_.objLimitA = far.objLimitA;
+    state_.objLimitB = far.objLimitB;
+  }
+
+ private:
+  static constexpr int16_t kFarAway = 30000;
+  GameState state_;
+};
+
+bool HasPlatforms(const GameState& s) {
+  return std::any_of(s.objKind.begin(), s.objKind.end(),
+                     [](int16_t kind) { return kind == kKindBlock2 || kind == kKindBlock3; });
+}
+
+std::vector<int> Sinkers(const GameState& s) {
+  std::vector<int> sinkers;
+  for (int i = 0; i < kObjectCount; ++i) {
+    if (s.objKind[i] == kKindBlock3) sinkers.push_back(i);
+  }
+  return sinkers;
+}
+
+// The door test's zone, read from object 0 as the test reads it.
+bool AtDoor(const GameState& s, int16_t x, int16_t y) {
+  GameState probe;
+  probe.objX[0] = s.objX[0];
+  probe.objY[0] = s.objY[0];
+  probe.playerX = x;
+  probe.playerY = y;
+  probe.jumpKey = kJumpPressed;
+  return DoorTest(probe);
+}
+
+class Search {
+ public:
+  Search(const GameState& start, const OptimalOptions& options, OptimalStats& stats)
+      : options_(options),
+        stats_(stats),
+        start_(start),
+        time_(start_),
+        sinkers_(Sinkers(start_)),
+        timeless_(!HasPlatforms(start_)),
+        bound_(options.reduce ? std::optional<DoorBound>(DoorBound(start_)) : std::nullopt) {}
+
+  OptimalRoute Run(const std::function<void(int, std::size_t)>& progress) {
+    OptimalRoute route;
+    std::vector<Node> layer{{PlayerKey::Of(start_), 0, 0, Choice(0, false)}};
+    for (int t = 0; t < options_.maxFrames; ++t) {
+      next_.clear();
+      nextPool_.Clear();
+      table_.Clear();
+      for (std::size_t i = 0; i < layer.size(); ++i) {
+        Expand(layer[i], i, t);
+        // Memory and time are looked at now and then.
+        if (i % 4096 == 0 &&
+            (Bytes(layer) > options_.maxBytes || Seconds() > options_.maxSeconds)) {
+          return route;
+        }
+      }
+      if (door_) {
+        route.choices = Backtrack(t);
+        route.lowerBound = t + 1;
+        return route;
+      }
+      // No route has t + 1 frames or fewer.
+      route.lowerBound = t + 2;
+      stats_.framesSearched = t + 1;
+      stats_.statesKept += static_cast<int64_t>(next_.size());
+      stats_.widestLayer = std::max(stats_.widestLayer, next_.size());
+      if (progress) progress(t + 1, next_.size());
+      if (next_.empty()) {
+        route.lowerBound = options_.maxFrames + 1;
+        return route;
+      }
+      trailBytes_ += nextTrail_.size() * sizeof(uint32_t);
+      trails_.push_back(std::move(nextTrail_));
+      nextTrail_ = {};
+      layer.swap(next_);
+      pool_.Swap(nextPool_);
+      time_.Advance();
+    }
+    return route;
+  }
+
+ private:
+  struct Door {
+    std::size_t parent;
+    uint8_t choice;
+    uint16_t changes;
+  };
+
+  void Expand(const Node& node, std::size_t index, int t) {
+    GameState base = time_.State();
+    PlayerKey::Put(node.player, base);
+    pool_.Apply(node.sunk, base);
+    NullHost host;
+    for (int direction = -1; direction <= 1; ++direction) {
+      GameState child = base;
+      child.moveInput = static_cast<int16_t>(direction);
+      child.jumpKey = kJumpReleased;
+      const FrameResult result = RunFrame(child, host);
+      ++stats_.framesRun;
+      // A spike stops the frame in the object pass, before the input is read: every choice
+      // meets it.
+      if (result == FrameResult::kSpike) return;
+      Keep(child, result, Choice(direction, false), node, index, t);
+      // The jump key changes the frame only where the player can jump (on the ground) or is in
+      // the door's zone when the door is tested; elsewhere pressing it plays out the same.
+      const int16_t doorY = Wrap16(child.playerY - child.velY);
+      if (child.onGround == 1 || AtDoor(child, child.playerX, doorY)) {
+        GameState jumper = base;
+        jumper.moveInput = static_cast<int16_t>(direction);
+        jumper.jumpKey = kJumpPressed;
+        const FrameResult jumped = RunFrame(jumper, host);
+        ++stats_.framesRun;
+        Keep(jumper, jumped, Choice(direction, true), node, index, t);
+      }
+    }
+  }
+
+  // Of two ways to the same state in the same frame the one with fewer changes of input is kept,
+  // so that a route is played with few key events.
+  void Keep(const GameState& child, FrameResult result, uint8_t choice, const Node& from,
+            std::size_t parent, int t) {
+    const auto changes = static_cast<uint16_t>(from.changes + (choice != from.last ? 1 : 0));
+    if (result == FrameResult::kDoor) {
+      if (!door_ || changes < door_->changes) door_ = Door{parent, choice, changes};
+      return;
+    }
+    if (result != FrameResult::kNone) return;  // a fall
+    const int frames = t + 1;
+    if (bound_ && frames + bound_->FramesLeft(child) > options_.maxFrames) return;
+    const uint64_t player = PlayerKey::Of(child);
+    if (timeless_ && seen_.FindOrAdd(player, frames) != frames) return;
+    const Node node{player, nextPool_.Intern(child, sinkers_, options_.reduce), changes, choice};
+    const auto id = static_cast<uint32_t>(next_.size());
+    const uint32_t found = table_.FindOrAdd(Hash(node), id, [&](uint32_t other) {
+      return next_[other].player == node.player && next_[other].sunk == node.sunk;
+    });
+    const uint32_t trail = static_cast<uint32_t>(parent) << 3U | choice;
+    if (found == id) {
+      next_.push_back(node);
+      nextTrail_.push_back(trail);
+    } else if (changes < next_[found].changes) {
+      next_[found] = node;
+      nextTrail_[found] = trail;
+    }
+  }
+
+  double Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+  }
+
+  std::size_t Bytes(const std::vector<Node>& layer) const {
+    return trailBytes_ + (layer.capacity() + next_.capacity()) * sizeof(Node) +
+           nextTrail_.capacity() * sizeof(uint32_t) + table_.Bytes() + seen_.Bytes() +
+           pool_.Bytes() + nextPool_.Bytes();
+  }
+
+  static uint64_t Hash(const Node& node) {
+    return MixHash(node.player * 0x9e3779b97f4a7c15ULL + node.sunk);
+  }
+
+  // The choices of every frame up to the door frame t, read back through the trails.
+  std::vector<uint8_t> Backtrack(int t) const {
+    std::vector<uint8_t> choices(static_cast<std::size_t>(t) + 1);
+    choices[t] = door_->choice;
+    std::size_t at = door_->parent;
+    for (int frame = t - 1; frame >= 0; --frame) {
+      const uint32_t trail = trails_[frame][at];
+      choices[frame] = static_cast<uint8_t>(trail & 7U);
+      at = trail >> 3U;
+    }
+    return choices;
+  }
+
+  const OptimalOptions& options_;
+  OptimalStats& stats_;
+  std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+  GameState start_;
+  LayerTime time_;
+  std::vector<int> sinkers_;
+  bool timeless_;  // nothing moves: a state met again later is no better than the first time
+  std::optional<DoorBound> bound_;
+
+  std::vector<Node> next_;
+  std::vector<uint32_t> nextTrail_;
+  // trails_[t][i]: for state i after t + 1 frames, the state after t frames it came from and
+  // the choice that led there (parent index << 3 | choice).
+  std::vector<std::vector<uint32_t>> trails_;
+  std::size_t trailBytes_ = 0;
+  SunkPool pool_;
+  SunkPool nextPool_;
+  IdTable table_;
+  KeySet seen_;
+  std::optional<Door> door_;
+};
+
+}  // namespace
+
+OptimalRoute FindOptimalRoute(const GameState& start, const OptimalOptions& options,
+                              OptimalStats* stats,
+                              const std::function<void(int, std::size_t)>& progress) {
+  OptimalStats local;
+  Search search(start, options, stats != nullptr ? *stats : local);
+  return search.Run(progress);
+}
+
+std::vector<ScriptEvent> ChoiceEvents(const GameState& start, const std::vector<uint8_t>& choices) {
+  Game game;
+  game.state = start;
+  game.screen = Screen::kPlaying;
+  NullHost host;
+  std::vector<ScriptEvent> events;
+  const auto send = [&](uint64_t frame, int key, bool down) {
+    events.push_back({frame, key, down});
+    DeliverKey(game, host, events.back());
+  };
+  for (std::size_t frame = 0; frame < choices.size(); ++frame) {
+    const GameState& s = game.state;
+    const int direction = ChoiceDirection(choices[frame]);
+    if (s.moveInput != direction) {
+      if (s.moveInput != 0) send(frame, s.moveInput < 0 ? kKeyLeft : kKeyRight, false);
+      if (direction != 0) send(frame, direction < 0 ? kKeyLeft : kKeyRight, true);
+    }
+    const bool jump = ChoiceJump(choices[frame]);
+    if (jump && s.jumpKey != kJumpPressed) {
+      if (s.jumpKey == kJumpUsed) send(frame, kKeySpace, false);
+      send(frame, kKeySpace, true);
+    } else if (!jump && s.jumpKey == kJumpPressed) {
+      send(frame, kKeySpace, false);
+    }
+    if (RunFrame(game.state, host) != FrameResult::kNone) break;
+  }
+  return events;
+}
+
+}  // namespace ursa::route
