@@ -3,13 +3,13 @@
 #include "toolkit/composer.hpp"
 
 #include <SDL.h>
-#include "gl/gl_api.hpp"
 
 #include <algorithm>
 #include <string>
 #include <utility>
 
 #include "gl/draw_state.hpp"
+#include "gl/gl_api.hpp"
 #include "gl/render_target.hpp"
 #include "toolkit/error.hpp"
 #include "toolkit/window_gl.hpp"

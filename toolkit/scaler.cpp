@@ -3,11 +3,10 @@
 // both cut to the area asked for.
 #include "toolkit/scaler.hpp"
 
-#include "gl/gl_api.hpp"
-
 #include <cmath>
 
 #include "gl/draw_state.hpp"
+#include "gl/gl_api.hpp"
 #include "toolkit/window_gl.hpp"
 
 namespace ursa::tk {

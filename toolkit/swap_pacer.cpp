@@ -3,10 +3,9 @@
 // closing tick read past a tick.
 #include "toolkit/swap_pacer.hpp"
 
-#include "gl/gl_api.hpp"
-
 #include <utility>
 
+#include "gl/gl_api.hpp"
 #include "toolkit/back_buffer_age.hpp"
 
 namespace ursa::tk {

@@ -2,11 +2,10 @@
 // toolkit's Error with the player's way out, and the renderer's name read once per context.
 #include "toolkit/window_gl.hpp"
 
-#include "gl/gl_api.hpp"
-
 #include <string_view>
 
 #include "gl/error.hpp"
+#include "gl/gl_api.hpp"
 #include "toolkit/error.hpp"
 
 namespace ursa::tk {

@@ -2,12 +2,11 @@
 // bear running right and jumping as in bench-game's paced play, drawn straight into the window's
 // back buffer (one clear, the 3D view's draws, a swap) 50 times a second: no 2D layer, no
 // composing, no scaling. Usage: bench-floor [--fullscreen] [--stand] [--seconds N]
-#include "gl/gl_api.hpp"
-
 #include <cstring>
 #include <string>
 
 #include "bench/game/floor_play.hpp"
+#include "gl/gl_api.hpp"
 #include "view/rm/device.hpp"
 #include "view/rm/scene_draw.hpp"
 #include "view/rm/viewport.hpp"

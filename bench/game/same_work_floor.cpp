@@ -6,8 +6,6 @@
 // clear where the picture box shows), reduces to 5-6-5, and is cut to the view's area, which
 // alone is copied to the window (the first picture is drawn and copied whole).
 // Usage: bench-floor-same-work [--fullscreen] [--seconds N]
-#include "gl/gl_api.hpp"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "bench/game/floor_play.hpp"
+#include "gl/gl_api.hpp"
 #include "gl/object.hpp"
 #include "gl/program.hpp"
 #include "gl/render_target.hpp"

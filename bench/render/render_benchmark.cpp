@@ -2,7 +2,6 @@
 // 640 x 480, a whole stage build, the mesh loads of stage 10's platforms and a file's parse.
 // Run with SDL_VIDEODRIVER=offscreen to measure llvmpipe without a window.
 #include <benchmark/benchmark.h>
-#include "gl/gl_api.hpp"
 
 #include <array>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "game/stage_layouts.hpp"
+#include "gl/gl_api.hpp"
 #include "harness/offscreen_display.hpp"
 #include "toolkit/random.hpp"
 #include "view/rm/x_file.hpp"

@@ -1,11 +1,11 @@
 // What the window costs per use on this machine: presenting a 3D frame through the picture
 // box, a screenshot, a screen's 2x copy, the HUD and an outlined text. Not run by CTest.
 #include <benchmark/benchmark.h>
-#include "gl/gl_api.hpp"
 
 #include <memory>
 #include <vector>
 
+#include "gl/gl_api.hpp"
 #include "gl/render_target.hpp"
 #include "gl/texture_changes.hpp"
 #include "toolkit/toolkit.hpp"
