@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "game/frame.hpp"
@@ -15,6 +16,7 @@
 #include "tools/ursa-route/door_replay.hpp"
 #include "tools/ursa-route/game_route.hpp"
 #include "tools/ursa-route/optimal_bound.hpp"
+#include "tools/ursa-route/timed_bound.hpp"
 
 namespace ursa::route {
 namespace {
@@ -76,20 +78,33 @@ TEST(OptimalSearch, TheReducedSearchProvesThePlainSearchsFewestFrames) {
   EXPECT_EQ(none.lowerBound, fewest.Frames());
 }
 
-TEST(OptimalSearch, StoppedByItsMemoryTheSearchClaimsNoMoreThanItSearched) {
-  OptimalOptions tight;
-  tight.reduce = false;
-  tight.maxBytes = 1 << 20;
-  OptimalStats stats;
-  const OptimalRoute route = FindOptimalRoute(SmallStage(), tight, &stats);
-  EXPECT_TRUE(route.choices.empty());
-  EXPECT_GT(stats.framesSearched, 0);
-  EXPECT_EQ(route.lowerBound, stats.framesSearched + 1);
+TEST(OptimalSearch, StoppedByItsMemoryTheSearchClaimsNoMoreThanItKnows) {
+  // The plain search knows only that no route ended in the frames it got through; the reduced
+  // one also what its bound promises for the states it kept, never more than the fewest frames.
+  OptimalOptions plain;
+  plain.reduce = false;
+  plain.maxFrames = 200;
+  const int fewest = FindOptimalRoute(SmallStage(), plain, nullptr).Frames();
+  for (const bool reduce : {false, true}) {
+    OptimalOptions tight;
+    tight.reduce = reduce;
+    tight.maxFrames = fewest;
+    tight.maxBytes = reduce ? 1 << 14 : 1 << 20;
+    OptimalStats stats;
+    const OptimalRoute route = FindOptimalRoute(SmallStage(), tight, &stats);
+    EXPECT_TRUE(route.choices.empty());
+    EXPECT_GE(route.lowerBound, stats.framesSearched + 1);
+    EXPECT_LE(route.lowerBound, fewest);
+    if (!reduce) {
+      EXPECT_EQ(route.lowerBound, stats.framesSearched + 1);
+    }
+  }
 }
 
-TEST(OptimalSearch, TheDoorBoundNeverPromisesLessThanTheParRoutesTake) {
+TEST(OptimalSearch, TheDoorBoundsNeverPromiseLessThanTheParRoutesTake) {
   // Every frame of every par route: the frames the route still takes to its door are at least
-  // what the bound says.
+  // what the door bound says, and at least what the bound by way of a sinking platform says
+  // before the route's feet are over that platform; the timed bound finds it in time.
   for (int stage = kFirstStage; stage <= kLastStage; ++stage) {
     SCOPED_TRACE("stage " + std::to_string(stage));
     const std::string path = std::string(URSA_SOURCE_DIR) + "/tools/ursa-route/pars/stage" +
@@ -98,19 +113,39 @@ TEST(OptimalSearch, TheDoorBoundNeverPromisesLessThanTheParRoutesTake) {
     const ScriptParse script = ParseScript(file);
     ASSERT_TRUE(script.error.empty()) << path << ": " << script.error;
     Game game = StartedGame(static_cast<int16_t>(stage));
-    const DoorBound bound(game.state);
+    std::vector<int> sinkers;
+    for (int i = 0; i < kObjectCount; ++i) {
+      if (game.state.objKind[i] == kKindBlock3) sinkers.push_back(i);
+    }
+    const DoorBound bound(game.state, sinkers);
     NullHost host;
     KeyFeed keys(script.events);
-    std::vector<int> promised;
+    std::vector<GameState> states;
     FrameResult result = FrameResult::kNone;
     for (int frame = 0; result == FrameResult::kNone && frame < 5000; ++frame) {
-      promised.push_back(bound.FramesLeft(game.state) + frame);
+      states.push_back(game.state);
       keys.DeliverFrame(game, host, static_cast<uint64_t>(frame));
       result = RunFrame(game.state, host);
     }
     ASSERT_EQ(result, FrameResult::kDoor);
-    const int frames = static_cast<int>(promised.size());
-    for (int frame = 0; frame < frames; ++frame) EXPECT_LE(promised[frame], frames) << frame;
+    const int frames = static_cast<int>(states.size());
+    const TimedBound timed(states.front(), frames);
+    for (int frame = 0; frame < frames; ++frame) {
+      EXPECT_LE(frame + bound.FramesLeft(states[frame]), frames) << frame;
+      EXPECT_TRUE(timed.InTime(states[frame], frame)) << frame;
+    }
+    if (stage == 7) {  // where the moving platforms' timing counts most
+      EXPECT_LE(TimedBound::FewestFrames(states.front(), frames), frames);
+    }
+    for (std::size_t k = 0; k < sinkers.size(); ++k) {
+      int over = frames;  // the first frame whose object pass has the feet over the platform
+      for (int frame = 0; frame < frames && over == frames; ++frame) {
+        if (std::abs(states[frame].playerX - states[frame].objX[sinkers[k]]) <= 50) over = frame;
+      }
+      for (int frame = 0; frame <= over && frame < frames; ++frame) {
+        EXPECT_LE(frame + bound.FramesLeftTouching(k, states[frame]), frames) << frame;
+      }
+    }
   }
 }
 

@@ -14,6 +14,7 @@
 #include "game/stage_objects.hpp"
 #include "tools/ursa-route/optimal_bound.hpp"
 #include "tools/ursa-route/state_tables.hpp"
+#include "tools/ursa-route/timed_bound.hpp"
 
 namespace ursa::route {
 
@@ -96,15 +97,24 @@ class Search {
         time_(start_),
         sinkers_(Sinkers(start_)),
         timeless_(!HasPlatforms(start_)),
-        bound_(options.reduce ? std::optional<DoorBound>(DoorBound(start_)) : std::nullopt) {}
+        bound_(options.reduce ? std::optional<DoorBound>(DoorBound(start_, sinkers_))
+                              : std::nullopt) {
+    // Where moving platforms decide when a way opens, the timed bound drops what comes too
+    // early or too late for it.
+    const bool sliders = std::any_of(start_.objKind.begin(), start_.objKind.end(),
+                                     [](int16_t kind) { return kind == kKindBlock2; });
+    if (options.reduce && sliders) timed_.emplace(start_, options.maxFrames);
+  }
 
   OptimalRoute Run(const std::function<void(int, std::size_t)>& progress) {
     OptimalRoute route;
+    route.lowerBound = bound_ ? std::min(bound_->FramesLeft(start_), options_.maxFrames + 1) : 1;
     std::vector<Node> layer{{PlayerKey::Of(start_), 0, 0, Choice(0, false)}};
     for (int t = 0; t < options_.maxFrames; ++t) {
       next_.clear();
       nextPool_.Clear();
       table_.Clear();
+      fewestPromised_ = options_.maxFrames + 1;
       for (std::size_t i = 0; i < layer.size(); ++i) {
         Expand(layer[i], i, t);
         // Memory and time are looked at now and then.
@@ -118,8 +128,11 @@ class Search {
         route.lowerBound = t + 1;
         return route;
       }
-      // No route has t + 1 frames or fewer.
-      route.lowerBound = t + 2;
+      // No route has t + 1 frames or fewer. A longer one passes through a state kept after t + 1
+      // frames, or one that plays on alike within maxFrames, or one the bound dropped: it
+      // takes at least the frames the bound promises for the states kept, or more than
+      // maxFrames.
+      route.lowerBound = std::max({route.lowerBound, t + 2, bound_ ? fewestPromised_ : 0});
       stats_.framesSearched = t + 1;
       stats_.statesKept += static_cast<int64_t>(next_.size());
       stats_.widestLayer = std::max(stats_.widestLayer, next_.size());
@@ -185,10 +198,25 @@ class Search {
     }
     if (result != FrameResult::kNone) return;  // a fall
     const int frames = t + 1;
-    if (bound_ && frames + bound_->FramesLeft(child) > options_.maxFrames) return;
+    if (bound_) {
+      const int promised = frames + bound_->FramesLeft(child);
+      if (promised > options_.maxFrames || (timed_ && !timed_->InTime(child, frames))) return;
+      fewestPromised_ = std::min(fewestPromised_, promised);
+    }
     const uint64_t player = PlayerKey::Of(child);
     if (timeless_ && seen_.FindOrAdd(player, frames) != frames) return;
-    const Node node{player, nextPool_.Intern(child, sinkers_, options_.reduce), changes, choice};
+    // A landed-on platform that no route within maxFrames can come back to is forgotten: the
+    // states that differ only in it play on alike as far as the search looks, as the bound
+    // holds whatever the platform does. The bound only grows along a route, so it stays
+    // forgotten.
+    const auto unreachable = [&](std::size_t k) {
+      return frames + bound_->FramesLeftTouching(k, child) > options_.maxFrames;
+    };
+    const Node node{player,
+                    nextPool_.Intern(child, sinkers_, options_.reduce,
+                                     bound_ ? std::function<bool(std::size_t)>(unreachable)
+                                            : std::function<bool(std::size_t)>()),
+                    changes, choice};
     const auto id = static_cast<uint32_t>(next_.size());
     const uint32_t found = table_.FindOrAdd(Hash(node), id, [&](uint32_t other) {
       return next_[other].player == node.player && next_[other].sunk == node.sunk;
@@ -238,6 +266,7 @@ class Search {
   std::vector<int> sinkers_;
   bool timeless_;  // nothing moves: a state met again later is no better than the first time
   std::optional<DoorBound> bound_;
+  std::optional<TimedBound> timed_;
 
   std::vector<Node> next_;
   std::vector<uint32_t> nextTrail_;
@@ -250,6 +279,7 @@ class Search {
   IdTable table_;
   KeySet seen_;
   std::optional<Door> door_;
+  int fewestPromised_ = 0;  // of the states kept for the next frame, the fewest frames promised
 };
 
 }  // namespace

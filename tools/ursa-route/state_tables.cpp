@@ -38,14 +38,16 @@ void PlayerKey::Put(uint64_t key, GameState& s) {
   static_assert(kVelXRange * (kJumpSpeed + kMaxFallSpeed + 1) <= 0x10000);
 }
 
-uint32_t SunkPool::Intern(const GameState& s, const std::vector<int>& sinkers, bool forgetGone) {
+uint32_t SunkPool::Intern(const GameState& s, const std::vector<int>& sinkers, bool forgetGone,
+                          const std::function<bool(std::size_t k)>& forget) {
   // A platform landed on has both limits on the floor; the layouts give no other platform such
   // limits. One whose top is at or below the fall limit can neither catch nor hold a player
   // still in play, and it only sinks on: where exactly it is changes nothing any more.
   int16_t list[1 + 3 * kObjectCount];
   int n = 0;
-  for (const int i : sinkers) {
-    if (s.objLimitA[i] != kSinkFloor) continue;
+  for (std::size_t k = 0; k < sinkers.size(); ++k) {
+    const int i = sinkers[k];
+    if (s.objLimitA[i] != kSinkFloor || (forget && forget(k))) continue;
     int16_t y = s.objY[i];
     int16_t vel = s.objVel[i];
     if (forgetGone && y + kSinkerFootprint.top <= kFallLimit) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "game/game_state.hpp"
@@ -32,9 +33,11 @@ struct PlayerKey {
 // all the states that share them; reference 0 stands for none.
 class SunkPool {
  public:
-  // The reference of `s`'s landed-on platforms among `sinkers`. With `forgetGone`, a platform
-  // sunk too low ever to hold the player again is stored as resting on the floor.
-  uint32_t Intern(const GameState& s, const std::vector<int>& sinkers, bool forgetGone);
+  // The reference of `s`'s landed-on platforms among `sinkers`, leaving out those for which
+  // `forget(k)` holds (k indexes `sinkers`). With `forgetGone`, a platform sunk too low ever to
+  // hold the player again is stored as resting on the floor.
+  uint32_t Intern(const GameState& s, const std::vector<int>& sinkers, bool forgetGone,
+                  const std::function<bool(std::size_t k)>& forget);
   // Puts the platforms of `ref` into `s`.
   void Apply(uint32_t ref, GameState& s) const;
   void Clear();
