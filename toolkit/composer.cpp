@@ -203,15 +203,14 @@ unsigned Composer::CopyOfComposed() {
 RgbImage Composer::ReadComposed() {
   RgbImage image{kWidth, kHeight, std::vector<uint8_t>(size_t{kWidth} * kHeight * 3)};
   glBindFramebuffer(GL_READ_FRAMEBUFFER, composedFramebuffer_.Name());
-  std::vector<uint8_t> bottomUp(image.rgb.size());
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  // Read as RGBA, the one format OpenGL ES (the browser) reads an RGBA8 image in too.
+  std::vector<uint8_t> bottomUp(size_t{kWidth} * kHeight * 4);
+  glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
   CheckWindowGl("reading the window image");
-  const size_t rowBytes = size_t{kWidth} * 3;
   for (int y = 0; y < kHeight; ++y) {
-    std::copy_n(bottomUp.data() + (kHeight - 1 - y) * rowBytes, rowBytes,
-                image.rgb.data() + y * rowBytes);
+    const uint8_t* from = bottomUp.data() + size_t{kWidth} * 4 * (kHeight - 1 - y);
+    uint8_t* to = image.rgb.data() + size_t{kWidth} * 3 * y;
+    for (int x = 0; x < kWidth; ++x, from += 4, to += 3) std::copy_n(from, 3, to);
   }
   return image;
 }

@@ -4,7 +4,7 @@ driven through chromium-driver and served from 127.0.0.1 only:
   - the whole-game script replayed in the page ends with ursa-sim's end line;
   - the title and a stage-1 picture from the canvas match the desktop game's pictures;
   - keys sent to the canvas start a game, move the bear and pause it;
-  - F11 shows the game full screen and back;
+  - F11 shows the game full screen and back; F12 offers the title's picture as a download;
   - settings written in the page are kept in the browser's storage and read after a reload.
 Usage: browser_test.py SITE URSA_SIM SCREENSHOTS [TEST...]   (the built page, ursa-sim,
 docs/screenshots; unittest names pick tests)
@@ -62,6 +62,9 @@ class BrowserPage(unittest.TestCase):
                     "--enable-unsafe-swiftshader", "--window-size=800,700", "--disable-dev-shm-usage",
                     f"--user-data-dir={cls.folder.name}/profile"):
             options.add_argument(arg)
+        cls.downloads = pathlib.Path(cls.folder.name) / "downloads"
+        cls.downloads.mkdir()
+        options.add_experimental_option("prefs", {"download.default_directory": str(cls.downloads)})
         cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
     @classmethod
@@ -161,6 +164,15 @@ class BrowserPage(unittest.TestCase):
         # The run so far, as the page's download link offers it: a key script of those keys.
         run = self.driver.execute_script("return UTF8ToString(Module._UrsaRunSoFar())")
         self.assertRegex(run, r"\n0 Enter down\n(.*\n)*\d+ Right down\n(.*\n)*\d+ Right up\n")
+
+    def test_f12_offers_the_picture_as_a_download(self):
+        self.Open()
+        self.driver.find_element("id", "canvas").click()
+        self.Keys().send_keys(Keys.F12).perform()
+        self.WaitFor(lambda: list(self.downloads.glob("ursa-*.png")), 10, "F12 offered no picture")
+        time.sleep(0.5)  # the download's last bytes
+        picture = Image.open(next(self.downloads.glob("ursa-*.png"))).convert("RGB")
+        self.AssertLooksLike(picture, "title.png", 0)
 
     def test_f11_shows_the_game_full_screen(self):
         self.Open()
