@@ -14,7 +14,7 @@ void Form1::WaitEvents() {
   // What Load or the last event drew must be on screen before the loop sleeps.
   if (NeedsPresent()) Present();
   presenter_.Pacer().Finish();
-  if (!pump_.Queued()) pump_.Wait(-1);
+  if (!EventPump::Queued()) pump_.Wait(-1);
   DoEvents();
 }
 
@@ -27,7 +27,7 @@ void Form1::DoEvents(int64_t wakeAtMs) {
   // One look at the window system a pass: the wait's, or else the delivery's. A pass with a
   // wake-up time has events queued already, or it waits.
   const bool waits = wakeAtMs >= 0;
-  if (waits && !pump_.Queued()) {
+  if (waits && !EventPump::Queued()) {
     // Whatever was drawn goes on screen before the wait, not after it.
     if (NeedsPresent()) Present();
     presenter_.Pacer().Finish();
