@@ -10,8 +10,8 @@
 #include <string>
 
 #include "game/stage_layouts.hpp"
-#include "toolkit/random.hpp"
 #include "harness/offscreen_display.hpp"
+#include "toolkit/random.hpp"
 #include "view/rm/x_file.hpp"
 #include "view/scene_build.hpp"
 #include "view/view_update.hpp"

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <memory>
 
+#include "harness/offscreen_display.hpp"
 #include "tests/assets/x_scene.hpp"
 #include "tools/screengen/bmp_file.hpp"
 #include "tools/screengen/canvas.hpp"
 #include "tools/screengen/shot.hpp"
 #include "tools/screengen/text_painter.hpp"
-#include "harness/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
 
 namespace ursa::assets_test {

@@ -9,12 +9,12 @@
 
 #include "game/game_state.hpp"
 #include "game/stage_layouts.hpp"
+#include "harness/offscreen_display.hpp"
 #include "toolkit/canvas.hpp"
 #include "toolkit/image.hpp"
 #include "toolkit/random.hpp"
 #include "toolkit/rgb_image.hpp"
 #include "toolkit/text_face.hpp"
-#include "harness/offscreen_display.hpp"
 #include "view/rm/rm.hpp"
 #include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"

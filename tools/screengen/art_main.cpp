@@ -7,10 +7,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "harness/image_png.hpp"
 #include "tools/screengen/art_renders.hpp"
 #include "tools/screengen/contact_sheet.hpp"
 #include "tools/screengen/ending_preview.hpp"
-#include "harness/image_png.hpp"
 
 namespace {
 

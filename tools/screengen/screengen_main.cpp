@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "harness/image_png.hpp"
 #include "tools/screengen/bmp_file.hpp"
 #include "tools/screengen/contact_sheet.hpp"
 #include "tools/screengen/screens.hpp"
-#include "harness/image_png.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(out + "/icons");
     for (const int size : kDesktopIconSizes) {
       ursa::harness::SavePng(ToImage(PaintIcon(renderer, size)),
-                        out + "/icons/ursa-" + std::to_string(size) + ".png");
+                             out + "/icons/ursa-" + std::to_string(size) + ".png");
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "ursa-screengen: %s\n", e.what());
