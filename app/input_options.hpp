@@ -15,9 +15,12 @@ namespace ursa {
 // How far the stick must lean, of the 32767 it can, before it counts as Left or Right.
 inline constexpr int kDefaultPadDeadZone = 8000;
 
+// Two keyboard keys by name for each of kGameKeys, in its order.
+using BindingNames = std::array<std::array<std::string, 2>, kGameKeys.size()>;
+
 // The keyboard keys of kGameKeys, by name.
-inline std::array<std::array<std::string, 2>, 6> DefaultBindingNames() {
-  std::array<std::array<std::string, 2>, 6> names;
+inline BindingNames DefaultBindingNames() {
+  BindingNames names;
   for (std::size_t i = 0; i < kGameKeys.size(); ++i) {
     names[i] = {std::string(kGameKeys[i].keyboard[0]), std::string(kGameKeys[i].keyboard[1])};
   }
@@ -25,11 +28,12 @@ inline std::array<std::array<std::string, 2>, 6> DefaultBindingNames() {
 }
 
 struct InputOptions {
-  // Key names for the game keys in kGameKeys order (Left, Right, Up, Space, Enter, Esc), two
+  // Key names for the game keys in kGameKeys order (Left, Right, Up, Space, Enter, Esc,
+  // TimeAttack), two
   // each, by default the game's own; an empty name binds nothing. Names as SDL gives them
   // ("Left", "A", "Keypad 4", "Return"), in any letter case; the key-script names "Enter" and
   // "Esc" are understood too.
-  std::array<std::array<std::string, 2>, 6> bindings = DefaultBindingNames();
+  BindingNames bindings = DefaultBindingNames();
   int padDeadZone = kDefaultPadDeadZone;
   bool pauseOnFocusLoss = true;
 };

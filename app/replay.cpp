@@ -11,6 +11,8 @@ bool RulesActOn(Screen screen, const ScriptEvent& event) {
     case Screen::kDying:
       return event.down && event.keyCode == kKeyEsc;
     case Screen::kTitle:
+      return event.down && (event.keyCode == kKeyEnter || event.keyCode == kKeyEsc ||
+                            event.keyCode == kKeyTimeAttack);
     case Screen::kEnding:
       return event.down && (event.keyCode == kKeyEnter || event.keyCode == kKeyEsc);
     case Screen::kLeaving:

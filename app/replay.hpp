@@ -21,8 +21,9 @@ class KeyReplay {
   // frames of play (counted from start-up, as the simulator counts them); nothing when the
   // next key's moment has not come. Call again after each key: a key can change the screen.
   //   In play, a key goes in once its frame has come, before that frame runs.
-  //   On the title and ending screens, only Enter and Esc presses: a recording's start of a
-  //   game, return to the title or quit. Other keys wait for play.
+  //   On the title and ending screens, only Enter and Esc presses, and on the title the time
+  //   attack's: a recording's start of a game, return to the title or quit. Other keys wait
+  //   for play.
   //   During the death sequence and on the way out of play, nothing: an Esc recorded during
   //   a death is taken at the stage start after it, as the simulator takes it, and has the
   //   same outcome (the miss counts, then the title).

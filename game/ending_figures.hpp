@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "game/game_state.hpp"
+#include "game/run_timer.hpp"
 
 namespace ursa {
 
@@ -16,7 +17,8 @@ int32_t ClearTime(const GameState& s);
 int64_t Score(const GameState& s);
 
 // How a played script ended, as ursa-sim and the browser's replay both say it:
-// "end <reason> stage=.. miss=.. frames=.. time=.. score=.." (no newline).
-std::string EndLine(std::string_view reason, const GameState& s);
+// "end <reason> stage=.. miss=.. frames=.. time=.. score=.." (no newline), and " run=.." with
+// the run timer's frames when the script played a time attack (`run` not null).
+std::string EndLine(std::string_view reason, const GameState& s, const RunTimer* run = nullptr);
 
 }  // namespace ursa

@@ -7,6 +7,7 @@
 #include "game/game_host.hpp"
 #include "game/game_keys.hpp"
 #include "game/game_state.hpp"
+#include "game/run_timer.hpp"
 
 namespace ursa {
 
@@ -35,6 +36,9 @@ struct Game {
   Screen leavingTo = Screen::kTitle;  // the screen kShowScreen draws
   bool titleAfterDeath = false;       // Esc during the death sequence: go to the title after it
   bool quit = false;                  // the program is ending; the shell steps no more
+  // A time attack: played from stage 1 against the run timer, which only counts on.
+  bool timeAttack = false;
+  RunTimer run;
 };
 
 // The window events the shell takes in before the next step: every point where the game
@@ -60,6 +64,9 @@ StepWait RunGame(Game& game, GameHost& host);
 
 // Plays from the current stage at the next step, as Enter on the title does.
 void BeginGame(Game& game);
+// A time attack from stage 1 with no misses, its timer at zero, at the next step, as the time
+// attack's key on the title does.
+void BeginTimeAttack(Game& game);
 
 // A key has left work that must run before the game takes another key (Enter starting a
 // game): the shell ends its pass over pending events and steps first, so later keys reach

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/game_state.hpp"
+#include "game/run_timer.hpp"
 
 namespace ursa {
 
@@ -46,6 +47,15 @@ class GameHost {
 
   // Called after every frame of play that ran, before any stage start that follows.
   virtual void FrameEnded(const GameState& /*s*/, FrameResult /*result*/) {}
+
+  // A time attack's timer has counted one more frame, which is about to run (a frame of play
+  // or a step of the death sequence): the HUD's clock, and a ghost stepped to the same frame.
+  virtual void RunTimed(const RunTimer& /*run*/) {}
+  // A time attack's stage `stage` was cleared in `stageFrames` frames; the next stage has not
+  // started yet.
+  virtual void StageTimed(int /*stage*/, int32_t /*stageFrames*/, const RunTimer& /*run*/) {}
+  // The ending screen of a time attack: by default the game's own.
+  virtual void DrawTimeAttackEnding(GameState& s, const RunTimer& /*run*/) { DrawEndingScreen(s); }
 
   // Ends the program (Esc on the title or ending screen, closing the window).
   virtual void EndProgram() = 0;

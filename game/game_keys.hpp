@@ -1,4 +1,4 @@
-// The game's six keys: the codes its key handlers take, their key-script names, their keyboard
+// The game's keys: the codes its key handlers take, their key-script names, their keyboard
 // keys. The window binds keys to the codes from this table; every other place names a key by it.
 #pragma once
 
@@ -17,6 +17,7 @@ enum KeyCode : int {
   kKeyLeft = 37,
   kKeyUp = 38,
   kKeyRight = 39,
+  kKeyTimeAttack = 84,  // T: a time attack from the title
 };
 
 struct GameKey {
@@ -27,13 +28,14 @@ struct GameKey {
   std::array<std::string_view, 2> keyboard;
 };
 
-inline constexpr std::array<GameKey, 6> kGameKeys = {{
+inline constexpr std::array<GameKey, 7> kGameKeys = {{
     {kKeyLeft, "Left", {"Left", ""}},
     {kKeyRight, "Right", {"Right", ""}},
     {kKeyUp, "Up", {"Up", ""}},
     {kKeySpace, "Space", {"Space", ""}},
     {kKeyEnter, "Enter", {"Return", "Keypad Enter"}},
     {kKeyEsc, "Esc", {"Escape", ""}},
+    {kKeyTimeAttack, "TimeAttack", {"T", ""}},
 }};
 
 // The script name of a key code; empty for a code the game does not read.
@@ -44,7 +46,7 @@ constexpr std::string_view KeyName(int code) {
   return {};
 }
 
-// "Left Right Up Space Enter Esc": the script names, for messages and help texts.
+// "Left Right Up Space Enter Esc TimeAttack": the script names, for messages and help texts.
 inline std::string KeyNameList() {
   std::string list;
   for (const GameKey& key : kGameKeys) {
@@ -54,7 +56,7 @@ inline std::string KeyNameList() {
   return list;
 }
 
-// The key code of a script name; nothing for a name that is not one of the six.
+// The key code of a script name; nothing for a name that is not one of them.
 constexpr std::optional<int> KeyFromName(std::string_view name) {
   for (const GameKey& key : kGameKeys) {
     if (key.name == name) return key.code;

@@ -1,6 +1,7 @@
 // The window's key and close events, applied to the game.
 // Enter on the title starts a game at the next step, restarts the stage in play, and on the
-// ending screen makes a new game ready on the title; Esc quits only from a screen.
+// ending screen makes a new game ready on the title; Esc quits only from a screen; the time
+// attack's key starts one from the title.
 #include "game/game.hpp"
 #include "game/player_motion.hpp"
 #include "game/stage_lifecycle.hpp"
@@ -87,6 +88,9 @@ void KeyDown(Game& game, GameHost& host, int keyCode) {
       break;
     case kKeyEsc:
       PressEsc(game, host);
+      break;
+    case kKeyTimeAttack:
+      if (game.screen == Screen::kTitle) BeginTimeAttack(game);
       break;
     default:
       break;

@@ -3,6 +3,7 @@
 #include "game/counters.hpp"
 #include "game/frame.hpp"
 #include "game/game.hpp"
+#include "game/stage_layouts.hpp"
 #include "game/stage_lifecycle.hpp"
 #include "game/ticks.hpp"
 
@@ -24,7 +25,9 @@ StepWait Leave(Game& game, GameHost& host, Screen to) {
 }
 
 void ShowScreen(Game& game, GameHost& host) {
-  if (game.leavingTo == Screen::kEnding) {
+  if (game.leavingTo == Screen::kEnding && game.timeAttack) {
+    host.DrawTimeAttackEnding(game.state, game.run);
+  } else if (game.leavingTo == Screen::kEnding) {
     host.DrawEndingScreen(game.state);
   } else {
     host.DrawTitleScreen();
@@ -49,11 +52,35 @@ StepWait StartDeath(Game& game, GameHost& host) {
   return {PumpKind::kDeath};
 }
 
+// A time attack's timer counts the frame or death step about to run.
+void CountRunFrame(Game& game, GameHost& host) {
+  if (!game.timeAttack) return;
+  game.run.Count();
+  host.RunTimed(game.run);
+}
+
+// A time attack's stage split, taken at its door; the next stage's time starts from here.
+void TimeStage(Game& game, GameHost& host) {
+  if (!game.timeAttack) return;
+  host.StageTimed(game.state.stage - 1, game.run.StageFrames(), game.run);
+  game.run.stageFrom = game.run.frames;
+}
+
 }  // namespace
 
 void BeginGame(Game& game) {
+  game.timeAttack = false;
   game.screen = Screen::kPlaying;
   game.next = NextStep::kStartGame;
+}
+
+void BeginTimeAttack(Game& game) {
+  BeginGame(game);
+  game.timeAttack = true;
+  game.run = {};
+  game.state.stage = kFirstStage;
+  game.state.missCount = 0;
+  game.state.frameCount = 0;
 }
 
 StepWait RunGame(Game& game, GameHost& host) {
@@ -85,6 +112,7 @@ StepWait RunGame(Game& game, GameHost& host) {
         const int64_t now = TickNow(host);
         const int64_t elapsed = TicksSince(s.lastTick, now);
         if (elapsed < 1) return {PumpKind::kWaiting, (now - elapsed + 1) * kTickMs};
+        CountRunFrame(game, host);
         const FrameResult result = RunFrame(s, host);
         host.FrameEnded(s, result);
         switch (result) {
@@ -94,6 +122,7 @@ StepWait RunGame(Game& game, GameHost& host) {
             Miss(game);
             break;
           case FrameResult::kDoor:
+            TimeStage(game, host);
             game.next = NextStep::kStartStage;
             break;
           case FrameResult::kNone:
@@ -104,6 +133,7 @@ StepWait RunGame(Game& game, GameHost& host) {
       }
 
       case NextStep::kDeath:
+        CountRunFrame(game, host);
         if (++s.deathTimer < kDeathFrames) {
           host.RenderDeathFrame(s);
           return {PumpKind::kDeath};

@@ -87,7 +87,8 @@ void SayReplayEnd(Page& page) {
   if (screen != ursa::Screen::kTitle && screen != ursa::Screen::kEnding) return;
   page.endSaid = true;
   const char* reason = screen == ursa::Screen::kEnding ? "ending" : "title";
-  Say("end", ursa::EndLine(reason, page.window->Game().state));
+  const ursa::Game& game = page.window->Game();
+  Say("end", ursa::EndLine(reason, game.state, game.timeAttack ? &game.run : nullptr));
 }
 
 void Stop(const std::string& why) {

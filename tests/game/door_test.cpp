@@ -96,7 +96,8 @@ TEST(Door, AKeyHeldFromAJumpMustBePressedAgain) {
   RunFrame(s, host);
   ASSERT_EQ(s.jumpKey, kJumpUsed);
   s.objX[0] = 600;
-  Game game{s};
+  Game game;
+  game.state = s;
   KeyDown(game, host, kKeySpace);  // the held key repeats
   EXPECT_EQ(game.state.jumpKey, kJumpUsed);
   for (int i = 0; i < 70; ++i) ASSERT_EQ(RunFrame(game.state, host), FrameResult::kNone);

@@ -96,7 +96,8 @@ TEST(Motion, ReleasingTheKeyInTheAirCancelsThePendingJump) {
   s.playerY = 60;
   s.jumpKey = kJumpPressed;
   Frames(s, 3);
-  Game game{s};
+  Game game;
+  game.state = s;
   KeyUp(game, kKeySpace);
   s = game.state;
   Frames(s, 20);

@@ -70,6 +70,6 @@ int main(int argc, char** argv) {
   sim::SimHost host(game, script.events, options.frameLimit,
                     options.mode == sim::Mode::kTrace ? stdout : nullptr);
   host.Run();
-  sim::WriteEndLine(stdout, EndReason(game, host), game.state);
+  sim::WriteEndLine(stdout, EndReason(game, host), game);
   return Finish();
 }

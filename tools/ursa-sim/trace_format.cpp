@@ -18,8 +18,9 @@ void WriteTraceLine(std::FILE* out, uint64_t frame, const GameState& s, FrameRes
                name.data());
 }
 
-void WriteEndLine(std::FILE* out, std::string_view reason, const GameState& s) {
-  std::fprintf(out, "%s\n", EndLine(reason, s).c_str());
+void WriteEndLine(std::FILE* out, std::string_view reason, const Game& game) {
+  const RunTimer* run = game.timeAttack ? &game.run : nullptr;
+  std::fprintf(out, "%s\n", EndLine(reason, game.state, run).c_str());
 }
 
 }  // namespace ursa::sim

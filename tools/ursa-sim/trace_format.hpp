@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "game/game.hpp"
 #include "game/game_host.hpp"
 #include "game/game_state.hpp"
 
@@ -15,7 +16,7 @@ namespace ursa::sim {
 //  <onGround> <jumpKey> <objhash> <result>"
 void WriteTraceLine(std::FILE* out, uint64_t frame, const GameState& s, FrameResult result);
 
-// "end <reason> stage=.. miss=.. frames=.. time=.. score=.."
-void WriteEndLine(std::FILE* out, std::string_view reason, const GameState& s);
+// "end <reason> stage=.. miss=.. frames=.. time=.. score=..", with " run=.." after a time attack
+void WriteEndLine(std::FILE* out, std::string_view reason, const Game& game);
 
 }  // namespace ursa::sim
