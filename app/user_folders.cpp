@@ -1,5 +1,5 @@
 // The player's folders from the environment, as the XDG base directories define them:
-// a relative XDG_CONFIG_HOME or XDG_PICTURES_DIR is ignored.
+// a relative XDG_CONFIG_HOME, XDG_DATA_HOME or XDG_PICTURES_DIR is ignored.
 #include "app/user_folders.hpp"
 
 #include <cstdlib>
@@ -26,6 +26,13 @@ std::string ConfigFolder() {
   if (!config.empty()) return config;
   const std::string home = HomeFolder();
   return home.empty() ? "" : home + "/.config";
+}
+
+std::string DataFolder() {
+  const std::string data = AbsoluteEnv("XDG_DATA_HOME");
+  if (!data.empty()) return data;
+  const std::string home = HomeFolder();
+  return home.empty() ? "" : home + "/.local/share";
 }
 
 // Set in the environment, it is the player's choice for this session: it comes before what
