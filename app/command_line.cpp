@@ -9,12 +9,12 @@
 namespace ursa {
 namespace {
 
-enum Option : int { kWindowed, kFullscreen, kDataDir, kRecord, kReplay };
+enum Option : int { kWindowed, kFullscreen, kDataDir, kRecord, kReplay, kTimeAttack };
 
 constexpr text::LongOption kOptions[] = {
     {"windowed", false, kWindowed}, {"fullscreen", false, kFullscreen},
     {"data-dir", true, kDataDir},   {"record", true, kRecord},
-    {"replay", true, kReplay},
+    {"replay", true, kReplay},      {"time-attack", false, kTimeAttack},
 };
 
 // Reads one option's value into `line`; returns an error message or nothing.
@@ -36,6 +36,9 @@ std::optional<std::string> TakeOption(int id, std::string_view value, CommandLin
       if (value.empty()) return "--replay needs a file name";
       line.replayPath = value;
       return std::nullopt;
+    case kTimeAttack:
+      line.timeAttack = true;
+      return std::nullopt;
     default:
       return std::nullopt;
   }
@@ -51,6 +54,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   // Anything wrong ends the program, even beside --help: the player sees what to mend.
   std::string error = scan.error;
   if (error.empty() && !scan.operands.empty()) error = text::UnexpectedArgument(scan.operands[0]);
+  // A replay plays its own keys from the title: it starts whatever game it recorded.
+  if (error.empty() && line.timeAttack && !line.replayPath.empty()) {
+    error = "--time-attack cannot be used with --replay (the replay starts its own game)";
+  }
   if (!error.empty()) {
     CommandLine bad;
     bad.action = CommandLine::Action::kBadUsage;
@@ -78,6 +85,7 @@ std::string UsageText(const std::string& program) {
          "  --replay FILE     play the keys of FILE (from --record or an ursa-sim script)\n"
          "                    in the window; the game's keys are the player's again after\n"
          "                    its last one, and closing the window still quits\n"
+         "  --time-attack     start a time attack at once (T on the title does too)\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
@@ -86,6 +94,12 @@ std::string UsageText(const std::string& program) {
          "P or Pause pauses and goes on, F11 or Alt+Enter switches between full screen\n"
          "and a window, F12 saves a screenshot in the pictures folder. A game pad plays\n"
          "too: D-pad or stick to run, A or B to jump, Start to start or pause, Back for Esc.\n"
+         "\n"
+         "Time attack: T on the title (Y on a pad) starts a run from stage 1 against a\n"
+         "clock that restarts and misses never set back, with each stage's time, your best\n"
+         "and the stage's proven par at its door, and the bear of your best run beside you.\n"
+         "Bests and the best run (a key script) are kept in $XDG_DATA_HOME/ursa/\n"
+         "(~/.local/share/ursa/).\n"
          "\n"
          "Settings are kept in $XDG_CONFIG_HOME/ursa/ursa.ini (~/.config/ursa/ursa.ini);\n"
          "--windowed and --fullscreen override the file for one run.\n";

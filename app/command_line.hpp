@@ -1,6 +1,6 @@
 // The game's command line: --help, --version, --windowed, --fullscreen, --data-dir DIR,
-// --record FILE, --replay FILE. Read with the option scanner the tools share; anything it does
-// not know ends the program before a window opens.
+// --record FILE, --replay FILE, --time-attack. Read with the option scanner the tools share;
+// anything it does not know ends the program before a window opens.
 #pragma once
 
 #include <optional>
@@ -14,10 +14,11 @@ struct CommandLine {
   // Set only by --windowed or --fullscreen (the last one given wins); the game's own
   // choice otherwise.
   std::optional<bool> windowed;
-  std::string dataDir;     // empty unless --data-dir was given
-  std::string recordPath;  // --record: where the keys of this run are written; empty: nowhere
-  std::string replayPath;  // --replay: the recorded keys this run plays; empty: the player's
-  std::string error;       // what was wrong, for kBadUsage
+  std::string dataDir;      // empty unless --data-dir was given
+  std::string recordPath;   // --record: where the keys of this run are written; empty: nowhere
+  std::string replayPath;   // --replay: the recorded keys this run plays; empty: the player's
+  bool timeAttack = false;  // --time-attack: a time attack starts at once, as T on the title
+  std::string error;        // what was wrong, for kBadUsage
 };
 
 CommandLine ParseCommandLine(int argc, char** argv);

@@ -28,6 +28,8 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   form_.Image1().LoadFromMemory(picture.data(), picture.size());
   form_.SetIcon(dataFolder_ + "/icon.bmp");
   form_.SetEvents(this);
+  SetTimeAttackRecords(noRecords_, true);
+  host_.OnStageStart([this](const GameState& s) { StageStarted(s); });
   // The game's own keys until the settings say otherwise.
   form_.SetKeyBindings(ResolveBindings(InputOptions{}).keys);
 }
@@ -70,13 +72,20 @@ void GameWindow::Load() {
   loaded_ = true;
   // The title is up: a replay starts its first game from here.
   PlayReplay();
+  if (timeAttackAtLoad_ && replay_ == nullptr) TakeKey(kKeyTimeAttack, true);
 }
 
-void GameWindow::SetRecorder(KeyRecorder* recorder) {
-  recorder_ = recorder;
-  host_.OnStageStart([this](const GameState& s) {
-    if (recorder_ != nullptr) recorder_->StageStarted(s, static_cast<uint64_t>(host_.FramesRun()));
-  });
+void GameWindow::SetRecorder(KeyRecorder* recorder) { recorder_ = recorder; }
+
+void GameWindow::SetTimeAttackRecords(TimeAttackRecords& records, bool ghost) {
+  timeAttack_ = std::make_unique<TimeAttackSession>(records, ghost);
+  host_.SetTimeAttack(timeAttack_.get());
+}
+
+void GameWindow::StageStarted(const GameState& s) {
+  const auto framesRun = static_cast<uint64_t>(host_.FramesRun());
+  if (recorder_ != nullptr) recorder_->StageStarted(s, framesRun);
+  timeAttack_->StageStarted(s, framesRun);
 }
 
 void GameWindow::Pumping() { PlayReplay(); }
@@ -110,10 +119,16 @@ void GameWindow::SendKey(int keyCode, bool down) {
 }
 
 void GameWindow::TakeKey(int keyCode, bool down) {
-  // Written before the rules take it, on the screen it was pressed on.
-  if (recorder_ != nullptr) {
-    recorder_->Record(game_.screen, {static_cast<uint64_t>(host_.FramesRun()), keyCode, down});
+  const ScriptEvent event{static_cast<uint64_t>(host_.FramesRun()), keyCode, down};
+  // A game starts on the title: a time attack with a recording of its own, or a normal game.
+  if (down && game_.screen == Screen::kTitle && keyCode == kKeyTimeAttack) {
+    timeAttack_->Begin(event.frame);
+  } else if (down && game_.screen == Screen::kTitle && keyCode == kKeyEnter) {
+    timeAttack_->End();
   }
+  // Written before the rules take it, on the screen it was pressed on.
+  if (recorder_ != nullptr) recorder_->Record(game_.screen, event);
+  timeAttack_->Record(game_.screen, event);
   if (down) {
     ursa::KeyDown(game_, host_, keyCode);
   } else {

@@ -2,6 +2,7 @@
 // the renderer handles; Load, KeyDown, KeyUp and QueryUnload are the game's only entry points.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,8 @@
 #include "app/player_input.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
+#include "app/time_attack_records.hpp"
+#include "app/time_attack_session.hpp"
 #include "app/window_display.hpp"
 #include "app/window_host.hpp"
 #include "game/game.hpp"
@@ -44,6 +47,11 @@ class GameWindow final : public tk::FormEvents {
   // --replay: the keys of `replay` reach the rules at their moments of play, from the title
   // on; the player's game keys are left out until its last one. Set before Run.
   void SetReplay(KeyReplay* replay) { replay_ = replay; }
+  // Where a time attack's bests and best run are kept (`records` must outlive the window), and
+  // whether the best run's ghost runs beside the player; until set, nothing is kept.
+  void SetTimeAttackRecords(TimeAttackRecords& records, bool ghost);
+  // --time-attack: once the title is up, a time attack starts, as T on the title starts one.
+  void StartTimeAttackAtLoad() { timeAttackAtLoad_ = true; }
   // The window was full screen when start-up ended (a screen may refuse full screen).
   bool StartedFullscreen() const { return startedFullscreen_; }
 
@@ -77,6 +85,9 @@ class GameWindow final : public tk::FormEvents {
 
   KeyRecorder* recorder_ = nullptr;
   KeyReplay* replay_ = nullptr;
+  TimeAttackRecords noRecords_{std::string()};
+  std::unique_ptr<TimeAttackSession> timeAttack_;
+  bool timeAttackAtLoad_ = false;
   bool loaded_ = false;
   StepWait wait_{PumpKind::kAfterFrame};  // what the game's last step asked the browser's loop for
   bool startedFullscreen_ = false;
@@ -87,6 +98,8 @@ class GameWindow final : public tk::FormEvents {
   void TakeKey(int keyCode, bool down);
   // Hands the rules the replay's keys that are due now.
   void PlayReplay();
+  // A stage starts: the recordings note it.
+  void StageStarted(const GameState& s);
 };
 
 }  // namespace ursa

@@ -16,6 +16,7 @@
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
 #include "app/settings_file.hpp"
+#include "app/time_attack_records.hpp"
 #include "app/window_settings.hpp"
 #include "text/options.hpp"
 #include "toolkit/fatal.hpp"
@@ -98,6 +99,10 @@ int main(int argc, char** argv) {
   std::unique_ptr<ursa::KeyRecorder> recorder;
   if (const int status = OpenRecordings(line, replay, recorder); status >= 0) return status;
 
+  // A replay's time attack is measured but keeps nothing: the bests are the player's own.
+  ursa::TimeAttackRecords records(replay ? std::string()
+                                         : ursa::TimeAttackRecords::DefaultFolder());
+
   std::string programDirectory;
   ursa::DataPlace data;
   try {
@@ -121,6 +126,8 @@ int main(int argc, char** argv) {
       ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
     });
     window.SetRecorder(recorder.get());
+    window.SetTimeAttackRecords(records, settings.ghost);
+    if (line.timeAttack) window.StartTimeAttackAtLoad();
     if (replay) window.SetReplay(&*replay);
     window.Run();
     ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);

@@ -27,6 +27,8 @@ std::optional<int> ButtonKey(SDL_GameControllerButton button) {
       return kKeyRight;
     case SDL_CONTROLLER_BUTTON_BACK:
       return kKeyEsc;
+    case SDL_CONTROLLER_BUTTON_Y:
+      return kKeyTimeAttack;
     default:
       return std::nullopt;
   }

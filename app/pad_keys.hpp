@@ -1,5 +1,6 @@
 // PadKeys: a game pad's controls as the game's keys. The D-pad and the left stick (past its
-// dead zone) are Left and Right, A and B jump (Space), Up on the D-pad is Up, Back is Esc.
+// dead zone) are Left and Right, A and B jump (Space), Up on the D-pad is Up, Back is Esc,
+// Y starts a time attack from the title.
 // Start means Enter or pause depending on the screen, so it is left to the caller.
 #pragma once
 

@@ -28,6 +28,27 @@ class RecordingFile {
   virtual bool CutTo(std::size_t size) = 0;
 };
 
+// A recording kept in memory, as the file would hold it: the browser's run, a time attack's.
+class RecordingInMemory final : public RecordingFile {
+ public:
+  bool Start() override {
+    text_.clear();
+    return true;
+  }
+  std::size_t Append(std::string_view bytes) override {
+    text_ += bytes;
+    return bytes.size();
+  }
+  bool CutTo(std::size_t size) override {
+    text_.resize(size);
+    return true;
+  }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
 class KeyRecorder {
  public:
   // A recorder for the file at `path`, which is only tried now: nothing and a message in

@@ -148,6 +148,11 @@ const std::vector<Setting>& SettingsTable() {
          "; pad's Start resumes.",
          [](const Settings& s) { return YesNo(s.input.pauseOnFocusLoss); },
          [](std::string_view v, Settings& s) { return ParseYesNo(v, s.input.pauseOnFocusLoss); }},
+        {"play", "ghost",
+         "; yes: in a time attack (T on the title, or Y on a pad) the bear of your best run\n"
+         "; runs beside yours, see-through; no: you run alone.",
+         [](const Settings& s) { return YesNo(s.ghost); },
+         [](std::string_view v, Settings& s) { return ParseYesNo(v, s.ghost); }},
         {"play", "pad_dead_zone",
          "; How far a pad's stick must lean before it runs, of 32767 (0 to 32000).",
          [](const Settings& s) { return std::to_string(s.input.padDeadZone); },

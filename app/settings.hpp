@@ -36,6 +36,8 @@ struct Settings {
   bool vsync = false;
   Motion motion = Motion::kAuto;
   InputSettings input;
+  // In a time attack, the best run's bear runs beside the player's.
+  bool ghost = true;
 };
 
 bool SameSettings(const Settings& a, const Settings& b);

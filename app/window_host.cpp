@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/time_attack_session.hpp"
 #include "game/ticks.hpp"
 #include "toolkit/form1.hpp"
 #include "view/scene_build.hpp"
@@ -225,5 +226,18 @@ void WindowHost::RenderDeathFrame(const GameState& s) {
 void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++framesRun_; }
 
 void WindowHost::EndProgram() { form_.EndProgram(); }
+
+void WindowHost::RunTimed(const RunTimer& run) {
+  if (timeAttack_ != nullptr) timeAttack_->RunTimed(run);
+}
+
+void WindowHost::StageTimed(int stage, int32_t stageFrames, const RunTimer& /*run*/) {
+  if (timeAttack_ != nullptr) timeAttack_->StageTimed(stage, stageFrames);
+}
+
+void WindowHost::DrawTimeAttackEnding(GameState& s, const RunTimer& run) {
+  if (timeAttack_ != nullptr) timeAttack_->Finish(run);
+  view::DrawEndingScreen(form_.Canvas(), form_.Image1(), s);
+}
 
 }  // namespace ursa

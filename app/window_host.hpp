@@ -20,6 +20,8 @@ class Form1;
 
 namespace ursa {
 
+class TimeAttackSession;
+
 class WindowHost final : public GameHost {
  public:
   // `setup` is what every stage's scene is built with.
@@ -57,6 +59,12 @@ class WindowHost final : public GameHost {
   void FrameEnded(const GameState& s, FrameResult result) override;
   void EndProgram() override;
 
+  void RunTimed(const RunTimer& run) override;
+  void StageTimed(int stage, int32_t stageFrames, const RunTimer& run) override;
+  void DrawTimeAttackEnding(GameState& s, const RunTimer& run) override;
+  // The time attack the window keeps (its ghost, bests and recording); must outlive the host.
+  void SetTimeAttack(TimeAttackSession* session) { timeAttack_ = session; }
+
   // Frames of play that started since the program did, as the simulator counts them.
   int64_t FramesRun() const { return framesRun_; }
   // Called at every stage start, before its scene is built.
@@ -93,6 +101,7 @@ class WindowHost final : public GameHost {
 
   int64_t framesRun_ = 0;
   std::function<void(const GameState&)> stageStart_;
+  TimeAttackSession* timeAttack_ = nullptr;
   PlayClock playClock_;
   view::PauseBanner banner_;
   bool pauseWanted_ = false;

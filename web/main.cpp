@@ -18,6 +18,7 @@
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
 #include "app/settings_file.hpp"
+#include "app/time_attack_records.hpp"
 #include "app/window_settings.hpp"
 #include "game/ending_figures.hpp"
 #include "view/asset_error.hpp"
@@ -28,32 +29,12 @@ namespace {
 // The page's data: the meshes as parsed on the build machine, and the font.
 constexpr const char* kMeshFolder = "/data";
 
-// The run the player is playing, kept in memory as --record would write it to a file.
-class RunInMemory final : public ursa::RecordingFile {
- public:
-  bool Start() override {
-    text_.clear();
-    return true;
-  }
-  std::size_t Append(std::string_view bytes) override {
-    text_ += bytes;
-    return bytes.size();
-  }
-  bool CutTo(std::size_t size) override {
-    text_.resize(size);
-    return true;
-  }
-  const std::string& Text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
 struct Page {
   ursa::Settings settings;
   std::optional<ursa::KeyReplay> replay;
-  RunInMemory* run = nullptr;  // owned by the recorder
+  ursa::RecordingInMemory* run = nullptr;  // owned by the recorder
   std::unique_ptr<ursa::KeyRecorder> recorder;
+  std::unique_ptr<ursa::TimeAttackRecords> records;  // in the browser's storage, as the settings
   std::unique_ptr<ursa::GameWindow> window;
   int64_t holdAtFrame = -1;  // a replay stops there, its picture held (?replay=URL&hold=N)
   bool endSaid = false;
@@ -165,10 +146,14 @@ int main(int argc, char** argv) {
     page.window = std::make_unique<ursa::GameWindow>(ursa::WindowOptions(atStart), kMeshFolder);
     page.window->SetInputOptions(page.settings.input);
     if (page.replay) page.window->SetReplay(&*page.replay);
-    auto run = std::make_unique<RunInMemory>();
+    auto run = std::make_unique<ursa::RecordingInMemory>();
     page.run = run.get();
     page.recorder = std::make_unique<ursa::KeyRecorder>(std::move(run), "this run");
     page.window->SetRecorder(page.recorder.get());
+    // A replay's time attack keeps nothing: the bests are the player's own.
+    page.records = std::make_unique<ursa::TimeAttackRecords>(
+        page.replay ? std::string() : ursa::TimeAttackRecords::DefaultFolder());
+    page.window->SetTimeAttackRecords(*page.records, page.settings.ghost);
   } catch (const std::exception& e) {
     Say("error", e.what());
     return 1;

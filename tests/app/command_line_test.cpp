@@ -48,6 +48,11 @@ TEST(CommandLine, RecordAndReplayTakeAFileEach) {
   EXPECT_EQ(both.recordPath, "again.keys");
   // "--re" could be either: refused rather than guessed.
   EXPECT_EQ(Parse({"--re", "x"}).action, Action::kBadUsage);
+  EXPECT_TRUE(Parse({"--time-attack", "--record", "run.keys"}).timeAttack);
+  // A replay starts the game it recorded: a time attack asked for beside it is refused.
+  const CommandLine clash = Parse({"--time-attack", "--replay", "run.keys"});
+  EXPECT_EQ(clash.action, Action::kBadUsage);
+  EXPECT_NE(clash.error.find("--time-attack cannot be used with --replay"), std::string::npos);
 }
 
 TEST(CommandLine, HelpAndVersionAnswerInsteadOfPlaying) {
@@ -98,7 +103,7 @@ TEST(CommandLine, ParsesAgainFromTheStart) {
 TEST(CommandLine, HelpNamesEveryOption) {
   const std::string usage = UsageText("ursa");
   for (const char* option : {"--windowed", "--fullscreen", "--data-dir", "--record", "--replay",
-                             "--help", "--version"}) {
+                             "--time-attack", "--help", "--version"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -5,7 +5,9 @@ driven through chromium-driver and served from 127.0.0.1 only:
   - the title and a stage-1 picture from the canvas match the desktop game's pictures;
   - keys sent to the canvas start a game, move the bear and pause it;
   - F11 shows the game full screen and back; F12 offers the title's picture as a download;
-  - settings written in the page are kept in the browser's storage and read after a reload.
+  - settings written in the page are kept in the browser's storage and read after a reload;
+  - a game pad (a stand-in the browser's gamepad API reports) starts a time attack with Y and
+    runs the bear with its stick.
 Usage: browser_test.py SITE URSA_SIM SCREENSHOTS [TEST...]   (the built page, ursa-sim,
 docs/screenshots; unittest names pick tests)
 """
@@ -31,6 +33,20 @@ SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "tools" / "ursa-sim" / "f
 SETTINGS = "/home/web_user/.config/ursa/ursa.ini"
 PLAYING = 1
 VIEW = (120, 115, 520, 415)  # the 3D view in the 640 x 480 picture: left, top, right, bottom
+# A pad in the browser's standard layout, reported by navigator.getGamepads() from before the
+# page's own scripts run; padButton(n, down) and padStick(x) move it as a player would.
+FAKE_PAD = """
+const pad = {id: "Stand-in pad (STANDARD GAMEPAD)", index: 0, connected: true,
+             mapping: "standard", timestamp: 1, axes: [0, 0, 0, 0],
+             buttons: Array.from({length: 17}, () => ({pressed: false, touched: false, value: 0}))};
+navigator.getGamepads = () => [pad, null, null, null];
+window.padButton = (n, down) => {
+  pad.buttons[n] = {pressed: down, touched: down, value: down ? 1 : 0};
+  pad.timestamp++;
+};
+window.padStick = (x) => { pad.axes[0] = x; pad.timestamp++; };
+"""
+PAD_Y = 3
 
 
 def Serve(folder):
@@ -183,6 +199,26 @@ class BrowserPage(unittest.TestCase):
         self.Keys().send_keys(Keys.F11).perform()
         self.WaitFor(lambda: self.driver.execute_script("return !document.fullscreenElement"), 5,
                      "F11 again left full screen on")
+
+    def test_a_game_pad_starts_a_time_attack_and_runs_the_bear(self):
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": FAKE_PAD})
+        try:
+            self.Open()
+            self.driver.execute_script("padButton(arguments[0], true)", PAD_Y)
+            self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
+                         10, "the pad's Y started no game")
+            self.driver.execute_script("padButton(arguments[0], false)", PAD_Y)
+            start = self.Status()["x"]
+            self.driver.execute_script("padStick(1)")
+            time.sleep(0.6)
+            self.driver.execute_script("padStick(0)")
+            self.assertGreater(self.Status()["x"], start, "the pad's stick did not run the bear")
+            run = self.driver.execute_script("return UTF8ToString(Module._UrsaRunSoFar())")
+            self.assertRegex(run, r"\n0 TimeAttack down\n(.*\n)*\d+ Right down\n")
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
 
     def test_settings_written_in_the_page_survive_a_reload(self):
         # The player writes in the page's settings box that D runs right; the page keeps the
