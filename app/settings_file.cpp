@@ -2,13 +2,6 @@
 // the disk and then renamed over it, so the file is always either the old one or the new one.
 #include "app/settings_file.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <set>
@@ -49,37 +42,6 @@ class RefusedFiles {
 RefusedFiles& Refused() {
   static RefusedFiles files;
   return files;
-}
-
-// Writes all of `text` to a new file beside `target` and renames it over `target`.
-bool ReplaceFile(const fs::path& target, const std::string& text, std::string& why) {
-  std::string temporary = target.string() + ".XXXXXX";
-  const int fd = mkstemp(temporary.data());
-  if (fd < 0) {
-    why = std::strerror(errno);
-    return false;
-  }
-  struct stat old {};
-  const mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  bool written = fchmod(fd, mode) == 0;
-  for (size_t done = 0; written && done < text.size();) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    written = n > 0;
-    if (written) done += static_cast<size_t>(n);
-  }
-  written = written && fsync(fd) == 0;
-  if (!written) why = std::strerror(errno != 0 ? errno : EIO);
-  if (close(fd) != 0 && written) {
-    written = false;
-    why = std::strerror(errno);
-  }
-  if (written && std::rename(temporary.c_str(), target.c_str()) != 0) {
-    written = false;
-    why = std::strerror(errno);
-  }
-  if (!written) unlink(temporary.c_str());
-  return written;
 }
 
 }  // namespace
@@ -133,7 +95,7 @@ bool SaveSettings(const std::string& path, const Settings& before, const Setting
   // The file as it is now, so that an edit made while the game ran is kept.
   const std::string updated = fs::exists(target, error) ? UpdatedSettingsText(text, before, after)
                                                         : SettingsFileText(after);
-  if (!ReplaceFile(target, updated, why)) return fail(why);
+  if (!ReplacePlayerFile(target, updated, why)) return fail(why);
   return true;
 }
 
