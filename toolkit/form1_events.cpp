@@ -39,6 +39,9 @@ void Form1::DoEvents(int64_t wakeAtMs) {
 
 void Form1::ProcessPendingEvents(bool takeIn) {
   pump_.DeliverPending(takeIn);
+  for (const PadEvent& pad : pads_.UnreportedAxes()) {
+    if (events_ != nullptr) events_->Pad(pad);
+  }
   // A window destroyed by another X client is closed, as if by its user.
   if (window_.TakeGone()) {
     SDL_Event quit{};

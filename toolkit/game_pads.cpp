@@ -35,6 +35,7 @@ std::optional<PadEvent> GamePads::Translate(const SDL_Event& event) {
       PadEvent pad{PadEvent::Kind::kAxis, event.caxis.which};
       pad.axis = static_cast<SDL_GameControllerAxis>(event.caxis.axis);
       pad.value = event.caxis.value;
+      if (pad.axis >= 0 && pad.axis < SDL_CONTROLLER_AXIS_MAX) axes_[pad.pad][pad.axis] = pad.value;
       return pad;
     }
     default:
@@ -49,7 +50,30 @@ std::optional<PadEvent> GamePads::Connect(int deviceIndex) {
   SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
   if (controller == nullptr) return std::nullopt;
   open_[id] = controller;
+  // A stick leaning as the pad comes counts from its next move, as SDL has it.
+  for (int axis = 0; axis < SDL_CONTROLLER_AXIS_MAX; ++axis) {
+    axes_[id][axis] =
+        SDL_GameControllerGetAxis(controller, static_cast<SDL_GameControllerAxis>(axis));
+  }
   return PadEvent{PadEvent::Kind::kConnected, id};
+}
+
+std::vector<PadEvent> GamePads::UnreportedAxes() {
+  std::vector<PadEvent> moves;
+  for (const auto& [id, controller] : open_) {
+    std::array<int16_t, SDL_CONTROLLER_AXIS_MAX>& given = axes_[id];
+    for (int axis = 0; axis < SDL_CONTROLLER_AXIS_MAX; ++axis) {
+      const auto which = static_cast<SDL_GameControllerAxis>(axis);
+      const int16_t value = SDL_GameControllerGetAxis(controller, which);
+      if (value == given[axis]) continue;
+      given[axis] = value;
+      PadEvent move{PadEvent::Kind::kAxis, id};
+      move.axis = which;
+      move.value = value;
+      moves.push_back(move);
+    }
+  }
+  return moves;
 }
 
 std::optional<PadEvent> GamePads::Disconnect(int32_t pad) {
@@ -57,6 +81,7 @@ std::optional<PadEvent> GamePads::Disconnect(int32_t pad) {
   if (at == open_.end()) return std::nullopt;
   SDL_GameControllerClose(at->second);
   open_.erase(at);
+  axes_.erase(pad);
   return PadEvent{PadEvent::Kind::kDisconnected, pad};
 }
 
