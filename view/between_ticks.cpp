@@ -46,8 +46,11 @@ void PlaceAimed(const rm::FramePtr& frame, const rm::FramePtr& player, const rm:
 }  // namespace
 
 StagePose TakePose(const SceneHandles& h) {
-  StagePose pose{
-      h.playerFrame->Transform(), h.cameraFrame->Transform(), h.lightFrame->Transform(), {}};
+  StagePose pose{h.playerFrame->Transform(),
+                 h.cameraFrame->Transform(),
+                 h.lightFrame->Transform(),
+                 {},
+                 h.ghostFrame ? h.ghostFrame->Transform() : rm::Mat4{}};
   for (int i = 0; i < kObjectCount; ++i) {
     if (h.objectFrames[i]) pose.objects[i] = h.objectFrames[i]->Transform();
   }
@@ -60,6 +63,7 @@ void PlaceBetween(SceneHandles& h, const StagePose& from, const StagePose& to, f
     if (h.objectFrames[i])
       h.objectFrames[i]->SetTransform(Moved(from.objects[i], to.objects[i], t));
   }
+  if (h.ghostFrame) h.ghostFrame->SetTransform(Moved(from.ghost, to.ghost, t));
   PlaceAimed(h.cameraFrame, h.playerFrame, from.camera, to.camera, t);
   PlaceAimed(h.lightFrame, h.playerFrame, from.light, to.light, t);
 }

@@ -1,5 +1,5 @@
 // Pictures between two ticks of the game: what moves in a stage (the bear, the camera, the
-// light and the platforms) placed part of the way from where one tick left it to where the
+// light, the platforms and a ghost) placed part of the way from where one tick left it to where the
 // next did. Drawing only: the game's rules never see these places.
 #pragma once
 
@@ -15,6 +15,7 @@ namespace ursa::view {
 struct StagePose {
   rm::Mat4 player, camera, light;
   std::array<rm::Mat4, kObjectCount> objects;
+  rm::Mat4 ghost;  // a time attack's ghost, when the scene has one
 };
 
 StagePose TakePose(const SceneHandles& h);

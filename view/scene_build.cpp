@@ -87,6 +87,9 @@ void BuildObjects(SceneHandles& h, const GameState& s, const SceneSetup& setup) 
 }  // namespace
 
 void BuildScene(SceneHandles& h, const GameState& s, const SceneSetup& setup) {
+  // A ghost belongs to the scene it was built in; the next one is built after this.
+  h.ghostFrame.reset();
+  h.ghostAnim.reset();
   h.clipper = h.ddraw->CreateClipper(0);
   h.clipper->SetHWnd(setup.pictureBox);
   if (!h.dxRoot) h.dxRoot = rm::CreateDirectXRoot(*setup.display);
@@ -132,6 +135,8 @@ void ReleaseScene(SceneHandles& h) {
   h.cameraFrame.reset();
   h.playerFrame.reset();
   h.lightFrame.reset();
+  h.ghostFrame.reset();
+  h.ghostAnim.reset();
   for (auto& frame : h.blockFrames) frame.reset();
   for (auto& frame : h.objectFrames) frame.reset();
   h.sceneLight.reset();

@@ -32,8 +32,9 @@ void BuildScene(SceneHandles& h, const GameState& s, const SceneSetup& setup);
 // start-up rather than in the middle of a game. Needs h.dxRoot. Throws AssetError.
 void CheckMeshFiles(SceneHandles& h, const std::string& meshFolder);
 
-// Empties the scene handles in the order the scene was taken apart in; dxRoot, ddraw, the
-// backdrop tiles, the animation set and the working mesh builder are left to the next build.
+// Empties the scene handles in the order the scene was taken apart in, the ghost's with them;
+// dxRoot, ddraw, the backdrop tiles, the animation set and the working mesh builder are left to
+// the next build.
 void ReleaseScene(SceneHandles& h);
 
 }  // namespace ursa::view

@@ -1,9 +1,10 @@
-// Rendering tests: where the projection puts a mesh, lighting, culling, colours and the
-// viewport rectangle, read back from the device's image.
+// Rendering tests: where the projection puts a mesh, lighting, culling, colours, translucency
+// and the viewport rectangle, read back from the device's image.
 #include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 
 #include "rm_test_scene.hpp"
 
@@ -284,6 +285,37 @@ TEST_F(RenderTest, BadArgumentsAreRefused) {
   EXPECT_THROW(d3drm->CreateLightRGB(static_cast<LightType>(1), 1, 1, 1), Error);
   EXPECT_THROW(viewport->SetBack(0.5F), Error);
   EXPECT_THROW(viewport->Render(nullptr), Error);
+}
+
+// The pixel where a world point lands is r, g, b up to rounding; the picture stays solid.
+void ExpectPixel(const Image& image, const Viewport& viewport, Vec3 at, int r, int g, int b) {
+  float x = 0, y = 0;
+  ASSERT_TRUE(viewport.Project(at, x, y));
+  const Image::Pixel p = image.At(static_cast<int>(x), static_cast<int>(y));
+  EXPECT_TRUE(std::abs(p.r - r) <= 1 && std::abs(p.g - g) <= 1 && std::abs(p.b - b) <= 1 &&
+              p.a == 255)
+      << int{p.r} << ", " << int{p.g} << ", " << int{p.b} << ", " << int{p.a};
+}
+
+TEST_F(RenderTest, TranslucentMeshesAreBlendedOverTheSolidPicture) {
+  // The unlit white triangle at z = 5 (first in the tree) over a red cube and the black clear.
+  FramePtr glass = d3drm->CreateFrame(scene);
+  glass->AddChild(AddMesh("tri_front.x", 0.0F, 0.0F, 0.0F));
+  AddMesh("cube.x", 0.0F, 0.0F, 10.0F)->Visuals().front()->SetColorRGB(1.0F, 0.0F, 0.0F);
+  scene->AddLight(d3drm->CreateLightRGB(LightType::kAmbient, 1.0F, 1.0F, 1.0F));
+  const Image solid = RenderImage();
+  glass->SetOpacity(0.4F);
+  ExpectPixel(RenderImage(), *viewport, {0.2F, 0.2F, 5.0F}, 255, 102, 102);
+  ExpectPixel(RenderImage(), *viewport, {1.5F, 0.2F, 5.0F}, 102, 102, 102);
+  glass->Children().front()->SetOpacity(0.5F);  // opacities multiply down the tree
+  ExpectPixel(RenderImage(), *viewport, {1.5F, 0.2F, 5.0F}, 51, 51, 51);
+  glass->SetOpacity(0.0F);
+  ExpectPixel(RenderImage(), *viewport, {1.5F, 0.2F, 5.0F}, 0, 0, 0);
+  EXPECT_EQ(viewport->LastDrawCount(), 1);
+  glass->SetOpacity(1.0F);
+  glass->Children().front()->SetOpacity(1.0F);
+  EXPECT_TRUE(RenderImage().rgba == solid.rgba) << "a solid picture changed";
+  EXPECT_THROW(glass->SetOpacity(1.5F), Error);
 }
 
 }  // namespace

@@ -88,6 +88,15 @@ void Frame::SetTransform(const Mat4& transform) {
   CountSceneChange();
 }
 
+void Frame::SetOpacity(float opacity) {
+  if (!(opacity >= 0.0F && opacity <= 1.0F)) {
+    throw Error("SetOpacity", "the opacity must lie between 0 and 1");
+  }
+  if (opacity == opacity_) return;
+  opacity_ = opacity;
+  CountSceneChange();
+}
+
 Mat4 Frame::WorldTransform() const {
   Mat4 world = transform_;
   for (FramePtr p = parent_.lock(); p; p = p->parent_.lock()) world = p->transform_ * world;

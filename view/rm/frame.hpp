@@ -35,6 +35,11 @@ class Frame : public std::enable_shared_from_this<Frame> {
   // level in reference's space. Looking straight down or up, the frame keeps its heading.
   void LookAt(const FramePtr& target, const FramePtr& reference, int constraint);
 
+  // How opaque everything under the frame is drawn, 0..1, multiplied down the tree. At 1 (as a
+  // frame is made) meshes are solid; below it they are blended over what lies behind them.
+  void SetOpacity(float opacity);
+  float Opacity() const { return opacity_; }
+
   // Position and axes in the parent's space.
   Vec3 Position() const { return transform_.Column(3); }
   Vec3 AxisX() const { return transform_.Column(0); }
@@ -59,6 +64,7 @@ class Frame : public std::enable_shared_from_this<Frame> {
 
   std::string name_;
   Mat4 transform_;
+  float opacity_ = 1.0F;
   std::weak_ptr<Frame> parent_;
   std::vector<FramePtr> children_;
   std::vector<MeshBuilderPtr> visuals_;

@@ -52,10 +52,12 @@ void main() {
 }
 )";
 
+// A program's uniforms start at 0, so a new program draws solid without being told.
 constexpr const char* kFragmentSource = R"(#version 330 core
 in vec3 vColor;
+uniform float uTransparency;
 out vec4 fragColor;
-void main() { fragColor = vec4(vColor, 1.0); }
+void main() { fragColor = vec4(vColor, 1.0 - uTransparency); }
 )";
 
 std::string VertexSource(int lightCount) {
@@ -88,6 +90,7 @@ GouraudShader::GouraudShader(const std::string& operation, int lightCount)
   emissive_ = program_.Uniform("uEmissive");
   power_ = program_.Uniform("uPower");
   useVertexColors_ = program_.Uniform("uUseVertexColors");
+  transparency_ = program_.Uniform("uTransparency");
 }
 
 GouraudShader::~GouraudShader() {
@@ -138,6 +141,13 @@ void GouraudShader::SetMaterial(const Material& material, bool useVertexColors) 
   glUniform3f(emissive_, material.emissive.r, material.emissive.g, material.emissive.b);
   glUniform1f(power_, material.power);
   glUniform1i(useVertexColors_, useVertexColors ? 1 : 0);
+}
+
+void GouraudShader::SetOpacity(float opacity) {
+  const float transparency = 1.0F - opacity;
+  if (transparency == transparencySet_) return;
+  glUniform1f(transparency_, transparency);
+  transparencySet_ = transparency;
 }
 
 }  // namespace ursa::rm

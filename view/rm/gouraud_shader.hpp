@@ -38,6 +38,9 @@ class GouraudShader {
   int LightCount() const { return lightCount_; }
   void SetModel(const Mat4& model) const;
   void SetMaterial(const Material& material, bool useVertexColors) const;
+  // The alpha the meshes drawn next give their colour (1: solid). Told OpenGL only when it
+  // changes, so a scene without translucent meshes never sets it.
+  void SetOpacity(float opacity);
 
  private:
   int lightCount_;
@@ -45,6 +48,8 @@ class GouraudShader {
   int viewProjection_ = -1, eye_ = -1, model_ = -1, normalMatrix_ = -1;
   int ambient_ = -1, lightDirection_ = -1, lightColor_ = -1;
   int diffuse_ = -1, specular_ = -1, emissive_ = -1, power_ = -1, useVertexColors_ = -1;
+  int transparency_ = -1;
+  float transparencySet_ = 0.0F;  // what the program holds: 1 - opacity
 };
 
 }  // namespace ursa::rm

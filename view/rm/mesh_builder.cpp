@@ -52,6 +52,11 @@ void MeshBuilder::SetColorRGB(float r, float g, float b) {
   CountSceneChange();
 }
 
+void MeshBuilder::SetEmissiveRGB(float r, float g, float b) {
+  for (MeshPart& part : parts_) part.material.emissive = {r, g, b};
+  CountSceneChange();
+}
+
 void MeshBuilder::AddParts(std::vector<MeshPart> parts) {
   for (MeshPart& part : parts) parts_.push_back(std::move(part));
   gpu_.reset();

@@ -33,6 +33,8 @@ class MeshBuilder {
   // Replaces the colour of every face (vertex colours included) with r, g, b in 0..1;
   // specular and emissive colours stay.
   void SetColorRGB(float r, float g, float b);
+  // Replaces the emissive colour of every face (the colour it shows with no light at all).
+  void SetEmissiveRGB(float r, float g, float b);
 
   const std::vector<MeshPart>& Parts() const { return parts_; }
   // Adds parts directly (meshes of animation sets' frames).

@@ -9,7 +9,9 @@
 namespace ursa::rm {
 
 // The framebuffer, viewport rectangle and depth state must be set; the context current.
-// Meshes wholly outside the frustum are skipped. Returns the number of meshes drawn.
+// Meshes wholly outside the frustum are skipped. Translucent meshes (under a frame whose
+// opacity is below 1) are drawn last, as one see-through layer, and leave blending on and the
+// depth test passing equal depths. Returns the number of meshes drawn.
 int DrawScene(GlContext& context, Frame& scene, const Mat4& view, const Mat4& projection,
               const Frustum& frustum, Vec3 eye, const char* operation);
 
