@@ -33,6 +33,8 @@ class TimeAttackSession {
 
   // The timer counted a frame: the ghost plays on to it.
   void RunTimed(const RunTimer& run);
+  // The run has a ghost to draw (the ghost is on and there is a best run).
+  bool HasGhost() const { return ghost_ != nullptr; }
   // The ghost's bear while it is in a stage, else nullptr.
   const GameState* GhostBear() const { return ghost_ ? ghost_->Bear() : nullptr; }
 

@@ -9,6 +9,7 @@
 #include "app/time_attack_session.hpp"
 #include "game/ticks.hpp"
 #include "toolkit/form1.hpp"
+#include "view/ghost_bear.hpp"
 #include "view/scene_build.hpp"
 #include "view/screens.hpp"
 #include "view/view_update.hpp"
@@ -165,6 +166,7 @@ void WindowHost::BuildScene(const GameState& s) {
   if (smooth_) picturesPerSecond_ = std::max(form_.RefreshRate(), 1);
   if (stageStart_) stageStart_(s);
   view::BuildScene(handles_, s, setup_);
+  if (timeAttack_ != nullptr && timeAttack_->HasGhost()) view::BuildGhost(handles_, s, setup_);
 }
 
 void WindowHost::ReleaseScene() {
@@ -228,7 +230,11 @@ void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++
 void WindowHost::EndProgram() { form_.EndProgram(); }
 
 void WindowHost::RunTimed(const RunTimer& run) {
-  if (timeAttack_ != nullptr) timeAttack_->RunTimed(run);
+  if (timeAttack_ == nullptr) return;
+  // The ghost moves from where the last tick put it, not from a picture between ticks.
+  PutBackTick();
+  timeAttack_->RunTimed(run);
+  view::PlaceGhost(handles_, timeAttack_->GhostBear());
 }
 
 void WindowHost::StageTimed(int stage, int32_t stageFrames, const RunTimer& /*run*/) {

@@ -1,0 +1,89 @@
+// A time attack in the real window, headless on the virtual clock: T on the title starts it,
+// the clock counts in the HUD band, and the best run's ghost runs beside the player in the 3D
+// view only, as the settings ask.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/time_attack_records.hpp"
+#include "harness/scripted_play.hpp"
+#include "tests/sim_runner.hpp"
+#include "toolkit/rect.hpp"
+
+namespace ursa::test {
+namespace {
+
+using harness::ScriptedPlay;
+
+std::string FullGameTimeAttack() {
+  std::ifstream in(std::string(URSA_SOURCE_DIR) + "/tools/ursa-sim/full-game.script");
+  std::stringstream text;
+  text << "0 TimeAttack down\n" << in.rdbuf();
+  return text.str();
+}
+
+// The picture 20 frames into a time attack in which the player stands still, with the whole
+// game's route kept as the best run.
+// `png`: where the picture is saved too, when not empty.
+tk::RgbImage PictureOfARun(TimeAttackRecords& records, bool ghost, const std::string& png = {}) {
+  ScriptedPlay play;
+  play.Window().SetTimeAttackRecords(records, ghost);
+  tk::RgbImage picture;
+  const std::string missed = play.Run({
+      ScriptedPlay::StartUp(),
+      {"the title", [&] { return play.OnTitle(); }, [&] { play.Press(SDLK_t); }},
+      {"20 frames of the run",
+       [&] { return play.Game().timeAttack && play.Game().run.frames >= 20; },
+       [&] {
+         picture = play.Form().Screenshot(png);
+         ScriptedPlay::Close();
+       }},
+  });
+  EXPECT_EQ(missed, "");
+  EXPECT_EQ(play.Game().run.frames, 20);
+  return picture;
+}
+
+// Pixels of `a` and `b` that differ inside `area`, and outside it.
+std::pair<int, int> Differences(const tk::RgbImage& a, const tk::RgbImage& b, tk::Rect area) {
+  int inside = 0;
+  int outside = 0;
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      if (a.At(x, y) == b.At(x, y)) continue;
+      (gl::Contains(area, {x, y, 1, 1}) ? inside : outside) += 1;
+    }
+  }
+  return {inside, outside};
+}
+
+TEST(TimeAttackWindow, TheClockCountsInTheBandAndTheGhostRunsInTheViewOnly) {
+  const std::string folder = TempPath("time-attack-window");
+  std::filesystem::remove_all(folder);
+  TimeAttackRecords records(folder);
+  ASSERT_TRUE(records.RunFinished(3484, FullGameTimeAttack()));
+  ASSERT_TRUE(records.BestRunEvents().has_value());
+
+  const char* png = std::getenv("URSA_TIME_ATTACK_PNG");  // to look at the picture
+  const tk::RgbImage withGhost = PictureOfARun(records, true, png != nullptr ? png : "");
+  const tk::RgbImage alone = PictureOfARun(records, false);
+  ASSERT_EQ(withGhost.width, 640);
+  // The ghost has run ahead on the route while the player stood: it shows in the 3D view and
+  // nowhere else; the band, with the same time on the clock, is the same.
+  constexpr tk::Rect kView{120, 115, 400, 300};
+  const auto [inView, elsewhere] = Differences(withGhost, alone, kView);
+  EXPECT_GT(inView, 20);
+  EXPECT_EQ(elsewhere, 0);
+
+  // Without a best run there is no ghost: the picture is the lone one.
+  TimeAttackRecords none{std::string()};
+  const tk::RgbImage noBest = PictureOfARun(none, true);
+  EXPECT_EQ(Differences(noBest, alone, kView), std::make_pair(0, 0));
+}
+
+}  // namespace
+}  // namespace ursa::test
