@@ -82,8 +82,10 @@ void Canvas::PSet(int x, int y, uint32_t color) {
   ++version_;
 }
 
-void Canvas::Print(const std::string& text) {
-  SurfacePtr glyphs = face_.Render(text, foreColor_);
+void Canvas::Print(const std::string& text) { Print(text, face_); }
+
+void Canvas::Print(const std::string& text, const TextFace& face) {
+  SurfacePtr glyphs = face.Render(text, foreColor_);
   if (glyphs) {
     SDL_Rect at{currentX_, currentY_, glyphs->w, glyphs->h};
     if (SDL_BlitSurface(glyphs.get(), nullptr, surface_.get(), &at) != 0) {
@@ -92,7 +94,7 @@ void Canvas::Print(const std::string& text) {
     ++version_;
   }
   currentX_ = 0;
-  currentY_ += face_.LineHeight();
+  currentY_ += face.LineHeight();
 }
 
 int Canvas::TextWidth(const std::string& text) const { return face_.TextWidth(text); }

@@ -39,10 +39,15 @@ class Canvas {
   // pixels change, cut at the image's edges. Afterwards the position is at the start of the
   // next line (x 0, one line lower).
   void Print(const std::string& text);
+  // The same print in another face (a smaller one for a figure beside the HUD's text); the
+  // position moves down by that face's line.
+  void Print(const std::string& text, const TextFace& face);
   // How many pixels a print of `text` covers from the current x to the right.
   int TextWidth(const std::string& text) const;
   int CurrentX() const { return currentX_; }
   int CurrentY() const { return currentY_; }
+  // The face Print prints in.
+  const TextFace& Face() const { return face_; }
 
   // The pixels, ARGB8888 rows top to bottom, for presenting.
   const SDL_Surface& Surface() const { return *surface_; }

@@ -63,6 +63,8 @@ SurfacePtr TextFace::Render(const std::string& text, uint32_t color) const {
 
 int TextFace::LineHeight() const { return TTF_FontHeight(font_->face); }
 
+int TextFace::Ascent() const { return TTF_FontAscent(font_->face); }
+
 int TextFace::TextWidth(const std::string& text) const {
   int width = 0;
   if (!text.empty() && TTF_SizeUTF8(font_->face, text.c_str(), &width, nullptr) != 0) {

@@ -26,6 +26,9 @@ class TextFace {
   SurfacePtr Render(const std::string& text, uint32_t color) const;
   // Height of a text line (the full character cell) in pixels.
   int LineHeight() const;
+  // How far the base line lies below the top of the line: texts of two faces printed with
+  // their tops this much apart stand on one line.
+  int Ascent() const;
   // Width of the text's cells in pixels: how far a print of it reaches to the right.
   int TextWidth(const std::string& text) const;
   const std::string& Family() const { return family_; }

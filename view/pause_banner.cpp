@@ -5,12 +5,13 @@
 #include <string>
 
 #include "toolkit/color.hpp"
+#include "toolkit/text_face.hpp"
+#include "view/screens.hpp"
 
 namespace ursa::view {
 namespace {
 
 constexpr const char* kPauseText = "PAUSE";
-constexpr int kHudTextY = 5;  // the line the HUD prints its stage and misses on
 
 }  // namespace
 
@@ -26,12 +27,21 @@ void PauseBanner::Show(tk::Canvas& canvas) {
   currentX_ = canvas.CurrentX();
   currentY_ = canvas.CurrentY();
 
-  const std::string text = kPauseText;
-  const int x = kHudBand.x + (kHudBand.width - canvas.TextWidth(text)) / 2;
+  // The cell goes back to the band's background first, so that the word reads clearly over a
+  // split note of a time attack; elsewhere in the band it is background already.
+  const tk::Rect cell = Cell(canvas);
+  for (int y = cell.y; y < cell.y + cell.height; ++y) {
+    for (int x = cell.x; x < cell.x + cell.width; ++x) canvas.PSet(x, y, tk::kBlack);
+  }
   canvas.SetForeColor(tk::kWhite);
-  canvas.PSet(x, kHudTextY, canvas.Point(x, kHudTextY));
-  canvas.Print(text);
+  canvas.PSet(cell.x, cell.y, canvas.Point(cell.x, cell.y));
+  canvas.Print(kPauseText);
   shown_ = true;
+}
+
+tk::Rect PauseBanner::Cell(const tk::Canvas& canvas) {
+  const int width = canvas.TextWidth(kPauseText);
+  return {kHudBand.x + (kHudBand.width - width) / 2, kHudTextY, width, canvas.Face().LineHeight()};
 }
 
 void PauseBanner::Hide(tk::Canvas& canvas) {

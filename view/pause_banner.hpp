@@ -20,6 +20,9 @@ class PauseBanner {
   // Restores the band, the text colour and the print position; nothing when not shown.
   void Hide(tk::Canvas& canvas);
   bool Shown() const { return shown_; }
+  // The text cell the banner prints "PAUSE" in, centred in the band: what must stay clear of
+  // it to be seen while the game is paused.
+  static tk::Rect Cell(const tk::Canvas& canvas);
 
  private:
   std::vector<uint32_t> band_;  // the band's pixels under the banner, rows top to bottom

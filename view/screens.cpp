@@ -9,6 +9,7 @@
 #include "game/ending_figures.hpp"
 #include "toolkit/color.hpp"
 #include "toolkit/number_text.hpp"
+#include "toolkit/text_face.hpp"
 
 namespace ursa::view {
 namespace {
@@ -42,20 +43,33 @@ constexpr OutlinePrint kOutlinePrints[] = {
     {0, 1, tk::kBlue},   {1, 1, tk::kBlue},  {0, 0, tk::kWhite},
 };
 
+std::string StageText(const GameState& s) { return "STAGE :" + tk::Str(s.stage); }
+std::string MissText(const GameState& s) { return "MISS :" + tk::Str(s.missCount); }
+
 }  // namespace
 
 void DrawHud(tk::Canvas& canvas, const GameState& s) {
   canvas.Cls();
-  PrintAt(canvas, 5, 5, "STAGE :" + tk::Str(s.stage));
+  const tk::Rect stage = HudStageCell(canvas, s);
+  PrintAt(canvas, stage.x, stage.y, StageText(s));
+  const tk::Rect misses = HudMissCell(canvas, s);
+  PrintAt(canvas, misses.x, misses.y, MissText(s));
+}
+
+tk::Rect HudStageCell(const tk::Canvas& canvas, const GameState& s) {
+  constexpr int kStageX = 5;
+  return {kStageX, kHudTextY, canvas.TextWidth(StageText(s)), canvas.Face().LineHeight()};
+}
+
+tk::Rect HudMissCell(const tk::Canvas& canvas, const GameState& s) {
   // The miss count keeps its place while it fits; a longer one (two digits and more) moves
   // left to end 5 pixels inside the window instead of being cut at its edge.
-  const std::string misses = "MISS :" + tk::Str(s.missCount);
-  const int width = canvas.TextWidth(misses);
+  const int width = canvas.TextWidth(MissText(s));
   constexpr int kMissX = 500;
   constexpr int kEdgeGap = 5;
   const int x =
       kMissX + width <= tk::Canvas::kWidth ? kMissX : tk::Canvas::kWidth - kEdgeGap - width;
-  PrintAt(canvas, x, 5, misses);
+  return {x, kHudTextY, width, canvas.Face().LineHeight()};
 }
 
 void DrawOutlinedText(tk::Canvas& canvas, const GameState& s) {
@@ -70,17 +84,33 @@ void DrawOutlinedText(tk::Canvas& canvas, const GameState& s) {
   }
 }
 
+void PrintOutlined(tk::Canvas& canvas, GameState& s, int x, int y, const std::string& text,
+                   uint32_t color) {
+  SetMessage(s, x, y, text);
+  // The edge first, as DrawOutlinedText prints it, then the same glyphs again in their colour.
+  DrawOutlinedText(canvas, s);
+  if (color == tk::kWhite) return;
+  canvas.PSet(s.msgX, s.msgY, canvas.Point(s.msgX, s.msgY));
+  canvas.SetForeColor(color);
+  canvas.Print(s.msgText.data());
+  canvas.SetForeColor(tk::kWhite);
+}
+
 void DrawTitleScreen(tk::Canvas& canvas, const tk::Image& picture) {
   canvas.PaintPicture(picture, kTitleHalf, kWholeWindow);
 }
 
-void DrawEndingScreen(tk::Canvas& canvas, const tk::Image& picture, GameState& s) {
+void DrawEndingPicture(tk::Canvas& canvas, const tk::Image& picture) {
   canvas.PaintPicture(picture, kEndingHalf, kWholeWindow);
-  SetMessage(s, 250, 182, tk::Str(ClearTime(s)));
+}
+
+void DrawEndingScreen(tk::Canvas& canvas, const tk::Image& picture, GameState& s) {
+  DrawEndingPicture(canvas, picture);
+  SetMessage(s, kEndingFigureX, kEndingTimeY, tk::Str(ClearTime(s)));
   DrawOutlinedText(canvas, s);
-  SetMessage(s, 250, 245, tk::Str(s.missCount));
+  SetMessage(s, kEndingFigureX, kEndingMissY, tk::Str(s.missCount));
   DrawOutlinedText(canvas, s);
-  SetMessage(s, 250, 370, tk::Str(Score(s)));
+  SetMessage(s, kEndingFigureX, kEndingScoreY, tk::Str(Score(s)));
   DrawOutlinedText(canvas, s);
 }
 
