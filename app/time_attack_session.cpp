@@ -8,6 +8,7 @@ namespace ursa {
 
 void TimeAttackSession::Begin(uint64_t framesRun) {
   origin_ = framesRun;
+  run_ = {};
   auto recording = std::make_unique<RecordingInMemory>();
   recording_ = recording.get();
   recorder_ = std::make_unique<KeyRecorder>(std::move(recording), "the time attack's run");
@@ -34,6 +35,7 @@ void TimeAttackSession::StageStarted(const GameState& s, uint64_t framesRun) {
 }
 
 void TimeAttackSession::RunTimed(const RunTimer& run) {
+  run_ = run;
   if (ghost_) ghost_->StepTo(run.frames);
 }
 

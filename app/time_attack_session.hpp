@@ -33,6 +33,8 @@ class TimeAttackSession {
 
   // The timer counted a frame: the ghost plays on to it.
   void RunTimed(const RunTimer& run);
+  // The run's timer as last counted.
+  const RunTimer& Run() const { return run_; }
   // The run has a ghost to draw (the ghost is on and there is a best run).
   bool HasGhost() const { return ghost_ != nullptr; }
   // The ghost's bear while it is in a stage, else nullptr.
@@ -61,7 +63,8 @@ class TimeAttackSession {
  private:
   TimeAttackRecords& records_;
   bool ghostOn_;
-  uint64_t origin_ = 0;                     // the program's frames when the run began
+  uint64_t origin_ = 0;  // the program's frames when the run began
+  RunTimer run_;
   RecordingInMemory* recording_ = nullptr;  // owned by recorder_
   std::unique_ptr<KeyRecorder> recorder_;
   std::unique_ptr<GhostRun> ghost_;

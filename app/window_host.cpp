@@ -12,6 +12,7 @@
 #include "view/ghost_bear.hpp"
 #include "view/scene_build.hpp"
 #include "view/screens.hpp"
+#include "view/time_attack_ending.hpp"
 #include "view/view_update.hpp"
 
 namespace ursa {
@@ -157,7 +158,10 @@ void WindowHost::PutBackTick() {
 
 void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(visible); }
 
-void WindowHost::DrawHud(const GameState& s) { view::DrawHud(form_.Canvas(), s); }
+void WindowHost::DrawHud(const GameState& s) {
+  view::DrawHud(form_.Canvas(), s);
+  if (InTimeAttack()) Clock().BandDrawn(form_.Canvas(), s, timeAttack_->Run());
+}
 
 void WindowHost::BuildScene(const GameState& s) {
   posed_ = false;
@@ -229,21 +233,36 @@ void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++
 
 void WindowHost::EndProgram() { form_.EndProgram(); }
 
+bool WindowHost::InTimeAttack() const { return timeAttack_ != nullptr && timeAttack_->Active(); }
+
+view::RunClock& WindowHost::Clock() {
+  if (!clock_) clock_.emplace(form_.Canvas().Face());
+  return *clock_;
+}
+
 void WindowHost::RunTimed(const RunTimer& run) {
-  if (timeAttack_ == nullptr) return;
+  if (!InTimeAttack()) return;
   // The ghost moves from where the last tick put it, not from a picture between ticks.
   PutBackTick();
   timeAttack_->RunTimed(run);
   view::PlaceGhost(handles_, timeAttack_->GhostBear());
+  Clock().Timed(form_.Canvas(), run);
 }
 
-void WindowHost::StageTimed(int stage, int32_t stageFrames, const RunTimer& /*run*/) {
-  if (timeAttack_ != nullptr) timeAttack_->StageTimed(stage, stageFrames);
+void WindowHost::StageTimed(int stage, int32_t stageFrames, const RunTimer& run) {
+  if (!InTimeAttack()) return;
+  const TimeAttackSession::Split split = timeAttack_->StageTimed(stage, stageFrames);
+  Clock().Split(form_.Canvas(), {stage, stageFrames, split.best}, run);
 }
 
 void WindowHost::DrawTimeAttackEnding(GameState& s, const RunTimer& run) {
-  if (timeAttack_ != nullptr) timeAttack_->Finish(run);
-  view::DrawEndingScreen(form_.Canvas(), form_.Image1(), s);
+  if (!InTimeAttack()) {
+    DrawEndingScreen(s);
+    return;
+  }
+  const TimeAttackSession::Ending ending = timeAttack_->Finish(run);
+  view::DrawTimeAttackEnding(form_.Canvas(), form_.Image1(), s, ending.frames, ending.bestRun,
+                             ending.parTotal);
 }
 
 }  // namespace ursa

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "app/play_clock.hpp"
@@ -11,6 +12,7 @@
 #include "game/game_host.hpp"
 #include "view/between_ticks.hpp"
 #include "view/pause_banner.hpp"
+#include "view/run_clock.hpp"
 #include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"
 
@@ -102,6 +104,10 @@ class WindowHost final : public GameHost {
   int64_t framesRun_ = 0;
   std::function<void(const GameState&)> stageStart_;
   TimeAttackSession* timeAttack_ = nullptr;
+  std::optional<view::RunClock> clock_;  // a time attack's clock, made at its first use
+  view::RunClock& Clock();
+  // A time attack is being played.
+  bool InTimeAttack() const;
   PlayClock playClock_;
   view::PauseBanner banner_;
   bool pauseWanted_ = false;

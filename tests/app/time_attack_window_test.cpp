@@ -13,6 +13,7 @@
 #include "harness/scripted_play.hpp"
 #include "tests/sim_runner.hpp"
 #include "toolkit/rect.hpp"
+#include "view/pause_banner.hpp"
 
 namespace ursa::test {
 namespace {
@@ -26,25 +27,24 @@ std::string FullGameTimeAttack() {
   return text.str();
 }
 
-// The picture 20 frames into a time attack in which the player stands still, with the whole
-// game's route kept as the best run.
-// `png`: where the picture is saved too, when not empty.
-tk::RgbImage PictureOfARun(TimeAttackRecords& records, bool ghost, const std::string& png = {}) {
+// The picture 20 frames into a game in which the player stands still: a time attack (T on the
+// title) with `records` kept, or a normal game (Enter). `png`: where it is saved too, if set.
+tk::RgbImage PictureOfAGame(TimeAttackRecords& records, bool ghost, SDL_Keycode start = SDLK_t,
+                            const std::string& png = {}) {
   ScriptedPlay play;
   play.Window().SetTimeAttackRecords(records, ghost);
   tk::RgbImage picture;
   const std::string missed = play.Run({
       ScriptedPlay::StartUp(),
-      {"the title", [&] { return play.OnTitle(); }, [&] { play.Press(SDLK_t); }},
-      {"20 frames of the run",
-       [&] { return play.Game().timeAttack && play.Game().run.frames >= 20; },
+      {"the title", [&] { return play.OnTitle(); }, [&] { play.Press(start); }},
+      {"20 frames of play", [&] { return play.Playing(20); },
        [&] {
          picture = play.Form().Screenshot(png);
          ScriptedPlay::Close();
        }},
   });
   EXPECT_EQ(missed, "");
-  EXPECT_EQ(play.Game().run.frames, 20);
+  EXPECT_EQ(play.Game().timeAttack, start == SDLK_t);
   return picture;
 }
 
@@ -69,8 +69,8 @@ TEST(TimeAttackWindow, TheClockCountsInTheBandAndTheGhostRunsInTheViewOnly) {
   ASSERT_TRUE(records.BestRunEvents().has_value());
 
   const char* png = std::getenv("URSA_TIME_ATTACK_PNG");  // to look at the picture
-  const tk::RgbImage withGhost = PictureOfARun(records, true, png != nullptr ? png : "");
-  const tk::RgbImage alone = PictureOfARun(records, false);
+  const tk::RgbImage withGhost = PictureOfAGame(records, true, SDLK_t, png != nullptr ? png : "");
+  const tk::RgbImage alone = PictureOfAGame(records, false);
   ASSERT_EQ(withGhost.width, 640);
   // The ghost has run ahead on the route while the player stood: it shows in the 3D view and
   // nowhere else; the band, with the same time on the clock, is the same.
@@ -81,8 +81,13 @@ TEST(TimeAttackWindow, TheClockCountsInTheBandAndTheGhostRunsInTheViewOnly) {
 
   // Without a best run there is no ghost: the picture is the lone one.
   TimeAttackRecords none{std::string()};
-  const tk::RgbImage noBest = PictureOfARun(none, true);
+  const tk::RgbImage noBest = PictureOfAGame(none, true);
   EXPECT_EQ(Differences(noBest, alone, kView), std::make_pair(0, 0));
+  // The normal game has the same view but no clock in its band.
+  const tk::RgbImage normal = PictureOfAGame(none, true, SDLK_RETURN);
+  const auto [clock, rest] = Differences(alone, normal, view::kHudBand);
+  EXPECT_GT(clock, 50);
+  EXPECT_EQ(rest, 0);
 }
 
 }  // namespace
