@@ -90,5 +90,37 @@ TEST(TimeAttackWindow, TheClockCountsInTheBandAndTheGhostRunsInTheViewOnly) {
   EXPECT_EQ(rest, 0);
 }
 
+TEST(TimeAttackWindow, ARunPlayedToTheEndingIsKeptAsTheBestWithARecordingThatReplaysToIt) {
+  const std::string folder = TempPath("time-attack-run");
+  std::filesystem::remove_all(folder);
+  TimeAttackRecords records(folder);
+  ScriptedPlay play;
+  play.Window().SetTimeAttackRecords(records, true);
+  std::istringstream text(FullGameTimeAttack());
+  ScriptParse script = ParseScript(text);
+  // The route's keys through the window, T on the title first.
+  play.FeedKeys(std::move(script.events));
+  const std::string missed = play.Run({
+      ScriptedPlay::StartUp(),
+      {"the ending", [&] { return play.Game().screen == Screen::kEnding; },
+       [&] {
+         if (const char* png = std::getenv("URSA_TIME_ATTACK_PNG")) {
+           play.Form().Screenshot(std::string(png) + ".ending.png");
+         }
+         ScriptedPlay::Close();
+       }},
+  });
+  ASSERT_EQ(missed, "");
+  EXPECT_EQ(play.Game().run.frames, 3484);
+
+  // Kept for the next program: the run, every stage's split, the recording.
+  TimeAttackRecords later(folder);
+  EXPECT_EQ(later.Bests().run, 3484);
+  for (const std::optional<int32_t>& stage : later.Bests().stages) EXPECT_TRUE(stage.has_value());
+  const SimRun replay = RunSim("play " + later.BestRunPath());
+  EXPECT_EQ(replay.status, 0) << replay.err;
+  EXPECT_TRUE(replay.out.ends_with(" run=3484\n")) << replay.out;
+}
+
 }  // namespace
 }  // namespace ursa::test
