@@ -120,20 +120,23 @@ void GameWindow::SendKey(int keyCode, bool down) {
 
 void GameWindow::TakeKey(int keyCode, bool down) {
   const ScriptEvent event{static_cast<uint64_t>(host_.FramesRun()), keyCode, down};
-  // A game starts on the title: a time attack with a recording of its own, or a normal game.
-  if (down && game_.screen == Screen::kTitle && keyCode == kKeyTimeAttack) {
-    timeAttack_->Begin(event.frame);
-  } else if (down && game_.screen == Screen::kTitle && keyCode == kKeyEnter) {
-    timeAttack_->End();
-  }
+  const Screen screen = game_.screen;
   // Written before the rules take it, on the screen it was pressed on.
-  if (recorder_ != nullptr) recorder_->Record(game_.screen, event);
-  timeAttack_->Record(game_.screen, event);
+  if (recorder_ != nullptr) recorder_->Record(screen, event);
   if (down) {
     ursa::KeyDown(game_, host_, keyCode);
   } else {
     ursa::KeyUp(game_, keyCode);
   }
+  // The key started a game: a time attack's run begins with it, a normal game ends any run.
+  if (StepBeforeNextKey(game_)) {
+    if (game_.timeAttack) {
+      timeAttack_->Begin(event.frame);
+    } else {
+      timeAttack_->End();
+    }
+  }
+  timeAttack_->Record(screen, event);
   // Enter on the title: the game starts before the window's next event reaches it.
   if (StepBeforeNextKey(game_)) form_.EndPass();
 }

@@ -82,6 +82,29 @@ void Canvas::PSet(int x, int y, uint32_t color) {
   ++version_;
 }
 
+void Canvas::Fill(Rect area, uint32_t color) {
+  SDL_Rect cut{area.x, area.y, area.width, area.height};
+  SDL_FillRect(surface_.get(), &cut, ToArgb(color));
+  ++version_;
+}
+
+std::vector<uint32_t> Canvas::Copy(Rect area) const {
+  std::vector<uint32_t> pixels;
+  pixels.reserve(static_cast<size_t>(area.width) * area.height);
+  for (int y = area.y; y < area.y + area.height; ++y) {
+    pixels.insert(pixels.end(), Row(y) + area.x, Row(y) + area.x + area.width);
+  }
+  return pixels;
+}
+
+void Canvas::Paste(Rect area, const std::vector<uint32_t>& pixels) {
+  for (int y = 0; y < area.height; ++y) {
+    const auto from = pixels.begin() + static_cast<std::ptrdiff_t>(y) * area.width;
+    std::copy(from, from + area.width, Row(area.y + y) + area.x);
+  }
+  ++version_;
+}
+
 void Canvas::Print(const std::string& text) { Print(text, face_); }
 
 void Canvas::Print(const std::string& text, const TextFace& face) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/image.hpp"
 #include "toolkit/rect.hpp"
@@ -33,6 +34,12 @@ class Canvas {
   uint32_t Point(int x, int y) const;
   // Sets the pixel (if inside) and makes (x, y) the current position either way.
   void PSet(int x, int y, uint32_t color);
+  // Fills `area`, cut at the image's edges, with `color`; the position stays.
+  void Fill(Rect area, uint32_t color);
+  // The pixels of `area` (which lies inside the image), rows top to bottom, to Paste back
+  // exactly later: what a banner or a note covers while it shows.
+  std::vector<uint32_t> Copy(Rect area) const;
+  void Paste(Rect area, const std::vector<uint32_t>& pixels);
   void SetForeColor(uint32_t color) { foreColor_ = color & 0xFFFFFF; }
   uint32_t ForeColor() const { return foreColor_; }
   // Prints a line: the top-left of its text cell at the current position, only the glyphs'

@@ -17,12 +17,7 @@ constexpr const char* kPauseText = "PAUSE";
 
 void PauseBanner::Show(tk::Canvas& canvas) {
   if (shown_) return;
-  band_.clear();
-  band_.reserve(static_cast<size_t>(kHudBand.width) * kHudBand.height);
-  for (int y = kHudBand.y; y < kHudBand.y + kHudBand.height; ++y) {
-    for (int x = kHudBand.x; x < kHudBand.x + kHudBand.width; ++x)
-      band_.push_back(canvas.Point(x, y));
-  }
+  band_ = canvas.Copy(kHudBand);
   foreColor_ = canvas.ForeColor();
   currentX_ = canvas.CurrentX();
   currentY_ = canvas.CurrentY();
@@ -30,9 +25,7 @@ void PauseBanner::Show(tk::Canvas& canvas) {
   // The cell goes back to the band's background first, so that the word reads clearly over a
   // split note of a time attack; elsewhere in the band it is background already.
   const tk::Rect cell = Cell(canvas);
-  for (int y = cell.y; y < cell.y + cell.height; ++y) {
-    for (int x = cell.x; x < cell.x + cell.width; ++x) canvas.PSet(x, y, tk::kBlack);
-  }
+  canvas.Fill(cell, tk::kBlack);
   canvas.SetForeColor(tk::kWhite);
   canvas.PSet(cell.x, cell.y, canvas.Point(cell.x, cell.y));
   canvas.Print(kPauseText);
@@ -46,10 +39,7 @@ tk::Rect PauseBanner::Cell(const tk::Canvas& canvas) {
 
 void PauseBanner::Hide(tk::Canvas& canvas) {
   if (!shown_) return;
-  size_t i = 0;
-  for (int y = kHudBand.y; y < kHudBand.y + kHudBand.height; ++y) {
-    for (int x = kHudBand.x; x < kHudBand.x + kHudBand.width; ++x) canvas.PSet(x, y, band_[i++]);
-  }
+  canvas.Paste(kHudBand, band_);
   canvas.SetForeColor(foreColor_);
   // Setting a pixel to its own colour only moves the print position there.
   canvas.PSet(currentX_, currentY_, canvas.Point(currentX_, currentY_));

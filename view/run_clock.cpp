@@ -26,8 +26,6 @@ constexpr int kNoteLineGap = 3;
 // Past this the clock stands still at 99:59.98; the ending shows the whole time.
 constexpr int32_t kClockTopFrames = 100 * 60 * 50 - 1;
 
-constexpr const char* kNoTime = "--:--.--";
-
 tk::TextFace SmallerFace(const tk::TextFace& hudFace, int pixels) {
   // The family is the one the HUD's face was found under, so no stand-in is announced again.
   return tk::TextFace::Open(hudFace.Family(), pixels, std::cerr);
@@ -61,17 +59,11 @@ void PrintIn(tk::Canvas& canvas, const tk::TextFace& face, int x, int y, const s
   canvas.Print(text, face);
 }
 
-void Fill(tk::Canvas& canvas, tk::Rect area, uint32_t color) {
-  for (int y = area.y; y < area.y + area.height; ++y) {
-    for (int x = area.x; x < area.x + area.width; ++x) canvas.PSet(x, y, color);
-  }
-}
+}  // namespace
 
 std::string TimeOrNone(std::optional<int32_t> frames) {
-  return frames ? RunTimeText(*frames) : kNoTime;
+  return frames ? RunTimeText(*frames) : "--:--.--";
 }
-
-}  // namespace
 
 RunClock::RunClock(const tk::TextFace& hudFace)
     : clockFace_(SmallerFace(hudFace, kClockPixels)),
@@ -159,7 +151,7 @@ void RunClock::RepaintClock(tk::Canvas& canvas) {
 
 void RunClock::EraseClock(tk::Canvas& canvas) {
   if (!clockCell_) return;
-  Fill(canvas, *clockCell_, tk::kBlack);  // the band's background, as DrawHud leaves it
+  canvas.Fill(*clockCell_, tk::kBlack);  // the band's background, as DrawHud leaves it
   clockCell_.reset();
 }
 
@@ -180,11 +172,7 @@ void RunClock::ShowNote(tk::Canvas& canvas) {
   const int right = std::max(lineX[0] + widths[0], lineX[1] + widths[1]);
   const tk::Rect area{left, top, right - left, 2 * lineHeight + kNoteLineGap};
 
-  underNote_.clear();
-  underNote_.reserve(static_cast<size_t>(area.width) * area.height);
-  for (int y = area.y; y < area.y + area.height; ++y) {
-    for (int x = area.x; x < area.x + area.width; ++x) underNote_.push_back(canvas.Point(x, y));
-  }
+  underNote_ = canvas.Copy(area);
   noteArea_ = area;
 
   for (int i = 0; i < 2; ++i) {
@@ -199,11 +187,7 @@ void RunClock::ShowNote(tk::Canvas& canvas) {
 
 void RunClock::TakeNoteAway(tk::Canvas& canvas) {
   KeepPen pen(canvas);
-  const tk::Rect area = *noteArea_;
-  size_t i = 0;
-  for (int y = area.y; y < area.y + area.height; ++y) {
-    for (int x = area.x; x < area.x + area.width; ++x) canvas.PSet(x, y, underNote_[i++]);
-  }
+  canvas.Paste(*noteArea_, underNote_);
   noteArea_.reset();
   note_.reset();
 }

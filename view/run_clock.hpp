@@ -22,6 +22,9 @@ inline constexpr int32_t kSplitNoteFrames = 100;
 inline constexpr uint32_t kClockColor = 0x40E0FF;    // yellow
 inline constexpr uint32_t kNewBestColor = 0x60FF60;  // green
 
+// A time as the clock reads it, or "--:--.--" where there is none yet (no best so far).
+std::string TimeOrNone(std::optional<int32_t> frames);
+
 // A door of a time attack, as the note shows it.
 struct StageSplit {
   int stage = 0;

@@ -54,8 +54,7 @@ void DrawTimeAttackEnding(tk::Canvas& canvas, const tk::Image& picture, GameStat
   PrintOutlined(canvas, s, kEndingFigureX, kEndingMissY, tk::Str(s.missCount));
   PrintOutlined(canvas, s, kEndingFigureX, kEndingScoreY, tk::Str(Score(s)));
 
-  const int bestEnd =
-      PrintLabelled(canvas, s, kLabelX, "BEST", bestFrames ? RunTimeText(*bestFrames) : "--:--.--");
+  const int bestEnd = PrintLabelled(canvas, s, kLabelX, "BEST", TimeOrNone(bestFrames));
   PrintLabelled(canvas, s, std::max(kParX, bestEnd + kFigureGap), "PAR", RunTimeText(parFrames));
   if (newBest) PrintOutlined(canvas, s, kNewBestX, kNewBestY, "NEW BEST!", kClockColor);
 }

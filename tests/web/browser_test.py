@@ -106,6 +106,10 @@ class BrowserPage(unittest.TestCase):
         except Exception:
             self.fail(f"{what} (the page says: {self.Line()!r})")
 
+    def WaitForPlay(self, what):
+        self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
+                     10, what)
+
     def Canvas(self):
         shot = self.driver.find_element("id", "canvas").screenshot_as_png
         return Image.open(io.BytesIO(shot)).convert("RGB")
@@ -165,8 +169,7 @@ class BrowserPage(unittest.TestCase):
         self.Open()
         self.driver.find_element("id", "canvas").click()
         self.Keys().send_keys(Keys.ENTER).perform()
-        self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
-                     10, "Enter started no game")
+        self.WaitForPlay("Enter started no game")
         start = self.Status()["x"]
         self.Keys().key_down(Keys.ARROW_RIGHT).pause(0.6).key_up(Keys.ARROW_RIGHT).perform()
         self.assertGreater(self.Status()["x"], start, "the bear did not run right")
@@ -206,8 +209,7 @@ class BrowserPage(unittest.TestCase):
         try:
             self.Open()
             self.driver.execute_script("padButton(arguments[0], true)", PAD_Y)
-            self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
-                         10, "the pad's Y started no game")
+            self.WaitForPlay("the pad's Y started no game")
             self.driver.execute_script("padButton(arguments[0], false)", PAD_Y)
             start = self.Status()["x"]
             self.driver.execute_script("padStick(1)")
@@ -235,8 +237,7 @@ class BrowserPage(unittest.TestCase):
         self.Open()
         self.driver.find_element("id", "canvas").click()
         self.Keys().send_keys(Keys.ENTER).perform()
-        self.WaitFor(lambda: self.Status()["screen"] == PLAYING and self.Status()["frames"] > 5,
-                     10, "Enter started no game")
+        self.WaitForPlay("Enter started no game")
         start = self.Status()["x"]
         self.Keys().key_down("d").pause(0.6).key_up("d").perform()
         self.assertGreater(self.Status()["x"], start, "D, bound in the stored settings, did not run")
