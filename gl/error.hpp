@@ -22,6 +22,7 @@ class Error : public std::runtime_error {
 
 // Throws Error naming `operation` when OpenGL has recorded an error since the last check.
 // The errors after the first follow from it; they are cleared, so the next check starts clean.
+// In the browser it asks OpenGL at most once a second, since each question stalls the frame.
 void Check(const std::string& operation);
 
 }  // namespace ursa::gl

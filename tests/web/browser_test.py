@@ -14,7 +14,6 @@ docs/screenshots; unittest names pick tests)
 import io
 import pathlib
 import shutil
-import socket
 import subprocess
 import sys
 import tempfile
@@ -22,11 +21,11 @@ import time
 import unittest
 
 from PIL import Image, ImageChops
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+
+from headless_chromium import Chromium, Serve
 
 SITE, SIM, SHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:4])
 SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "tools" / "ursa-sim" / "full-game.script"
@@ -49,21 +48,6 @@ window.padStick = (x) => { pad.axes[0] = x; pad.timestamp++; };
 PAD_Y = 3
 
 
-def Serve(folder):
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        port = s.getsockname()[1]
-    server = subprocess.Popen(
-        [sys.executable, "-m", "http.server", "--bind", "127.0.0.1", str(port),
-         "--directory", str(folder)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(100):
-        with socket.socket() as s:
-            if s.connect_ex(("127.0.0.1", port)) == 0:
-                return server, f"http://127.0.0.1:{port}/"
-        time.sleep(0.05)
-    raise RuntimeError("the test's web server did not start")
-
-
 class BrowserPage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -73,15 +57,9 @@ class BrowserPage(unittest.TestCase):
         shutil.copytree(SITE, site)
         shutil.copy(SCRIPT, site / "full-game.script")
         cls.server, cls.url = Serve(site)
-        options = webdriver.ChromeOptions()
-        for arg in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
-                    "--enable-unsafe-swiftshader", "--window-size=800,700", "--disable-dev-shm-usage",
-                    f"--user-data-dir={cls.folder.name}/profile"):
-            options.add_argument(arg)
         cls.downloads = pathlib.Path(cls.folder.name) / "downloads"
         cls.downloads.mkdir()
-        options.add_experimental_option("prefs", {"download.default_directory": str(cls.downloads)})
-        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.driver = Chromium(f"{cls.folder.name}/profile", cls.downloads)
 
     @classmethod
     def tearDownClass(cls):

@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""The page's pace in headless Chromium with WebGL 2 on the CPU (SwiftShader): the whole-game
+replay, measured for SECONDS once 200 frames of play have passed, in ROUNDS fresh page loads.
+Prints per round the frames of play per second and the CPU that Chromium's processes used per
+frame (every process and thread: the page, the GPU process, SwiftShader's workers), then the
+medians; set the CPU beside the desktop game's (bench/game/same_work_bench.sh) for the ratio.
+Usage: bench/web/page_frame_rate.py SITE [SECONDS] [ROUNDS]   (SITE: build-web/www)
+"""
+import os
+import pathlib
+import shutil
+import statistics
+import sys
+import tempfile
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tests" / "web"))
+from headless_chromium import Chromium, Serve  # noqa: E402
+
+
+def ChromiumCpuSeconds():
+    total = 0
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if "chrom" not in pathlib.Path(f"/proc/{pid}/comm").read_text():
+                continue
+            fields = pathlib.Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])  # utime, stime
+        except OSError:
+            continue  # a process that ended meanwhile
+    return total / os.sysconf("SC_CLK_TCK")
+
+
+def Round(url, profile, seconds):
+    driver = Chromium(profile)
+    try:
+        driver.get(url + "index.html?replay=full-game.script")
+        frames = lambda: (driver.execute_script("return ursaPage.status") or {}).get("frames", 0)
+        deadline = time.monotonic() + 60
+        while frames() < 200:
+            if time.monotonic() > deadline:
+                raise RuntimeError("the replay did not reach 200 frames of play in 60 s")
+            time.sleep(0.1)
+        f0, c0, t0 = frames(), ChromiumCpuSeconds(), time.monotonic()
+        time.sleep(seconds)
+        f1, c1, t1 = frames(), ChromiumCpuSeconds(), time.monotonic()
+    finally:
+        driver.quit()
+    return (f1 - f0) / (t1 - t0), 1000 * (c1 - c0) / max(f1 - f0, 1)
+
+
+def main():
+    site = pathlib.Path(sys.argv[1]).resolve()
+    seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 20
+    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 3
+    with tempfile.TemporaryDirectory() as folder:
+        copy = pathlib.Path(folder) / "www"
+        shutil.copytree(site, copy)
+        shutil.copy(ROOT / "tools" / "ursa-sim" / "full-game.script", copy)
+        server, url = Serve(copy)
+        try:
+            results = []
+            for n in range(rounds):
+                fps, cpu = Round(url, f"{folder}/profile-{n}", seconds)
+                results.append((fps, cpu))
+                print(f"round {n + 1}: {fps:.1f} frames/s, Chromium {cpu:.1f} ms CPU per frame")
+        finally:
+            server.terminate()
+            server.wait()
+    print(f"median: {statistics.median(r[0] for r in results):.1f} frames/s, Chromium "
+          f"{statistics.median(r[1] for r in results):.1f} ms CPU per frame "
+          f"(load average now {os.getloadavg()[0]:.2f})")
+
+
+if __name__ == "__main__":
+    main()
