@@ -2,6 +2,8 @@
 // Key names and the words down/up are case-sensitive; numbers are plain decimal digits.
 #include "game/key_script.hpp"
 
+#include <array>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -17,41 +19,83 @@ namespace {
 
 enum class LineRead { kLine, kEnd, kTooLong };
 
-// Reads the bytes up to the next newline (not kept) into `line`. Stops without reading on
-// when the line grows past kMaxScriptLineBytes, so endless input costs no more than that.
-LineRead ReadLine(std::istream& in, std::string& line) {
-  line.clear();
-  bool any = false;
-  for (char c; in.get(c);) {
-    any = true;
-    if (c == '\n') return LineRead::kLine;
-    if (line.size() == kMaxScriptLineBytes) return LineRead::kTooLong;
-    line.push_back(c);
+// Reads a script's lines a block at a time, through the stream's own reads, so the stream
+// still says whether reading failed; a long script costs a few reads, not a call per byte.
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in) : in_(in), block_(kBlockBytes) {}
+
+  // The bytes up to the next newline (not kept) into `line`. Stops at a line that grows past
+  // kMaxScriptLineBytes, so endless input costs no more than that and a block.
+  LineRead Next(std::string& line) {
+    line.clear();
+    bool any = false;
+    while (at_ < end_ || Fill()) {
+      any = true;
+      const char* from = block_.data() + at_;
+      const std::size_t left = end_ - at_;
+      const auto* newline = static_cast<const char*>(std::memchr(from, '\n', left));
+      const std::size_t take = newline != nullptr ? static_cast<std::size_t>(newline - from) : left;
+      if (line.size() + take > kMaxScriptLineBytes) return LineRead::kTooLong;
+      line.append(from, take);
+      at_ += take;
+      if (newline != nullptr) {
+        ++at_;
+        return LineRead::kLine;
+      }
+    }
+    return any ? LineRead::kLine : LineRead::kEnd;
   }
-  return any ? LineRead::kLine : LineRead::kEnd;
-}
+
+ private:
+  static constexpr std::size_t kBlockBytes = std::size_t{1} << 16;
+
+  bool Fill() {
+    in_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
+    at_ = 0;
+    end_ = static_cast<std::size_t>(in_.gcount());
+    return end_ > 0;
+  }
+
+  std::istream& in_;
+  std::vector<char> block_;
+  std::size_t at_ = 0;
+  std::size_t end_ = 0;
+};
 
 // What separates a line's fields: spaces, tabs, and the CR of a line that ends in CRLF.
 constexpr std::string_view kBlanks = " \t\r";
 
-bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+// Compared in place: a call to find in the set for every byte is most of a long script's
+// reading time.
+constexpr bool IsBlank(char c) { return c == kBlanks[0] || c == kBlanks[1] || c == kBlanks[2]; }
+static_assert(kBlanks.size() == 3);
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  while (!line.empty()) {
-    std::size_t end = 0;
+// A line's fields, up to one more than an event has (enough to tell that there are too many).
+struct Fields {
+  std::array<std::string_view, 4> field;
+  std::size_t count = 0;
+};
+
+// `line` has no blanks at either end.
+Fields SplitFields(std::string_view line) {
+  Fields fields;
+  std::size_t at = 0;
+  while (at < line.size() && fields.count < fields.field.size()) {
+    std::size_t end = at;
     while (end < line.size() && !IsBlank(line[end])) ++end;
-    fields.push_back(line.substr(0, end));
-    line.remove_prefix(end);
-    line = text::Trim(line, kBlanks);
+    fields.field[fields.count++] = line.substr(at, end - at);
+    at = end;
+    while (at < line.size() && IsBlank(line[at])) ++at;
   }
   return fields;
 }
 
 // Returns an error message for a malformed line, or nothing when `event` was filled.
 std::optional<std::string> ParseEventLine(std::string_view line, ScriptEvent& event) {
-  const std::vector<std::string_view> fields = SplitFields(line);
-  if (fields.size() != 3) return "expected '<frame> <key> <down|up>'";
+  const Fields split = SplitFields(line);
+  if (split.count != 3) return "expected '<frame> <key> <down|up>'";
+  const auto& fields = split.field;
   const auto frame =
       text::ParseWholeNumber<uint64_t>(fields[0], 0, std::numeric_limits<uint64_t>::max());
   if (!frame) return "bad frame number " + text::Quoted(fields[0]);
@@ -68,9 +112,10 @@ std::optional<std::string> ParseEventLine(std::string_view line, ScriptEvent& ev
 
 ScriptParse ParseScript(std::istream& in) {
   ScriptParse result;
+  LineReader lines(in);
   std::string raw;
   for (uint64_t lineNumber = 1;; ++lineNumber) {
-    const LineRead read = ReadLine(in, raw);
+    const LineRead read = lines.Next(raw);
     if (read == LineRead::kEnd) break;
     std::optional<std::string> error;
     ScriptEvent event;

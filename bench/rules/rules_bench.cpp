@@ -1,13 +1,19 @@
 // Frames of rules per second on every stage, holding Right with a jump every 40 frames; the
-// stepped game over a view-less host; and ursa-sim's play of a random script beside the floor.
+// stepped game over a view-less host; ursa-sim's play of a random script beside the floor; and
+// reading that script's text beside a pass that only finds its lines.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "game/frame.hpp"
 #include "game/game.hpp"
+#include "game/game_keys.hpp"
 #include "game/key_feed.hpp"
+#include "game/key_script.hpp"
 #include "game/null_host.hpp"
 #include "game/stage_layouts.hpp"
 #include "tests/game/plain_rules.hpp"
@@ -197,6 +203,42 @@ BENCHMARK(BM_SimPlayFloor)
     ->Arg(1)
     ->ArgName("stage")
     ->Unit(benchmark::kMillisecond);
+
+// The random script as ursa-sim reads it: one event a line.
+std::string ScriptText() {
+  std::string text;
+  for (const ScriptEvent& e : RandomScript(kScriptFrames)) {
+    text += std::to_string(e.frame) + " " + std::string(KeyName(e.keyCode)) +
+            (e.down ? " down\n" : " up\n");
+  }
+  return text;
+}
+
+void BM_ReadScript(benchmark::State& state) {
+  const std::string text = ScriptText();
+  size_t events = 0;
+  for (auto _ : state) {
+    std::istringstream in(text);
+    events = ParseScript(in).events.size();
+    benchmark::DoNotOptimize(events);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+  state.counters["events"] = static_cast<double>(events);
+}
+BENCHMARK(BM_ReadScript)->Unit(benchmark::kMillisecond);
+
+// The floor: the same text copied out of the same stream and its lines counted, nothing parsed.
+void BM_ReadScriptFloor(benchmark::State& state) {
+  const std::string text = ScriptText();
+  for (auto _ : state) {
+    std::istringstream in(text);
+    std::string copy(text.size(), '\0');
+    in.read(copy.data(), static_cast<std::streamsize>(copy.size()));
+    benchmark::DoNotOptimize(std::count(copy.begin(), copy.end(), '\n'));
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_ReadScriptFloor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ursa
