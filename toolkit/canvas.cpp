@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/color.hpp"
 #include "toolkit/error.hpp"
@@ -38,11 +39,18 @@ uint32_t* Canvas::Row(int y) const {
   return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface_->pixels) + y * surface_->pitch);
 }
 
+void Canvas::Changed(Rect area) {
+  changed_ = Union(changed_, Intersection(area, {0, 0, kWidth, kHeight}));
+  ++version_;
+}
+
+Rect Canvas::TakeChanged() { return std::exchange(changed_, {}); }
+
 void Canvas::Cls() {
   SDL_FillRect(surface_.get(), nullptr, ToArgb(kBlack));
   currentX_ = 0;
   currentY_ = 0;
-  ++version_;
+  Changed({0, 0, kWidth, kHeight});
 }
 
 void Canvas::PaintPicture(const Image& picture, Rect source, Rect dest) {
@@ -65,7 +73,7 @@ void Canvas::PaintPicture(const Image& picture, Rect source, Rect dest) {
       row[dest.x + dx] = ToArgb(picture.Pixel(sx, sy));
     }
   }
-  ++version_;
+  Changed({dest.x + firstColumn, dest.y + firstRow, endColumn - firstColumn, endRow - firstRow});
 }
 
 uint32_t Canvas::Point(int x, int y) const {
@@ -79,13 +87,13 @@ void Canvas::PSet(int x, int y, uint32_t color) {
   currentY_ = y;
   if (x < 0 || x >= kWidth || y < 0 || y >= kHeight) return;
   Row(y)[x] = ToArgb(color);
-  ++version_;
+  Changed({x, y, 1, 1});
 }
 
 void Canvas::Fill(Rect area, uint32_t color) {
   SDL_Rect cut{area.x, area.y, area.width, area.height};
   SDL_FillRect(surface_.get(), &cut, ToArgb(color));
-  ++version_;
+  Changed(area);
 }
 
 std::vector<uint32_t> Canvas::Copy(Rect area) const {
@@ -102,7 +110,7 @@ void Canvas::Paste(Rect area, const std::vector<uint32_t>& pixels) {
     const auto from = pixels.begin() + static_cast<std::ptrdiff_t>(y) * area.width;
     std::copy(from, from + area.width, Row(area.y + y) + area.x);
   }
-  ++version_;
+  Changed(area);
 }
 
 void Canvas::Print(const std::string& text) { Print(text, face_); }
@@ -114,7 +122,7 @@ void Canvas::Print(const std::string& text, const TextFace& face) {
     if (SDL_BlitSurface(glyphs.get(), nullptr, surface_.get(), &at) != 0) {
       throw Error(std::string("cannot print text: ") + SDL_GetError());
     }
-    ++version_;
+    Changed({currentX_, currentY_, glyphs->w, glyphs->h});
   }
   currentX_ = 0;
   currentY_ += face.LineHeight();

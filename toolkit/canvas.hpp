@@ -60,9 +60,14 @@ class Canvas {
   const SDL_Surface& Surface() const { return *surface_; }
   // Counts every change, so the presenter can tell whether the picture is new.
   uint64_t Version() const { return version_; }
+  // The part of the image drawn on since the last call (cut to the image; empty when none):
+  // what the presenter copies again.
+  Rect TakeChanged();
 
  private:
   uint32_t* Row(int y) const;
+  // `area` was drawn on (or may have been).
+  void Changed(Rect area);
 
   const TextFace& face_;
   SurfacePtr surface_;
@@ -70,6 +75,7 @@ class Canvas {
   int currentX_ = 0;
   int currentY_ = 0;
   uint64_t version_ = 0;
+  Rect changed_;
 };
 
 }  // namespace ursa::tk

@@ -133,12 +133,19 @@ Composer::Composer(Rect box)
   CheckWindowGl("setting up the window's image");
 }
 
-void Composer::UploadBacking(const SDL_Surface& backing) {
+void Composer::UploadBacking(const SDL_Surface& backing, Rect area) {
+  area = Intersection(area, kWholeImage);
+  if (IsEmpty(area)) return;
   glBindTexture(GL_TEXTURE_2D, backingTexture_.Name());
   glPixelStorei(GL_UNPACK_ROW_LENGTH, backing.pitch / 4);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, area.x);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, area.y);
   // ARGB8888 words lie in memory as B, G, R, A bytes on the little-endian machines we run on.
-  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kWidth, kHeight, kBackingFormat, GL_UNSIGNED_BYTE,
-                  backing.pixels);
+  // The texture keeps the image's rows top to bottom, as the compose shader reads it.
+  glTexSubImage2D(GL_TEXTURE_2D, 0, area.x, area.y, area.width, area.height, kBackingFormat,
+                  GL_UNSIGNED_BYTE, backing.pixels);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   CheckWindowGl("copying the window image");
 }

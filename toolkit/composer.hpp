@@ -32,8 +32,8 @@ class Composer {
   Composer(const Composer&) = delete;
   Composer& operator=(const Composer&) = delete;
 
-  // Takes a copy of the window's 640 x 480 backing image.
-  void UploadBacking(const SDL_Surface& backing);
+  // Takes a copy of `area` of the window's 640 x 480 backing image (y down).
+  void UploadBacking(const SDL_Surface& backing, Rect area = kWholeImage);
   // The picture box's content becomes its background, black, as when it is shown.
   void ClearPicture() { pictureBlack_ = true; }
   // Builds the picture within `area` (window pixels, y down) only; the rest stays as last

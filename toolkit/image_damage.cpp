@@ -9,11 +9,10 @@
 
 namespace ursa::tk {
 
-bool ImageDamage::TakeBackingChange(uint64_t version) {
-  if (uploadedVersion_ == version) return false;
-  uploadedVersion_ = version;
-  toCompose_ = Composer::kWholeImage;
-  return true;
+Rect ImageDamage::TakeBackingChange(Rect drawn) {
+  if (!std::exchange(uploaded_, true)) drawn = Composer::kWholeImage;
+  Add(drawn);
+  return drawn;
 }
 
 void ImageDamage::AddDevice(const DeviceImage& device) {

@@ -17,9 +17,9 @@ class ImageDamage {
 
   // `area` of the picture must be composed again.
   void Add(Rect area) { toCompose_ = Union(toCompose_, area); }
-  // True once for each new version of the backing image, which is then to be copied again
-  // and composed whole.
-  bool TakeBackingChange(uint64_t version);
+  // The backing image was drawn on in `drawn`: the part to copy again (all of it the first
+  // time), which is then to be composed again.
+  Rect TakeBackingChange(Rect drawn);
   // The box shows `device`: the part it drew since the box last showed it, or all of the box
   // for an image the box does not show yet (or whose changes are not tracked).
   void AddDevice(const DeviceImage& device);
@@ -42,7 +42,7 @@ class ImageDamage {
   Rect box_;
   Rect toCompose_ = Composer::kWholeImage;
   Rect unpresented_ = Composer::kWholeImage;
-  uint64_t uploadedVersion_ = 0;
+  bool uploaded_ = false;
   uint64_t presentedVersion_ = 0;
   // The device image the box shows: its texture and the run of drawing it belongs to.
   unsigned shownTexture_ = 0;

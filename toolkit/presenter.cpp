@@ -33,15 +33,16 @@ void Presenter::SetReduceTo16Bit(bool reduce) {
   reduceTo16Bit_ = reduce;
 }
 
-void Presenter::Compose(const Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
+void Presenter::Compose(Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
   if (!window_.MakeCurrent()) throw Error(std::string("the window lost OpenGL: ") + SDL_GetError());
-  if (image_.TakeBackingChange(canvas.Version())) composer_.UploadBacking(canvas.Surface());
+  const Rect drawn = image_.TakeBackingChange(canvas.TakeChanged());
+  if (!IsEmpty(drawn)) composer_.UploadBacking(canvas.Surface(), drawn);
   if (device != nullptr && pictureVisible) image_.AddDevice(*device);
   if (!image_.ToCompose()) return;
   composer_.Compose(pictureVisible, reduceTo16Bit_, device, image_.TakeToCompose());
 }
 
-void Presenter::Present(const Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
+void Presenter::Present(Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
   pacer_.Begin();
   image_.Presenting(canvas.Version());
   // Without presenting, a device image is still composed: a later screenshot shows it.
@@ -80,7 +81,7 @@ void Presenter::Present(const Canvas& canvas, bool pictureVisible, const DeviceI
   pacer_.Drawn(draw, bars, glx);
 }
 
-RgbImage Presenter::Screenshot(const Canvas& canvas, bool pictureVisible) {
+RgbImage Presenter::Screenshot(Canvas& canvas, bool pictureVisible) {
   Compose(canvas, pictureVisible, nullptr);
   return composer_.ReadComposed();
 }

@@ -26,14 +26,14 @@ class Presenter {
   Presenter(DisplayWindow& window, Clock& clock, const FormOptions& options, Rect box);
 
   // Puts `canvas` with the picture box's content (`device` when given) on the window, what
-  // changed of it only.
-  void Present(const Canvas& canvas, bool pictureVisible, const DeviceImage* device = nullptr);
+  // changed of it only (taking the canvas's record of what was drawn).
+  void Present(Canvas& canvas, bool pictureVisible, const DeviceImage* device = nullptr);
   // Something was drawn that is not on the window yet.
   bool NeedsPresent(const Canvas& canvas) const {
     return windowDamage_.Invalid() || image_.Changed(canvas.Version());
   }
   // The picture the player sees now, rows top to bottom.
-  RgbImage Screenshot(const Canvas& canvas, bool pictureVisible);
+  RgbImage Screenshot(Canvas& canvas, bool pictureVisible);
 
   // The whole window must be drawn again (shown, exposed, resized, switched).
   void InvalidateWindow() { windowDamage_.Invalidate(); }
@@ -47,7 +47,7 @@ class Presenter {
   bool SoftwareRasteriser() const { return softwareRasteriser_; }
 
  private:
-  void Compose(const Canvas& canvas, bool pictureVisible, const DeviceImage* device);
+  void Compose(Canvas& canvas, bool pictureVisible, const DeviceImage* device);
 
   DisplayWindow& window_;
   bool present_;

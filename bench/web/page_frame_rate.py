@@ -4,7 +4,8 @@ replay, measured for SECONDS once 200 frames of play have passed, in ROUNDS fres
 Prints per round the frames of play per second and the CPU that Chromium's processes used per
 frame (every process and thread: the page, the GPU process, SwiftShader's workers), then the
 medians; set the CPU beside the desktop game's (bench/game/same_work_bench.sh) for the ratio.
-Usage: bench/web/page_frame_rate.py SITE [SECONDS] [ROUNDS]   (SITE: build-web/www)
+With --time-attack the same keys play a time attack, its clock redrawn in every frame.
+Usage: bench/web/page_frame_rate.py [--time-attack] SITE [SECONDS] [ROUNDS]   (SITE: build-web/www)
 """
 import os
 import pathlib
@@ -51,13 +52,19 @@ def Round(url, profile, seconds):
 
 
 def main():
-    site = pathlib.Path(sys.argv[1]).resolve()
-    seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 20
-    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 3
+    args = sys.argv[1:]
+    time_attack = "--time-attack" in args
+    args = [a for a in args if a != "--time-attack"]
+    site = pathlib.Path(args[0]).resolve()
+    seconds = float(args[1]) if len(args) > 1 else 20
+    rounds = int(args[2]) if len(args) > 2 else 3
     with tempfile.TemporaryDirectory() as folder:
         copy = pathlib.Path(folder) / "www"
         shutil.copytree(site, copy)
-        shutil.copy(ROOT / "tools" / "ursa-sim" / "full-game.script", copy)
+        script = (ROOT / "tools" / "ursa-sim" / "full-game.script").read_text()
+        # A script that opens with the TimeAttack key at frame 0 replays as a time attack.
+        opening = "0 TimeAttack down\n0 TimeAttack up\n" if time_attack else ""
+        (copy / "full-game.script").write_text(opening + script)
         server, url = Serve(copy)
         try:
             results = []

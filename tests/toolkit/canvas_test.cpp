@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 #include <set>
 
@@ -99,6 +100,50 @@ TEST_F(CanvasTest, ClearFillsBlackAndReturnsToTheOrigin) {
   }
   EXPECT_EQ(canvas.CurrentX(), 0);
   EXPECT_EQ(canvas.CurrentY(), 0);
+}
+
+// The presenter copies again only what the canvas says was drawn: every drawing operation's
+// changed pixels must lie inside the area it reports.
+TEST_F(CanvasTest, EveryDrawingReportsAnAreaHoldingAllItChanged) {
+  Image picture;
+  const auto bmp = MakeBmp(8, 8, [](int x, int) { return x < 4 ? kBlue : kWhite; });
+  picture.LoadFromMemory(bmp.data(), bmp.size());
+  const std::vector<uint32_t> pasted(30 * 20, kBlue);
+  const std::pair<const char*, std::function<void()>> drawings[] = {
+      {"PSet", [&] { canvas.PSet(639, 0, kBlue); }},
+      {"Fill",
+       [&] {
+         canvas.Fill({630, 470, 40, 40}, kBlue);
+       }},
+      {"Paste",
+       [&] {
+         canvas.Paste({100, 200, 30, 20}, pasted);
+       }},
+      {"PaintPicture",
+       [&] {
+         canvas.PaintPicture(picture, {0, 0, 8, 8}, {-6, 300, 16, 16});
+       }},
+      {"Print",
+       [&] {
+         canvas.PSet(600, 440, canvas.Point(600, 440));
+         canvas.Print("MISS : 88");
+       }},
+      {"Cls", [&] { canvas.Cls(); }},
+  };
+  for (const auto& [name, draw] : drawings) {
+    FillPattern();
+    canvas.TakeChanged();
+    draw();
+    const Rect reported = canvas.TakeChanged();
+    const auto changed = ChangedPixels();
+    EXPECT_FALSE(changed.empty()) << name;
+    for (const auto& [x, y] : changed) {
+      ASSERT_TRUE(x >= reported.x && x < reported.x + reported.width && y >= reported.y &&
+                  y < reported.y + reported.height)
+          << name << " changed (" << x << ", " << y << ") outside the area it reported";
+    }
+    EXPECT_TRUE(IsEmpty(canvas.TakeChanged())) << name << ": taken once";
+  }
 }
 
 TEST_F(CanvasTest, TwoTimesCopyMakesEveryPicturePixelATwoByTwoBlock) {

@@ -112,6 +112,26 @@ TEST_F(PartialComposeTest, AHudChangeAndADeviceChangeInOnePresentBothShow) {
   EXPECT_EQ(shot.At(199, 149), device(199, 99));
 }
 
+TEST_F(PartialComposeTest, OnlyTheDrawnPartOfTheBackingIsCopiedAndItLandsInPlace) {
+  form->Picture1().SetVisible(true);
+  Show();
+  // A run clock's cell, drawn over in every frame: the copy of that part alone must put each
+  // pixel where it belongs, the rest of the picture kept.
+  for (uint32_t color : {kWhite, kBlue}) {
+    form->Canvas().Fill({500, 10, 70, 24}, color);
+    Show();
+    const RgbImage shot = form->Screenshot();
+    int wrong = 0;
+    for (int y = 0; y < 50; ++y) {
+      for (int x = 0; x < 640; ++x) {
+        const bool inCell = x >= 500 && x < 570 && y >= 10 && y < 34;
+        wrong += shot.At(x, y) != (inCell ? color : BackingColor(x, y));
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
 TEST_F(PartialComposeTest, ShownAgainTheBoxIsBlackThenTheWholeDeviceImage) {
   form->Picture1().SetVisible(true);
   Show();
