@@ -21,8 +21,10 @@ start_x() {
   fail "Xvfb on $DISPLAY does not answer: $(cat "$work/xvfb.log")"
 }
 
-# start_wm: jwm on DISPLAY, once it says it manages the screen; started again when it could
-# not connect.
+# start_wm: jwm on DISPLAY, once it manages the screen; started again when it could not
+# connect. jwm names itself (_NET_SUPPORTING_WM_CHECK) before it publishes its list of the
+# windows it manages (_NET_CLIENT_LIST); a window mapped between the two was seen never to be
+# managed, under load, so the list is waited for too.
 start_wm() {
   command -v jwm >/dev/null || fail "jwm (a small window manager) is missing: run scripts/setup.sh test"
   printf '<?xml version="1.0"?>\n<JWM><Desktops width="1" height="1"/></JWM>\n' >"$work/jwmrc"
@@ -30,7 +32,9 @@ start_wm() {
     jwm -f "$work/jwmrc" >"$work/wm.log" 2>&1 &
     servers+=($!)
     for _ in $(seq 100); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0
+      xprop -root _NET_SUPPORTING_WM_CHECK _NET_CLIENT_LIST 2>/dev/null |
+        grep -c '^_NET_SUPPORTING_WM_CHECK(WINDOW)\|^_NET_CLIENT_LIST(WINDOW)' | grep -qx 2 &&
+        return 0
       kill -0 "${servers[-1]}" 2>/dev/null || continue 2
       sleep 0.1
     done
