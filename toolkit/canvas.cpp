@@ -41,7 +41,6 @@ uint32_t* Canvas::Row(int y) const {
 
 void Canvas::Changed(Rect area) {
   changed_ = Union(changed_, Intersection(area, {0, 0, kWidth, kHeight}));
-  ++version_;
 }
 
 Rect Canvas::TakeChanged() { return std::exchange(changed_, {}); }

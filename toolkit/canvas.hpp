@@ -58,8 +58,8 @@ class Canvas {
 
   // The pixels, ARGB8888 rows top to bottom, for presenting.
   const SDL_Surface& Surface() const { return *surface_; }
-  // Counts every change, so the presenter can tell whether the picture is new.
-  uint64_t Version() const { return version_; }
+  // Something was drawn since the last TakeChanged: the picture is new.
+  bool Drawn() const { return !IsEmpty(changed_); }
   // The part of the image drawn on since the last call (cut to the image; empty when none):
   // what the presenter copies again.
   Rect TakeChanged();
@@ -74,7 +74,6 @@ class Canvas {
   uint32_t foreColor_ = 0xFFFFFF;
   int currentX_ = 0;
   int currentY_ = 0;
-  uint64_t version_ = 0;
   Rect changed_;
 };
 

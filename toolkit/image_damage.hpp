@@ -26,12 +26,6 @@ class ImageDamage {
   // The box was shown or hidden: composed again, and the next device image new in all of it.
   void BoxChanged();
 
-  // A present starts with the backing image at `version`.
-  void Presenting(uint64_t version) { presentedVersion_ = version; }
-  // Something changed since the last present began.
-  bool Changed(uint64_t backingVersion) const {
-    return backingVersion != presentedVersion_ || !IsEmpty(toCompose_);
-  }
   bool ToCompose() const { return !IsEmpty(toCompose_); }
   // What to compose now; from then on it counts as not yet on the window.
   Rect TakeToCompose();
@@ -43,7 +37,6 @@ class ImageDamage {
   Rect toCompose_ = Composer::kWholeImage;
   Rect unpresented_ = Composer::kWholeImage;
   bool uploaded_ = false;
-  uint64_t presentedVersion_ = 0;
   // The device image the box shows: its texture and the run of drawing it belongs to.
   unsigned shownTexture_ = 0;
   uint64_t shownWriter_ = 0;

@@ -44,7 +44,6 @@ void Presenter::Compose(Canvas& canvas, bool pictureVisible, const DeviceImage* 
 
 void Presenter::Present(Canvas& canvas, bool pictureVisible, const DeviceImage* device) {
   pacer_.Begin();
-  image_.Presenting(canvas.Version());
   // Without presenting, a device image is still composed: a later screenshot shows it.
   if (!present_ && device == nullptr) {
     windowDamage_.TakeInvalid();

@@ -30,7 +30,7 @@ class Presenter {
   void Present(Canvas& canvas, bool pictureVisible, const DeviceImage* device = nullptr);
   // Something was drawn that is not on the window yet.
   bool NeedsPresent(const Canvas& canvas) const {
-    return windowDamage_.Invalid() || image_.Changed(canvas.Version());
+    return windowDamage_.Invalid() || canvas.Drawn() || image_.ToCompose();
   }
   // The picture the player sees now, rows top to bottom.
   RgbImage Screenshot(Canvas& canvas, bool pictureVisible);
