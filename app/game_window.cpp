@@ -28,6 +28,7 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   form_.Image1().LoadFromMemory(picture.data(), picture.size());
   form_.SetIcon(dataFolder_ + "/icon.bmp");
   form_.SetEvents(this);
+  host_.SetKeys(&keys_);
   SetTimeAttackRecords(noRecords_, true);
   host_.OnStageStart([this](const GameState& s) { StageStarted(s); });
   // The game's own keys until the settings say otherwise.
@@ -70,31 +71,25 @@ void GameWindow::Load() {
   view::DrawTitleScreen(form_.Canvas(), form_.Image1());
   startedFullscreen_ = form_.Fullscreen();
   loaded_ = true;
-  // The title is up: a replay starts its first game from here.
-  PlayReplay();
-  if (timeAttackAtLoad_ && replay_ == nullptr) TakeKey(kKeyTimeAttack, true);
+  // The title is up: a replay starts its first game from here, at the first step.
+  if (timeAttackAtLoad_ && !keys_.HasReplay()) keys_.Push({kKeyTimeAttack, true});
 }
 
-void GameWindow::SetRecorder(KeyRecorder* recorder) { recorder_ = recorder; }
+void GameWindow::SetRecorder(KeyRecorder* recorder) {
+  recorder_ = recorder;
+  keys_.SetRecorder(recorder);
+}
 
 void GameWindow::SetTimeAttackRecords(TimeAttackRecords& records, bool ghost) {
   timeAttack_ = std::make_unique<TimeAttackSession>(records, ghost);
   host_.SetTimeAttack(timeAttack_.get());
+  keys_.SetTimeAttack(timeAttack_.get());
 }
 
 void GameWindow::StageStarted(const GameState& s) {
   const auto framesRun = static_cast<uint64_t>(host_.FramesRun());
   if (recorder_ != nullptr) recorder_->StageStarted(s, framesRun);
   timeAttack_->StageStarted(s, framesRun);
-}
-
-void GameWindow::Pumping() { PlayReplay(); }
-
-void GameWindow::PlayReplay() {
-  if (replay_ == nullptr || !loaded_) return;
-  replay_->Play(
-      game_, [this] { return static_cast<uint64_t>(host_.FramesRun()); },
-      [this](const ScriptEvent& event) { TakeKey(event.keyCode, event.down); });
 }
 
 std::vector<std::string> GameWindow::SetInputOptions(const InputOptions& options) {
@@ -113,33 +108,6 @@ void GameWindow::PauseKey() { input_.PauseKey(); }
 void GameWindow::FocusChanged(bool focused) { input_.FocusChanged(focused); }
 
 void GameWindow::Pad(const tk::PadEvent& event) { input_.Pad(event); }
-
-void GameWindow::SendKey(int keyCode, bool down) {
-  if (replay_ == nullptr || replay_->Done()) TakeKey(keyCode, down);
-}
-
-void GameWindow::TakeKey(int keyCode, bool down) {
-  const ScriptEvent event{static_cast<uint64_t>(host_.FramesRun()), keyCode, down};
-  const Screen screen = game_.screen;
-  // Written before the rules take it, on the screen it was pressed on.
-  if (recorder_ != nullptr) recorder_->Record(screen, event);
-  if (down) {
-    ursa::KeyDown(game_, host_, keyCode);
-  } else {
-    ursa::KeyUp(game_, keyCode);
-  }
-  // The key started a game: a time attack's run begins with it, a normal game ends any run.
-  if (StepBeforeNextKey(game_)) {
-    if (game_.timeAttack) {
-      timeAttack_->Begin(event.frame);
-    } else {
-      timeAttack_->End();
-    }
-  }
-  timeAttack_->Record(screen, event);
-  // Enter on the title: the game starts before the window's next event reaches it.
-  if (StepBeforeNextKey(game_)) form_.EndPass();
-}
 
 void GameWindow::QueryUnload() {
   // Closed mid-play, the recording still ends on the title the player would have reached.

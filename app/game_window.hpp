@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/input_options.hpp"
+#include "app/key_intake.hpp"
 #include "app/player_input.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
@@ -46,7 +47,7 @@ class GameWindow final : public tk::FormEvents {
   void SetRecorder(KeyRecorder* recorder);
   // --replay: the keys of `replay` reach the rules at their moments of play, from the title
   // on; the player's game keys are left out until its last one. Set before Run.
-  void SetReplay(KeyReplay* replay) { replay_ = replay; }
+  void SetReplay(KeyReplay* replay) { keys_.SetReplay(replay); }
   // Where a time attack's bests and best run are kept (`records` must outlive the window), and
   // whether the best run's ghost runs beside the player; until set, nothing is kept.
   void SetTimeAttackRecords(TimeAttackRecords& records, bool ghost);
@@ -63,7 +64,6 @@ class GameWindow final : public tk::FormEvents {
   void PauseKey() override;
   void FocusChanged(bool focused) override;
   void Pad(const tk::PadEvent& event) override;
-  void Pumping() override;
 
   tk::Form1& Form() { return form_; }
   ursa::Game& Game() { return game_; }
@@ -80,11 +80,12 @@ class GameWindow final : public tk::FormEvents {
   ursa::Game game_;
   std::string dataFolder_;
   WindowHost host_;
-  // Every key of the keyboard and the pads goes to the rules through here.
-  PlayerInput input_{game_, host_, [this](int keyCode, bool down) { SendKey(keyCode, down); }};
+  // Every key of the keyboard and the pads goes down through input_ into keys_, which the
+  // rules take their keys from.
+  KeyIntake keys_;
+  PlayerInput input_{game_, host_, keys_};
 
   KeyRecorder* recorder_ = nullptr;
-  KeyReplay* replay_ = nullptr;
   TimeAttackRecords noRecords_{std::string()};
   std::unique_ptr<TimeAttackSession> timeAttack_;
   bool timeAttackAtLoad_ = false;
@@ -92,12 +93,6 @@ class GameWindow final : public tk::FormEvents {
   StepWait wait_{PumpKind::kAfterFrame};  // what the game's last step asked the browser's loop for
   bool startedFullscreen_ = false;
 
-  // The player's keys on their way to the rules; left out while a replay plays.
-  void SendKey(int keyCode, bool down);
-  // The one way a key reaches the rules, recorded on its way.
-  void TakeKey(int keyCode, bool down);
-  // Hands the rules the replay's keys that are due now.
-  void PlayReplay();
   // A stage starts: the recordings note it.
   void StageStarted(const GameState& s);
 };

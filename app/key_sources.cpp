@@ -1,19 +1,19 @@
-// The holds of every control, kept before a key is handed to the game: a key handler may
-// run a whole game and press and release other keys before it returns.
+// The holds of every control, and what they make of the game's keys.
 #include "app/key_sources.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace ursa {
 
 void KeySources::Press(KeySource source, int keyCode) {
   if (!Holds(source, keyCode)) holds_.push_back({source, keyCode});
-  deliver_(keyCode, true);
+  changes_.push_back({keyCode, true});
 }
 
 void KeySources::Release(KeySource source, int keyCode) {
   std::erase_if(holds_, [&](const Hold& h) { return h.source == source && h.keyCode == keyCode; });
-  if (!Held(keyCode)) deliver_(keyCode, false);
+  if (!Held(keyCode)) changes_.push_back({keyCode, false});
 }
 
 void KeySources::ReleaseDevice(int32_t device) {
@@ -23,14 +23,16 @@ void KeySources::ReleaseDevice(int32_t device) {
     released.push_back(h.keyCode);
     return true;
   });
-  std::vector<int> delivered;
+  std::vector<int> upAlready;
   for (const int keyCode : released) {
-    const bool again = std::find(delivered.begin(), delivered.end(), keyCode) != delivered.end();
+    const bool again = std::find(upAlready.begin(), upAlready.end(), keyCode) != upAlready.end();
     if (again || Held(keyCode)) continue;
-    delivered.push_back(keyCode);
-    deliver_(keyCode, false);
+    upAlready.push_back(keyCode);
+    changes_.push_back({keyCode, false});
   }
 }
+
+std::vector<KeyPress> KeySources::TakeChanges() { return std::exchange(changes_, {}); }
 
 bool KeySources::Held(int keyCode) const {
   return std::any_of(holds_.begin(), holds_.end(),

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <utility>
 #include <vector>
+
+#include "game/game_host.hpp"
 
 namespace ursa {
 
@@ -20,20 +20,18 @@ struct KeySource {
 
 class KeySources {
  public:
-  // Hands a key to the game (down or up). It may run a whole game (Enter on the title) and
-  // call back into this object meanwhile.
-  using Deliver = std::function<void(int keyCode, bool down)>;
-  explicit KeySources(Deliver deliver) : deliver_(std::move(deliver)) {}
-
   // The key goes down for the game, again if another control holds it already (as a held
   // key's repeat does).
   void Press(KeySource source, int keyCode);
   // The key goes up for the game unless another control still holds it. A release the
-  // control never pressed (a key already down when the window got the focus) still reaches
-  // the game when no control holds the key.
+  // control never pressed (a key already down when the window got the focus) still goes up
+  // for the game when no control holds the key.
   void Release(KeySource source, int keyCode);
-  // A device went away: what it held is released.
+  // A device went away, or stopped being heard: what it held goes up.
   void ReleaseDevice(int32_t device);
+
+  // What went down or up for the game since the last call, in order.
+  std::vector<KeyPress> TakeChanges();
 
   bool Held(int keyCode) const;
   bool Holds(KeySource source, int keyCode) const;
@@ -43,8 +41,8 @@ class KeySources {
     KeySource source;
     int keyCode;
   };
-  Deliver deliver_;
   std::vector<Hold> holds_;
+  std::vector<KeyPress> changes_;
 };
 
 }  // namespace ursa

@@ -76,7 +76,6 @@ void PadKeys::MoveStick(int32_t pad, int value) {
   int& held = stickDirection_[pad];
   if (direction == held) return;
   const int before = held;
-  // Noted before the keys move: a key handler may take further pad events meanwhile.
   held = direction;
   const KeySource source{pad, kStickControl};
   if (before != 0) keys_.Release(source, DirectionKey(before));

@@ -12,11 +12,8 @@ constexpr KeySource kKeyboard{kKeyboardDevice, 0};
 
 }  // namespace
 
-PlayerInput::PlayerInput(ursa::Game& game, WindowHost& host, std::function<void(int, bool)> deliver)
-    : game_(game),
-      host_(host),
-      deliver_(std::move(deliver)),
-      keys_([this](int keyCode, bool down) { Deliver(keyCode, down); }) {
+PlayerInput::PlayerInput(const ursa::Game& game, WindowHost& host, KeyIntake& intake)
+    : game_(game), host_(host), intake_(intake) {
   SetOptions(InputOptions{});
 }
 
@@ -31,6 +28,7 @@ void PlayerInput::KeyboardKey(int keyCode, bool down) {
   } else {
     keys_.Release(kKeyboard, keyCode);
   }
+  PassOn();
 }
 
 void PlayerInput::PauseKey() {
@@ -58,6 +56,7 @@ void PlayerInput::Pad(const tk::PadEvent& event) {
     case PadKeys::Start::kNone:
       break;
   }
+  PassOn();
 }
 
 bool PlayerInput::InPlay() const {
@@ -76,23 +75,27 @@ void PlayerInput::Resume() {
   host_.Resume();
   std::vector<int> held = std::exchange(heldBack_, {});
   for (const int keyCode : held) {
-    if (keys_.Held(keyCode)) deliver_(keyCode, true);
+    if (keys_.Held(keyCode)) intake_.Push({keyCode, true});
   }
 }
 
-void PlayerInput::Deliver(int keyCode, bool down) {
-  if (!host_.Paused() || !down) {
-    if (!down) std::erase(heldBack_, keyCode);
-    deliver_(keyCode, down);
+void PlayerInput::PassOn() {
+  for (const KeyPress key : keys_.TakeChanges()) Deliver(key);
+}
+
+void PlayerInput::Deliver(KeyPress key) {
+  if (!host_.Paused() || !key.down) {
+    if (!key.down) std::erase(heldBack_, key.keyCode);
+    intake_.Push(key);
     return;
   }
-  if (keyCode == kKeyEsc) {
+  if (key.keyCode == kKeyEsc) {
     // Esc ends the pause and then does what it does in play: back to the title.
     Resume();
-    deliver_(keyCode, true);
-  } else if (keyCode == kKeyLeft || keyCode == kKeyRight) {
-    std::erase(heldBack_, keyCode);
-    heldBack_.push_back(keyCode);
+    intake_.Push(key);
+  } else if (key.keyCode == kKeyLeft || key.keyCode == kKeyRight) {
+    std::erase(heldBack_, key.keyCode);
+    heldBack_.push_back(key.keyCode);
   }
 }
 

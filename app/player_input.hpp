@@ -1,12 +1,12 @@
-// PlayerInput: the keyboard and the game pads joined into the game's six keys, and the pause
-// they and the window's focus control. A key reaches the game through `deliver` only; while
-// the game is paused only releases do, and Esc, which ends the pause.
+// PlayerInput: the keyboard and the game pads joined into the game's keys, and the pause they
+// and the window's focus control. Keys go one way, into the KeyIntake the rules take them
+// from; while the game is paused only releases do, and Esc, which ends the pause.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "app/input_options.hpp"
+#include "app/key_intake.hpp"
 #include "app/key_sources.hpp"
 #include "app/pad_keys.hpp"
 #include "app/window_host.hpp"
@@ -17,8 +17,8 @@ namespace ursa {
 
 class PlayerInput {
  public:
-  // `deliver` hands a key to the game's KeyDown (down) or KeyUp.
-  PlayerInput(ursa::Game& game, WindowHost& host, std::function<void(int, bool)> deliver);
+  // The keys go to `intake`; `game` and `host` say the screen and the pause.
+  PlayerInput(const ursa::Game& game, WindowHost& host, KeyIntake& intake);
 
   // The dead zone and the focus pause of `options`; the key bindings are the window's.
   void SetOptions(const InputOptions& options);
@@ -34,11 +34,13 @@ class PlayerInput {
   bool InPlay() const;
   void TogglePause();
   void Resume();
-  void Deliver(int keyCode, bool down);
+  // Hands on what the controls' last move made of the game's keys.
+  void PassOn();
+  void Deliver(KeyPress key);
 
-  ursa::Game& game_;
+  const ursa::Game& game_;
   WindowHost& host_;
-  std::function<void(int, bool)> deliver_;
+  KeyIntake& intake_;
   KeySources keys_;
   PadKeys pads_{keys_};
   bool pauseOnFocusLoss_ = true;

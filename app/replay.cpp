@@ -44,21 +44,17 @@ std::optional<ScriptEvent> KeyReplay::Next(Screen screen, uint64_t framesRun) {
   return std::nullopt;
 }
 
-void KeyReplay::Play(const Game& game, const std::function<uint64_t()>& framesRun,
-                     const std::function<void(const ScriptEvent&)>& deliver) {
-  while (!Done() && !game.quit && !StepBeforeNextKey(game)) {
-    if (const std::optional<ScriptEvent> event = Next(game.screen, framesRun())) {
-      deliver(*event);
-      continue;
-    }
-    if (game.screen != Screen::kTitle && game.screen != Screen::kEnding) return;
-    if (game.screen == Screen::kTitle && next_ == 0 && !startedPlay_) {
+std::optional<ScriptEvent> KeyReplay::Take(Screen screen, uint64_t framesRun) {
+  while (!Done()) {
+    if (std::optional<ScriptEvent> event = Next(screen, framesRun)) return event;
+    if (screen != Screen::kTitle && screen != Screen::kEnding) return std::nullopt;
+    if (screen == Screen::kTitle && next_ == 0 && !startedPlay_) {
       startedPlay_ = true;
-      deliver({framesRun(), kKeyEnter, true});
-      continue;
+      return ScriptEvent{framesRun, kKeyEnter, true};
     }
     next_ = events_.size();
   }
+  return std::nullopt;
 }
 
 }  // namespace ursa

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -32,14 +31,11 @@ class KeyReplay {
   // player); those the title does not act on changed nothing and are passed over.
   std::optional<ScriptEvent> Next(Screen screen, uint64_t framesRun);
 
-  // Hands `deliver` every key due now, one at a time, as the window's game takes them; stops
-  // after a key that starts a game, whose keys come at the pumps of its steps. A script that
-  // starts in play, as the
-  // simulator's do, is started from the title with an Enter, as the simulator starts play.
-  // On the title or ending screen with no key due, frames no longer run and none can come:
-  // the replay ends there, as the simulator's does.
-  void Play(const Game& game, const std::function<uint64_t()>& framesRun,
-            const std::function<void(const ScriptEvent&)>& deliver);
+  // The next key due now, as the window's game takes them, one at a time, at each of its
+  // steps. A script that starts in play, as the simulator's do, is started from the title with
+  // an Enter, as the simulator starts play. On the title or ending screen with no key due,
+  // frames no longer run and none can come: the replay ends there, as the simulator's does.
+  std::optional<ScriptEvent> Take(Screen screen, uint64_t framesRun);
 
   // Every key has been handed over, or the rest was given up.
   bool Done() const { return next_ == events_.size(); }
@@ -48,7 +44,7 @@ class KeyReplay {
   std::vector<ScriptEvent> events_;
   std::size_t next_ = 0;
   std::optional<uint64_t> escInPlayAt_;  // the frame of the last Esc handed over in play
-  bool startedPlay_ = false;             // Play has pressed Enter on the title for a script
+  bool startedPlay_ = false;             // Take has pressed Enter on the title for a script
 };
 
 // Whether the rules act on `event` on `screen`, so that a recording keeps it: in play every

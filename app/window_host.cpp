@@ -233,6 +233,14 @@ void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++
 
 void WindowHost::EndProgram() { form_.EndProgram(); }
 
+bool WindowHost::NextKey(const Game& game, KeyPress& key) {
+  return keys_ != nullptr && keys_->Next(game, static_cast<uint64_t>(framesRun_), key);
+}
+
+void WindowHost::KeyTaken(const Game& game, Screen screen, KeyPress key) {
+  if (keys_ != nullptr) keys_->Taken(game, screen, key, static_cast<uint64_t>(framesRun_));
+}
+
 bool WindowHost::InTimeAttack() const { return timeAttack_ != nullptr && timeAttack_->Active(); }
 
 view::RunClock& WindowHost::Clock() {

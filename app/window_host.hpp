@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/key_intake.hpp"
 #include "app/play_clock.hpp"
 #include "game/game.hpp"
 #include "game/game_host.hpp"
@@ -60,6 +61,10 @@ class WindowHost final : public GameHost {
 
   void FrameEnded(const GameState& s, FrameResult result) override;
   void EndProgram() override;
+  bool NextKey(const Game& game, KeyPress& key) override;
+  void KeyTaken(const Game& game, Screen screen, KeyPress key) override;
+  // Where the rules take their keys from; must outlive the host.
+  void SetKeys(KeyIntake* keys) { keys_ = keys; }
 
   void RunTimed(const RunTimer& run) override;
   void StageTimed(int stage, int32_t stageFrames, const RunTimer& run) override;
@@ -102,6 +107,7 @@ class WindowHost final : public GameHost {
   void PutBackTick();
 
   int64_t framesRun_ = 0;
+  KeyIntake* keys_ = nullptr;
   std::function<void(const GameState&)> stageStart_;
   TimeAttackSession* timeAttack_ = nullptr;
   std::optional<view::RunClock> clock_;  // a time attack's clock, made at its first use

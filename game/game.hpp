@@ -56,10 +56,10 @@ struct StepWait {
   int64_t wakeAtMs = 0;  // kWaiting: the next tick's start on the host's clock
 };
 
-// The game as a step: plays on from where the game stands to its next pump point and says
-// which pump the shell runs before calling again. The shell's loop: RunGame, stop if
-// game.quit, pump (which may deliver keys), repeat. On a screen it does nothing and asks for
-// kScreen until a key starts a game.
+// The game as a step: takes the keys that have come (GameHost::NextKey), plays on from where
+// the game stands to its next pump point and says which pump the shell runs before calling
+// again. The shell's loop: RunGame, stop if game.quit, pump (which may bring keys), repeat. On
+// a screen it does nothing and asks for kScreen until a key starts a game.
 StepWait RunGame(Game& game, GameHost& host);
 
 // Plays from the current stage at the next step, as Enter on the title does.
@@ -68,11 +68,10 @@ void BeginGame(Game& game);
 // attack's key on the title does.
 void BeginTimeAttack(Game& game);
 
-// A key has left work that must run before the game takes another key (Enter starting a
-// game): the shell ends its pass over pending events and steps first, so later keys reach
-// the game where they would have in a game running inside the key.
-inline bool StepBeforeNextKey(const Game& game) { return game.next == NextStep::kStartGame; }
-
+// A key taken by the rules. A key only records what it asks for: the moves and the jump in the
+// state, and a game to start, a stage to start again or a screen to show as the next step,
+// which RunGame runs before it takes another key. Only Esc on a screen acts at once: it ends
+// the program.
 void KeyDown(Game& game, GameHost& host, int keyCode);
 void KeyUp(Game& game, int keyCode);
 // The window is being closed: release the scene and end the program.

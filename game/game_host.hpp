@@ -13,6 +13,15 @@ namespace ursa {
 // How a frame of play ended.
 enum class FrameResult { kNone, kDoor, kFall, kSpike };
 
+struct Game;
+enum class Screen;
+
+// One of the game's keys going down (a press, or a held key's repeat) or up.
+struct KeyPress {
+  int keyCode = 0;
+  bool down = false;
+};
+
 class GameHost {
  public:
   virtual ~GameHost() = default;
@@ -59,6 +68,13 @@ class GameHost {
 
   // Ends the program (Esc on the title or ending screen, closing the window).
   virtual void EndProgram() = 0;
+
+  // The next key that has come for the rules, if any. RunGame takes keys one at a time, in the
+  // order they came, each time it is called and before it returns for a pump.
+  virtual bool NextKey(const Game& /*game*/, KeyPress& /*key*/) { return false; }
+  // The rules have taken `key`, pressed on `screen`: what it asks for is done at RunGame's
+  // next step.
+  virtual void KeyTaken(const Game& /*game*/, Screen /*screen*/, KeyPress /*key*/) {}
 };
 
 }  // namespace ursa

@@ -12,11 +12,20 @@ void DeliverKey(Game& game, GameHost& host, const ScriptEvent& event) {
   }
 }
 
-void KeyFeed::DeliverFrame(Game& game, GameHost& host, uint64_t frame) {
+bool KeyFeed::Next(uint64_t frame, KeyPress& key) {
   while (next_ < events_.size() && events_[next_].frame <= frame) {
     const ScriptEvent& event = events_[next_++];
-    if (event.frame == frame) DeliverKey(game, host, event);
+    if (event.frame == frame) {
+      key = {event.keyCode, event.down};
+      return true;
+    }
   }
+  return false;
+}
+
+void KeyFeed::DeliverFrame(Game& game, GameHost& host, uint64_t frame) {
+  KeyPress key;
+  while (Next(frame, key)) DeliverKey(game, host, {frame, key.keyCode, key.down});
 }
 
 }  // namespace ursa

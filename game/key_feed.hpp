@@ -1,5 +1,5 @@
-// Key events handed to the game's key handlers between frames of play, as a player's keys
-// reach the window: how the simulator and the route finder replay a key script.
+// Key events handed to the game between frames of play, as a player's keys reach the window:
+// how the simulator and the route finder replay a key script.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +11,8 @@
 
 namespace ursa {
 
-// Delivers one key event through KeyDown or KeyUp.
+// Delivers one key event through KeyDown or KeyUp at once, for a search that steps frames
+// itself; a key that asks for a step (Enter, the time attack's key) needs RunGame to run it.
 void DeliverKey(Game& game, GameHost& host, const ScriptEvent& event);
 
 // A script's events, delivered in order, frame by frame.
@@ -19,8 +20,10 @@ class KeyFeed {
  public:
   explicit KeyFeed(std::span<const ScriptEvent> events) : events_(events) {}
 
-  // Delivers the events of `frame` that have not been delivered yet. Events of an earlier
-  // frame that play never stopped at are passed over unheard.
+  // The next event of `frame` not yet handed over, for RunGame to take (GameHost::NextKey).
+  // Events of an earlier frame that play never stopped at are passed over unheard.
+  bool Next(uint64_t frame, KeyPress& key);
+  // Delivers every event of `frame` not yet handed over, through DeliverKey.
   void DeliverFrame(Game& game, GameHost& host, uint64_t frame);
 
   // True once every event has been delivered or passed over.

@@ -1,7 +1,7 @@
-// The window's key and close events, applied to the game.
-// Enter on the title starts a game at the next step, restarts the stage in play, and on the
-// ending screen makes a new game ready on the title; Esc quits only from a screen; the time
-// attack's key starts one from the title.
+// The keys and the window's close, applied to the game as RunGame takes them.
+// Enter on the title starts a game at the next step, in play starts the stage again there, and
+// on the ending screen makes a new game ready on the title drawn there; Esc quits only from a
+// screen; the time attack's key starts one from the title.
 #include "game/game.hpp"
 #include "game/player_motion.hpp"
 #include "game/stage_lifecycle.hpp"
@@ -20,29 +20,30 @@ void PressJump(GameState& s) {
   if (s.jumpKey == kJumpReleased) s.jumpKey = kJumpPressed;
 }
 
-// The title again, with a game from stage 1 and no misses that the title's Enter will start.
-void NewGameOnTitle(Game& game, GameHost& host) {
+// The title again at the next step, with a game from stage 1 and no misses that the title's
+// Enter will start.
+void NewGameOnTitle(Game& game) {
   GameState& s = game.state;
   s.stage = 1;
   s.missCount = 0;
   s.frameCount = 0;
-  host.DrawTitleScreen();
-  game.screen = Screen::kTitle;
+  game.leavingTo = Screen::kTitle;
+  game.next = NextStep::kShowScreen;
 }
 
-void PressEnter(Game& game, GameHost& host) {
+void PressEnter(Game& game) {
   switch (game.screen) {
     case Screen::kTitle:
       game.state.frameCount = 0;
       BeginGame(game);
       break;
     case Screen::kPlaying:
-      // Restart the current stage from its layout, without a miss; the frame loop carries on.
+      // The current stage from its layout again, without a miss; the frame loop carries on.
       game.state.frameCount = 0;
-      StartStage(game, host);
+      game.next = NextStep::kStartStage;
       break;
     case Screen::kEnding:
-      NewGameOnTitle(game, host);
+      NewGameOnTitle(game);
       break;
     case Screen::kDying:
     case Screen::kLeaving:
@@ -84,7 +85,7 @@ void KeyDown(Game& game, GameHost& host, int keyCode) {
       PressJump(s);
       break;
     case kKeyEnter:
-      PressEnter(game, host);
+      PressEnter(game);
       break;
     case kKeyEsc:
       PressEsc(game, host);

@@ -1,5 +1,5 @@
 // Playing a key script on a virtual clock.
-// Keys reach the game only in the pumps between frames, never during a death or on the way out.
+// Keys are due only after the pumps between frames, never during a death or on the way out.
 #include "game/key_script_play.hpp"
 
 namespace ursa {
@@ -42,9 +42,17 @@ void KeyScriptPlay::Pump(const StepWait& wait) {
     game_.quit = true;
     return;
   }
-  keys_.DeliverFrame(game_, *this, framesRun_);
+  keysDue_ = true;
 }
 
-void KeyScriptPlay::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++framesRun_; }
+bool KeyScriptPlay::NextKey(const Game& /*game*/, KeyPress& key) {
+  keysDue_ = keysDue_ && keys_.Next(framesRun_, key);
+  return keysDue_;
+}
+
+void KeyScriptPlay::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) {
+  ++framesRun_;
+  keysDue_ = false;
+}
 
 }  // namespace ursa

@@ -33,13 +33,14 @@ class KeyScriptPlay : public NullHost {
   void Run();
 
   void FrameEnded(const GameState& s, FrameResult result) override;
+  bool NextKey(const Game& game, KeyPress& key) override;
 
   // Frames of play run so far, which the script's frame numbers count.
   uint64_t FramesRun() const { return framesRun_; }
   bool LimitReached() const { return limitReached_; }
 
  private:
-  // The keys of the frame about to run reach the game in the pumps between frames only.
+  // The keys of the frame about to run are due after the pumps between frames only.
   void Pump(const StepWait& wait);
 
   Game& game_;
@@ -48,6 +49,7 @@ class KeyScriptPlay : public NullHost {
   uint64_t frameLimit_;
   uint64_t framesRun_ = 0;
   bool limitReached_ = false;
+  bool keysDue_ = false;  // a pump between frames has run: the next step takes the frame's keys
 };
 
 }  // namespace ursa

@@ -1,5 +1,8 @@
-// RunGame, the game as a step: the stage loop around the fixed-tick frame loop, the death
-// sequence and the way out to a screen, run up to each point where window events are taken in.
+// RunGame, the game as a step: the keys that have come, the stage loop around the fixed-tick
+// frame loop, the death sequence and the way out to a screen, run up to each point where window
+// events are taken in.
+#include <optional>
+
 #include "game/counters.hpp"
 #include "game/frame.hpp"
 #include "game/game.hpp"
@@ -66,6 +69,92 @@ void TimeStage(Game& game, GameHost& host) {
   game.run.stageFrom = game.run.frames;
 }
 
+// Takes the keys that have come, in order, until one asks for a step (a game, a stage again, a
+// screen): that step runs first, and the keys after it wait for the next pump point, as they
+// would reach a game that ran inside the key. True when a key stopped the taking so.
+bool TakeKeys(Game& game, GameHost& host) {
+  KeyPress key;
+  while (!game.quit && host.NextKey(game, key)) {
+    const Screen pressedOn = game.screen;
+    const NextStep before = game.next;
+    if (key.down) {
+      KeyDown(game, host, key.keyCode);
+    } else {
+      KeyUp(game, key.keyCode);
+    }
+    host.KeyTaken(game, pressedOn, key);
+    if (game.next != before) return true;
+  }
+  return false;
+}
+
+// One step of the state machine: nothing when the game plays straight on, else the pump the
+// shell runs before the next step.
+std::optional<StepWait> Step(Game& game, GameHost& host) {
+  GameState& s = game.state;
+  switch (game.next) {
+    case NextStep::kNothing:
+      return StepWait{PumpKind::kScreen};
+
+    case NextStep::kStartGame:
+      host.SetPictureVisible(true);
+      game.next = NextStep::kStartStage;
+      return std::nullopt;
+
+    case NextStep::kStartStage:
+      // Esc during the death sequence: back to the title once the miss has counted.
+      if (game.titleAfterDeath) {
+        game.titleAfterDeath = false;
+        return Leave(game, host, Screen::kTitle);
+      }
+      if (!StartStage(game, host)) return Leave(game, host, Screen::kEnding);
+      game.next = NextStep::kFrame;
+      return std::nullopt;
+
+    // At most one frame per tick. A frame starts at the first step after the tick has moved
+    // past lastTick, so a late frame delays the game instead of being made up for.
+    case NextStep::kFrame: {
+      if (s.running == kFalse) return Leave(game, host, Screen::kTitle);
+      const int64_t now = TickNow(host);
+      const int64_t elapsed = TicksSince(s.lastTick, now);
+      if (elapsed < 1) return StepWait{PumpKind::kWaiting, (now - elapsed + 1) * kTickMs};
+      CountRunFrame(game, host);
+      const FrameResult result = RunFrame(s, host);
+      host.FrameEnded(s, result);
+      switch (result) {
+        case FrameResult::kSpike:
+          return StartDeath(game, host);
+        case FrameResult::kFall:
+          Miss(game);
+          return std::nullopt;
+        case FrameResult::kDoor:
+          TimeStage(game, host);
+          game.next = NextStep::kStartStage;
+          return std::nullopt;
+        case FrameResult::kNone:
+          s.lastTick = static_cast<int32_t>(TickNow(host));
+          return StepWait{PumpKind::kAfterFrame};
+      }
+      return std::nullopt;
+    }
+
+    case NextStep::kDeath:
+      CountRunFrame(game, host);
+      if (++s.deathTimer < kDeathFrames) {
+        host.RenderDeathFrame(s);
+        return StepWait{PumpKind::kDeath};
+      }
+      game.screen = Screen::kPlaying;
+      Miss(game);
+      return std::nullopt;
+
+    case NextStep::kShowScreen:
+      ShowScreen(game, host);
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void BeginGame(Game& game) {
@@ -84,68 +173,16 @@ void BeginTimeAttack(Game& game) {
 }
 
 StepWait RunGame(Game& game, GameHost& host) {
-  GameState& s = game.state;
+  bool keysWaiting = TakeKeys(game, host);
   while (!game.quit) {
-    switch (game.next) {
-      case NextStep::kNothing:
-        return {PumpKind::kScreen};
-
-      case NextStep::kStartGame:
-        host.SetPictureVisible(true);
-        game.next = NextStep::kStartStage;
-        break;
-
-      case NextStep::kStartStage:
-        // Esc during the death sequence: back to the title once the miss has counted.
-        if (game.titleAfterDeath) {
-          game.titleAfterDeath = false;
-          return Leave(game, host, Screen::kTitle);
-        }
-        if (!StartStage(game, host)) return Leave(game, host, Screen::kEnding);
-        game.next = NextStep::kFrame;
-        break;
-
-      // At most one frame per tick. A frame starts at the first step after the tick has moved
-      // past lastTick, so a late frame delays the game instead of being made up for.
-      case NextStep::kFrame: {
-        if (s.running == kFalse) return Leave(game, host, Screen::kTitle);
-        const int64_t now = TickNow(host);
-        const int64_t elapsed = TicksSince(s.lastTick, now);
-        if (elapsed < 1) return {PumpKind::kWaiting, (now - elapsed + 1) * kTickMs};
-        CountRunFrame(game, host);
-        const FrameResult result = RunFrame(s, host);
-        host.FrameEnded(s, result);
-        switch (result) {
-          case FrameResult::kSpike:
-            return StartDeath(game, host);
-          case FrameResult::kFall:
-            Miss(game);
-            break;
-          case FrameResult::kDoor:
-            TimeStage(game, host);
-            game.next = NextStep::kStartStage;
-            break;
-          case FrameResult::kNone:
-            s.lastTick = static_cast<int32_t>(TickNow(host));
-            return {PumpKind::kAfterFrame};
-        }
-        break;
-      }
-
-      case NextStep::kDeath:
-        CountRunFrame(game, host);
-        if (++s.deathTimer < kDeathFrames) {
-          host.RenderDeathFrame(s);
-          return {PumpKind::kDeath};
-        }
-        game.screen = Screen::kPlaying;
-        Miss(game);
-        break;
-
-      case NextStep::kShowScreen:
-        ShowScreen(game, host);
-        break;
+    const std::optional<StepWait> wait = Step(game, host);
+    if (!wait) continue;
+    // A pump point: the keys held back behind a step that a key asked for are taken here.
+    if (keysWaiting) {
+      keysWaiting = TakeKeys(game, host);
+      if (keysWaiting) continue;
     }
+    return *wait;
   }
   return {PumpKind::kScreen};
 }

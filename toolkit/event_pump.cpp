@@ -14,8 +14,7 @@ bool EventPump::Queued() { return QueuedNow() > 0; }
 void EventPump::DeliverPending(bool takeIn) {
   if (takeIn) SDL_PumpEvents();
   const int pending = QueuedNow();
-  passEnded_ = false;
-  for (int i = 0; i < pending && !ended_ && !passEnded_; ++i) {
+  for (int i = 0; i < pending && !ended_; ++i) {
     SDL_Event event;
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
     dispatch_(event);

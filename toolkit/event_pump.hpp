@@ -27,11 +27,9 @@ class EventPump {
   void Wait(int64_t wakeAtMs) { clock_.WaitForEvent(wakeAtMs); }
   // Delivers the events queued now, each once, in order, after taking in what the window
   // system sent when `takeIn` says so (not right after a wait, which did); a handler that ends
-  // the pass or the program leaves the later ones queued. Only those queued now, so a flood of
-  // key repeats cannot keep the pump busy.
+  // the program leaves the later ones queued. Only those queued now, so a flood of key repeats
+  // cannot keep the pump busy.
   void DeliverPending(bool takeIn);
-  // The pump delivers no more events in this pass.
-  void EndPass() { passEnded_ = true; }
   // No event is delivered any more.
   void EndProgram() { ended_ = true; }
   bool Ended() const { return ended_; }
@@ -39,7 +37,6 @@ class EventPump {
  private:
   Clock& clock_;
   std::function<void(const SDL_Event&)> dispatch_;
-  bool passEnded_ = false;
   bool ended_ = false;
 };
 

@@ -53,9 +53,6 @@ class Form1 final {
   // wakeAtMs >= 0 and nothing pending, it first waits until that time on the clock or the
   // next event, whichever comes first. Also puts a changed window image on screen.
   void DoEvents(int64_t wakeAtMs = -1);
-  // Called from an event handler: the pump delivers no more events in this pass and leaves
-  // them queued for the next, so the program can act on this one first.
-  void EndPass() { pump_.EndPass(); }
   // Ends the program at once: no event is delivered after this, Run returns and DoEvents
   // does nothing, so the shell's loops unwind.
   void EndProgram() { pump_.EndProgram(); }

@@ -1,5 +1,5 @@
 // Key replay without a window: which keys a recording keeps, and when a replay hands each key
-// to a game that runs whole games inside a key, as the window's does.
+// to a game that takes its keys one at a time at its steps, as the window's does.
 #include "app/replay.hpp"
 
 #include <gtest/gtest.h>
@@ -30,10 +30,10 @@ TEST(KeyReplayNext, KeysWaitForTheirFrameAndTheirScreen) {
   EXPECT_FALSE(replay.Next(Screen::kPlaying, 100));
 }
 
-// A game that behaves as the window's does where the replay is concerned: the shell's loop
-// pumps (playing the keys due) and steps; Enter on the title starts a game at the next step,
-// and every frame of play follows a pump; Esc in play leaves for the title, and the ending
-// comes after `framesPerGame` frames.
+// A game that behaves as the window's does where the replay is concerned: each step first
+// takes the keys due, one at a time; Enter on the title starts a game at the next step, before
+// another key is taken; Esc in play leaves for the title, and the ending comes after
+// `framesPerGame` frames.
 class SteppedGame {
  public:
   explicit SteppedGame(std::vector<ScriptEvent> keys) : replay_(std::move(keys)) {}
@@ -41,8 +41,12 @@ class SteppedGame {
   // The shell's loop, until the program ends or a screen has nothing more to do.
   void Run() {
     while (true) {
-      replay_.Play(
-          game_, [this] { return frames_; }, [this](const ScriptEvent& e) { Take(e); });
+      while (!game_.quit) {
+        const std::optional<ScriptEvent> e = replay_.Take(game_.screen, frames_);
+        if (!e) break;
+        Take(*e);
+        if (game_.next == NextStep::kStartGame) break;
+      }
       if (game_.quit || !Step()) return;
     }
   }
@@ -93,7 +97,7 @@ class SteppedGame {
   uint64_t played_ = 0;
 };
 
-TEST(KeyReplayPlay, AScriptThatStartsInPlayIsStartedFromTheTitleLikeTheSimulator) {
+TEST(KeyReplayTake, AScriptThatStartsInPlayIsStartedFromTheTitleLikeTheSimulator) {
   SteppedGame game({Key(0, kKeyRight), Key(4, kKeyRight, false)});
   game.Run();
   EXPECT_EQ(game.taken, (std::vector<std::string>{"0 Enter down", "0 Right down", "4 Right up"}));
@@ -102,7 +106,7 @@ TEST(KeyReplayPlay, AScriptThatStartsInPlayIsStartedFromTheTitleLikeTheSimulator
   EXPECT_TRUE(game.Replay().Done());
 }
 
-TEST(KeyReplayPlay, ARecordingStartsEveryGameWithItsOwnEnterAndEndsWhereItQuit) {
+TEST(KeyReplayTake, ARecordingStartsEveryGameWithItsOwnEnterAndEndsWhereItQuit) {
   // Two games: the first left with Esc at frame 5, the second started from the title at
   // frame 5 and left at frame 9, then Esc on the title quits.
   SteppedGame game({Key(0, kKeyEnter), Key(2, kKeyEnter, false), Key(5, kKeyEsc), Key(5, kKeyEnter),
@@ -130,7 +134,7 @@ TEST(KeyReplayNext, AfterAnEscInPlayTheFramesKeysWaitForTheTitle) {
   EXPECT_TRUE(replay.Done());
 }
 
-TEST(KeyReplayPlay, KeysThatCanNeverComeAreGivenUpOnAScreen) {
+TEST(KeyReplayTake, KeysThatCanNeverComeAreGivenUpOnAScreen) {
   // The game reaches its ending at frame 50; a key of frame 80 can never come there.
   SteppedGame game({Key(0, kKeyEnter), Key(80, kKeyLeft)});
   game.Run();

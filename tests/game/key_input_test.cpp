@@ -89,12 +89,8 @@ TEST(Deviations, EnterDuringPlayRestartsTheStageWithoutNesting) {
     if (FramesRun(host) == 1) KeyDown(g, host, kKeyRight);
     if (FramesRun(host) == 30) {
       ASSERT_NE(g.state.objX[1], 1000);
-      KeyDown(g, host, kKeyEnter);
-      EXPECT_EQ(g.state.frameCount, 0);
-      EXPECT_EQ(g.state.objX[1], 1000) << "movers are back at their start";
-      EXPECT_EQ(g.state.playerX, 0);
-      EXPECT_EQ(g.state.moveInput, 0);
-      KeyDown(g, host, kKeyLeft);  // later events of the same pump act on the rebuilt stage
+      host.Press(kKeyEnter);
+      host.Press(kKeyLeft);  // a later key of the same pump acts on the rebuilt stage
     }
     if (FramesRun(host) == 35) {
       EXPECT_LT(g.state.playerX, 0);
@@ -126,6 +122,35 @@ TEST(Deviations, EscThenEnterInOnePumpGoesOnPlaying) {
   PlayFromTitle(game, host);
   EXPECT_EQ(host.frames.size(), 6U);
   EXPECT_EQ(game.state.frameCount, 3);
+}
+
+// A key only asks: the stage start Enter asks for in play, and the title it asks for on the
+// ending, are drawn and built by the next step, never inside the key.
+TEST(KeyInput, EnterLeavesItsWorkToTheNextStep) {
+  Game game;
+  game.state.stage = 2;
+  RecordingHost host(game);
+  host.onPump = [&](Game& g, PumpKind kind) {
+    if (kind != PumpKind::kAfterFrame) return;
+    if (FramesRun(host) == 3) {
+      KeyDown(g, host, kKeyEnter);
+      host.log.emplace_back("enter taken");
+    }
+    if (FramesRun(host) == 6) KeyDown(g, host, kKeyEsc);
+  };
+  PlayFromTitle(game, host);
+  const auto taken = std::find(host.log.begin(), host.log.end(), "enter taken");
+  ASSERT_NE(taken, host.log.end());
+  EXPECT_EQ(taken[1], "hud 2") << "the stage starts at the step after the key";
+  EXPECT_EQ(game.screen, Screen::kTitle);
+
+  game.screen = Screen::kEnding;
+  host.log.clear();
+  KeyDown(game, host, kKeyEnter);
+  EXPECT_TRUE(host.log.empty()) << "nothing drawn inside the key";
+  StepToScreen(game, host);
+  EXPECT_EQ(host.log, std::vector<std::string>{"title"});
+  EXPECT_EQ(game.screen, Screen::kTitle);
 }
 
 TEST(Deviations, EscDuringPlayNeverQuits) {

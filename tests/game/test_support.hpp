@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -97,6 +98,14 @@ class RecordingHost : public NullHost {
     log.emplace_back("end program");
   }
 
+  // A key that a pump brings: the rules take it at their next step.
+  void Press(int keyCode, bool down = true) { keys_.push_back({keyCode, down}); }
+  bool NextKey(const Game& /*game*/, KeyPress& key) override {
+    if (keys_.empty()) return false;
+    key = keys_.front();
+    keys_.pop_front();
+    return true;
+  }
   int Count(const std::string& entry) const {
     int n = 0;
     for (const std::string& e : log) n += e == entry ? 1 : 0;
@@ -121,6 +130,7 @@ class RecordingHost : public NullHost {
 
  private:
   Game& game_;
+  std::deque<KeyPress> keys_;
 };
 
 // The shell's loop: steps the game, pumping between steps, until a screen shows or the

@@ -62,21 +62,6 @@ TEST_F(PumpTest, EventQueuedByAHandlerWaitsForTheNextPass) {
   EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 37", "Up 37"}));
 }
 
-// Enter on the title starts a game before the next key: its handler ends the pass, and the
-// later keys wait in the queue for the next pass, each delivered once, in order.
-TEST_F(PumpTest, AHandlerThatEndsThePassLeavesTheLaterEventsForTheNext) {
-  events.onEvent = [&](const std::string& what) {
-    if (what == "Down 13") form->EndPass();
-  };
-  Inject(SDLK_RETURN, true);
-  Inject(SDLK_RIGHT, true);
-  Inject(SDLK_RIGHT, false);
-  form->DoEvents();
-  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 13"}));
-  form->DoEvents();
-  EXPECT_EQ(events.seen, (std::vector<std::string>{"Down 13", "Down 39", "Up 39"}));
-}
-
 TEST_F(PumpTest, EndingTheProgramStopsDeliveryAtOnce) {
   events.onEvent = [&](const std::string& what) {
     if (what == "Down 27") form->EndProgram();
