@@ -40,13 +40,13 @@ void GameWindow::Run() {
   while (!form_.Ended() && !game_.quit) {
     const StepWait wait = RunGame(game_, host_);
     if (form_.Ended() || game_.quit) break;
-    host_.PumpEvents(wait);
+    host_.Pumps().Pump(wait);
   }
 }
 
 bool GameWindow::StepWithoutWaiting() {
   if (!loaded_ && !form_.Ended()) Load();
-  while (!form_.Ended() && !game_.quit && host_.PollEvents(wait_)) {
+  while (!form_.Ended() && !game_.quit && host_.Pumps().Poll(wait_)) {
     wait_ = RunGame(game_, host_);
     // A screen's step does nothing until a key has come: the next animation frame's events.
     if (wait_.pump == PumpKind::kScreen) break;
@@ -55,7 +55,7 @@ bool GameWindow::StepWithoutWaiting() {
 }
 
 int64_t GameWindow::MillisecondsToNextStep() {
-  const int64_t left = host_.MillisecondsLeft(wait_);
+  const int64_t left = host_.Pumps().MillisecondsLeft(wait_);
   return left < 0 ? kIdleStepMs : left;
 }
 

@@ -65,6 +65,12 @@ class GameWindow final : public tk::FormEvents {
   void FocusChanged(bool focused) override;
   void Pad(const tk::PadEvent& event) override;
 
+  // Frames of play that started since the program did, as the simulator counts them.
+  int64_t FramesRun() const { return host_.FramesRun(); }
+  bool Paused() const { return host_.Pause().Paused(); }
+  // Pictures between ticks at the screen's rate, or every picture a tick (see SmoothPictures).
+  void SetSmoothPictures(bool on) { host_.Smooth().SetOn(on); }
+
   tk::Form1& Form() { return form_; }
   ursa::Game& Game() { return game_; }
   view::SceneHandles& Handles() { return handles_; }
@@ -83,7 +89,7 @@ class GameWindow final : public tk::FormEvents {
   // Every key of the keyboard and the pads goes down through input_ into keys_, which the
   // rules take their keys from.
   KeyIntake keys_;
-  PlayerInput input_{game_, host_, keys_};
+  PlayerInput input_{game_, host_.Pause(), keys_};
 
   KeyRecorder* recorder_ = nullptr;
   TimeAttackRecords noRecords_{std::string()};

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
                    name.c_str());
     }
-    window.Host().SetSmoothPictures(
+    window.SetSmoothPictures(
         ursa::SmoothPictures(settings.motion, window.Form().SoftwareRasteriser()));
     // A display that cuts the game off ends it as a close does: with the settings saved.
     window.Form().SetConnectionLost([&] {

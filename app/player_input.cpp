@@ -12,8 +12,8 @@ constexpr KeySource kKeyboard{kKeyboardDevice, 0};
 
 }  // namespace
 
-PlayerInput::PlayerInput(const ursa::Game& game, WindowHost& host, KeyIntake& intake)
-    : game_(game), host_(host), intake_(intake) {
+PlayerInput::PlayerInput(const ursa::Game& game, PlayPause& pause, KeyIntake& intake)
+    : game_(game), pause_(pause), intake_(intake) {
   SetOptions(InputOptions{});
 }
 
@@ -32,19 +32,19 @@ void PlayerInput::KeyboardKey(int keyCode, bool down) {
 }
 
 void PlayerInput::PauseKey() {
-  if (host_.Paused() || InPlay()) TogglePause();
+  if (pause_.Paused() || InPlay()) TogglePause();
 }
 
 void PlayerInput::FocusChanged(bool focused) {
   // Focus coming back does not resume: the player does, when ready.
-  if (!focused && pauseOnFocusLoss_ && InPlay()) host_.Pause();
+  if (!focused && pauseOnFocusLoss_ && InPlay()) pause_.Pause();
 }
 
 void PlayerInput::Pad(const tk::PadEvent& event) {
   const KeySource start{event.pad, SDL_CONTROLLER_BUTTON_START};
   switch (pads_.Handle(event)) {
     case PadKeys::Start::kDown:
-      if (host_.Paused() || InPlay()) {
+      if (pause_.Paused() || InPlay()) {
         TogglePause();
       } else if (game_.screen == Screen::kTitle || game_.screen == Screen::kEnding) {
         keys_.Press(start, kKeyEnter);
@@ -64,15 +64,15 @@ bool PlayerInput::InPlay() const {
 }
 
 void PlayerInput::TogglePause() {
-  if (host_.Paused()) {
+  if (pause_.Paused()) {
     Resume();
   } else {
-    host_.Pause();
+    pause_.Pause();
   }
 }
 
 void PlayerInput::Resume() {
-  host_.Resume();
+  pause_.Resume();
   std::vector<int> held = std::exchange(heldBack_, {});
   for (const int keyCode : held) {
     if (keys_.Held(keyCode)) intake_.Push({keyCode, true});
@@ -84,7 +84,7 @@ void PlayerInput::PassOn() {
 }
 
 void PlayerInput::Deliver(KeyPress key) {
-  if (!host_.Paused() || !key.down) {
+  if (!pause_.Paused() || !key.down) {
     if (!key.down) std::erase(heldBack_, key.keyCode);
     intake_.Push(key);
     return;

@@ -9,7 +9,7 @@
 #include "app/key_intake.hpp"
 #include "app/key_sources.hpp"
 #include "app/pad_keys.hpp"
-#include "app/window_host.hpp"
+#include "app/play_pause.hpp"
 #include "game/game.hpp"
 #include "toolkit/pad_event.hpp"
 
@@ -17,8 +17,8 @@ namespace ursa {
 
 class PlayerInput {
  public:
-  // The keys go to `intake`; `game` and `host` say the screen and the pause.
-  PlayerInput(const ursa::Game& game, WindowHost& host, KeyIntake& intake);
+  // The keys go to `intake`; `game` says the screen, `pause` is the pause the keys control.
+  PlayerInput(const ursa::Game& game, PlayPause& pause, KeyIntake& intake);
 
   // The dead zone and the focus pause of `options`; the key bindings are the window's.
   void SetOptions(const InputOptions& options);
@@ -39,7 +39,7 @@ class PlayerInput {
   void Deliver(KeyPress key);
 
   const ursa::Game& game_;
-  WindowHost& host_;
+  PlayPause& pause_;
   KeyIntake& intake_;
   KeySources keys_;
   PadKeys pads_{keys_};

@@ -1,5 +1,5 @@
-// WindowHost: RunGame's view of the real window (the toolkit's clock, the screens and
-// HUD, the stage scene drawn by the retained-mode renderer), the pumps between steps, the pause.
+// WindowHost: RunGame's view of the real window: the play clock, the screens and HUD, the stage
+// scene drawn by the retained-mode renderer, the time attack's clock and ghost, the keys.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +8,11 @@
 #include <utility>
 
 #include "app/key_intake.hpp"
-#include "app/play_clock.hpp"
+#include "app/play_pause.hpp"
+#include "app/smooth_pictures.hpp"
+#include "app/window_pumps.hpp"
 #include "game/game.hpp"
 #include "game/game_host.hpp"
-#include "view/between_ticks.hpp"
-#include "view/pause_banner.hpp"
 #include "view/run_clock.hpp"
 #include "view/scene_build.hpp"
 #include "view/scene_handles.hpp"
@@ -32,18 +32,12 @@ class WindowHost final : public GameHost {
       : form_(form), handles_(handles), setup_(std::move(setup)) {}
 
   // Play time: the window's clock less the time spent paused.
-  int64_t Milliseconds() override;
-  // The window's event pump that the game asked for at the end of its step: on a screen it
-  // waits for events however long, in play until the next tick, a death picture's moment or
-  // not at all; while paused it serves events until the pause ends.
-  void PumpEvents(const StepWait& wait);
-  // The browser's pump, which must never wait: delivers the events that have come and says
-  // whether the game's wait is over. A pause holds it, with the banner up and the play clock
-  // stopped, until it ends.
-  bool PollEvents(const StepWait& wait);
-  // How long until that wait is over, on the window's clock: 0 when it is; -1 when only an
-  // event can end it (a screen, a pause).
-  int64_t MillisecondsLeft(const StepWait& wait);
+  int64_t Milliseconds() override { return pause_.Now(); }
+  // The pumps between the game's steps, the pause and the pictures between ticks.
+  WindowPumps& Pumps() { return pumps_; }
+  PlayPause& Pause() { return pause_; }
+  const PlayPause& Pause() const { return pause_; }
+  SmoothPictures& Smooth() { return smooth_; }
   void SetPictureVisible(bool visible) override;
 
   void DrawHud(const GameState& s) override;
@@ -77,35 +71,13 @@ class WindowHost final : public GameHost {
   // Called at every stage start, before its scene is built.
   void OnStageStart(std::function<void(const GameState&)> hook) { stageStart_ = std::move(hook); }
 
-  // Play stops at the end of the event pump that is running (the picture stays, with the
-  // pause banner in the HUD band) and the pump goes on serving the window's events, while
-  // the play clock stands still, until Resume. Only for a game in play or dying.
-  void Pause() { pauseWanted_ = true; }
-  void Resume() { pauseWanted_ = false; }
-  bool Paused() const { return pauseWanted_; }
-
-  // Smooth pictures: while play waits for its next tick, pictures come at the screen's rate
-  // (read at every stage start), the bear, camera, light and platforms drawn between where the
-  // last two ticks put them, one tick behind. Off, every picture is a tick, drawn as the rules
-  // draw it: exact pictures. The death sequence is drawn exactly either way.
-  void SetSmoothPictures(bool smooth);
-
  private:
   tk::Form1& form_;
   view::SceneHandles& handles_;
   view::SceneSetup setup_;
-  // One pass of the window's pump; a wake-up time is on the play clock, negative for none.
-  void Pump(int64_t wakeAtMs = -1);
-  // Serves the window's events until Resume or the program's end.
-  void StayPaused();
-  // The pause without a wait: shows it when asked for, ends it when over; true while it lasts.
-  bool HoldPause();
-  // Smooth pictures: waits for the next picture or the tick, whichever is first, and draws
-  // the picture when its time has come.
-  void WaitDrawingBetween(int64_t wakeAtMs);
-  // The frames where the last tick put them again, before the rules go on.
-  void PutBackTick();
-
+  PlayPause pause_{form_};
+  SmoothPictures smooth_{form_, handles_, pause_, [this](int64_t wakeAtMs) { pumps_.PumpOnce(wakeAtMs); }};
+  WindowPumps pumps_{form_, pause_, smooth_, deathDueMs_};
   int64_t framesRun_ = 0;
   KeyIntake* keys_ = nullptr;
   std::function<void(const GameState&)> stageStart_;
@@ -114,21 +86,8 @@ class WindowHost final : public GameHost {
   view::RunClock& Clock();
   // A time attack is being played.
   bool InTimeAttack() const;
-  PlayClock playClock_;
-  view::PauseBanner banner_;
-  bool pauseWanted_ = false;
-  bool pauseHeld_ = false;  // the browser's pause is on screen
   int64_t deathStartMs_ = 0;
   int64_t deathDueMs_ = 0;  // when the next death picture may be shown
-
-  bool smooth_ = false;
-  int picturesPerSecond_ = 60;
-  int64_t nextPicture_ = 0;  // picture n is due at n / picturesPerSecond_ s on the play clock
-  int64_t drawLeadMs_ = 2;   // how long before its moment a picture is drawn
-  bool posed_ = false;       // the stage has had a tick to draw from
-  bool placedBetween_ = false;
-  view::StagePose before_{}, after_{};
-  int64_t tickMs_ = 0;  // when the last tick's pose was taken
 };
 
 }  // namespace ursa

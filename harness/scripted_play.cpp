@@ -35,7 +35,7 @@ void ScriptedPlay::FeedKeysOfThisFrame() {
   if (!keys_) return;
   // The pushed keys wait in the queue until this pump delivers them, so the game's moment
   // cannot change between two of them.
-  const auto framesRun = static_cast<uint64_t>(window_.Host().FramesRun());
+  const auto framesRun = static_cast<uint64_t>(window_.FramesRun());
   while (const std::optional<ScriptEvent> key = keys_->Next(Game().screen, framesRun)) {
     PushKey(Form(), SdlKeyOf(key->keyCode), key->down);
   }

@@ -56,8 +56,8 @@ void Say(const char* what, const std::string& line) {
 void TellStatus(Page& page) {
   const ursa::Game& game = page.window->Game();
   EM_ASM({ ursaPage.setStatus($0, $1, $2, $3, $4, $5); }, static_cast<int>(game.screen),
-         game.state.stage, game.state.missCount, static_cast<int>(page.window->Host().FramesRun()),
-         page.window->Host().Paused(), game.state.playerX);
+         game.state.stage, game.state.missCount, static_cast<int>(page.window->FramesRun()),
+         page.window->Paused(), game.state.playerX);
 }
 
 // A replay's game has ended once its last key is in and the game is on the title or the
@@ -86,7 +86,7 @@ void Step(void* given) {
     if (!goesOn) {
       emscripten_cancel_main_loop();
       Say("quit", "the game has ended; reload the page to play again");
-    } else if (page.holdAtFrame >= 0 && page.window->Host().FramesRun() >= page.holdAtFrame) {
+    } else if (page.holdAtFrame >= 0 && page.window->FramesRun() >= page.holdAtFrame) {
       emscripten_cancel_main_loop();
       Say("held", "held after frame " + std::to_string(page.holdAtFrame) + " of play");
     } else {

@@ -90,7 +90,7 @@ void PlayFromTitle(GameWindow& w) {
   while (!w.Form().Ended() && !w.Game().quit) {
     const StepWait wait = RunGame(w.Game(), w.Host());
     if (wait.pump == PumpKind::kScreen) return;
-    w.Host().PumpEvents(wait);
+    w.Host().Pumps().Pump(wait);
   }
 }
 
@@ -185,7 +185,7 @@ void BM_SmoothPlay(benchmark::State& state) {
   tk::Form1& form = w.Form();
   const auto seconds = std::chrono::seconds(state.range(0));
   std::vector<double> intervals;
-  w.Host().SetSmoothPictures(true);
+  w.SetSmoothPictures(true);
   for (auto _ : state) {
     const auto start = Clock::now();
     const double cpuStart = CpuSeconds();
@@ -217,7 +217,7 @@ void BM_SmoothPlay(benchmark::State& state) {
     state.counters["pictures_per_s"] = static_cast<double>(intervals.size() + 1) / wall;
     state.counters["cpu_percent"] = 100 * (CpuSeconds() - cpuStart) / wall;
   }
-  w.Host().SetSmoothPictures(false);
+  w.SetSmoothPictures(false);
   const double screenMs = 1000.0 / form.RefreshRate();
   const auto within = std::count_if(intervals.begin(), intervals.end(),
                                     [&](double ms) { return std::abs(ms - screenMs) <= 1.0; });

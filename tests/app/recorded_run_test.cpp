@@ -67,7 +67,7 @@ void RunAll(ScriptedPlay& play, std::vector<ScriptedPlay::Step> steps) {
 ScriptedPlay::Step After(ScriptedPlay& play, const int64_t& start, int64_t frames,
                          std::function<void()> act) {
   return {"frame " + std::to_string(frames) + " after the restart",
-          [&play, &start, frames] { return play.Window().Host().FramesRun() >= start + frames; },
+          [&play, &start, frames] { return play.Window().FramesRun() >= start + frames; },
           std::move(act)};
 }
 
@@ -139,7 +139,7 @@ TEST(RecordedRun, ARunWithAMissARestartAndTwoGamesEndsAsTheSimulatorEnds) {
                 [&] {
                   play.Release(SDLK_RIGHT);
                   play.Press(SDLK_RETURN);  // the stage again, from the start
-                  restart = play.Window().Host().FramesRun();
+                  restart = play.Window().FramesRun();
                 }},
                After(play, restart, 0,
                      [&] {
@@ -221,7 +221,7 @@ TEST(RecordedRun, KeysDuringTheDeathSequenceAreRecordedOnlyWhereTheyCount) {
             {"still dying", [&] { return play.State().deathTimer >= 40; },
              [&] { play.Release(SDLK_RETURN); }},
             {"the stage again", [&] { return play.State().missCount == 1 && play.Playing(0); },
-             [&] { respawn = play.Window().Host().FramesRun(); }},
+             [&] { respawn = play.Window().FramesRun(); }},
             After(play, respawn, 20,
                   [&] {
                     play.Release(SDLK_LEFT);

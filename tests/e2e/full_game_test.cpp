@@ -60,7 +60,7 @@ TEST(FullGame, TheWindowPlaysTheWholeGameAsTheSimulatorDoes) {
   EXPECT_EQ(d.State().missCount, expected.misses);
   EXPECT_EQ(d.State().frameCount, expected.frames);
   // Every stage's door was taken at the frame the simulator took it: no frame more or less.
-  EXPECT_EQ(d.Window().Host().FramesRun(), expected.frames + 15);
+  EXPECT_EQ(d.Window().FramesRun(), expected.frames + 15);
   EXPECT_GT(CountNear(ending, {249, 181, 160, 36}, tk::kBlue), 20) << "the clear time is shown";
 }
 
@@ -79,7 +79,7 @@ TEST(FullGame, SmoothPicturesDrawBetweenTicksAndLeaveThePlayAsItIs) {
   std::ifstream file(script);
   ScriptParse keys = ParseScript(file);
   GameDriver d;
-  d.Window().Host().SetSmoothPictures(true);
+  d.Window().SetSmoothPictures(true);
   d.FeedKeys(keys.events);
   int64_t tick = -1;
   float tickX = 0, lastTickX = 0;
@@ -90,7 +90,7 @@ TEST(FullGame, SmoothPicturesDrawBetweenTicksAndLeaveThePlayAsItIs) {
       {"frame 600",
        [&] {
          if (d.Game().screen != Screen::kPlaying) return false;
-         const int64_t run = d.Window().Host().FramesRun();
+         const int64_t run = d.Window().FramesRun();
          if (run != tick) {
            lastTickX = run == tick + 1 ? tickX : d.State().playerX;
            tickX = d.State().playerX;
@@ -104,7 +104,7 @@ TEST(FullGame, SmoothPicturesDrawBetweenTicksAndLeaveThePlayAsItIs) {
        },
        [&] { d.Close(); }},
   });
-  EXPECT_EQ(d.Window().Host().FramesRun(), kFrames);
+  EXPECT_EQ(d.Window().FramesRun(), kFrames);
   EXPECT_EQ(d.State().stage, stage);
   EXPECT_EQ(d.State().missCount, misses);
   EXPECT_EQ(d.State().frameCount, frameCount);

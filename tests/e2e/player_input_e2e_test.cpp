@@ -51,7 +51,7 @@ TEST(PadE2E, APadStartsAStageRunsJumpsAndIsUnpluggedMidRun) {
       {"Start is Enter on the title", [&] { return d.Playing(5); },
        [&] {
          EXPECT_EQ(d.State().stage, 1);
-         EXPECT_FALSE(d.Window().Host().Paused());
+         EXPECT_FALSE(d.Window().Paused());
          pad->SetButton(SDL_CONTROLLER_BUTTON_START, false);
          pad->SetAxis(SDL_CONTROLLER_AXIS_LEFTX, 30000);
        }},
@@ -154,20 +154,20 @@ TEST(PauseE2E, LosingTheFocusPausesUntilPNotUntilTheFocusReturns) {
        }},
       {"paused", [] { return true; },
        [&] {
-         EXPECT_TRUE(d.Window().Host().Paused());
+         EXPECT_TRUE(d.Window().Paused());
          frames = d.State().frameCount;
-         framesRun = d.Window().Host().FramesRun();
+         framesRun = d.Window().FramesRun();
        }},
       AfterPumps("focus back", 30,
                  [&] {
                    EXPECT_EQ(d.State().frameCount, frames);
-                   EXPECT_EQ(d.Window().Host().FramesRun(), framesRun);
+                   EXPECT_EQ(d.Window().FramesRun(), framesRun);
                    paused = d.Form().Screenshot();
                    harness::PushWindowEvent(d.Form(), SDL_WINDOWEVENT_FOCUS_GAINED);
                  }),
       AfterPumps("still paused", 30,
                  [&] {
-                   EXPECT_TRUE(d.Window().Host().Paused());
+                   EXPECT_TRUE(d.Window().Paused());
                    EXPECT_EQ(d.State().frameCount, frames);
                    d.Press(SDLK_p);
                  }),
@@ -193,7 +193,7 @@ TEST(PauseE2E, PAndPausePauseAndResumeAndPadStartDoesInPlay) {
   std::unique_ptr<VirtualPad> pad;
   int frames = 0;
   const auto stopped = [&] {
-    EXPECT_TRUE(d.Window().Host().Paused());
+    EXPECT_TRUE(d.Window().Paused());
     EXPECT_EQ(d.State().frameCount, frames);
   };
   d.Run({
@@ -226,7 +226,7 @@ TEST(PauseE2E, PAndPausePauseAndResumeAndPadStartDoesInPlay) {
                  }),
       {"Start pauses", [&] { return d.Playing(frames + 5); },
        [&] {
-         EXPECT_FALSE(d.Window().Host().Paused());
+         EXPECT_FALSE(d.Window().Paused());
          EXPECT_EQ(d.State().stage, 1) << "Start in play is no Enter";
          pad->SetButton(SDL_CONTROLLER_BUTTON_START, false);
        }},
@@ -258,12 +258,12 @@ TEST(PauseE2E, PAndPausePauseAndResumeAndPadStartDoesInPlay) {
       AfterPumps("Esc while paused", 2, [&] { d.Press(SDLK_ESCAPE); }),
       {"Esc ends the pause and leaves play", [&] { return d.OnTitle(); },
        [&] {
-         EXPECT_FALSE(d.Window().Host().Paused());
+         EXPECT_FALSE(d.Window().Paused());
          d.Press(SDLK_p);  // nothing to pause on the title
        }},
       AfterPumps("title", 3,
                  [&] {
-                   EXPECT_FALSE(d.Window().Host().Paused());
+                   EXPECT_FALSE(d.Window().Paused());
                    d.Press(SDLK_ESCAPE);
                  }),
   });
@@ -287,7 +287,7 @@ TEST(PauseE2E, FocusLossCanBeLeftUnpaused) {
        }},
       {"play goes on", [&] { return d.Playing(frames + 20); },
        [&] {
-         EXPECT_FALSE(d.Window().Host().Paused());
+         EXPECT_FALSE(d.Window().Paused());
          d.Press(SDLK_ESCAPE);
        }},
       {"title", [&] { return d.OnTitle(); }, [&] { d.Press(SDLK_ESCAPE); }},
@@ -310,7 +310,7 @@ TEST(PauseE2E, MinimisingPausesTheDeathSequenceWhichResumesAtItsPace) {
        [&] { harness::PushWindowEvent(d.Form(), SDL_WINDOWEVENT_MINIMIZED); }},
       {"paused", [] { return true; },
        [&] {
-         EXPECT_TRUE(d.Window().Host().Paused());
+         EXPECT_TRUE(d.Window().Paused());
          deathTimer = d.State().deathTimer;
        }},
       AfterPumps("resume", 40,

@@ -46,7 +46,7 @@ bool PlayWholeGame(const std::vector<ursa::ScriptEvent>& keys, const std::string
     steps.push_back({shot.file,
                      [&play, shot, start = int64_t{-1}]() mutable {
                        if (play.State().stage != shot.stage || !play.Playing(0)) return false;
-                       const int64_t framesRun = play.Window().Host().FramesRun();
+                       const int64_t framesRun = play.Window().FramesRun();
                        if (start < 0) start = framesRun;
                        return framesRun >= start + shot.framesIn;
                      },
