@@ -76,7 +76,8 @@ class WindowHost final : public GameHost {
   view::SceneHandles& handles_;
   view::SceneSetup setup_;
   PlayPause pause_{form_};
-  SmoothPictures smooth_{form_, handles_, pause_, [this](int64_t wakeAtMs) { pumps_.PumpOnce(wakeAtMs); }};
+  SmoothPictures smooth_{form_, handles_, pause_,
+                         [this](int64_t wakeAtMs) { pumps_.PumpOnce(wakeAtMs); }};
   WindowPumps pumps_{form_, pause_, smooth_, deathDueMs_};
   int64_t framesRun_ = 0;
   KeyIntake* keys_ = nullptr;

@@ -38,10 +38,10 @@ class WindowPumps {
   // What a pump does for a wait: the one place each kind of wait is read.
   struct Plan {
     enum class Ends { kOnEvent, kAtOnce, kAt } ends;
-    int64_t atMs = 0;             // kAt: on the play clock
-    bool throughEvents = false;   // events do not end it before atMs (a death picture's moment)
-    bool picturesBetween = false; // smooth pictures are drawn in it
-    bool leavesPlay = false;      // on the way to a screen: nothing stays paused
+    int64_t atMs = 0;              // kAt: on the play clock
+    bool throughEvents = false;    // events do not end it before atMs (a death picture's moment)
+    bool picturesBetween = false;  // smooth pictures are drawn in it
+    bool leavesPlay = false;       // on the way to a screen: nothing stays paused
   };
   Plan PlanFor(const StepWait& wait) const;
 

@@ -12,6 +12,7 @@
 #include "app/replay.hpp"
 #include "game/key_script.hpp"
 #include "harness/key_injection.hpp"
+#include "harness/virtual_clock.hpp"
 #include "toolkit/clock.hpp"
 
 namespace ursa::harness {
@@ -65,7 +66,7 @@ class ScriptedPlay {
  private:
   void FeedKeysOfThisFrame();
 
-  tk::VirtualClock clock_{1000};
+  harness::VirtualClock clock_{1000};
   GameWindow window_;
   std::optional<KeyReplay> keys_;
 };

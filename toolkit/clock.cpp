@@ -37,14 +37,4 @@ void SystemClock::SleepUntil(int64_t atMs) {
   while (Milliseconds() < atMs) std::this_thread::sleep_for(std::chrono::microseconds(100));
 }
 
-void VirtualClock::WaitForEvent(int64_t wakeAtMs) {
-  // What the window system sent (a pad's buttons among it) is taken in, as a real wait does.
-  SDL_PumpEvents();
-  if (wakeAtMs < 0) {
-    ++now_;
-  } else {
-    now_ = std::max(now_, wakeAtMs);
-  }
-}
-
 }  // namespace ursa::tk

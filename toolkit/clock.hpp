@@ -2,7 +2,6 @@
 // The system clock waits for real; the virtual clock lets tests run whole games at full speed.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 
 namespace ursa::tk {
@@ -27,22 +26,6 @@ class SystemClock final : public Clock {
   int64_t Milliseconds() override;
   void WaitForEvent(int64_t wakeAtMs) override;
   void SleepUntil(int64_t atMs) override;
-};
-
-// Time that moves only when told. A wait with a wake-up time jumps straight to it (the
-// pump calls WaitForEvent only when no event is queued, so nothing could have woken it
-// earlier); a wait for the next event lets one millisecond pass, so an idle loop still
-// sees time go by and a test's pump hook can act at a chosen moment.
-class VirtualClock final : public Clock {
- public:
-  explicit VirtualClock(int64_t startMs = 0) : now_(startMs) {}
-  int64_t Milliseconds() override { return now_; }
-  void WaitForEvent(int64_t wakeAtMs) override;
-  void SleepUntil(int64_t atMs) override { now_ = std::max(now_, atMs); }
-  void Advance(int64_t ms) { now_ += ms; }
-
- private:
-  int64_t now_;
 };
 
 }  // namespace ursa::tk

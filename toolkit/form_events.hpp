@@ -22,8 +22,8 @@ class FormEvents {
   virtual void FocusChanged(bool /*focused*/) {}
   // A game pad was connected or removed, or one of its buttons or sticks moved.
   virtual void Pad(const PadEvent& /*event*/) {}
-  // The event pump is about to deliver what is pending: every DoEvents, before any wait.
-  // The game needs nothing here; a play harness acts at chosen moments of play.
+  // The event pump is about to deliver what is pending: every DoEvents, before any wait. A
+  // play harness acts here at chosen moments of play.
   virtual void Pumping() {}
 };
 

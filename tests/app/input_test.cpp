@@ -45,7 +45,7 @@ TEST(KeySources, AKeyIsUpOnlyWhenNoControlHoldsIt) {
   keys.Release(kKeyboard, kKeyRight);
   keys.Release(kPadStick, kKeyRight);
   EXPECT_EQ(game.Seen(keys), (std::vector<std::string>{"Down Right", "Down Right", "Up Right",
-                                                 "Down Right", "Down Right", "Up Right"}));
+                                                       "Down Right", "Down Right", "Up Right"}));
 }
 
 TEST(KeySources, AReleaseNeverPressedReachesTheGameOnlyWhenNothingHoldsTheKey) {

@@ -5,6 +5,7 @@
 
 #include "form_fixture.hpp"
 #include "harness/pump_hook.hpp"
+#include "harness/virtual_clock.hpp"
 #include "recording_events.hpp"
 #include "toolkit/clock.hpp"
 
@@ -117,7 +118,7 @@ TEST(SystemClockTest, WaitsUntilTheWakeTimeWhenNothingHappens) {
 }
 
 TEST(VirtualClockTest, MovesOnlyWhenToldOrWaiting) {
-  VirtualClock clock(50);
+  harness::VirtualClock clock(50);
   EXPECT_EQ(clock.Milliseconds(), 50);
   clock.Advance(20);
   EXPECT_EQ(clock.Milliseconds(), 70);

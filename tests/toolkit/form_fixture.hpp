@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "harness/key_injection.hpp"
+#include "harness/virtual_clock.hpp"
 #include "toolkit/key_bindings.hpp"
 #include "toolkit/toolkit.hpp"
 
@@ -42,7 +43,7 @@ class FormTest : public ::testing::Test {
     harness::PushKey(*form, key, down, repeat, modifiers);
   }
 
-  VirtualClock clock{1000};
+  harness::VirtualClock clock{1000};
   std::unique_ptr<Form1> form;
 };
 

@@ -10,6 +10,7 @@
 #include "form_fixture.hpp"
 #include "gl/render_target.hpp"
 #include "gl/texture_changes.hpp"
+#include "harness/virtual_clock.hpp"
 #include "toolkit/composer.hpp"
 #include "toolkit/scaler.hpp"
 #include "toolkit/surface.hpp"
@@ -273,7 +274,7 @@ class PresentCountTest : public ::testing::Test {
   }
   void Show() { form->Picture1().ShowDeviceImage({texture, 640, 480}); }
 
-  VirtualClock clock{1000};
+  harness::VirtualClock clock{1000};
   std::unique_ptr<Form1> form;
   GLuint texture = 0;
 };
