@@ -115,6 +115,8 @@ void GameWindow::FocusChanged(bool focused) { input_.FocusChanged(focused); }
 void GameWindow::Pad(const tk::PadEvent& event) { input_.Pad(event); }
 
 void GameWindow::SendKey(int keyCode, bool down) {
+  const bool onScreen = game_.screen == Screen::kTitle || game_.screen == Screen::kEnding;
+  if (keepOpenOnScreens_ && onScreen && keyCode == kKeyEsc && down) return;
   if (replay_ == nullptr || replay_->Done()) TakeKey(keyCode, down);
 }
 

@@ -52,6 +52,9 @@ class GameWindow final : public tk::FormEvents {
   void SetTimeAttackRecords(TimeAttackRecords& records, bool ghost);
   // --time-attack: once the title is up, a time attack starts, as T on the title starts one.
   void StartTimeAttackAtLoad() { timeAttackAtLoad_ = true; }
+  // The page: the player's Esc on the title and ending screens does nothing, since a page has
+  // nothing to go back to; a replay's Esc there still ends the game, as in ursa-sim.
+  void KeepOpenOnScreens() { keepOpenOnScreens_ = true; }
   // The window was full screen when start-up ended (a screen may refuse full screen).
   bool StartedFullscreen() const { return startedFullscreen_; }
 
@@ -88,6 +91,7 @@ class GameWindow final : public tk::FormEvents {
   TimeAttackRecords noRecords_{std::string()};
   std::unique_ptr<TimeAttackSession> timeAttack_;
   bool timeAttackAtLoad_ = false;
+  bool keepOpenOnScreens_ = false;
   bool loaded_ = false;
   StepWait wait_{PumpKind::kAfterFrame};  // what the game's last step asked the browser's loop for
   bool startedFullscreen_ = false;
