@@ -7,7 +7,12 @@ driven through chromium-driver and served from 127.0.0.1 only:
   - F11 shows the game full screen and back; F12 offers the title's picture as a download;
   - settings written in the page are kept in the browser's storage and read after a reload;
   - a game pad (a stand-in the browser's gamepad API reports) starts a time attack with Y and
-    runs the bear with its stick.
+    runs the bear with its stick;
+  - the player's files are kept the moment the game writes them, tabs side by side keep each
+    other's, and a copy that fails is said;
+  - keys held when the canvas loses the focus are let go and play pauses; the player's Esc
+    never ends the page's game, a replay's still does as in ursa-sim;
+  - what goes wrong at the start is said plainly, on the page.
 Usage: browser_test.py SITE URSA_SIM SCREENSHOTS [TEST...]   (the built page, ursa-sim,
 docs/screenshots; unittest names pick tests)
 """
@@ -46,6 +51,47 @@ window.padButton = (n, down) => {
 window.padStick = (x) => { pad.axes[0] = x; pad.timestamp++; };
 """
 PAD_Y = 3
+PAD_BACK = 8
+RECORDS = "/home/web_user/.local/share/ursa"
+# Stage 1 of a time attack, keys at frames of play as in full-game.script: T on the title, then
+# each [frame, key, down] sent to the canvas as soon as the game has run the frame before it.
+STAGE_1 = [[0, "Right", True], [12, "Space", True], [64, "Space", False], [68, "Space", True],
+           [116, "Space", False], [120, "Space", True]]
+KEY_PLAYER = """
+const [events, done] = arguments;
+const keys = {T: ["t", "KeyT", 84], Right: ["ArrowRight", "ArrowRight", 39],
+              Space: [" ", "Space", 32]};
+const send = (name, down) => {
+  const [key, code, keyCode] = keys[name];
+  Module.canvas.dispatchEvent(new KeyboardEvent(down ? "keydown" : "keyup",
+                                                {key, code, keyCode, bubbles: true}));
+};
+send("T", true);
+send("T", false);
+let next = 0;
+const tick = () => {
+  const s = ursaPage.status;
+  while (s.screen === 1 && next < events.length && s.frames + 1 >= events[next][0]) {
+    send(events[next][1], events[next][2]);
+    next++;
+  }
+  if (next < events.length) setTimeout(tick, 1); else done();
+};
+tick();
+"""
+# No WebGL 2, or no IndexedDB (as where the site's data is blocked), from before the page runs.
+NO_WEBGL = """
+const getContext = HTMLCanvasElement.prototype.getContext;
+HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+  return kind === "webgl2" ? null : getContext.call(this, kind, ...rest);
+};
+"""
+NO_INDEXEDDB = "Object.defineProperty(window, 'indexedDB', {value: undefined});"
+FULL_STORAGE = """
+IDBObjectStore.prototype.put = function () {
+  throw new DOMException("The quota has been exceeded.", "QuotaExceededError");
+};
+"""
 
 
 class BrowserPage(unittest.TestCase):
@@ -116,6 +162,35 @@ class BrowserPage(unittest.TestCase):
 
     def Keys(self):
         return ActionChains(self.driver)
+
+    def Injected(self, source):
+        """`source` runs before the page's own scripts in every page opened until the returned
+        function is called."""
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": source})
+        return lambda: self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                                   {"identifier": script["identifier"]})
+
+    def ForgetStorage(self):
+        """A browser that has kept nothing for the page."""
+        self.driver.get("about:blank")
+        self.driver.execute_cdp_cmd("Storage.clearDataForOrigin",
+                                    {"origin": self.url.rstrip("/"), "storageTypes": "all"})
+
+    def File(self, path):
+        """The text of a file in the game's file system, or None."""
+        return self.driver.execute_script(
+            "return FS.analyzePath(arguments[0]).exists ? "
+            "new TextDecoder().decode(FS.readFile(arguments[0])) : null", path)
+
+    def ClearStage1(self):
+        """Plays stage 1 of a time attack from the title, through its door."""
+        self.driver.execute_async_script(KEY_PLAYER, STAGE_1)
+        self.WaitFor(lambda: self.Status()["stage"] == 2, 20, "stage 1 was not cleared")
+
+    def Problems(self):
+        return [(p.text, p.get_attribute("class"))
+                for p in self.driver.find_elements("css selector", "#problems > div")]
 
     def test_the_whole_game_replayed_ends_with_ursa_sims_end_line(self):
         expected = subprocess.run([str(SIM), "play", str(SCRIPT)], capture_output=True, text=True,
@@ -219,6 +294,169 @@ class BrowserPage(unittest.TestCase):
         start = self.Status()["x"]
         self.Keys().key_down("d").pause(0.6).key_up("d").perform()
         self.assertGreater(self.Status()["x"], start, "D, bound in the stored settings, did not run")
+
+    def test_a_new_best_and_a_damaged_file_set_aside_are_kept_at_once(self):
+        self.ForgetStorage()
+        self.Open()
+        self.ClearStage1()
+        self.driver.refresh()  # F5 the moment the best is written
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+        self.assertRegex(self.File(RECORDS + "/bests.ini") or "", r"\nstage 1 = \d+\n")
+        # A damaged bests file is set aside as the game starts: kept so, at once, too.
+        self.driver.execute_async_script(
+            "FS.writeFile(arguments[0], 'run = fast\\n'); ursaPage.fileWritten(arguments[0]);"
+            "storage.saving.then(arguments[1])", RECORDS + "/bests.ini")
+        self.driver.refresh()
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+        self.assertIn("The time attack's bests: line 1:", self.Problems()[0][0])
+        self.driver.refresh()
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+        self.assertIsNone(self.File(RECORDS + "/bests.ini"))
+        self.assertEqual(self.File(RECORDS + "/bests.ini.damaged"), "run = fast\n")
+        self.assertEqual(self.Problems(), [])
+
+    def test_two_tabs_never_erase_each_others_files(self):
+        self.ForgetStorage()
+        self.Open()
+        first = self.driver.current_window_handle
+        self.driver.switch_to.new_window("window")
+        self.Open()
+        # The second tab's player saves settings; the first tab takes them in at once.
+        self.driver.find_element("tag name", "summary").click()
+        self.driver.find_element("id", "settings").send_keys("[keys]\nright = Right, D\n")
+        self.driver.find_element("id", "save-settings").click()
+        time.sleep(1)
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+        self.driver.close()
+        self.driver.switch_to.window(first)
+        self.WaitFor(lambda: "right = Right, D" in (self.File(SETTINGS) or ""), 10,
+                     "the other tab's settings did not reach this one")
+        # This tab's game writes its bests: the other tab's settings stay.
+        self.ClearStage1()
+        self.driver.switch_to.new_window("window")
+        self.Open()
+        self.assertRegex(self.File(RECORDS + "/bests.ini") or "", r"\nstage 1 = \d+\n")
+        self.assertIn("right = Right, D", self.File(SETTINGS) or "")
+        self.driver.close()
+        self.driver.switch_to.window(first)
+
+    def test_keys_held_as_the_canvas_loses_the_focus_are_let_go_and_play_pauses(self):
+        self.Open()
+        canvas = self.driver.find_element("id", "canvas")
+        canvas.click()
+        self.Keys().send_keys(Keys.ENTER).perform()
+        self.WaitForPlay("Enter started no game")
+        self.Keys().key_down(Keys.ARROW_RIGHT).pause(0.3).perform()
+        self.driver.find_element("tag name", "summary").click()
+        self.Keys().key_up(Keys.ARROW_RIGHT).perform()  # to the settings, not the game
+        self.WaitFor(lambda: self.Status()["paused"], 5, "losing the focus did not pause")
+        away = self.driver.find_element("id", "keys-away")
+        self.assertTrue(away.is_displayed(), "the page does not say where the keys went")
+        canvas.click()
+        self.assertFalse(away.is_displayed(), "the page says the keys go elsewhere")
+        self.Keys().send_keys("p").perform()
+        self.WaitFor(lambda: not self.Status()["paused"], 5, "P did not end the pause")
+        time.sleep(0.3)
+        x = self.Status()["x"]
+        time.sleep(0.5)
+        self.assertEqual(self.Status()["x"], x, "Right stuck: the bear runs on")
+
+    def test_the_players_esc_never_ends_the_pages_game_a_replays_does(self):
+        remove = self.Injected(FAKE_PAD)
+        try:
+            self.Open()
+            self.driver.find_element("id", "canvas").click()
+            self.Keys().send_keys(Keys.ESCAPE).perform()
+            self.driver.execute_script("padButton(arguments[0], true)", PAD_BACK)
+            self.driver.execute_script("padButton(arguments[0], false)", PAD_BACK)
+            self.Keys().send_keys(Keys.ENTER).perform()
+            self.WaitForPlay("Esc or Back on the title ended the game")
+            self.Keys().send_keys(Keys.ESCAPE).perform()
+            self.WaitFor(lambda: self.Status()["screen"] == 0, 5, "Esc in play did not go back")
+            self.Keys().send_keys(Keys.ESCAPE).pause(0.2).send_keys(Keys.ENTER).perform()
+            self.WaitForPlay("Esc on the title ended the game")
+        finally:
+            remove()
+        # A replay's Esc on the title ends its game as ursa-sim's: its end line stays.
+        script = self.folder.name + "/www/esc.script"
+        pathlib.Path(script).write_text("0 Enter down\n30 Esc down\n31 Esc down\n")
+        expected = subprocess.run([str(SIM), "play", script], capture_output=True, text=True,
+                                  check=True).stdout.strip()
+        self.Open("?replay=esc.script")
+        self.WaitFor(lambda: self.driver.title.startswith("end "), 30, "the replay never ended")
+        self.assertEqual((self.driver.title, self.Line()), (expected, expected))
+
+    def test_what_goes_wrong_at_the_start_is_said_plainly(self):
+        page = lambda: self.driver.find_element("tag name", "body").text
+        remove = self.Injected(NO_WEBGL)
+        try:
+            self.driver.get(self.url + "index.html")
+            self.WaitFor(lambda: "no WebGL 2" in page(), 30, "no WebGL 2 was not said")
+            time.sleep(1)  # what else might come
+            self.assertNotIn("dlopen", page())
+        finally:
+            remove()
+        remove = self.Injected(NO_INDEXEDDB)
+        try:
+            self.Open()
+            self.assertIn("the game plays, but its settings and the time attack's bests will "
+                          "not be kept", page())
+        finally:
+            remove()
+        self.ForgetStorage()
+        remove = self.Injected(FULL_STORAGE)
+        try:
+            self.Open()
+            self.ClearStage1()
+            self.WaitFor(lambda: self.Problems(), 10, "the failed copy was not said")
+            self.assertIn("The time attack's bests could not be kept", self.Problems()[0][0])
+        finally:
+            remove()
+
+    def test_the_pages_smaller_promises(self):
+        self.ForgetStorage()
+        # Several settings messages, each in the error colour, naming no path of the game's.
+        self.Open()
+        self.driver.find_element("tag name", "summary").click()
+        box = self.driver.find_element("id", "settings")
+        box.send_keys("[play]\nghost = maybe\n[keys]\nright = Right, Hyper\n")
+        self.driver.execute_script("arguments[0].value += '# after a NUL: \\0 kept\\n'", box)
+        self.driver.find_element("id", "save-settings").click()
+        time.sleep(1)
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+        problems = self.Problems()
+        self.assertEqual(len(problems), 2, problems)
+        for text, kind in problems:
+            self.assertRegex(text, r"^The settings, line \d: ")
+            self.assertEqual(kind, "error")
+        self.assertTrue(self.driver.find_element("id", "settings").get_attribute("value")
+                        .endswith("\0 kept\n"), "the box stops at the NUL")
+        # Back to the defaults: the box holds every setting the page reads, as it is by default.
+        self.driver.find_element("tag name", "summary").click()
+        self.driver.find_element("id", "reset-settings").click()
+        time.sleep(1)
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+        self.assertEqual(self.driver.find_element("id", "settings").get_attribute("value"),
+                         self.driver.execute_script("return UTF8ToString(Module._UrsaPageSettings())"))
+        self.assertEqual(self.Problems(), [])
+        # hold= without a replay is no hold; one that is no number is refused, said.
+        self.Open("?hold=5")
+        self.driver.find_element("id", "canvas").click()
+        self.Keys().send_keys(Keys.ENTER).perform()
+        self.WaitForPlay("hold= without a replay held the game")
+        self.driver.get(self.url + "index.html?replay=full-game.script&hold=abc")
+        self.WaitFor(lambda: self.Problems(), 30, "hold=abc was not refused")
+        self.assertIn("not \"abc\"", self.Problems()[0][0])
+        # A replay that cannot be loaded: said, with a way to play without it.
+        self.driver.get(self.url + "index.html?replay=missing.script")
+        self.WaitFor(lambda: self.Problems(), 30, "the missing replay was not said")
+        self.driver.find_element("link text", "Play without the replay").click()
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start")
+        self.assertEqual(self.driver.current_url, self.url + "index.html")
+        # The site names no folder of the build machine's, and has its icon.
+        self.assertNotIn(str(SITE), (SITE / "ursa.js").read_text())
+        self.driver.get(self.url + "favicon.png")
+        self.assertEqual(self.driver.execute_script("return document.images[0].naturalWidth"), 32)
 
 
 if __name__ == "__main__":
