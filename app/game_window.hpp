@@ -53,6 +53,9 @@ class GameWindow final : public tk::FormEvents {
   void SetTimeAttackRecords(TimeAttackRecords& records, bool ghost);
   // --time-attack: once the title is up, a time attack starts, as T on the title starts one.
   void StartTimeAttackAtLoad() { timeAttackAtLoad_ = true; }
+  // The page: the player's Esc on the title and ending screens does nothing, since a page has
+  // nothing to go back to; a replay's Esc there still ends the game, as in ursa-sim.
+  void KeepOpenOnScreens() { keys_.KeepOpenOnScreens(); }
   // The window was full screen when start-up ended (a screen may refuse full screen).
   bool StartedFullscreen() const { return startedFullscreen_; }
 

@@ -15,10 +15,13 @@ bool KeyIntake::Next(const Game& game, uint64_t framesRun, KeyPress& key) {
       return true;
     }
   }
-  if (waiting_.empty()) return false;
-  key = waiting_.front();
-  waiting_.pop_front();
-  return true;
+  const bool onScreen = game.screen == Screen::kTitle || game.screen == Screen::kEnding;
+  while (!waiting_.empty()) {
+    key = waiting_.front();
+    waiting_.pop_front();
+    if (!(keepOpen_ && onScreen && key.down && key.keyCode == kKeyEsc)) return true;
+  }
+  return false;
 }
 
 void KeyIntake::Taken(const Game& game, Screen screen, KeyPress key, uint64_t framesRun) {

@@ -16,6 +16,9 @@ class KeyIntake {
  public:
   // A key of the player's, kept until the rules take it; left out while a replay plays.
   void Push(KeyPress key);
+  // The player's Esc on the title and ending screens is dropped: a page has nothing to quit
+  // to. A replay's keys are the script's, Esc among them.
+  void KeepOpenOnScreens() { keepOpen_ = true; }
 
   // --replay: its keys reach the rules at their moments of play, from the title on; the
   // player's keys are left out until its last one. Must outlive this object.
@@ -35,6 +38,7 @@ class KeyIntake {
 
  private:
   std::deque<KeyPress> waiting_;
+  bool keepOpen_ = false;
   KeyReplay* replay_ = nullptr;
   KeyRecorder* recorder_ = nullptr;
   TimeAttackSession* timeAttack_ = nullptr;

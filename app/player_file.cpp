@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/player_file_written.hpp"
+
 namespace ursa {
 namespace {
 
@@ -32,6 +34,13 @@ int WriteAll(int fd, const std::string& text) {
     done += static_cast<size_t>(n);
   }
   return 0;
+}
+
+// A file set aside: its copy is there and it is gone, told in that order.
+std::string SetAside(const std::string& path, const std::string& aside) {
+  PlayerFileWritten(aside);
+  PlayerFileWritten(path);
+  return aside;
 }
 
 }  // namespace
@@ -132,6 +141,7 @@ bool ReplacePlayerFile(const std::string& path, const std::string& text, std::st
     fsync(folderFd);
     close(folderFd);
   }
+  PlayerFileWritten(target.string());
   return true;
 }
 
@@ -142,7 +152,7 @@ std::string SetAsidePlayerFile(const std::string& path, std::string& why) {
     // A second name made first, then the first taken away: link() never takes a name that
     // is already there, where rename() would write over it.
     if (link(path.c_str(), aside.c_str()) == 0) {
-      if (unlink(path.c_str()) == 0) return aside;
+      if (unlink(path.c_str()) == 0) return SetAside(path, aside);
       why = std::strerror(errno);
       unlink(aside.c_str());
       return {};
@@ -151,7 +161,7 @@ std::string SetAsidePlayerFile(const std::string& path, std::string& why) {
     // A folder whose file system has no hard links: the name is taken once it is seen free.
     struct stat taken {};
     if (lstat(aside.c_str(), &taken) == 0) continue;
-    if (std::rename(path.c_str(), aside.c_str()) == 0) return aside;
+    if (std::rename(path.c_str(), aside.c_str()) == 0) return SetAside(path, aside);
     why = std::strerror(errno);
     return {};
   }

@@ -1,9 +1,11 @@
 // Ursa in a browser tab: the game's window on the page's canvas, stepped once per animation
-// frame. The page (index.html) has mounted the settings folder from the browser's storage
+// frame. The page (index.html) has put the player's files from the browser's storage in place
 // and fetched a replay before this runs; its address gives the command line (--replay FILE).
-// The run played is kept as a key script the page offers for download.
+// Every player file the game writes is handed back to the page to keep; the run played is kept
+// as a key script the page offers for download.
 #include <SDL.h>
 #include <emscripten.h>
+#include <emscripten/html5.h>
 
 #include <cstdio>
 #include <exception>
@@ -15,8 +17,10 @@
 
 #include "app/command_line.hpp"
 #include "app/game_window.hpp"
+#include "app/player_file_written.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
+#include "app/settings.hpp"
 #include "app/settings_file.hpp"
 #include "app/time_attack_records.hpp"
 #include "app/window_settings.hpp"
@@ -72,6 +76,20 @@ void SayReplayEnd(Page& page) {
   Say("end", ursa::EndLine(reason, game.state, game.timeAttack ? &game.run : nullptr));
 }
 
+// The canvas lost the keyboard's focus to the rest of the page (the settings box, a link): the
+// keys go there now, so what the keyboard held is let go and play pauses, as when the
+// desktop's window loses the focus. Both reach the game at its next step, as window events.
+EM_BOOL CanvasBlurred(int /*eventType*/, const EmscriptenFocusEvent* /*event*/, void* /*data*/) {
+  SDL_ResetKeyboard();
+  SDL_Event lost{};
+  lost.type = SDL_WINDOWEVENT;
+  lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_Window* window = SDL_GL_GetCurrentWindow();
+  lost.window.windowID = window != nullptr ? SDL_GetWindowID(window) : 0;
+  SDL_PushEvent(&lost);
+  return EM_FALSE;
+}
+
 void Stop(const std::string& why) {
   emscripten_cancel_main_loop();
   Say("error", why);
@@ -84,9 +102,11 @@ void Step(void* given) {
     TellStatus(page);
     SayReplayEnd(page);
     if (!goesOn) {
+      // Only a replay's Esc on the title or the ending screen ends the page's game.
       emscripten_cancel_main_loop();
-      Say("quit", "the game has ended; reload the page to play again");
-    } else if (page.holdAtFrame >= 0 && page.window->FramesRun() >= page.holdAtFrame) {
+      Say("quit", "the replay has ended the game");
+    } else if (page.replay && page.holdAtFrame >= 0 &&
+               page.window->FramesRun() >= page.holdAtFrame) {
       emscripten_cancel_main_loop();
       Say("held", "held after frame " + std::to_string(page.holdAtFrame) + " of play");
     } else {
@@ -106,6 +126,27 @@ void Step(void* given) {
 
 }  // namespace
 
+// The settings the page reads, with their defaults and what each does, for the settings box.
+// The display's are the page's own (the canvas, the browser's full screen) and are left out.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* UrsaPageSettings() {
+  static const std::string text = [] {
+    const ursa::Settings defaults;
+    std::string list;
+    std::string section;
+    for (const ursa::Setting& setting : ursa::SettingsTable()) {
+      if (setting.section == "display") continue;
+      if (setting.section != section) {
+        section = setting.section;
+        list += (list.empty() ? "[" : "\n[") + section + "]\n";
+      }
+      if (!setting.comment.empty()) list += setting.comment + "\n";
+      list += setting.name + " = " + setting.format(defaults) + "\n";
+    }
+    return list;
+  }();
+  return text.c_str();
+}
+
 // The run so far as a key script, for the page's download link.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* UrsaRunSoFar() {
   Page& page = ThePage();
@@ -120,6 +161,11 @@ int main(int argc, char** argv) {
   // Keys reach the game while its canvas has the focus (clicked or tabbed to), so that the
   // rest of the page keeps its own keys.
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+  emscripten_set_blur_callback("#canvas", nullptr, EM_FALSE, CanvasBlurred);
+  // The page keeps a copy of each player file in the browser's storage, made when it changes.
+  ursa::SetPlayerFileWritten([](const std::string& path) {
+    EM_ASM({ ursaPage.fileWritten(UTF8ToString($0)); }, path.c_str());
+  });
   const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
   if (line.action != ursa::CommandLine::Action::kPlay) {
     Say("error", line.error.empty() ? "the page's address asks for no game" : line.error);
@@ -144,7 +190,11 @@ int main(int argc, char** argv) {
     atStart.windowWidth = 640;
     atStart.windowHeight = 480;
     page.window = std::make_unique<ursa::GameWindow>(ursa::WindowOptions(atStart), kMeshFolder);
-    page.window->SetInputOptions(page.settings.input);
+    page.window->KeepOpenOnScreens();
+    for (const std::string& name : page.window->SetInputOptions(page.settings.input)) {
+      std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
+                   name.c_str());
+    }
     if (page.replay) page.window->SetReplay(&*page.replay);
     auto run = std::make_unique<ursa::RecordingInMemory>();
     page.run = run.get();

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """The page's pace in headless Chromium with WebGL 2 on the CPU (SwiftShader): the whole-game
 replay, measured for SECONDS once 200 frames of play have passed, in ROUNDS fresh page loads.
-Prints per round the frames of play per second and the CPU that Chromium's processes used per
-frame (every process and thread: the page, the GPU process, SwiftShader's workers), then the
-medians; set the CPU beside the desktop game's (bench/game/same_work_bench.sh) for the ratio.
+Prints per round the frames of play per second and the CPU that Chromium used per frame (every
+process and thread of the Chromium it started: the page, the GPU process, SwiftShader's
+workers; no other Chromium's), then the medians; set the CPU beside the desktop game's
+(bench/game/same_work_bench.sh) for the ratio.
 With --time-attack the same keys play a time attack, its clock redrawn in every frame.
 Usage: bench/web/page_frame_rate.py [--time-attack] SITE [SECONDS] [ROUNDS]   (SITE: build-web/www)
 """
@@ -20,16 +21,22 @@ sys.path.insert(0, str(ROOT / "tests" / "web"))
 from headless_chromium import Chromium, Serve  # noqa: E402
 
 
-def ChromiumCpuSeconds():
-    total = 0
+def ChromiumCpuSeconds(driver):
+    """The CPU time of the Chromium that `driver` started: every process under its
+    chromedriver (the browser, the page, the GPU process), none of another's."""
+    parents, cpu = {}, {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
-            if "chrom" not in pathlib.Path(f"/proc/{pid}/comm").read_text():
-                continue
             fields = pathlib.Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-            total += int(fields[11]) + int(fields[12])  # utime, stime
         except OSError:
             continue  # a process that ended meanwhile
+        parents.setdefault(int(fields[1]), []).append(int(pid))
+        cpu[int(pid)] = int(fields[11]) + int(fields[12])  # utime, stime
+    total, below = 0, list(parents.get(driver.service.process.pid, []))
+    while below:
+        pid = below.pop()
+        total += cpu[pid]
+        below.extend(parents.get(pid, []))
     return total / os.sysconf("SC_CLK_TCK")
 
 
@@ -43,9 +50,9 @@ def Round(url, profile, seconds):
             if time.monotonic() > deadline:
                 raise RuntimeError("the replay did not reach 200 frames of play in 60 s")
             time.sleep(0.1)
-        f0, c0, t0 = frames(), ChromiumCpuSeconds(), time.monotonic()
+        f0, c0, t0 = frames(), ChromiumCpuSeconds(driver), time.monotonic()
         time.sleep(seconds)
-        f1, c1, t1 = frames(), ChromiumCpuSeconds(), time.monotonic()
+        f1, c1, t1 = frames(), ChromiumCpuSeconds(driver), time.monotonic()
     finally:
         driver.quit()
     return (f1 - f0) / (t1 - t0), 1000 * (c1 - c0) / max(f1 - f0, 1)

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/player_file.hpp"
+#include "app/player_file_written.hpp"
 #include "tests/app/file_test_support.hpp"
 #include "tests/scoped_env.hpp"
 #include "tests/sim_runner.hpp"
@@ -197,6 +198,32 @@ TEST(TimeAttackRecords, AReadOnlyFolderIsSaidAndItsFileStays) {
   if (rootWritesAnyway) GTEST_SKIP() << "this user writes into read-only folders";
   EXPECT_NE(readOnly.Text().find("(Permission denied)"), std::string::npos) << readOnly.Text();
   EXPECT_EQ(TimeAttackRecords(folder).Bests(), (TimeAttackBests{{400}, std::nullopt}));
+}
+
+TEST(TimeAttackRecords, EveryFileChangedIsToldAtOnceAndNothingElse) {
+  // The page copies each file it is told of into the browser's storage the moment it changes.
+  const std::string folder = Folder("told");
+  std::vector<std::string> told;
+  SetPlayerFileWritten([&](const std::string& path) { told.push_back(path); });
+  TimeAttackRecords records(folder);
+  EXPECT_TRUE(records.StageCleared(1, 400));
+  EXPECT_FALSE(records.StageCleared(1, 500)) << "no best, nothing written";
+  EXPECT_TRUE(records.RunFinished(9000, Recording(1)));
+  const std::string bests = records.BestsPath();
+  EXPECT_EQ(told, (std::vector<std::string>{bests, records.BestRunPath(), bests}));
+  // A damaged file: its copy first, then the file gone.
+  told.clear();
+  std::ofstream(bests) << "run = fast\n";
+  TimeAttackRecords(folder, Said().Stream());
+  EXPECT_EQ(told, (std::vector<std::string>{bests + ".damaged", bests}));
+  // A write that fails changes nothing, and is told nothing.
+  told.clear();
+  {
+    const test::FileSizeLimit full(10);
+    TimeAttackRecords(folder, Said().Stream()).StageCleared(2, 10);
+  }
+  SetPlayerFileWritten(nullptr);
+  EXPECT_EQ(told, std::vector<std::string>{});
 }
 
 }  // namespace

@@ -7,10 +7,16 @@ driven through chromium-driver and served from 127.0.0.1 only:
   - F11 shows the game full screen and back; F12 offers the title's picture as a download;
   - settings written in the page are kept in the browser's storage and read after a reload;
   - a game pad (a stand-in the browser's gamepad API reports) starts a time attack with Y and
-    runs the bear with its stick.
+    runs the bear with its stick;
+  - the player's files are kept the moment the game writes them, tabs side by side keep each
+    other's, and a copy that fails is said;
+  - keys held when the canvas loses the focus are let go and play pauses; the player's Esc
+    never ends the page's game, a replay's still does as in ursa-sim;
+  - what goes wrong at the start is said plainly, on the page.
 Usage: browser_test.py SITE URSA_SIM SCREENSHOTS [TEST...]   (the built page, ursa-sim,
 docs/screenshots; unittest names pick tests)
 """
+import contextlib
 import io
 import pathlib
 import shutil
@@ -19,6 +25,7 @@ import sys
 import tempfile
 import time
 import unittest
+import urllib.request
 
 from PIL import Image, ImageChops
 from selenium.webdriver.common.action_chains import ActionChains
@@ -46,7 +53,24 @@ window.padButton = (n, down) => {
 window.padStick = (x) => { pad.axes[0] = x; pad.timestamp++; };
 """
 PAD_Y = 3
-
+PAD_BACK = 8
+BESTS = "/home/web_user/.local/share/ursa/bests.ini"
+# Stage 1 of a time attack as full-game.script plays it: T on the title, then each [frame, key
+# code, key, down] sent to the canvas as soon as the game has run the frame before it.
+KEY_PLAYER = """
+const [done] = arguments, keys = [[0, 39, "ArrowRight", 1], [12, 32, " ", 1], [64, 32, " ", 0],
+                                  [68, 32, " ", 1], [116, 32, " ", 0], [120, 32, " ", 1]];
+const send = ([, keyCode, key, down]) => Module.canvas.dispatchEvent(new KeyboardEvent(
+  down ? "keydown" : "keyup", {key, keyCode, code: {" ": "Space", t: "KeyT"}[key] || key}));
+send([0, 84, "t", 1]);
+send([0, 84, "t", 0]);
+const tick = () => {
+  while (keys.length && ursaPage.status.screen === 1 && ursaPage.status.frames + 1 >= keys[0][0])
+    send(keys.shift());
+  keys.length ? setTimeout(tick, 1) : done();
+};
+tick();
+"""
 
 class BrowserPage(unittest.TestCase):
     @classmethod
@@ -116,6 +140,46 @@ class BrowserPage(unittest.TestCase):
 
     def Keys(self):
         return ActionChains(self.driver)
+
+    @contextlib.contextmanager
+    def Injected(self, source):
+        """`source` runs before the page's own scripts in every page opened meanwhile."""
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": source})
+        try:
+            yield
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+
+    def ForgetStorage(self):
+        self.driver.get("about:blank")
+        self.driver.execute_cdp_cmd("Storage.clearDataForOrigin",
+                                    {"origin": self.url.rstrip("/"), "storageTypes": "all"})
+
+    def File(self, path):
+        """The text of a file in the game's file system, or None."""
+        return self.driver.execute_script(
+            "return FS.analyzePath(arguments[0]).exists ? "
+            "new TextDecoder().decode(FS.readFile(arguments[0])) : null", path)
+
+    def ClearStage1(self):
+        self.driver.execute_async_script(KEY_PLAYER)
+        self.WaitFor(lambda: self.Status()["stage"] == 2, 20, "stage 1 was not cleared")
+
+    def Problems(self):
+        return [p.text for p in self.driver.find_elements("css selector", "#problems > .error")]
+
+    def Reloaded(self, action):
+        action()
+        time.sleep(1)
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start again")
+
+    def SaveSettings(self, text):
+        self.driver.find_element("tag name", "summary").click()
+        self.driver.execute_script("document.getElementById('settings').value = arguments[0]",
+                                   text)
+        self.Reloaded(self.driver.find_element("id", "save-settings").click)
 
     def test_the_whole_game_replayed_ends_with_ursa_sims_end_line(self):
         expected = subprocess.run([str(SIM), "play", str(SCRIPT)], capture_output=True, text=True,
@@ -220,6 +284,128 @@ class BrowserPage(unittest.TestCase):
         self.Keys().key_down("d").pause(0.6).key_up("d").perform()
         self.assertGreater(self.Status()["x"], start, "D, bound in the stored settings, did not run")
 
+    def test_a_new_best_and_a_damaged_file_set_aside_are_kept_at_once(self):
+        self.ForgetStorage()
+        self.Open()
+        self.ClearStage1()
+        self.Reloaded(self.driver.refresh)  # F5 the moment the best is written
+        self.assertRegex(self.File(BESTS) or "", r"\nstage 1 = \d+\n")
+        # A damaged bests file, set aside as the game starts, is kept so at once too.
+        self.driver.execute_async_script("FS.writeFile(arguments[0], 'run = fast\\n'); "
+                                         "storage.fileWritten(arguments[0]); "
+                                         "storage.saving.then(arguments[1])", BESTS)
+        self.Reloaded(self.driver.refresh)
+        self.assertRegex(self.Problems()[0], "^The time attack's bests: line 1: .* set aside as "
+                         "bests.ini.damaged and the bests begin again$")
+        self.Reloaded(self.driver.refresh)
+        self.assertEqual((self.File(BESTS), self.File(BESTS + ".damaged")), (None, "run = fast\n"))
+
+    def test_two_tabs_never_erase_each_others_files(self):
+        self.ForgetStorage()
+        self.Open()
+        first = self.driver.current_window_handle
+        self.driver.switch_to.new_window("window")
+        self.Open()
+        self.SaveSettings("[keys]\nright = Right, D\n")
+        self.driver.close()
+        self.driver.switch_to.window(first)
+        self.WaitFor(lambda: "right = Right, D" in (self.File(SETTINGS) or ""), 10,
+                     "the other tab's settings did not reach this one")
+        self.ClearStage1()  # this tab writes its bests: the other's settings stay
+        self.driver.switch_to.new_window("window")
+        self.Open()
+        self.assertRegex(self.File(BESTS) or "", r"\nstage 1 = \d+\n")
+        self.assertIn("right = Right, D", self.File(SETTINGS) or "")
+        self.driver.close()
+        self.driver.switch_to.window(first)
+
+    def test_keys_held_as_the_canvas_loses_the_focus_are_let_go_and_play_pauses(self):
+        self.Open()
+        canvas = self.driver.find_element("id", "canvas")
+        canvas.click()
+        self.Keys().send_keys(Keys.ENTER).perform()
+        self.WaitForPlay("Enter started no game")
+        self.Keys().key_down(Keys.ARROW_RIGHT).pause(0.3).perform()
+        self.driver.find_element("tag name", "summary").click()
+        self.Keys().key_up(Keys.ARROW_RIGHT).perform()  # to the settings, not the game
+        self.WaitFor(lambda: self.Status()["paused"], 5, "losing the focus did not pause")
+        away = self.driver.find_element("id", "keys-away")
+        self.assertTrue(away.is_displayed(), "the page does not say where the keys went")
+        canvas.click()
+        self.assertFalse(away.is_displayed(), "the page says the keys go elsewhere")
+        self.Keys().send_keys("p").perform()
+        self.WaitFor(lambda: not self.Status()["paused"], 5, "P did not end the pause")
+        time.sleep(0.3)
+        x = self.Status()["x"]
+        time.sleep(0.5)
+        self.assertEqual(self.Status()["x"], x, "Right stuck: the bear runs on")
+
+    def test_the_players_esc_never_ends_the_pages_game_a_replays_does(self):
+        with self.Injected(FAKE_PAD):
+            self.Open()
+            self.driver.find_element("id", "canvas").click()
+            self.Keys().send_keys(Keys.ESCAPE).perform()
+            self.driver.execute_script("padButton(arguments[0], true)", PAD_BACK)
+            self.Keys().send_keys(Keys.ENTER).perform()
+            self.WaitForPlay("Esc or Back on the title ended the game")
+        # A replay's Esc on the title ends its game as ursa-sim's: its end line stays.
+        script = pathlib.Path(self.folder.name) / "www" / "esc.script"
+        script.write_text("0 Enter down\n30 Esc down\n31 Esc down\n")
+        expected = subprocess.run([str(SIM), "play", str(script)], capture_output=True,
+                                  text=True, check=True).stdout.strip()
+        self.Open("?replay=esc.script")
+        self.WaitFor(lambda: self.driver.title.startswith("end "), 30, "the replay never ended")
+        self.assertEqual((self.driver.title, self.Line()), (expected, expected))
+
+    def test_what_goes_wrong_at_the_start_is_said_plainly(self):
+        page = lambda: self.driver.find_element("tag name", "body").text
+        with self.Injected("HTMLCanvasElement.prototype.getContext = () => null;"):
+            self.driver.get(self.url + "index.html")
+            self.WaitFor(lambda: "no WebGL 2" in page(), 30, "no WebGL 2 was not said")
+            time.sleep(1)  # what else might come
+            self.assertNotIn("dlopen", page())
+        with self.Injected("Object.defineProperty(window, 'indexedDB', {value: undefined});"):
+            self.Open()
+            self.assertIn("the game plays, but its settings and the time attack's bests will "
+                          "not be kept", page())
+        self.ForgetStorage()
+        with self.Injected("IDBObjectStore.prototype.put = () => { throw new DOMException("
+                           "'The quota has been exceeded.', 'QuotaExceededError'); };"):
+            self.Open()
+            self.ClearStage1()
+            self.WaitFor(lambda: self.Problems(), 10, "the failed copy was not said")
+            self.assertIn("The time attack's bests could not be kept", self.Problems()[0])
+
+    def test_the_pages_smaller_promises(self):
+        # Every settings message, in the error colour, naming the settings and not their path;
+        # a NUL kept in the box.
+        self.ForgetStorage()
+        self.Open()
+        self.SaveSettings("[play]\nghost = maybe\n[keys]\nright = Right, Hyper\n# \0 kept\n")
+        self.assertEqual(self.Problems(), [
+            "The settings, line 2: ghost: expected yes or no, found 'maybe'; skipped",
+            "The settings, line 4: right: no key is called 'Hyper'; skipped"])
+        self.assertTrue(self.driver.find_element("id", "settings").get_attribute("value")
+                        .endswith("\0 kept\n"), "the box stops at the NUL")
+        self.driver.find_element("tag name", "summary").click()
+        self.Reloaded(self.driver.find_element("id", "reset-settings").click)
+        self.assertEqual(self.driver.find_element("id", "settings").get_attribute("value"),
+                         self.driver.find_element("id", "defaults").get_attribute("textContent"))
+        # hold= without a replay is no hold; one that is no number is refused.
+        self.Open("?hold=5")
+        self.driver.find_element("id", "canvas").click()
+        self.Keys().send_keys(Keys.ENTER).perform()
+        self.WaitForPlay("hold= without a replay held the game")
+        self.driver.get(self.url + "index.html?replay=full-game.script&hold=abc")
+        self.WaitFor(lambda: 'not "abc"' in "".join(self.Problems()), 30, "hold=abc was taken")
+        # A replay that cannot be loaded offers the game without it.
+        self.driver.get(self.url + "index.html?replay=missing.script")
+        self.WaitFor(lambda: self.Problems(), 30, "the missing replay was not said")
+        self.driver.find_element("link text", "Play without the replay").click()
+        self.WaitFor(lambda: self.Status() is not None, 60, "the game did not start")
+        # The site has its icon, and names no folder of the build machine's.
+        self.assertEqual(urllib.request.urlopen(self.url + "favicon.png").status, 200)
+        self.assertNotIn(str(SITE), (SITE / "ursa.js").read_text())
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
