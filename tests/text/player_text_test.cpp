@@ -25,5 +25,17 @@ TEST(PlayerText, ControlsAndBrokenUtf8AreEscapedAndTheRestKept) {
             "\\xc0\\xaf \\xe0\\x80\\xaf \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80");
 }
 
+TEST(PlayerText, AQuoteShowsAtMostItsShareOfALongTextAndNeverHalfACharacter) {
+  EXPECT_EQ(Quoted(std::string(kQuotedBytes, 'a')), "'" + std::string(kQuotedBytes, 'a') + "'");
+  const std::string name(60000, '\x1b');
+  const std::string quoted = Quoted(name);
+  EXPECT_EQ(quoted.size(), 4 * kQuotedBytes + 19) << quoted.substr(0, 80);
+  EXPECT_TRUE(quoted.ends_with("\\x1b...' (60000 bytes)")) << quoted.substr(quoted.size() - 40);
+  // A bear (four bytes) that would end past the share is left out whole.
+  const std::string bears = std::string(kQuotedBytes - 2, 'b') + "\xf0\x9f\x90\xbb";
+  EXPECT_EQ(Quoted(bears), "'" + std::string(kQuotedBytes - 2, 'b') + "...' (" +
+                               std::to_string(bears.size()) + " bytes)");
+}
+
 }  // namespace
 }  // namespace ursa::text
