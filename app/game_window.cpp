@@ -141,9 +141,13 @@ void GameWindow::TakeKey(int keyCode, bool down) {
   if (StepBeforeNextKey(game_)) form_.EndPass();
 }
 
-void GameWindow::QueryUnload() {
+void GameWindow::EndRecordings() {
   // Closed mid-play, the recording still ends on the title the player would have reached.
   if (recorder_ != nullptr) recorder_->Quit(game_, static_cast<uint64_t>(host_.FramesRun()));
+}
+
+void GameWindow::QueryUnload() {
+  EndRecordings();
   ursa::QueryUnload(game_, host_);
   handles_.ddraw.reset();
 }
