@@ -109,9 +109,13 @@ void GameWindow::FocusChanged(bool focused) { input_.FocusChanged(focused); }
 
 void GameWindow::Pad(const tk::PadEvent& event) { input_.Pad(event); }
 
-void GameWindow::QueryUnload() {
+void GameWindow::EndRecordings() {
   // Closed mid-play, the recording still ends on the title the player would have reached.
   if (recorder_ != nullptr) recorder_->Quit(game_, static_cast<uint64_t>(host_.FramesRun()));
+}
+
+void GameWindow::QueryUnload() {
+  EndRecordings();
   ursa::QueryUnload(game_, host_);
   handles_.ddraw.reset();
 }

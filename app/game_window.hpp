@@ -64,6 +64,9 @@ class GameWindow final : public tk::FormEvents {
   void KeyDown(int keyCode) override;
   void KeyUp(int keyCode) override;
   void QueryUnload() override;
+  // Ends the recording as a close does (KeyRecorder::Quit); every way out of the program
+  // calls it, a lost display too, after which no destructor runs.
+  void EndRecordings();
   void PauseKey() override;
   void FocusChanged(bool focused) override;
   void Pad(const tk::PadEvent& event) override;

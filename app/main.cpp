@@ -121,15 +121,23 @@ int main(int argc, char** argv) {
     }
     window.SetSmoothPictures(
         ursa::SmoothPictures(settings.motion, window.Form().SoftwareRasteriser()));
-    // A display that cuts the game off ends it as a close does: with the settings saved.
+    // A display that cuts the game off ends it as a close does: with the recording ended and
+    // the settings saved.
     window.Form().SetConnectionLost([&] {
+      window.EndRecordings();
       ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
     });
     window.SetRecorder(recorder.get());
     window.SetTimeAttackRecords(records, settings.ghost);
     if (line.timeAttack) window.StartTimeAttackAtLoad();
     if (replay) window.SetReplay(&*replay);
-    window.Run();
+    try {
+      window.Run();
+    } catch (...) {
+      // A failure in play ends the program below, with no destructor run.
+      window.EndRecordings();
+      throw;
+    }
     ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
   } catch (const ursa::rm::XFileLoadCancelled&) {
     return 0;  // the player quit while the game was starting

@@ -1,6 +1,6 @@
 // The player's small files read without blocking: stat first, open only a regular file, with
 // O_NONBLOCK in case a pipe took its place since, and stop one byte past the limit. Written
-// whole to a temporary file that is flushed and then renamed over the old one.
+// whole to a new file that is flushed and then renamed over the old one.
 #include "app/player_file.hpp"
 
 #include <fcntl.h>
@@ -8,12 +8,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "app/player_file_written.hpp"
 
@@ -23,6 +28,28 @@ namespace {
 // Set-aside names tried before giving up: a folder with this many set-aside copies of one
 // file holds something else than the player's damaged files.
 constexpr int kMaxSetAside = 1000;
+
+// A new file's name is the file's, this, and mkstemp's six letters and digits: a name no
+// player gives a file, so that what a killed write left is told from the player's own.
+constexpr std::string_view kNewFileMark = ".writing-";
+constexpr size_t kNewFileLetters = 6;
+
+// A write takes a moment; a new file left this long is no longer any game's.
+constexpr std::time_t kStaleSeconds = 10 * 60;
+
+std::function<void(ReplaceStep, const std::string&)>& StepWatch() {
+  static std::function<void(ReplaceStep, const std::string&)> watch;
+  return watch;
+}
+
+void Reached(ReplaceStep step, const std::string& path) {
+  if (StepWatch()) StepWatch()(step, path);
+}
+
+std::string NotRegular(mode_t mode) {
+  if (S_ISLNK(mode)) return "a symbolic link, not a regular file";
+  return S_ISDIR(mode) ? "a folder, not a regular file" : "not a regular file";
+}
 
 // Writes all of `text` to `fd`; the errno of the failure, or 0.
 int WriteAll(int fd, const std::string& text) {
@@ -46,25 +73,27 @@ std::string SetAside(const std::string& path, const std::string& aside) {
 }  // namespace
 
 FileRead ReadPlayerFile(const std::string& path, std::uintmax_t maxBytes, std::string& text,
-                        std::string& why) {
+                        std::string& why, FileLink link) {
   text.clear();
+  const bool follow = link == FileLink::kFollowed;
   struct stat info {};
   const auto regular = [&] {
     if (S_ISREG(info.st_mode)) return true;
-    why = S_ISDIR(info.st_mode) ? "a folder, not a regular file" : "not a regular file";
+    why = NotRegular(info.st_mode);
     return false;
   };
   // Opening a device may wait for it or act on it, so only a regular file is opened at all.
-  if (stat(path.c_str(), &info) != 0) {
+  if ((follow ? stat(path.c_str(), &info) : lstat(path.c_str(), &info)) != 0) {
     if (errno == ENOENT) return FileRead::kMissing;
     why = std::strerror(errno);
     return FileRead::kRefused;
   }
   if (!regular()) return FileRead::kRefused;
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  // A link that took the file's place since is not followed either.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
   if (fd < 0) {
     if (errno == ENOENT) return FileRead::kMissing;
-    why = std::strerror(errno);
+    why = errno == ELOOP && !follow ? NotRegular(S_IFLNK) : std::strerror(errno);
     return FileRead::kRefused;
   }
   bool read = fstat(fd, &info) == 0;
@@ -99,50 +128,69 @@ FileRead ReadPlayerFile(const std::string& path, std::uintmax_t maxBytes, std::s
 
 bool ReplacePlayerFile(const std::string& path, const std::string& text, std::string& why) {
   namespace fs = std::filesystem;
-  std::error_code error;
-  // A file that is a link (kept with other dotfiles) is written where it points.
-  fs::path target = path;
-  if (fs::symlink_status(target, error).type() == fs::file_type::symlink) {
-    target = fs::weakly_canonical(target, error);
-    if (error) {
-      why = error.message();
-      return false;
-    }
-  }
-  // Only a regular file is replaced: a rename over a device, a pipe or a folder that took its
-  // place would put the player's text where the system keeps something else.
+  // Only a regular file is replaced, and only in its own place: a rename over a device, a pipe
+  // or a folder that took its place would put the player's text where the system keeps
+  // something else, and a link followed would let whoever can write in the folder choose which
+  // of the player's files the game writes over. A link put there after this look is itself
+  // renamed over, never followed.
   struct stat old {};
-  const bool exists = stat(target.c_str(), &old) == 0;
+  const bool exists = lstat(path.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) {
-    why = S_ISDIR(old.st_mode) ? "a folder, not a regular file" : "not a regular file";
+    why = NotRegular(old.st_mode);
     return false;
   }
-  std::string temporary = target.string() + ".XXXXXX";
+  std::string temporary = path + std::string(kNewFileMark) + std::string(kNewFileLetters, 'X');
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
     why = std::strerror(errno);
     return false;
   }
+  Reached(ReplaceStep::kNewFileMade, path);
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   int failure = fchmod(fd, mode) == 0 ? 0 : errno;
   if (failure == 0) failure = WriteAll(fd, text);
   if (failure == 0 && fsync(fd) != 0) failure = errno;
   if (close(fd) != 0 && failure == 0) failure = errno;
-  if (failure == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) failure = errno;
+  if (failure == 0) Reached(ReplaceStep::kNewFileWritten, path);
+  if (failure == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) failure = errno;
   if (failure != 0) {
     unlink(temporary.c_str());
     why = std::strerror(failure);
     return false;
   }
+  Reached(ReplaceStep::kReplaced, path);
   // The rename reaches the disk with its folder.
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const fs::path file = path;
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
   const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folderFd >= 0) {
     fsync(folderFd);
     close(folderFd);
   }
-  PlayerFileWritten(target.string());
+  PlayerFileWritten(path);
   return true;
+}
+
+void ClearStaleWrites(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file = path;
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const std::string mark = file.filename().string() + std::string(kNewFileMark);
+  const auto newFile = [&](const std::string& name) {
+    return name.size() == mark.size() + kNewFileLetters && name.starts_with(mark) &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(mark.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+  };
+  const std::time_t now = std::time(nullptr);
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    struct stat info {};
+    if (newFile(entry->path().filename().string()) && lstat(entry->path().c_str(), &info) == 0 &&
+        S_ISREG(info.st_mode) && info.st_mtime < now - kStaleSeconds) {
+      unlink(entry->path().c_str());
+    }
+  }
 }
 
 std::string SetAsidePlayerFile(const std::string& path, std::string& why) {
@@ -167,6 +215,10 @@ std::string SetAsidePlayerFile(const std::string& path, std::string& why) {
   }
   why = std::to_string(kMaxSetAside) + " files are set aside already";
   return {};
+}
+
+void WatchReplaceSteps(std::function<void(ReplaceStep, const std::string&)> watch) {
+  StepWatch() = std::move(watch);
 }
 
 }  // namespace ursa

@@ -10,6 +10,7 @@
 #include "app/player_file.hpp"
 #include "app/settings_text.hpp"
 #include "app/user_folders.hpp"
+#include "text/player_text.hpp"
 
 namespace ursa {
 namespace {
@@ -54,6 +55,9 @@ std::string SettingsPath() {
 
 Settings LoadSettings(const std::string& path, std::FILE* errors) {
   if (path.empty()) return {};
+  // What a game killed while saving left beside the file, in the game's own folder.
+  ClearStaleWrites(path);
+  const std::string said = text::EscapeForMessage(path);
   std::string text;
   std::string why;
   if (!ReadText(path, text, why)) {
@@ -61,12 +65,12 @@ Settings LoadSettings(const std::string& path, std::FILE* errors) {
     std::fprintf(errors,
                  "ursa: cannot read the settings %s (%s); playing with the defaults, and the "
                  "settings will not be saved this run\n",
-                 path.c_str(), why.c_str());
+                 said.c_str(), why.c_str());
     return {};
   }
   const SettingsRead read = ParseSettings(text);
   for (const std::string& problem : read.problems) {
-    std::fprintf(errors, "ursa: %s %s; skipped\n", path.c_str(), problem.c_str());
+    std::fprintf(errors, "ursa: %s %s; skipped\n", said.c_str(), problem.c_str());
   }
   return read.settings;
 }
@@ -76,7 +80,7 @@ bool SaveSettings(const std::string& path, const Settings& before, const Setting
   if (path.empty() || SameSettings(before, after) || Refused().Has(path)) return true;
   const auto fail = [&](const std::string& why) {
     std::fprintf(errors, "ursa: cannot save the settings in %s (%s); they stay as they were\n",
-                 path.c_str(), why.c_str());
+                 text::EscapeForMessage(path).c_str(), why.c_str());
     return false;
   };
   std::error_code error;

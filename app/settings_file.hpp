@@ -23,7 +23,8 @@ std::string SettingsPath();
 // is said once on `errors` and gives the defaults; it is never opened when it is no regular
 // file, so a pipe or a device there cannot hold up the start, and it is not written this run.
 // The first lines that are skipped are said with their numbers ("ursa: PATH line N: ..."),
-// the rest counted on one line.
+// the rest counted on one line. What a game killed while saving left beside the file is
+// cleared (see ClearStaleWrites).
 Settings LoadSettings(const std::string& path, std::FILE* errors);
 
 // When `after` differs from `before` (the settings the run started with), writes the

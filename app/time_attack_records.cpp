@@ -163,11 +163,29 @@ std::optional<int32_t> RecordingRun(std::string_view text) {
                                          std::numeric_limits<int32_t>::max());
 }
 
+// The run of the time attack's recording at `path` when it is faster than `best`: a save
+// ended between writing a new best run's recording and the bests that name its run. Nothing
+// when the recording is missing, refused or damaged (BestRunEvents says so).
+std::optional<int32_t> FasterRecordedRun(const std::string& path, std::optional<int32_t> best) {
+  std::string text;
+  std::string why;
+  if (ReadPlayerFile(path, kMaxBestRunBytes, text, why, FileLink::kRefused) != FileRead::kRead) {
+    return std::nullopt;
+  }
+  const std::optional<int32_t> run = RecordingRun(text);
+  std::vector<ScriptEvent> events;
+  if (!run || (best && *best <= *run) || ReadRecording(text, events)) return std::nullopt;
+  return run;
+}
+
 }  // namespace
 
 TimeAttackRecords::TimeAttackRecords(std::string folder, std::FILE* errors)
     : folder_(std::move(folder)), errors_(errors) {
-  if (!folder_.empty()) ReadBests(bests_);
+  if (folder_.empty()) return;
+  ClearStaleWrites(BestsPath());
+  ClearStaleWrites(BestRunPath());
+  ReadBests(bests_);
 }
 
 std::string TimeAttackRecords::DefaultFolder() {
@@ -192,29 +210,32 @@ bool TimeAttackRecords::ReadBests(TimeAttackBests& read) {
   const std::string path = BestsPath();
   std::string text;
   std::string why;
-  switch (ReadPlayerFile(path, kMaxBestsBytes, text, why)) {
+  switch (ReadPlayerFile(path, kMaxBestsBytes, text, why, FileLink::kRefused)) {
     case FileRead::kMissing:
-      return true;
+      break;
     case FileRead::kRefused:
       Say(path,
           "cannot read the time attack's bests (" + why + "); they will not be kept this run");
       kept_ = false;
       return false;
     case FileRead::kRead:
+      if (const std::optional<std::string> damage = ReadBestsText(text, read)) {
+        read = {};
+        const std::string aside = SetAsidePlayerFile(path, why);
+        if (aside.empty()) {
+          Say(path, *damage + "; the file cannot be set aside (" + why +
+                        "), so the time attack's bests will not be kept this run");
+          kept_ = false;
+          return false;
+        }
+        Say(path, *damage + "; the file is set aside as " + text::EscapeForMessage(aside) +
+                      " and the bests begin again");
+      }
       break;
   }
-  const std::optional<std::string> damage = ReadBestsText(text, read);
-  if (!damage) return true;
-  read = {};
-  const std::string aside = SetAsidePlayerFile(path, why);
-  if (aside.empty()) {
-    Say(path, *damage + "; the file cannot be set aside (" + why +
-                  "), so the time attack's bests will not be kept this run");
-    kept_ = false;
-    return false;
-  }
-  Say(path, *damage + "; the file is set aside as " + text::EscapeForMessage(aside) +
-                " and the bests begin again");
+  // A new best run's recording is written before the bests that name its run: a save ended
+  // between the two leaves the run in its recording alone, and it is the best run all the same.
+  KeepSmaller(read.run, FasterRecordedRun(BestRunPath(), read.run));
   return true;
 }
 
@@ -281,7 +302,7 @@ std::optional<std::vector<ScriptEvent>> TimeAttackRecords::BestRunEvents() {
   const std::string path = BestRunPath();
   std::string text;
   std::string why;
-  switch (ReadPlayerFile(path, kMaxBestRunBytes, text, why)) {
+  switch (ReadPlayerFile(path, kMaxBestRunBytes, text, why, FileLink::kRefused)) {
     case FileRead::kMissing:
       return std::nullopt;
     case FileRead::kRefused:

@@ -37,11 +37,15 @@ struct TimeAttackBests {
 //
 // The recording is a key script (as --record writes it) of a time attack, after a comment line
 // "# run = FRAMES" that names the run it belongs to: the run of the bests file only ever has
-// its own recording played as its ghost.
+// its own recording played as its ghost. A new best run's recording is written before the
+// bests, so a game killed between the two leaves a recording of a run faster than the bests
+// say: that run is then the best run, read from its recording, and it is its ghost.
 //
 // A damaged file is said on the error stream ("ursa: PATH: ...") and set aside (PATH.damaged,
 // see SetAsidePlayerFile), so the next save starts a new one. A file that is no regular file of
-// the player's (a pipe, a device, a folder, a huge file) is said, never read nor written.
+// the player's (a pipe, a device, a folder, a huge file, a symbolic link, wherever it points)
+// is said, never read nor written. What a game killed while saving left beside the files is
+// cleared when the records are read (see ClearStaleWrites).
 // Every save reads the file again first and keeps the smaller of each time, so games saving
 // side by side keep each other's bests; a write that fails is said, and the file on disk stays
 // whole and as it was, while the best stays in memory to be saved with the next one.

@@ -2,6 +2,7 @@
 // Self-contained (the standard library only), so every layer can quote a player's file with it.
 #include "text/player_text.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -50,10 +51,23 @@ std::string EscapeForMessage(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
+  // Cut where EscapeForMessage reads a character (a printable one, or one byte), never inside.
+  size_t shown = 0;
+  while (shown < text.size()) {
+    const size_t length = std::max<size_t>(PrintableCharacterBytes(text.substr(shown)), 1);
+    if (shown + length > kQuotedBytes) break;
+    shown += length;
+  }
   // Appended piece by piece: GCC 12 takes "'" + std::string for an overlapping copy.
   std::string quoted = "'";
-  quoted += EscapeForMessage(text);
-  quoted += '\'';
+  quoted += EscapeForMessage(text.substr(0, shown));
+  if (shown == text.size()) {
+    quoted += '\'';
+  } else {
+    quoted += "...' (";
+    quoted += std::to_string(text.size());
+    quoted += " bytes)";
+  }
   return quoted;
 }
 

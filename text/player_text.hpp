@@ -3,6 +3,7 @@
 // message short.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,13 @@ namespace ursa::text {
 // well-formed UTF-8 character. Printable ASCII and UTF-8 characters are kept as they are.
 std::string EscapeForMessage(std::string_view text);
 
+// The most of the player's text one message quotes: whatever a file holds, its message stays
+// a line to read.
+inline constexpr size_t kQuotedBytes = 100;
+
 // `text` escaped and between single quotes, as every message quotes the player's words:
-// "unknown key 'Shift'".
+// "unknown key 'Shift'". A text longer than kQuotedBytes is quoted up to the last whole
+// character within them, and its length said: "'aaa...' (60000 bytes)".
 std::string Quoted(std::string_view text);
 
 }  // namespace ursa::text

@@ -2,9 +2,11 @@
 # The game's window destroyed by another X client (xdotool windowclose) under Xvfb and jwm:
 # at the title in full screen, and during play in a window the player resized; and the game's
 # connection killed (xdotool windowkill). Each time the game ends as when the player closes the
-# window: exit status 0, no X error, and the size the player gave the window kept.
+# window: exit status 0, no X error, the size the player gave the window kept, and a recording
+# ended as a close ends it (ursa-sim, the second argument, plays it back to the title).
 set -euo pipefail
 game=$1
+sim=$2
 test_name="window closed from outside"
 source "$(dirname "$0")/xvfb_lib.sh"
 
@@ -58,3 +60,20 @@ size_kept 1000x500
 in_play_resized 900 450
 close_from_outside "its connection killed during play" windowkill
 size_kept 900x450
+
+# Recording, with Right held in play: the recording keeps the stage in play and ends as a close
+# ends it, Right let go and Esc pressed.
+"$game" --windowed --record "$work/run.keys" >"$work/game.log" 2>&1 &
+pid=$!
+win=$(xdotool search --sync --onlyvisible --name '^Ursa$' | head -n 1)
+xdotool key Return
+sleep 2
+xdotool keydown Right
+sleep 1
+close_from_outside "its connection killed while recording, Right held" windowkill
+xdotool keyup Right
+ended=$(tail -n 2 "$work/run.keys" | cut -d' ' -f2-)
+[ "$ended" = $'Right up\nEsc down' ] || fail "the recording does not end as a close: $(cat "$work/run.keys")"
+"$sim" play "$work/run.keys" | grep -q '^end title ' ||
+  fail "the recording does not play back to the title: $("$sim" play "$work/run.keys" 2>&1)"
+echo "$test_name: the recording ended as a close ends it"

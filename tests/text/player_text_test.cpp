@@ -25,5 +25,13 @@ TEST(PlayerText, ControlsAndBrokenUtf8AreEscapedAndTheRestKept) {
             "\\xc0\\xaf \\xe0\\x80\\xaf \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80");
 }
 
+TEST(PlayerText, AQuoteShowsAtMostItsShareOfALongTextAndNeverHalfACharacter) {
+  const std::string share(kQuotedBytes - 2, 'b');
+  EXPECT_EQ(Quoted(share + "ok"), "'" + share + "ok'");
+  // A bear (four bytes) would end past the share: it is left out whole.
+  EXPECT_EQ(Quoted(share + "\xf0\x9f\x90\xbb"), "'" + share + "...' (102 bytes)");
+  EXPECT_EQ(Quoted(std::string(60000, '\x1b')).size(), 4 * kQuotedBytes + 19);
+}
+
 }  // namespace
 }  // namespace ursa::text
