@@ -4,6 +4,7 @@
 #include "app/game_window.hpp"
 
 #include "app/screenshot_file.hpp"
+#include "toolkit/picture_size.hpp"
 #include "view/scene_build.hpp"
 #include "view/screen_picture.hpp"
 #include "view/screens.hpp"
@@ -64,7 +65,7 @@ void GameWindow::Load() {
   game_.state.missCount = 0;
   if (!handles_.dxRoot) handles_.dxRoot = rm::CreateDirectXRoot(display_);
   handles_.ddraw = handles_.dxRoot->DirectDrawCreate("");
-  handles_.ddraw->SetDisplayMode(640, 480, 16, 0, 0);
+  handles_.ddraw->SetDisplayMode(tk::kPictureWidth, tk::kPictureHeight, 16, 0, 0);
   view::CheckMeshFiles(handles_, dataFolder_);
   form_.Show();
   form_.DoEvents();
@@ -90,6 +91,16 @@ void GameWindow::StageStarted(const GameState& s) {
   const auto framesRun = static_cast<uint64_t>(host_.FramesRun());
   if (recorder_ != nullptr) recorder_->StageStarted(s, framesRun);
   timeAttack_->StageStarted(s, framesRun);
+}
+
+void GameWindow::Wire(const Wiring& wiring, std::FILE* errors) {
+  for (const std::string& name : SetInputOptions(wiring.settings.input)) {
+    std::fprintf(errors, "ursa: the key '%s' cannot be bound; the default key stays\n",
+                 name.c_str());
+  }
+  SetReplay(wiring.replay);
+  SetRecorder(wiring.recorder);
+  if (wiring.records != nullptr) SetTimeAttackRecords(*wiring.records, wiring.settings.ghost);
 }
 
 std::vector<std::string> GameWindow::SetInputOptions(const InputOptions& options) {

@@ -2,6 +2,7 @@
 // the renderer handles; Load, KeyDown, KeyUp and QueryUnload are the game's only entry points.
 #pragma once
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/player_input.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
+#include "app/settings.hpp"
 #include "app/time_attack_records.hpp"
 #include "app/time_attack_session.hpp"
 #include "app/window_display.hpp"
@@ -38,6 +40,18 @@ class GameWindow final : public tk::FormEvents {
   // the window's clock (a screen and a pause are looked at again after kIdleStepMs).
   static constexpr int64_t kIdleStepMs = 10;
   int64_t MillisecondsToNextStep();
+
+  // What a game is played with, as every shell wires it before Run: the player's settings (the
+  // keys, the pad, the focus pause, the ghost), and where there are, a replay, a recorder and
+  // the time attack's records, each of which must outlive the window. Each key name that
+  // cannot be bound is said on `errors`.
+  struct Wiring {
+    const Settings& settings;
+    KeyReplay* replay = nullptr;
+    KeyRecorder* recorder = nullptr;
+    TimeAttackRecords* records = nullptr;
+  };
+  void Wire(const Wiring& wiring, std::FILE* errors);
 
   // The key bindings, the pad's dead zone and the focus pause. Returns the key names that
   // cannot be bound (unknown, or reserved like P and F12); their places keep the default key.

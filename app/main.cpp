@@ -99,9 +99,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<ursa::KeyRecorder> recorder;
   if (const int status = OpenRecordings(line, replay, recorder); status >= 0) return status;
 
-  // A replay's time attack is measured but keeps nothing: the bests are the player's own.
-  ursa::TimeAttackRecords records(replay ? std::string()
-                                         : ursa::TimeAttackRecords::DefaultFolder());
+  ursa::TimeAttackRecords records(ursa::TimeAttackRecords::FolderFor(replay.has_value()));
 
   std::string programDirectory;
   ursa::DataPlace data;
@@ -115,10 +113,7 @@ int main(int argc, char** argv) {
     ursa::rm::SetXFileQuitCheck(&ursa::tk::QuitQueued);
 
     ursa::GameWindow window(ursa::WindowOptions(settings), data.folder);
-    for (const std::string& name : window.SetInputOptions(settings.input)) {
-      std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
-                   name.c_str());
-    }
+    window.Wire({settings, replay ? &*replay : nullptr, recorder.get(), &records}, stderr);
     window.SetSmoothPictures(
         ursa::SmoothPictures(settings.motion, window.Form().SoftwareRasteriser()));
     // A display that cuts the game off ends it as a close does: with the recording ended and
@@ -127,10 +122,7 @@ int main(int argc, char** argv) {
       window.EndRecordings();
       ursa::SaveSettings(settingsPath, settings, ursa::SettingsAtEnd(settings, window), stderr);
     });
-    window.SetRecorder(recorder.get());
-    window.SetTimeAttackRecords(records, settings.ghost);
     if (line.timeAttack) window.StartTimeAttackAtLoad();
-    if (replay) window.SetReplay(&*replay);
     try {
       window.Run();
     } catch (...) {

@@ -57,6 +57,11 @@ class TimeAttackRecords {
 
   // $XDG_DATA_HOME/ursa, else $HOME/.local/share/ursa; empty with neither.
   static std::string DefaultFolder();
+  // The folder a game keeps its records in: the default one, or none for a replay, whose time
+  // attack is measured but keeps nothing (the bests are the player's own).
+  static std::string FolderFor(bool replaying) {
+    return replaying ? std::string() : DefaultFolder();
+  }
 
   // The bests as read at construction, with every best of this game's since and what other
   // games had saved when this one last read the file.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/image.hpp"
+#include "toolkit/picture_size.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/surface.hpp"
 
@@ -19,8 +20,8 @@ inline constexpr uint32_t kNoPixel = 0xFFFFFFFF;
 
 class Canvas {
  public:
-  static constexpr int kWidth = 640;
-  static constexpr int kHeight = 480;
+  static constexpr int kWidth = kPictureWidth;
+  static constexpr int kHeight = kPictureHeight;
 
   // `face` prints the text and must outlive the canvas. Starts black, white text, at (0, 0).
   explicit Canvas(const TextFace& face);

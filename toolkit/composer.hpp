@@ -7,6 +7,7 @@
 
 #include "gl/object.hpp"
 #include "gl/program.hpp"
+#include "toolkit/picture_size.hpp"
 #include "toolkit/rect.hpp"
 #include "toolkit/rgb_image.hpp"
 
@@ -25,7 +26,7 @@ struct DeviceImage {
 
 class Composer {
  public:
-  static constexpr Rect kWholeImage{0, 0, 640, 480};
+  static constexpr Rect kWholeImage = kWholePicture;
 
   // Needs the window's OpenGL context current; `box` is the picture box's rectangle.
   explicit Composer(Rect box);

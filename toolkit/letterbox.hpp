@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/picture_size.hpp"
 #include "toolkit/rect.hpp"
 
 namespace ursa::tk {
@@ -18,8 +19,8 @@ enum class Scaling {
 // with y up, as OpenGL counts, or down); black bars fill the rest. A fit rounds to the
 // nearest pixel.
 inline Rect PictureRect(int drawableWidth, int drawableHeight, Scaling scaling) {
-  constexpr int kWidth = 640;
-  constexpr int kHeight = 480;
+  constexpr int kWidth = kPictureWidth;
+  constexpr int kHeight = kPictureHeight;
   double scale = std::min(static_cast<double>(drawableWidth) / kWidth,
                           static_cast<double>(drawableHeight) / kHeight);
   if (scaling == Scaling::kWhole && scale >= 1) scale = std::floor(scale);

@@ -5,13 +5,14 @@
 #include <functional>
 
 #include "toolkit/composer.hpp"
+#include "toolkit/picture_size.hpp"
 #include "toolkit/rect.hpp"
 
 namespace ursa::tk {
 
 class PictureBox {
  public:
-  static constexpr Rect kBox{0, 50, 640, 430};
+  static constexpr Rect kBox{0, 50, kPictureWidth, kPictureHeight - 50};
 
   // `present` composes the window with a new device image and puts it on screen now;
   // `changed` marks the window for the next pump, the box shown (true: it starts black) or

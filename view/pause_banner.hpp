@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "toolkit/canvas.hpp"
+#include "toolkit/picture_size.hpp"
 #include "toolkit/rect.hpp"
 
 namespace ursa::view {
 
 // The band at the top of the window where the HUD is printed.
-inline constexpr tk::Rect kHudBand{0, 0, 640, 50};
+inline constexpr tk::Rect kHudBand{0, 0, tk::kPictureWidth, 50};
 
 class PauseBanner {
  public:

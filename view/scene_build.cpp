@@ -5,13 +5,14 @@
 #include <string>
 
 #include "game/stage_layouts.hpp"
+#include "toolkit/picture_size.hpp"
 #include "view/asset_error.hpp"
 
 namespace ursa::view {
 namespace {
 
-constexpr int kDeviceWidth = 640;
-constexpr int kDeviceHeight = 480;
+constexpr int kDeviceWidth = tk::kPictureWidth;
+constexpr int kDeviceHeight = tk::kPictureHeight;
 constexpr int kQualityGouraudLitSolid = 137;
 constexpr float kBackClip = 5000.0F;
 

@@ -9,6 +9,7 @@
 #include "game/ending_figures.hpp"
 #include "toolkit/color.hpp"
 #include "toolkit/number_text.hpp"
+#include "toolkit/picture_size.hpp"
 #include "toolkit/text_face.hpp"
 
 namespace ursa::view {
@@ -29,7 +30,7 @@ void SetMessage(GameState& s, int x, int y, const std::string& text) {
 // The two halves of the screen picture, each shown on the whole window enlarged by 2.
 constexpr tk::Rect kTitleHalf{0, 0, 320, 240};
 constexpr tk::Rect kEndingHalf{0, 240, 320, 240};
-constexpr tk::Rect kWholeWindow{0, 0, 640, 480};
+constexpr tk::Rect kWholeWindow = tk::kWholePicture;
 
 // The eight neighbours in blue, then the text itself in white on top.
 struct OutlinePrint {

@@ -25,6 +25,7 @@
 #include "app/time_attack_records.hpp"
 #include "app/window_settings.hpp"
 #include "game/ending_figures.hpp"
+#include "toolkit/picture_size.hpp"
 #include "view/asset_error.hpp"
 #include "view/rm/rm.hpp"
 
@@ -187,23 +188,18 @@ int main(int argc, char** argv) {
     // browser's (F11 in the page), so the window's settings are not the page's.
     ursa::Settings atStart = page.settings;
     atStart.fullscreen = false;
-    atStart.windowWidth = 640;
-    atStart.windowHeight = 480;
+    atStart.windowWidth = ursa::tk::kPictureWidth;
+    atStart.windowHeight = ursa::tk::kPictureHeight;
     page.window = std::make_unique<ursa::GameWindow>(ursa::WindowOptions(atStart), kMeshFolder);
     page.window->KeepOpenOnScreens();
-    for (const std::string& name : page.window->SetInputOptions(page.settings.input)) {
-      std::fprintf(stderr, "ursa: the key '%s' cannot be bound; the default key stays\n",
-                   name.c_str());
-    }
-    if (page.replay) page.window->SetReplay(&*page.replay);
     auto run = std::make_unique<ursa::RecordingInMemory>();
     page.run = run.get();
     page.recorder = std::make_unique<ursa::KeyRecorder>(std::move(run), "this run");
-    page.window->SetRecorder(page.recorder.get());
-    // A replay's time attack keeps nothing: the bests are the player's own.
     page.records = std::make_unique<ursa::TimeAttackRecords>(
-        page.replay ? std::string() : ursa::TimeAttackRecords::DefaultFolder());
-    page.window->SetTimeAttackRecords(*page.records, page.settings.ghost);
+        ursa::TimeAttackRecords::FolderFor(page.replay.has_value()));
+    page.window->Wire({page.settings, page.replay ? &*page.replay : nullptr, page.recorder.get(),
+                       page.records.get()},
+                      stderr);
   } catch (const std::exception& e) {
     Say("error", e.what());
     return 1;
