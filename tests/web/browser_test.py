@@ -12,7 +12,9 @@ driven through chromium-driver and served from 127.0.0.1 only:
     other's, and a copy that fails is said;
   - keys held when the canvas loses the focus are let go and play pauses; the player's Esc
     never ends the page's game, a replay's still does as in ursa-sim;
-  - what goes wrong at the start is said plainly, on the page.
+  - what goes wrong at the start is said plainly, on the page;
+  - the files an older page kept with Emscripten's IDBFS are taken in, once, over none of the
+    page's own.
 Usage: browser_test.py SITE URSA_SIM SCREENSHOTS [TEST...]   (the built page, ursa-sim,
 docs/screenshots; unittest names pick tests)
 """
@@ -70,6 +72,24 @@ const tick = () => {
   keys.length ? setTimeout(tick, 1) : done();
 };
 tick();
+"""
+# Files as an older page kept them with IDBFS (Emscripten's library_idbfs.js): a database per
+# folder at version 21, a record {timestamp, mode, contents} per file or folder in FILE_DATA.
+IDBFS_FILES = """
+const [files, done] = arguments, home = "/home/web_user", open = [];
+for (const [folder, path, mode, text] of files) open.push(new Promise((kept) => {
+  const request = indexedDB.open(home + folder, 21);
+  request.onupgradeneeded = () =>
+    request.result.createObjectStore("FILE_DATA").createIndex("timestamp", "timestamp");
+  request.onsuccess = () => {
+    const t = request.result.transaction("FILE_DATA", "readwrite");
+    const record = {timestamp: new Date(), mode};
+    if (text !== null) record.contents = new TextEncoder().encode(text);
+    t.objectStore("FILE_DATA").put(record, home + path);
+    t.oncomplete = () => kept(request.result.close());
+  };
+}));
+Promise.all(open).then(done);
 """
 
 class BrowserPage(unittest.TestCase):
@@ -375,6 +395,29 @@ class BrowserPage(unittest.TestCase):
             self.ClearStage1()
             self.WaitFor(lambda: self.Problems(), 10, "the failed copy was not said")
             self.assertIn("The time attack's bests could not be kept", self.Problems()[0])
+
+    def test_the_files_an_older_page_kept_are_taken_in_once(self):
+        self.ForgetStorage()
+        # Unreadable, they are said, and the game plays with the page's own files.
+        with self.Injected("IDBFactory.prototype.open = ((open) => function (name) {"
+                           " if (name[0] === '/') throw new Error('no');"
+                           " return open.apply(this, arguments); })(IDBFactory.prototype.open);"):
+            self.Open()
+            self.assertRegex(self.Problems()[0], r"^The settings and bests an older .* \(no\)")
+            self.SaveSettings("[keys]\nleft = Left, A\n")
+        self.driver.get(self.url + "font-licence.txt")  # the site, without the page's start
+        self.driver.execute_async_script(IDBFS_FILES, [
+            ["/.config", "/.config/ursa", 0o40777, None],
+            ["/.config", "/.config/ursa/ursa.ini", 0o100666, "[keys]\nright = Right, D\n"],
+            ["/.local/share", "/.local/share/ursa/bests.ini", 0o100666, "stage 1 = 9\n"]])
+        self.Open()
+        self.assertEqual((self.File(SETTINGS), self.File(BESTS), self.Problems()),
+                         ("[keys]\nleft = Left, A\n", "stage 1 = 9\n", []))
+        # Taken once: the bests the game removes stay removed.
+        self.driver.execute_async_script("FS.unlink(arguments[0]); storage.fileWritten("
+                                         "arguments[0]); storage.saving.then(arguments[1])", BESTS)
+        self.Reloaded(self.driver.refresh)
+        self.assertIsNone(self.File(BESTS))
 
     def test_the_pages_smaller_promises(self):
         # Every settings message, in the error colour, naming the settings and not their path;
