@@ -1,6 +1,5 @@
 // ursa-route: searches a play-through of the stages without a miss and prints it as an
 // ursa-sim script, or proves a stage's fewest frames; what the search cost goes to stderr.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <new>
 #include <string>
@@ -61,6 +61,7 @@ bool WriteFile(const std::string& path, const std::string& text) {
 }
 
 // SIGTERM and SIGINT ask the search to stop; it looks now and then, and then says what it knows.
+// A second one ends the program at once.
 std::atomic<bool> stopAsked{false};
 volatile std::sig_atomic_t stopSignal = 0;
 static_assert(std::atomic<bool>::is_always_lock_free);
@@ -74,7 +75,7 @@ void CatchStopSignals() {
   struct sigaction action {};
   action.sa_handler = AskToStop;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
+  action.sa_flags = SA_RESTART | SA_RESETHAND;
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
 }
@@ -87,7 +88,7 @@ std::string StopText(ursa::route::SearchStop stop, const ursa::route::MemoryBudg
       return "it needs more than its " + ursa::route::MemorySizeText(memory.bytes) +
              " of memory (" + memory.from + ")";
     case SearchStop::kTime:
-      return "it ran out of time";
+      return "it ran out of its time";
     case SearchStop::kInterrupted:
       return stopSignal == SIGINT ? "SIGINT stopped it" : "SIGTERM stopped it";
     case SearchStop::kNone:
@@ -101,6 +102,7 @@ std::string StopText(ursa::route::SearchStop stop, const ursa::route::MemoryBudg
 // in --out may be a proven route.
 int Optimal(const ursa::route::RouteOptions& options) {
   using namespace ursa::route;
+  CatchStopSignals();
   const auto started = std::chrono::steady_clock::now();
   const MemoryBudget memory = ChooseMemoryBudget(options.maxMemory, ReadMemoryLimits());
   std::fprintf(stderr, "memory: at most %s (%s)\n", MemorySizeText(memory.bytes).c_str(),
@@ -109,7 +111,6 @@ int Optimal(const ursa::route::RouteOptions& options) {
   limits.reduce = !options.plain;
   limits.maxBytes = SearchBytes(memory.bytes);
   limits.stop = &stopAsked;
-  CatchStopSignals();
   const StageOptimum optimum = FindStageOptimum(
       options.stage, limits,
       [](int frame, std::size_t states) {
@@ -127,6 +128,9 @@ int Optimal(const ursa::route::RouteOptions& options) {
                static_cast<long long>(optimum.stats.framesRun),
                static_cast<long long>(optimum.stats.statesKept), optimum.stats.widestLayer,
                optimum.stats.framesSearched, seconds);
+  std::fprintf(stderr, "memory: %s counted by the exhaustive search, %s at the peak (VmPeak)\n",
+               MemorySizeText(optimum.stats.peakBytes).c_str(),
+               MemorySizeText(ProcessPeakBytes()).c_str());
   if (!Print(OptimumLine(optimum) + "\n")) {
     std::fprintf(stderr, "ursa-route: cannot write the output\n");
     return kNotFound;

@@ -205,7 +205,9 @@ class Search {
                               (timeless_ ? seen_.GrowthFor(more) : 0) +
                               nextPool_.GrowthFor(more, sinkers_.size());
     if (bytes == 0) return true;
-    if (Bytes(layer) + bytes > options_.maxBytes) return false;
+    const std::size_t peak = Bytes(layer) + bytes;
+    if (peak > options_.maxBytes) return false;
+    stats_.peakBytes = std::max(stats_.peakBytes, peak);
     next_.reserve(grown(next_));
     nextTrail_.reserve(grown(nextTrail_));
     table_.MakeRoom(more);
@@ -218,8 +220,9 @@ class Search {
   // spare is cut to its size first where the memory allows the copy.
   void KeepTrail(const std::vector<Node>& layer) {
     const std::size_t spare = nextTrail_.capacity() - nextTrail_.size();
-    if (spare > nextTrail_.size() / 4 &&
-        Bytes(layer) + nextTrail_.size() * sizeof(uint32_t) <= options_.maxBytes) {
+    const std::size_t peak = Bytes(layer) + nextTrail_.size() * sizeof(uint32_t);
+    if (spare > nextTrail_.size() / 4 && peak <= options_.maxBytes) {
+      stats_.peakBytes = std::max(stats_.peakBytes, peak);
       nextTrail_.shrink_to_fit();
     }
     trailBytes_ += nextTrail_.capacity() * sizeof(uint32_t);

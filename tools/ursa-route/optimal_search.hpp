@@ -43,6 +43,7 @@ struct OptimalStats {
   int64_t statesKept = 0;       // states kept over all frames
   std::size_t widestLayer = 0;  // states kept after the busiest frame
   int framesSearched = 0;       // frames of play the search got through
+  std::size_t peakBytes = 0;    // the most memory it counted at once
 };
 
 struct OptimalRoute {

@@ -162,7 +162,7 @@ std::string RouteHelpText() {
          "                    prove it by trying every input; prints 'stage N: F frames,\n"
          "                    proven' and writes the route's script with --out; a search\n"
          "                    stopped by its memory, SIGTERM or SIGINT prints the best route\n"
-         "                    known with the frames no route can beat, and leaves --out be\n"
+         "                    known with the frames no route can beat and writes no script\n"
          "  --stage N         the stage for --optimal, 1 to 15\n"
          "  --plain           with --optimal: try every input with duplicates dropped and\n"
          "                    nothing else, the search the faster one is checked against\n"

@@ -69,14 +69,21 @@ std::size_t CgroupLimit() {
   return lowest;
 }
 
-std::size_t AvailableMemory() {
-  std::ifstream in("/proc/meminfo");
+// A "Name: N kB" line's bytes in /proc's `file`; 0 where it has none.
+std::size_t KilobyteField(const char* file, std::string_view field) {
+  std::ifstream in(file);
   for (std::string line; std::getline(in, line);) {
     std::istringstream fields(line);
     std::string name;
     std::size_t kilobytes = 0;
-    if (fields >> name >> kilobytes && name == "MemAvailable:") return kilobytes * 1024;
+    if (fields >> name >> kilobytes && name == field) return kilobytes * 1024;
   }
+  return 0;
+}
+
+std::size_t AvailableMemory() {
+  const std::size_t available = KilobyteField("/proc/meminfo", "MemAvailable:");
+  if (available != 0) return available;
   const long pages = sysconf(_SC_PHYS_PAGES);
   const long pageSize = sysconf(_SC_PAGESIZE);
   if (pages <= 0 || pageSize <= 0) return kNoLimit;
@@ -84,6 +91,8 @@ std::size_t AvailableMemory() {
 }
 
 }  // namespace
+
+std::size_t ProcessPeakBytes() { return KilobyteField("/proc/self/status", "VmPeak:"); }
 
 MemoryLimits ReadMemoryLimits() {
   MemoryLimits limits;
@@ -145,7 +154,7 @@ std::optional<std::size_t> ParseMemorySize(std::string_view text) {
 std::string MemorySizeText(std::size_t bytes) {
   if (bytes == kNoLimit) return "no limit";
   constexpr const char* kUnits[] = {"bytes", "KiB", "MiB", "GiB", "TiB"};
-  double value = static_cast<double>(bytes);
+  auto value = static_cast<double>(bytes);
   std::size_t unit = 0;
   while (value >= 1024 && unit + 1 < std::size(kUnits)) {
     value /= 1024;

@@ -47,6 +47,9 @@ inline std::size_t SearchBytes(std::size_t budget) {
   return budget > kUncountedBytes ? budget - kUncountedBytes : 0;
 }
 
+// The most address space the process has held (/proc/self/status VmPeak); 0 where unknown.
+std::size_t ProcessPeakBytes();
+
 // "512M", "2G", "1536K", "1T" (units of 1024) or plain bytes; nothing for anything else, for
 // nothing at all and for sizes the machine cannot count.
 std::optional<std::size_t> ParseMemorySize(std::string_view text);

@@ -86,6 +86,7 @@ StageOptimum FindStageOptimum(int stage, OptimalOptions limits,
       optimum.stats.statesKept += stats.statesKept;
       optimum.stats.widestLayer = std::max(optimum.stats.widestLayer, stats.widestLayer);
       optimum.stats.framesSearched = stats.framesSearched;
+      optimum.stats.peakBytes = std::max(optimum.stats.peakBytes, stats.peakBytes);
       lowest = std::max(lowest, route.lowerBound);
       if (!route.choices.empty()) {
         optimum.events = ChoiceEvents(start, route.choices);
