@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Proves the par times: ursa-route --optimal for each stage, one after another at low priority,
 # the route of each written to tools/ursa-route/pars/stageN.script, with the CPU time and peak
-# memory each took. With --check, also runs the plain search (--plain) on the stages given and
+# memory each took. A stage whose search stops short (its memory, SIGTERM) prints its best known
+# route and keeps the script it had. With --check, also runs the plain search (--plain) on the stages given and
 # fails unless it finds the same frames: the reductions' cross-check.
 # Usage: scripts/prove-pars.sh BUILD_DIR [--check] [STAGE...]     (default: all fifteen stages)
 set -euo pipefail

@@ -89,10 +89,15 @@ TEST(OptimalSearch, StoppedByItsMemoryTheSearchClaimsNoMoreThanItKnows) {
     OptimalOptions tight;
     tight.reduce = reduce;
     tight.maxFrames = fewest;
-    tight.maxBytes = reduce ? 1 << 14 : 1 << 20;
+    // The reduced search counts its bounds too: it gets their bytes and 64 KiB for its tables.
+    const std::size_t bounds =
+        DoorBound::BytesFor(SmallStage(), 1) + TimedBound::BytesFor(SmallStage(), tight.maxFrames);
+    tight.maxBytes = reduce ? bounds + (1 << 16) : 1 << 20;
     OptimalStats stats;
     const OptimalRoute route = FindOptimalRoute(SmallStage(), tight, &stats);
     EXPECT_TRUE(route.choices.empty());
+    EXPECT_EQ(route.stop, SearchStop::kMemory);
+    EXPECT_GT(stats.framesSearched, 0) << reduce;
     EXPECT_GE(route.lowerBound, stats.framesSearched + 1);
     EXPECT_LE(route.lowerBound, fewest);
     if (!reduce) {

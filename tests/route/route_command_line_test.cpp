@@ -1,5 +1,6 @@
 // ursa-route run as a program: help and version, refusal (exit status 2) of bad options and
-// stray arguments before any search, and a script that cannot be written reported as a failure.
+// stray arguments before any search, a script that cannot be written reported as a failure, and
+// none written by a search that found no route.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -50,6 +51,13 @@ TEST(RouteCommandLine, BadArgumentsAreRefusedBeforeAnySearch) {
       {"--stage 3", "--stage goes with --optimal"},
       {"--optimal --stage 16", "--stage needs a stage, 1 to 15"},
       {"--plain --from 2", "--plain goes with --optimal"},
+      {"--optimal --stage 3 --from 2", "--from does not go with --optimal"},
+      {"--to 4 --optimal --stage 3", "--to does not go with --optimal"},
+      {"--optimal --stage 3 --steps 4", "--steps does not go with --optimal"},
+      {"--max-memory 1G", "--max-memory goes with --optimal"},
+      {"--optimal --stage 3 --max-memory 0", "--max-memory needs a size, such as 512M or 2G"},
+      {"--optimal --stage 3 --max-memory 2X", "--max-memory needs a size, such as 512M or 2G"},
+      {"--optimal --stage 3 --max-memory 99999999999T", "--max-memory needs a size"},
   };
   for (const Case& c : cases) {
     const SimRun run = Route(c.args);
@@ -76,6 +84,20 @@ TEST(RouteCommandLine, TheScriptGoesToItsFileAndAFailedWriteIsAFailure) {
   EXPECT_NE(unwritable.err.find("ursa-route: cannot write '/nonexistent/stage15.script'"),
             std::string::npos)
       << unwritable.err;
+}
+
+TEST(RouteCommandLine, ASearchThatFindsNoRouteLeavesTheScriptAsItWas) {
+  // A beam one state wide finds no way through stage 15.
+  const std::string old = "# a route found before\n0 Right down\n";
+  const std::string path = test::WriteTemp("kept.script", old);
+  const std::string args = "--from 15 --to 15 --width 1 --steps 4";
+  const SimRun written = Route(args + " --out " + path);
+  EXPECT_EQ(written.status, 1);
+  EXPECT_NE(written.err.find("no way found through stage 15"), std::string::npos) << written.err;
+  EXPECT_EQ(test::ReadFile(path), old);
+  const SimRun printed = Route(args);
+  EXPECT_EQ(printed.status, 1);
+  EXPECT_EQ(printed.out, "");
 }
 
 }  // namespace

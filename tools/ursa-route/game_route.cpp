@@ -34,7 +34,8 @@ bool PlayStageRoute(Game& game, const StageRoute& route) {
 
 std::vector<StageLeg> FindGameRoute(int first, int last, const std::vector<int>& framesPerStep,
                                     SearchOptions options,
-                                    const std::function<void(const StageLeg&)>& progress) {
+                                    const std::function<void(const StageLeg&)>& progress,
+                                    SearchStop* stopped) {
   std::vector<StageLeg> legs;
   Game game = StartedGame(static_cast<int16_t>(first));
   uint8_t held = 0;
@@ -49,6 +50,11 @@ std::vector<StageLeg> FindGameRoute(int first, int last, const std::vector<int>&
       std::optional<StageRoute> route = FindStageRoute(game, held, options, &leg.stats);
       leg.seconds =
           std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+      if (!route && leg.stats.stop != SearchStop::kNone) {
+        // A narrower step needs more memory and time, not less.
+        if (stopped != nullptr) *stopped = leg.stats.stop;
+        return legs;
+      }
       if (!route) continue;
       leg.route = std::move(*route);
       found = std::move(leg);

@@ -30,10 +30,12 @@ bool PlayStageRoute(Game& game, const StageRoute& route);
 
 // Searches stages first..last in turn, trying the steps of `framesPerStep` in order for each.
 // `progress` hears of every stage found. Returns the legs found; fewer than asked for when a
-// stage resisted the search.
+// stage resisted the search, or when the search stopped at its memory or was stopped, which
+// `stopped` (when given) then tells.
 std::vector<StageLeg> FindGameRoute(int first, int last, const std::vector<int>& framesPerStep,
                                     SearchOptions options,
-                                    const std::function<void(const StageLeg&)>& progress);
+                                    const std::function<void(const StageLeg&)>& progress,
+                                    SearchStop* stopped = nullptr);
 
 // The ursa-sim script of the legs, played from the first leg's stage start at frame 0: a '#'
 // line at the start of each stage's part, event frames counted over the whole game.

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "game/player_motion.hpp"
 #include "game/stage_objects.hpp"
@@ -31,6 +33,29 @@ int WholeFrames(double frames) {
   return std::max(1, static_cast<int>(std::ceil(frames - 1e-6)));
 }
 
+// The x the tables cover: everything the stage holds, where its moving platforms go, and a
+// margin.
+std::pair<int, int> TableSpan(const GameState& s) {
+  int low = s.objX[0];
+  int high = s.objX[0];
+  for (int i = 0; i < kBlockCount; ++i) {
+    low = std::min(low, s.blockX[i] - kBlockFootprint.halfWidth);
+    high = std::max(high, s.blockX[i] + kBlockFootprint.halfWidth);
+  }
+  for (int i = 0; i < kObjectCount; ++i) {
+    if (s.objKind[i] == kKindNone) continue;
+    int from = s.objX[i];
+    int to = s.objX[i];
+    if (s.objKind[i] == kKindBlock2) {
+      from = std::min({from, static_cast<int>(s.objLimitA[i]), static_cast<int>(s.objLimitB[i])});
+      to = std::max({to, static_cast<int>(s.objLimitA[i]), static_cast<int>(s.objLimitB[i])});
+    }
+    low = std::min(low, from - kBlockFootprint.halfWidth);
+    high = std::max(high, to + kBlockFootprint.halfWidth);
+  }
+  return {std::max(low - kMargin, -32000), std::min(high + kMargin, 32000)};
+}
+
 // Lowers each cost in [from, to] to a neighbour's plus `step` per unit of x between them.
 void Spread(std::vector<double>& cost, double step, int from, int to) {
   for (int x = from + 1; x <= to; ++x) cost[x] = std::min(cost[x], cost[x - 1] + step);
@@ -52,32 +77,21 @@ void Spread(std::vector<double>& cost, double step, int from, int to) {
 // A route of n frames in the real game is a route of n frames in the looser one, so the looser
 // game's fewest frames never exceed the real ones.
 DoorBound::DoorBound(const GameState& s, const std::vector<int>& touched) {
-  int low = s.objX[0];
-  int high = s.objX[0];
   carryLow_ = std::numeric_limits<int>::max();
   carryHigh_ = std::numeric_limits<int>::min();
-  for (int i = 0; i < kBlockCount; ++i) {
-    low = std::min(low, s.blockX[i] - kBlockFootprint.halfWidth);
-    high = std::max(high, s.blockX[i] + kBlockFootprint.halfWidth);
-  }
   for (int i = 0; i < kObjectCount; ++i) {
-    if (s.objKind[i] == kKindNone) continue;
-    int from = s.objX[i];
-    int to = s.objX[i];
-    if (s.objKind[i] == kKindBlock2) {
-      from = std::min({from, static_cast<int>(s.objLimitA[i]), static_cast<int>(s.objLimitB[i])});
-      to = std::max({to, static_cast<int>(s.objLimitA[i]), static_cast<int>(s.objLimitB[i])});
-      carry_ += std::abs(s.objVel[i]);
-      carryLow_ = std::min(carryLow_, from - kBlockFootprint.halfWidth);
-      carryHigh_ = std::max(carryHigh_, to + kBlockFootprint.halfWidth);
-    }
-    low = std::min(low, from - kBlockFootprint.halfWidth);
-    high = std::max(high, to + kBlockFootprint.halfWidth);
+    if (s.objKind[i] != kKindBlock2) continue;
+    carry_ += std::abs(s.objVel[i]);
+    carryLow_ = std::min({carryLow_, s.objX[i] - kBlockFootprint.halfWidth,
+                          s.objLimitA[i] - kBlockFootprint.halfWidth,
+                          s.objLimitB[i] - kBlockFootprint.halfWidth});
+    carryHigh_ = std::max({carryHigh_, s.objX[i] + kBlockFootprint.halfWidth,
+                           s.objLimitA[i] + kBlockFootprint.halfWidth,
+                           s.objLimitB[i] + kBlockFootprint.halfWidth});
   }
   carryLow_ -= carry_;
   carryHigh_ += carry_;
-  left_ = std::max(low - kMargin, -32000);
-  right_ = std::min(high + kMargin, 32000);
+  std::tie(left_, right_) = TableSpan(s);
   const std::size_t cells = static_cast<std::size_t>(right_ - left_ + 1) * kSpeeds;
 
   // One frame from (x, velX) ends anywhere from x - carry + min(next, 0) to
@@ -187,7 +201,8 @@ int DoorBound::FramesLeftTouching(std::size_t k, const GameState& s) const {
 // door's zone. Between landings it moves sideways at most 15 a frame, and along a surface at
 // most 15 plus the carry of the platforms there. Spikes, ceilings and timing are left out, so
 // the frames along the cheapest chain never exceed a real route's.
-void DoorBound::BuildSurfaceBound(const GameState& s, const std::vector<int>& touched) {
+std::vector<DoorBound::Surface> DoorBound::Surfaces(const GameState& s,
+                                                    std::vector<int>& sinkerSurface) {
   std::vector<Surface> surfaces;
   std::vector<std::pair<int, int>> blocks;  // top, x
   for (int i = 0; i < kBlockCount; ++i)
@@ -202,7 +217,7 @@ void DoorBound::BuildSurfaceBound(const GameState& s, const std::vector<int>& to
       surfaces.push_back({left, right, top, top, 1.0 / kMaxRunSpeed});
     }
   }
-  std::vector<int> sinkerSurface(kObjectCount, -1);
+  sinkerSurface.assign(kObjectCount, -1);
   for (int i = 0; i < kObjectCount; ++i) {
     if (s.objKind[i] == kKindBlock2) {
       // Every moving platform at the same height may carry the player in one frame.
@@ -224,6 +239,12 @@ void DoorBound::BuildSurfaceBound(const GameState& s, const std::vector<int>& to
            1.0 / kMaxRunSpeed});
     }
   }
+  return surfaces;
+}
+
+void DoorBound::BuildSurfaceBound(const GameState& s, const std::vector<int>& touched) {
+  std::vector<int> sinkerSurface;
+  const std::vector<Surface> surfaces = Surfaces(s, sinkerSurface);
   fastest_ = kMaxRunSpeed;
   for (const Surface& surface : surfaces) fastest_ = std::max(fastest_, 1.0 / surface.frame);
 
@@ -316,6 +337,28 @@ int DoorBound::SurfaceFrames(const GameState& s) const {
       std::lower_bound(bandFloor_.begin(), bandFloor_.end(), static_cast<int>(s.playerY));
   if (band == bandFloor_.begin()) return kUnreachable;
   return WholeFrames(bandFrames_[band - bandFloor_.begin() - 1][s.playerX - left_]);
+}
+
+// The door table and one for each touched platform, each with a queue of up to twice its cells
+// while it is filled in; the surface bound's two tables of doubles for every surface, and its
+// bands of floats.
+std::size_t DoorBound::BytesFor(const GameState& start, std::size_t touched) {
+  const auto [left, right] = TableSpan(start);
+  const auto width = static_cast<std::size_t>(right - left + 1);
+  const std::size_t cells = width * kSpeeds;
+  std::vector<int> sinkerSurface;
+  const std::size_t surfaces = Surfaces(start, sinkerSurface).size();
+  const std::size_t tables = cells * sizeof(uint16_t) * (touched + 1) + 2 * cells * sizeof(int);
+  const std::size_t surfaceBound =
+      surfaces * width * 2 * sizeof(double) + (surfaces + 1) * width * sizeof(float);
+  return tables + surfaceBound;
+}
+
+std::size_t DoorBound::Bytes() const {
+  std::size_t bytes = door_.capacity() * sizeof(uint16_t) + bandFloor_.capacity() * sizeof(int);
+  for (const std::vector<uint16_t>& table : touching_) bytes += table.capacity() * sizeof(uint16_t);
+  for (const std::vector<float>& band : bandFrames_) bytes += band.capacity() * sizeof(float);
+  return bytes;
 }
 
 }  // namespace ursa::route

@@ -25,6 +25,11 @@ class DoorBound {
   // that platform on its way out.
   int FramesLeftTouching(std::size_t k, const GameState& s) const;
 
+  // The memory its tables hold, and the most a bound on the stage that starts as `start`, with
+  // `touched` objects, holds while it is worked out, known before it is.
+  std::size_t Bytes() const;
+  static std::size_t BytesFor(const GameState& start, std::size_t touched);
+
  private:
   // A top the player can stand on: a run of blocks, a moving platform over all its travel, or
   // a sinking platform at any of its heights.
@@ -36,6 +41,9 @@ class DoorBound {
     double frame = 0;  // frames per unit of x along it, the carry of a platform counted in
   };
 
+  // The stage's surfaces; sinkerSurface[i] is the surface of sinking platform i, -1 for other
+  // objects.
+  static std::vector<Surface> Surfaces(const GameState& s, std::vector<int>& sinkerSurface);
   std::vector<uint16_t> Backwards(std::vector<uint16_t> costs) const;
   int Look(const std::vector<uint16_t>& table, const GameState& s) const;
   int Index(int x, int velX) const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <new>
 #include <optional>
 #include <stdexcept>
 
@@ -19,6 +20,9 @@
 namespace ursa::route {
 
 namespace {
+
+// The fewest states a layer makes room for when it grows.
+constexpr std::size_t kSmallestLayer = 1024;
 
 // What of a state can differ between the states the search keeps after one frame, and so
 // decides how it plays on:
@@ -97,37 +101,73 @@ class Search {
         start_(start),
         time_(start_),
         sinkers_(Sinkers(start_)),
-        timeless_(!HasPlatforms(start_)),
-        bound_(options.reduce ? std::optional<DoorBound>(DoorBound(start_, sinkers_))
-                              : std::nullopt) {
+        timeless_(!HasPlatforms(start_)) {
+    if (!options.reduce) return;
     // Where moving platforms decide when a way opens, the timed bound drops what comes too
-    // early or too late for it.
+    // early or too late for it. The bounds are built only where they fit in the memory.
     const bool sliders = std::any_of(start_.objKind.begin(), start_.objKind.end(),
                                      [](int16_t kind) { return kind == kKindBlock2; });
-    if (options.reduce && sliders) timed_.emplace(start_, options.maxFrames);
+    const std::size_t bounds = DoorBound::BytesFor(start_, sinkers_.size()) +
+                               (sliders ? TimedBound::BytesFor(start_, options.maxFrames) : 0);
+    if (bounds > options.maxBytes) {
+      stop_ = SearchStop::kMemory;
+      return;
+    }
+    // They are counted at the most they take while they are worked out.
+    bound_.emplace(start_, sinkers_);
+    if (sliders) timed_.emplace(start_, options.maxFrames);
+    boundBytes_ = bounds;
   }
 
   OptimalRoute Run(const std::function<void(int, std::size_t)>& progress) {
     OptimalRoute route;
     route.lowerBound = bound_ ? std::min(bound_->FramesLeft(start_), options_.maxFrames + 1) : 1;
+    route.stop = stop_;
+    if (stop_ != SearchStop::kNone) return route;
+    try {
+      Frames(route, progress);
+    } catch (const std::bad_alloc&) {
+      // The memory ran out before the search's own count said so: what the frames searched
+      // proved stands.
+      route.choices.clear();
+      route.stop = SearchStop::kMemory;
+    }
+    return route;
+  }
+
+ private:
+  // Frame after frame from the start until the door, the end of the frames allowed or a limit.
+  void Frames(OptimalRoute& route, const std::function<void(int, std::size_t)>& progress) {
     std::vector<Node> layer{{PlayerKey::Of(start_), 0, 0, Choice(0, false)}};
+    trails_.reserve(static_cast<std::size_t>(options_.maxFrames));
     for (int t = 0; t < options_.maxFrames; ++t) {
       next_.clear();
       nextPool_.Clear();
       table_.Clear();
       fewestPromised_ = options_.maxFrames + 1;
       for (std::size_t i = 0; i < layer.size(); ++i) {
-        Expand(layer[i], i, t);
-        // Memory and time are looked at now and then.
-        if (i % 4096 == 0 &&
-            (Bytes(layer) > options_.maxBytes || Seconds() > options_.maxSeconds)) {
-          return route;
+        // Time and the request to stop are looked at now and then, the memory before every
+        // state: a table that cannot grow within it stops the search.
+        if (i % 4096 == 0) {
+          if (options_.stop != nullptr && options_.stop->load(std::memory_order_relaxed)) {
+            route.stop = SearchStop::kInterrupted;
+            return;
+          }
+          if (Seconds() > options_.maxSeconds) {
+            route.stop = SearchStop::kTime;
+            return;
+          }
         }
+        if (!MakeRoom(layer)) {
+          route.stop = SearchStop::kMemory;
+          return;
+        }
+        Expand(layer[i], i, t);
       }
       if (door_) {
         route.choices = Backtrack(t);
         route.lowerBound = t + 1;
-        return route;
+        return;
       }
       // No route has t + 1 frames or fewer. A longer one passes through a state kept after t + 1
       // frames, or one that plays on alike within maxFrames, or one the bound dropped: it
@@ -140,19 +180,56 @@ class Search {
       if (progress) progress(t + 1, next_.size());
       if (next_.empty()) {
         route.lowerBound = options_.maxFrames + 1;
-        return route;
+        return;
       }
-      trailBytes_ += nextTrail_.size() * sizeof(uint32_t);
-      trails_.push_back(std::move(nextTrail_));
-      nextTrail_ = {};
+      KeepTrail(layer);
       layer.swap(next_);
       pool_.Swap(nextPool_);
       time_.Advance();
     }
-    return route;
   }
 
- private:
+  // Makes room for the children of one state in every table the search grows, where the memory
+  // allows it: the tables never grow while a state is expanded. A table that grows holds its
+  // old and its new storage at once; both are counted.
+  bool MakeRoom(const std::vector<Node>& layer) {
+    const std::size_t more = kFrameChoices;
+    const auto grown = [&](const auto& v) {
+      return v.size() + more > v.capacity() ? std::max(2 * v.capacity(), kSmallestLayer)
+                                            : v.capacity();
+    };
+    const auto growth = [&](const auto& v) {
+      return grown(v) != v.capacity() ? grown(v) * sizeof(v[0]) : 0;
+    };
+    const std::size_t bytes = growth(next_) + growth(nextTrail_) + table_.GrowthFor(more) +
+                              (timeless_ ? seen_.GrowthFor(more) : 0) +
+                              nextPool_.GrowthFor(more, sinkers_.size());
+    if (bytes == 0) return true;
+    const std::size_t peak = Bytes(layer) + bytes;
+    if (peak > options_.maxBytes) return false;
+    stats_.peakBytes = std::max(stats_.peakBytes, peak);
+    next_.reserve(grown(next_));
+    nextTrail_.reserve(grown(nextTrail_));
+    table_.MakeRoom(more);
+    if (timeless_) seen_.MakeRoom(more);
+    nextPool_.MakeRoom(more, sinkers_.size());
+    return true;
+  }
+
+  // Keeps the way back to the states of the frame just searched; a trail with much room to
+  // spare is cut to its size first where the memory allows the copy.
+  void KeepTrail(const std::vector<Node>& layer) {
+    const std::size_t spare = nextTrail_.capacity() - nextTrail_.size();
+    const std::size_t peak = Bytes(layer) + nextTrail_.size() * sizeof(uint32_t);
+    if (spare > nextTrail_.size() / 4 && peak <= options_.maxBytes) {
+      stats_.peakBytes = std::max(stats_.peakBytes, peak);
+      nextTrail_.shrink_to_fit();
+    }
+    trailBytes_ += nextTrail_.capacity() * sizeof(uint32_t);
+    trails_.push_back(std::move(nextTrail_));
+    nextTrail_ = {};
+  }
+
   struct Door {
     std::size_t parent;
     uint8_t choice;
@@ -236,8 +313,10 @@ class Search {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
   }
 
+  // What the search holds: its bounds, every table and the trails back to the start.
   std::size_t Bytes(const std::vector<Node>& layer) const {
-    return trailBytes_ + (layer.capacity() + next_.capacity()) * sizeof(Node) +
+    return boundBytes_ + trailBytes_ + trails_.capacity() * sizeof(trails_[0]) +
+           (layer.capacity() + next_.capacity()) * sizeof(Node) +
            nextTrail_.capacity() * sizeof(uint32_t) + table_.Bytes() + seen_.Bytes() +
            pool_.Bytes() + nextPool_.Bytes();
   }
@@ -268,6 +347,8 @@ class Search {
   bool timeless_;  // nothing moves: a state met again later is no better than the first time
   std::optional<DoorBound> bound_;
   std::optional<TimedBound> timed_;
+  std::size_t boundBytes_ = 0;
+  SearchStop stop_ = SearchStop::kNone;  // set when the bounds do not fit in the memory
 
   std::vector<Node> next_;
   std::vector<uint32_t> nextTrail_;

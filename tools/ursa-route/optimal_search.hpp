@@ -2,6 +2,7 @@
 // over the real rules, frame by frame, with the states that play on alike kept once.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "game/game_state.hpp"
 #include "game/key_script.hpp"
+#include "tools/ursa-route/search_limits.hpp"
 
 namespace ursa::route {
 
@@ -24,10 +26,13 @@ inline uint8_t Choice(int direction, bool jump) {
 struct OptimalOptions {
   // Only routes of at most this many frames are looked for.
   int maxFrames = 3000;
-  // The search stops, unproven, when its tables would take more memory than this.
-  std::size_t maxBytes = std::size_t{6} << 30U;
-  // And when it has run this long.
+  // The search stops, unproven, where its tables and bounds would take more memory than this:
+  // they grow no further.
+  std::size_t maxBytes = kNoLimit;
+  // And when it has run this long,
   double maxSeconds = 3600;
+  // or when this is set (by a signal handler).
+  const std::atomic<bool>* stop = nullptr;
   // The reductions that are proven safe (tools/ursa-route/optimal_search.cpp says why): off, the
   // plain search that the reduced one is checked against.
   bool reduce = true;
@@ -38,6 +43,7 @@ struct OptimalStats {
   int64_t statesKept = 0;       // states kept over all frames
   std::size_t widestLayer = 0;  // states kept after the busiest frame
   int framesSearched = 0;       // frames of play the search got through
+  std::size_t peakBytes = 0;    // the most memory it counted at once
 };
 
 struct OptimalRoute {
@@ -46,6 +52,8 @@ struct OptimalRoute {
   std::vector<uint8_t> choices;
   // No route through the door takes fewer frames than this.
   int lowerBound = 0;
+  // Why the search ended before it found a route or proved that none is that short.
+  SearchStop stop = SearchStop::kNone;
 
   int Frames() const { return static_cast<int>(choices.size()); }
   bool Proven() const { return !choices.empty() && Frames() == lowerBound; }

@@ -2,6 +2,8 @@
 // win over everything else on the line.
 #include "tools/ursa-route/route_options.hpp"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -9,20 +11,35 @@
 #include "game/stage_layouts.hpp"
 #include "text/options.hpp"
 #include "text/whole_number.hpp"
+#include "tools/ursa-route/search_limits.hpp"
 
 namespace ursa::route {
 
 namespace {
 
-enum OptionId : int { kFrom, kTo, kWidth, kEventCost, kSteps, kOut, kOptimal, kStage, kPlain };
+enum OptionId : int {
+  kFrom,
+  kTo,
+  kWidth,
+  kEventCost,
+  kSteps,
+  kOut,
+  kOptimal,
+  kStage,
+  kPlain,
+  kMaxMemory
+};
 
 constexpr text::LongOption kOptions[] = {
     {"from", true, kFrom},        {"to", true, kTo},
     {"width", true, kWidth},      {"event-cost", true, kEventCost},
     {"steps", true, kSteps},      {"out", true, kOut},
     {"optimal", false, kOptimal}, {"stage", true, kStage},
-    {"plain", false, kPlain},
+    {"plain", false, kPlain},     {"max-memory", true, kMaxMemory},
 };
+
+// The whole-game search's own options, which --optimal does not take.
+constexpr OptionId kWholeGameOptions[] = {kFrom, kTo, kWidth, kEventCost, kSteps};
 
 constexpr int kMaxInt = std::numeric_limits<int>::max();
 
@@ -71,6 +88,10 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
       if (!number) return "--stage needs a stage, 1 to 15";
       o.stage = *number;
       return std::nullopt;
+    case kMaxMemory:
+      o.maxMemory = ParseMemorySize(value);
+      if (!o.maxMemory) return "--max-memory needs a size, such as 512M or 2G";
+      return std::nullopt;
     default:
       return std::nullopt;
   }
@@ -81,9 +102,14 @@ std::optional<std::string> TakeOption(int id, std::string_view value, RouteOptio
 RouteOptionsParse ParseRouteOptions(int argc, char* argv[]) {
   RouteOptionsParse result;
   RouteOptions& o = result.options;
+  bool given[std::size(kOptions)] = {};
   const text::OptionScan scan =
-      text::ScanOptions(argc, argv, kOptions,
-                        [&](int id, std::string_view value) { return TakeOption(id, value, o); });
+      text::ScanOptions(argc, argv, kOptions, [&](int id, std::string_view value) {
+        given[id] = true;
+        return TakeOption(id, value, o);
+      });
+  const auto* wholeGame = std::find_if(std::begin(kWholeGameOptions), std::end(kWholeGameOptions),
+                                       [&](OptionId id) { return given[id]; });
   o.help = scan.help;
   o.version = scan.version;
   if (o.help || o.version) return result;
@@ -97,6 +123,13 @@ RouteOptionsParse ParseRouteOptions(int argc, char* argv[]) {
     result.error = o.optimal ? "--optimal needs --stage" : "--stage goes with --optimal";
   } else if (o.plain && !o.optimal) {
     result.error = "--plain goes with --optimal";
+  } else if (o.maxMemory && !o.optimal) {
+    result.error = "--max-memory goes with --optimal";
+  } else if (o.optimal && wholeGame != std::end(kWholeGameOptions)) {
+    const auto* option =
+        std::find_if(std::begin(kOptions), std::end(kOptions),
+                     [&](const text::LongOption& l) { return l.id == *wholeGame; });
+    result.error = "--" + std::string(option->name) + " does not go with --optimal";
   }
   return result;
 }
@@ -127,16 +160,21 @@ std::string RouteHelpText() {
          "  --out FILE        write the script to FILE instead of standard output\n"
          "  --optimal         find the fewest frames that clear the stage of --stage N and\n"
          "                    prove it by trying every input; prints 'stage N: F frames,\n"
-         "                    proven', or the best route known with the frames no route can\n"
-         "                    beat, and writes the route's script with --out\n"
+         "                    proven' and writes the route's script with --out; a search\n"
+         "                    stopped by its memory, SIGTERM or SIGINT prints the best route\n"
+         "                    known with the frames no route can beat and writes no script\n"
          "  --stage N         the stage for --optimal, 1 to 15\n"
          "  --plain           with --optimal: try every input with duplicates dropped and\n"
          "                    nothing else, the search the faster one is checked against\n"
+         "  --max-memory SIZE with --optimal: the most memory the search may use, as 512M or\n"
+         "                    2G (default: 3/4 of the memory available); never more than\n"
+         "                    the process's limits (ulimit -v, ulimit -d, its cgroup's)\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
-         "Exit status: 0 when every stage was found, 1 when one resisted the search or the\n"
-         "script could not be written, 2 for a bad command line.\n";
+         "Exit status: 0 when every stage was found (with --optimal: the fewest frames\n"
+         "proven), 1 when one resisted or the search stopped short, or the script could not\n"
+         "be written, 2 for a bad command line.\n";
 }
 
 }  // namespace ursa::route

@@ -1,8 +1,10 @@
 // Command line of the route finder: "ursa-route [--from N] [--to M] [--width B]
 // [--event-cost C] [--steps K1,K2,...] [--out FILE]", "ursa-route --optimal --stage N [--plain]
-// [--out FILE]", or --help or --version.
+// [--max-memory SIZE] [--out FILE]", or --help or --version.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct RouteOptions {
   bool optimal = false;  // the fewest frames for one stage, proven by trying every input
   int stage = 0;         // that stage
   bool plain = false;    // --optimal without the reductions, the search they are checked against
+  std::optional<std::size_t> maxMemory;  // --optimal's memory; without it, from the machine
 };
 
 struct RouteOptionsParse {
@@ -33,7 +36,7 @@ RouteOptionsParse ParseRouteOptions(int argc, char* argv[]);
 inline constexpr const char* kRouteUsage =
     "usage: ursa-route [--from N] [--to M] [--width B] [--event-cost C] [--steps K1,K2,...]\n"
     "                  [--out FILE]\n"
-    "       ursa-route --optimal --stage N [--plain] [--out FILE]";
+    "       ursa-route --optimal --stage N [--plain] [--max-memory SIZE] [--out FILE]";
 
 std::string RouteHelpText();
 

@@ -168,12 +168,28 @@ std::vector<uint8_t> Backtrack(const std::vector<std::vector<Trail>>& trails, in
   return choices;
 }
 
+// What the heap holds for one entry of an unordered_map of 8-byte keys and values: the node
+// with its link, the heap's own header, and a bucket.
+constexpr std::size_t kMapEntryBytes = 48;
+
+// A step from a layer of `states` states in a beam `width` wide holds, besides the layer, its
+// children (room for every choice of every state) with their index, and when they are too many,
+// their scores and order, the kept ones and the count per cell.
+std::size_t StepBytes(std::size_t states, std::size_t width) {
+  const std::size_t children = states * kInputChoices;
+  return (children + std::min(children, width)) * sizeof(Node) +
+         children * (kMapEntryBytes + sizeof(int) + sizeof(std::size_t) + 1) +
+         std::min(children, width) * (kMapEntryBytes + sizeof(Trail));
+}
+
 // Earlier doors first, then fewer key events.
 bool Better(const Finish& a, const std::optional<Finish>& b) {
   return !b || a.frames < b->frames || (a.frames == b->frames && a.events < b->events);
 }
 
 }  // namespace
+
+std::size_t BeamBytesPerState() { return sizeof(Node) + StepBytes(1, 1); }
 
 std::optional<StageRoute> FindStageRoute(const Game& start, uint8_t heldAtStart,
                                          const SearchOptions& options, SearchStats* stats) {
@@ -190,8 +206,20 @@ std::optional<StageRoute> FindStageRoute(const Game& start, uint8_t heldAtStart,
   layer[0].held = heldAtStart;
   layer[0].stale = heldAtStart;
   std::vector<std::vector<Trail>> trails{{{-1, 0}}};
+  std::size_t trailBytes = sizeof(Trail);
+  const auto width = static_cast<std::size_t>(options.beamWidth);
 
   for (int step = 0; step * k < options.maxFrames && !layer.empty(); ++step) {
+    if (options.stop != nullptr && options.stop->load(std::memory_order_relaxed)) {
+      st.stop = SearchStop::kInterrupted;
+      return std::nullopt;
+    }
+    if (trailBytes + trails.capacity() * sizeof(trails[0]) + layer.capacity() * sizeof(Node) +
+            StepBytes(layer.size(), width) >
+        options.maxBytes) {
+      st.stop = SearchStop::kMemory;
+      return std::nullopt;
+    }
     std::vector<Node> next;
     next.reserve(layer.size() * kInputChoices);
     std::unordered_map<uint64_t, std::size_t> index;
@@ -232,6 +260,7 @@ std::optional<StageRoute> FindStageRoute(const Game& start, uint8_t heldAtStart,
     std::vector<Trail> trail;
     trail.reserve(next.size());
     for (const Node& node : next) trail.push_back({node.parent, node.choice});
+    trailBytes += trail.capacity() * sizeof(Trail);
     trails.push_back(std::move(trail));
     layer = std::move(next);
   }

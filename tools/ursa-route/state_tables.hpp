@@ -45,8 +45,16 @@ class SunkPool {
   std::size_t Bytes() const {
     return data_.capacity() * sizeof(int16_t) + slots_.capacity() * sizeof(uint32_t);
   }
+  // The bytes the pool would allocate to take `more` lists of at most `platforms` platforms
+  // each: 0 when they fit as it is. MakeRoom allocates them now.
+  std::size_t GrowthFor(std::size_t more, std::size_t platforms) const;
+  void MakeRoom(std::size_t more, std::size_t platforms);
 
  private:
+  void Rehash(std::size_t size);
+  std::size_t SlotsFor(std::size_t more) const;
+  std::size_t DataFor(std::size_t more, std::size_t platforms) const;
+
   // At each reference - 1: the count n, then n times index, height, speed.
   std::vector<int16_t> data_;
   std::vector<uint32_t> slots_;  // open addressing over references
@@ -74,6 +82,10 @@ class IdTable {
   }
   void Clear();
   std::size_t Bytes() const { return slots_.capacity() * sizeof(Slot); }
+  // The bytes the table would allocate to take `more` things: 0 when they fit as it is.
+  // MakeRoom allocates them now.
+  std::size_t GrowthFor(std::size_t more) const;
+  void MakeRoom(std::size_t more);
 
  private:
   struct Slot {
@@ -93,8 +105,14 @@ class KeySet {
   int FindOrAdd(uint64_t key, int frame);
   std::size_t Size() const { return count_; }
   std::size_t Bytes() const { return slots_.capacity() * sizeof(uint64_t); }
+  // The bytes the set would allocate to take `more` words: 0 when they fit as it is. MakeRoom
+  // allocates them now.
+  std::size_t GrowthFor(std::size_t more) const;
+  void MakeRoom(std::size_t more);
 
  private:
+  void Rehash(std::size_t size);
+
   std::vector<uint64_t> slots_;  // 1 << 63 | frame << 48 | key; 0 is empty
   std::size_t count_ = 0;
 };

@@ -20,6 +20,8 @@ constexpr int kMargin = 1500;
 constexpr int kDoorHalfWidth = 50;
 constexpr int kDoorReachBelow = 100;
 constexpr int kLandingBand = kBlockFootprint.top - kBlockFootprint.landingFloor;
+// What the heap keeps beside each row it hands out.
+constexpr std::size_t kRowOverhead = 16;
 
 // Frames after standing at `top` (and jumping at once, which keeps it up longest) during which
 // the feet stay above `floor`.
@@ -57,6 +59,35 @@ std::vector<uint8_t> WindowLeast(const std::vector<uint8_t>& row, int reach,
   return least;
 }
 
+// What the tables span: the stage's x from its lowest to its highest reach, the lowest top to
+// land on, and the sum of the moving platforms' speeds.
+struct Extent {
+  int low = 0;
+  int high = 0;
+  int lowestTop = 0;
+  int carry = 0;
+};
+
+Extent ExtentOf(const GameState& s) {
+  Extent e{s.objX[0], s.objX[0], s.objY[0] - kDoorReachBelow + kLandingBand, 0};
+  for (int i = 0; i < kBlockCount; ++i) {
+    e.low = std::min(e.low, s.blockX[i] - kBlockFootprint.halfWidth);
+    e.high = std::max(e.high, s.blockX[i] + kBlockFootprint.halfWidth);
+    e.lowestTop = std::min(e.lowestTop, s.blockY[i] + kBlockFootprint.top);
+  }
+  for (int i = 0; i < kObjectCount; ++i) {
+    if (s.objKind[i] == kKindBlock2) {
+      e.low = std::min({e.low, s.objLimitA[i] - 75, s.objLimitB[i] - 75, s.objX[i] - 75});
+      e.high = std::max({e.high, s.objLimitA[i] + 75, s.objLimitB[i] + 75, s.objX[i] + 75});
+      e.lowestTop = std::min(e.lowestTop, s.objY[i] + kBlockFootprint.top);
+      e.carry += std::abs(s.objVel[i]);
+    } else if (s.objKind[i] == kKindBlock3) {
+      e.lowestTop = std::min(e.lowestTop, kSinkFloor + kSinkerFootprint.top);
+    }
+  }
+  return e;
+}
+
 }  // namespace
 
 // The looser game, frame by frame: a player whose feet are over a top in the object and block
@@ -68,34 +99,12 @@ std::vector<uint8_t> WindowLeast(const std::vector<uint8_t>& row, int reach,
 // platform is near. The door takes a frame that ends within 50 of its x. Every real route is a
 // route of the looser game.
 TimedBound::TimedBound(const GameState& s, int lastFrame) : start_(s), lastFrame_(lastFrame) {
-  int low = s.objX[0];
-  int high = s.objX[0];
-  int lowestTop = s.objY[0] - kDoorReachBelow + kLandingBand;
-  int highestTop = lowestTop;
-  int carry = 0;
-  for (int i = 0; i < kBlockCount; ++i) {
-    low = std::min(low, s.blockX[i] - kBlockFootprint.halfWidth);
-    high = std::max(high, s.blockX[i] + kBlockFootprint.halfWidth);
-    lowestTop = std::min(lowestTop, s.blockY[i] + kBlockFootprint.top);
-    highestTop = std::max(highestTop, s.blockY[i] + kBlockFootprint.top);
-  }
-  for (int i = 0; i < kObjectCount; ++i) {
-    if (s.objKind[i] == kKindBlock2) {
-      low = std::min({low, s.objLimitA[i] - 75, s.objLimitB[i] - 75, s.objX[i] - 75});
-      high = std::max({high, s.objLimitA[i] + 75, s.objLimitB[i] + 75, s.objX[i] + 75});
-      lowestTop = std::min(lowestTop, s.objY[i] + kBlockFootprint.top);
-      highestTop = std::max(highestTop, s.objY[i] + kBlockFootprint.top);
-      carry += std::abs(s.objVel[i]);
-    } else if (s.objKind[i] == kKindBlock3) {
-      lowestTop = std::min(lowestTop, kSinkFloor + kSinkerFootprint.top);
-      highestTop = std::max<int>(
-          highestTop, std::max({s.objY[i], s.objLimitA[i], s.objLimitB[i]}) + kSinkerFootprint.top);
-    }
-  }
-  left_ = low - kMargin;
-  width_ = high + kMargin - left_ + 1;
+  const Extent extent = ExtentOf(s);
+  const int carry = extent.carry;
+  left_ = extent.low - kMargin;
+  width_ = extent.high + kMargin - left_ + 1;
   // A player at or below the fall limit has missed.
-  floor_ = std::max(lowestTop - kLandingBand, kFallLimit);
+  floor_ = std::max(extent.lowestTop - kLandingBand, kFallLimit);
   const auto air = [&](int top) {
     return static_cast<uint8_t>(std::min(AirAfter(top, floor_), kNever - 2));
   };
@@ -201,6 +210,25 @@ int TimedBound::FewestFrames(const GameState& start, int limit) {
     }
   }
   return low;
+}
+
+// A row is a vector of its own: its bytes, its header and what the heap keeps beside it.
+std::size_t TimedBound::Bytes() const {
+  std::size_t bytes = 0;
+  for (const auto* table : {&footing_, &need_}) {
+    bytes += table->capacity() * sizeof(std::vector<uint8_t>);
+    for (const std::vector<uint8_t>& row : *table) bytes += row.capacity() + kRowOverhead;
+  }
+  return bytes;
+}
+
+// While it is worked out the bound holds footing_, carried and need_, a row each frame from the
+// first to one past lastFrame, and a few rows more.
+std::size_t TimedBound::BytesFor(const GameState& start, int lastFrame) {
+  const Extent extent = ExtentOf(start);
+  const auto width = static_cast<std::size_t>(extent.high - extent.low + 2 * kMargin + 1);
+  const auto rows = static_cast<std::size_t>(lastFrame) + 2;
+  return 3 * rows * (width + sizeof(std::vector<uint8_t>) + kRowOverhead) + 4 * width;
 }
 
 }  // namespace ursa::route

@@ -23,6 +23,11 @@ class TimedBound {
   // takes fewer. At most `limit`, which stands for none within it.
   static int FewestFrames(const GameState& start, int limit);
 
+  // The memory its tables hold, and the most a bound for `lastFrame` frames of the stage that
+  // starts as `start` holds while it is worked out, known before it is.
+  std::size_t Bytes() const;
+  static std::size_t BytesFor(const GameState& start, int lastFrame);
+
  private:
   int AirLeft(const GameState& s) const;
 
