@@ -30,6 +30,8 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   form_.SetEvents(this);
   SetTimeAttackRecords(noRecords_, true);
   host_.OnStageStart([this](const GameState& s) { StageStarted(s); });
+  // A gap in the clock pauses play, and the keys held before it go up as when the focus goes.
+  host_.OnGap([this] { input_.ReleaseKeyboard(); });
   // The game's own keys until the settings say otherwise.
   form_.SetKeyBindings(ResolveBindings(InputOptions{}).keys);
 }

@@ -28,10 +28,16 @@ int64_t DeathFrameDueMs(int64_t startMs, int deathTimer) {
 
 }  // namespace
 
-int64_t WindowHost::Milliseconds() { return playClock_.Now(form_.Milliseconds()); }
+int64_t WindowHost::Milliseconds() {
+  const int64_t now = form_.Milliseconds();
+  if (playClock_.StepRead(now)) PauseForGap();
+  return playClock_.Now(now);
+}
 
 void WindowHost::PumpEvents(const StepWait& wait) {
   const int64_t wakeAtMs = wait.wakeAtMs;
+  const bool inPlay = wait.pump != PumpKind::kScreen && wait.pump != PumpKind::kLeaving;
+  if (inPlay && playClock_.PumpBegins(form_.Milliseconds())) PauseForGap();
   switch (wait.pump) {
     case PumpKind::kScreen:
       form_.WaitEvents();
@@ -57,9 +63,11 @@ void WindowHost::PumpEvents(const StepWait& wait) {
     case PumpKind::kLeaving:
       // The game is leaving play: nothing is paused on the title or ending screen.
       pauseWanted_ = false;
+      playClock_.Start(form_.Milliseconds());
       form_.DoEvents();
       break;
   }
+  playClock_.PumpEnded(form_.Milliseconds(), inPlay);
 }
 
 bool WindowHost::PollEvents(const StepWait& wait) {
@@ -110,7 +118,15 @@ bool WindowHost::HoldPause() {
 
 void WindowHost::Pump(int64_t wakeAtMs) {
   form_.DoEvents(wakeAtMs < 0 ? -1 : playClock_.WindowTime(wakeAtMs));
-  if (pauseWanted_) StayPaused();
+  // Drawing and the keys' work in the pass are late work, not a gap; only its wait can be.
+  const auto& waited = form_.LastWait();
+  if (waited && playClock_.WaitReturned(waited->dueMs, waited->returnedMs)) PauseForGap();
+  if (pauseWanted_ || playClock_.Stopped()) StayPaused();
+}
+
+void WindowHost::PauseForGap() {
+  pauseWanted_ = true;
+  if (gap_) gap_();
 }
 
 void WindowHost::StayPaused() {
@@ -159,6 +175,9 @@ void WindowHost::PutBackTick() {
 void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(visible); }
 
 void WindowHost::DrawHud(const GameState& s) {
+  // A stage start's first look at the clock, before its scene is built: the build is work,
+  // not a gap since the pump before it.
+  Milliseconds();
   view::DrawHud(form_.Canvas(), s);
   if (InTimeAttack()) Clock().BandDrawn(form_.Canvas(), s, timeAttack_->Run());
 }
@@ -224,9 +243,12 @@ void WindowHost::RenderDeathFrame(const GameState& s) {
   PutBackTick();
   // Draws only: the wait for the picture's time is the death pump's, since a window event
   // delivered here could release the scene this draws.
-  if (s.deathTimer == 0) deathStartMs_ = Milliseconds();
+  const int64_t now = Milliseconds();
+  if (s.deathTimer == 0) deathStartMs_ = now;
   view::RenderDeathFrame(handles_, s);
   deathDueMs_ = DeathFrameDueMs(deathStartMs_, s.deathTimer + 1);
+  // The step's last look at the clock: the drawing is work, not a gap before the pump.
+  Milliseconds();
 }
 
 void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++framesRun_; }

@@ -30,7 +30,7 @@ class WindowHost final : public GameHost {
   WindowHost(tk::Form1& form, view::SceneHandles& handles, view::SceneSetup setup)
       : form_(form), handles_(handles), setup_(std::move(setup)) {}
 
-  // Play time: the window's clock less the time spent paused.
+  // Play time: the window's clock less the time spent paused and the gaps in it.
   int64_t Milliseconds() override;
   // The window's event pump that the game asked for at the end of its step: on a screen it
   // waits for events however long, in play until the next tick, a death picture's moment or
@@ -71,10 +71,13 @@ class WindowHost final : public GameHost {
   int64_t FramesRun() const { return framesRun_; }
   // Called at every stage start, before its scene is built.
   void OnStageStart(std::function<void(const GameState&)> hook) { stageStart_ = std::move(hook); }
+  // Called when play has paused at a gap in the window's clock (PlayClock::kGapMs).
+  void OnGap(std::function<void()> hook) { gap_ = std::move(hook); }
 
   // Play stops at the end of the event pump that is running (the picture stays, with the
   // pause banner in the HUD band) and the pump goes on serving the window's events, while
-  // the play clock stands still, until Resume. Only for a game in play or dying.
+  // the play clock stands still, until Resume. Only for a game in play or dying. A gap in
+  // the window's clock in play pauses it too, the play clock stopped where the gap began.
   void Pause() { pauseWanted_ = true; }
   void Resume() { pauseWanted_ = false; }
   bool Paused() const { return pauseWanted_; }
@@ -93,6 +96,8 @@ class WindowHost final : public GameHost {
   void Pump(int64_t wakeAtMs = -1);
   // Serves the window's events until Resume or the program's end.
   void StayPaused();
+  // The play clock stopped at a gap: the game pauses there.
+  void PauseForGap();
   // The pause without a wait: shows it when asked for, ends it when over; true while it lasts.
   bool HoldPause();
   // Smooth pictures: waits for the next picture or the tick, whichever is first, and draws
@@ -103,6 +108,7 @@ class WindowHost final : public GameHost {
 
   int64_t framesRun_ = 0;
   std::function<void(const GameState&)> stageStart_;
+  std::function<void()> gap_;
   TimeAttackSession* timeAttack_ = nullptr;
   std::optional<view::RunClock> clock_;  // a time attack's clock, made at its first use
   view::RunClock& Clock();

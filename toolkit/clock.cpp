@@ -8,6 +8,7 @@
 #include <chrono>
 #include <limits>
 #include <thread>
+#include <utility>
 
 namespace ursa::tk {
 
@@ -43,7 +44,7 @@ void VirtualClock::WaitForEvent(int64_t wakeAtMs) {
   if (wakeAtMs < 0) {
     ++now_;
   } else {
-    now_ = std::max(now_, wakeAtMs);
+    now_ = std::max(now_, wakeAtMs) + std::exchange(oversleepMs_, 0);
   }
 }
 
