@@ -12,9 +12,10 @@ namespace ursa {
 class PlayClock {
  public:
   // A stretch of the window's clock longer than this that play did not see (the program was
-  // stopped or starved, the machine slept) is a gap. The game pauses at its start: the gap is
-  // never played, and the player goes on with P.
-  static constexpr int64_t kGapMs = 5 * kTickMs;
+  // stopped, the machine slept) is a gap. The game pauses at its start: the gap is never
+  // played, and the player goes on with P. Shorter stalls are late frames: a busy machine
+  // keeps a waiting program from running for a few hundred milliseconds now and then.
+  static constexpr int64_t kGapMs = 50 * kTickMs;
 
   // Play time at window time `windowMs`.
   int64_t Now(int64_t windowMs) const { return (stopped_ ? stoppedAtMs_ : windowMs) - pausedMs_; }
