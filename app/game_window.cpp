@@ -41,6 +41,11 @@ void GameWindow::Run() {
   while (!form_.Ended() && !game_.quit) {
     const StepWait wait = RunGame(game_, host_);
     if (form_.Ended() || game_.quit) break;
+    // A screen waits for an event, which may never come: a replay's keys due there go first.
+    if (wait.pump == PumpKind::kScreen && replay_ != nullptr) {
+      PlayReplay();
+      if (game_.quit || StepBeforeNextKey(game_)) continue;
+    }
     host_.PumpEvents(wait);
   }
 }
