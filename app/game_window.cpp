@@ -31,7 +31,12 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   SetTimeAttackRecords(noRecords_, true);
   host_.OnStageStart([this](const GameState& s) { StageStarted(s); });
   // A gap in the clock pauses play, and the keys held before it go up as when the focus goes.
-  host_.OnGap([this] { input_.ReleaseKeyboard(); });
+  // A replay's keys come by frames, so a gap moves none of them: the replay plays on.
+  host_.OnGap([this] {
+    if (replay_ != nullptr && !replay_->Done()) return false;
+    input_.ReleaseKeyboard();
+    return true;
+  });
   // The game's own keys until the settings say otherwise.
   form_.SetKeyBindings(ResolveBindings(InputOptions{}).keys);
 }

@@ -125,8 +125,11 @@ void WindowHost::Pump(int64_t wakeAtMs) {
 }
 
 void WindowHost::PauseForGap() {
-  pauseWanted_ = true;
-  if (gap_) gap_();
+  if (!gap_ || gap_()) {
+    pauseWanted_ = true;
+  } else {
+    playClock_.Start(form_.Milliseconds());
+  }
 }
 
 void WindowHost::StayPaused() {

@@ -71,8 +71,9 @@ class WindowHost final : public GameHost {
   int64_t FramesRun() const { return framesRun_; }
   // Called at every stage start, before its scene is built.
   void OnStageStart(std::function<void(const GameState&)> hook) { stageStart_ = std::move(hook); }
-  // Called when play has paused at a gap in the window's clock (PlayClock::kGapMs).
-  void OnGap(std::function<void()> hook) { gap_ = std::move(hook); }
+  // Called at a gap in the window's clock in play (PlayClock::kGapMs), which pauses the game
+  // unless the hook says false; the play clock passes over the gap either way.
+  void OnGap(std::function<bool()> hook) { gap_ = std::move(hook); }
 
   // Play stops at the end of the event pump that is running (the picture stays, with the
   // pause banner in the HUD band) and the pump goes on serving the window's events, while
@@ -96,7 +97,7 @@ class WindowHost final : public GameHost {
   void Pump(int64_t wakeAtMs = -1);
   // Serves the window's events until Resume or the program's end.
   void StayPaused();
-  // The play clock stopped at a gap: the game pauses there.
+  // The play clock stopped at a gap: the game pauses there, or goes on past it.
   void PauseForGap();
   // The pause without a wait: shows it when asked for, ends it when over; true while it lasts.
   bool HoldPause();
@@ -108,7 +109,7 @@ class WindowHost final : public GameHost {
 
   int64_t framesRun_ = 0;
   std::function<void(const GameState&)> stageStart_;
-  std::function<void()> gap_;
+  std::function<bool()> gap_;
   TimeAttackSession* timeAttack_ = nullptr;
   std::optional<view::RunClock> clock_;  // a time attack's clock, made at its first use
   view::RunClock& Clock();

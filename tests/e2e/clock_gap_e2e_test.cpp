@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "app/replay.hpp"
 #include "game/ticks.hpp"
 #include "harness/pump_hook.hpp"
 #include "tests/e2e/game_driver.hpp"
@@ -124,6 +125,28 @@ TEST(ClockGapE2E, AJumpAtAnyPumpOfPlayRunsOneFrameAtMostAndPauses) {
   }
   JumpIn({PumpKind::kWaiting, At::kInPump, true});
   JumpIn({PumpKind::kWaiting, At::kAfterPump, false, true});
+}
+
+// A replay's keys come by frames, so a gap moves none of them: the replay plays on to its end.
+TEST(ClockGapE2E, AReplayPlaysOnOverAGap) {
+  harness::ScriptedPlay play;
+  KeyReplay replay({{0, kKeyRight, true}, {40, kKeyEsc, true}, {40, kKeyEsc, true}});
+  play.Window().SetReplay(&replay);
+  bool paused = false;
+  const std::string missed = play.Run(
+      {harness::ScriptedPlay::StartUp(),
+       {"frame 10", [&] { return play.Playing(10); }, [&] { play.OversleepNextWait(7000); }},
+       {"the replay quits",
+        [&] {
+          paused = paused || play.Window().Host().Paused();
+          return false;
+        },
+        [] {}}},
+      60 * 1000);
+  EXPECT_EQ(missed, "the replay quits");
+  EXPECT_FALSE(paused);
+  EXPECT_TRUE(replay.Done());
+  EXPECT_EQ(play.Window().Host().FramesRun(), 40);
 }
 
 }  // namespace
