@@ -32,6 +32,13 @@ GameWindow::GameWindow(const tk::FormOptions& options, const std::string& dataFo
   host_.SetKeys(&keys_);
   SetTimeAttackRecords(noRecords_, true);
   host_.OnStageStart([this](const GameState& s) { StageStarted(s); });
+  // A gap in the clock pauses play, and the keys held before it go up as when the focus goes.
+  // A replay's keys come by frames, so a gap moves none of them: the replay plays on.
+  host_.Pause().OnGap([this] {
+    if (keys_.Replaying()) return false;
+    input_.ReleaseKeyboard();
+    return true;
+  });
   // The game's own keys until the settings say otherwise.
   form_.SetKeyBindings(ResolveBindings(InputOptions{}).keys);
 }

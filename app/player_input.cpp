@@ -40,6 +40,11 @@ void PlayerInput::FocusChanged(bool focused) {
   if (!focused && pauseOnFocusLoss_ && InPlay()) pause_.Pause();
 }
 
+void PlayerInput::ReleaseKeyboard() {
+  keys_.ReleaseDevice(kKeyboardDevice);
+  PassOn();
+}
+
 void PlayerInput::Pad(const tk::PadEvent& event) {
   const KeySource start{event.pad, SDL_CONTROLLER_BUTTON_START};
   switch (pads_.Handle(event)) {

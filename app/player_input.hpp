@@ -27,6 +27,8 @@ class PlayerInput {
   // P or Pause: pauses play, or ends the pause.
   void PauseKey();
   void FocusChanged(bool focused);
+  // The keyboard's keys go up for the game, as when the window loses the focus.
+  void ReleaseKeyboard();
   void Pad(const tk::PadEvent& event);
 
  private:

@@ -26,6 +26,9 @@ int64_t DeathFrameDueMs(int64_t startMs, int deathTimer) {
 void WindowHost::SetPictureVisible(bool visible) { form_.Picture1().SetVisible(visible); }
 
 void WindowHost::DrawHud(const GameState& s) {
+  // A stage start's first look at the clock, before its scene is built: the build is work,
+  // not a gap since the pump before it.
+  Milliseconds();
   view::DrawHud(form_.Canvas(), s);
   if (InTimeAttack()) Clock().BandDrawn(form_.Canvas(), s, timeAttack_->Run());
 }
@@ -82,9 +85,12 @@ void WindowHost::RenderDeathFrame(const GameState& s) {
   smooth_.PutBackTick();
   // Draws only: the wait for the picture's time is the death pump's, since a window event
   // delivered here could release the scene this draws.
-  if (s.deathTimer == 0) deathStartMs_ = Milliseconds();
+  const int64_t now = Milliseconds();
+  if (s.deathTimer == 0) deathStartMs_ = now;
   view::RenderDeathFrame(handles_, s);
   deathDueMs_ = DeathFrameDueMs(deathStartMs_, s.deathTimer + 1);
+  // The step's last look at the clock: the drawing is work, not a gap before the pump.
+  Milliseconds();
 }
 
 void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++framesRun_; }

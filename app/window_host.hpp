@@ -31,7 +31,7 @@ class WindowHost final : public GameHost {
   WindowHost(tk::Form1& form, view::SceneHandles& handles, view::SceneSetup setup)
       : form_(form), handles_(handles), setup_(std::move(setup)) {}
 
-  // Play time: the window's clock less the time spent paused.
+  // Play time: the window's clock less the time spent paused and the gaps in it.
   int64_t Milliseconds() override { return pause_.Now(); }
   // The pumps between the game's steps, the pause and the pictures between ticks.
   WindowPumps& Pumps() { return pumps_; }

@@ -28,25 +28,29 @@ WindowPumps::Plan WindowPumps::PlanFor(const StepWait& wait) const {
 
 void WindowPumps::PumpOnce(int64_t wakeAtMs) {
   form_.DoEvents(wakeAtMs < 0 ? -1 : pause_.WindowTime(wakeAtMs));
+  pause_.PassWaited();
   pause_.StayWhilePaused();
 }
 
 void WindowPumps::Pump(const StepWait& wait) {
   const Plan plan = PlanFor(wait);
-  if (plan.leavesPlay) pause_.Resume();
-  if (plan.ends == Plan::Ends::kOnEvent) {
+  const bool inPlay = plan.ends != Plan::Ends::kOnEvent && !plan.leavesPlay;
+  if (inPlay) pause_.PumpBegins();
+  if (plan.leavesPlay) {
+    pause_.LeavePlay();
+    form_.DoEvents();
+  } else if (plan.ends == Plan::Ends::kOnEvent) {
     form_.WaitEvents();
-    return;
-  }
-  if (plan.picturesBetween && smooth_.Drawing()) {
+  } else if (plan.picturesBetween && smooth_.Drawing()) {
     smooth_.WaitDrawingBetween(plan.atMs);
-    return;
+  } else {
+    const int64_t wakeAtMs = plan.ends == Plan::Ends::kAt ? plan.atMs : -1;
+    // A close ends the program here, so the rules stop before drawing another death picture.
+    do {
+      PumpOnce(wakeAtMs);
+    } while (plan.throughEvents && !form_.Ended() && pause_.Now() < plan.atMs);
   }
-  const int64_t wakeAtMs = plan.ends == Plan::Ends::kAt ? plan.atMs : -1;
-  // A close ends the program here, so the rules stop before drawing another death picture.
-  do {
-    PumpOnce(wakeAtMs);
-  } while (plan.throughEvents && !form_.Ended() && pause_.Now() < plan.atMs);
+  pause_.PumpEnded(inPlay);
 }
 
 bool WindowPumps::Poll(const StepWait& wait) {

@@ -177,8 +177,9 @@ StepWait RunGame(Game& game, GameHost& host) {
   while (!game.quit) {
     const std::optional<StepWait> wait = Step(game, host);
     if (!wait) continue;
-    // A pump point: the keys held back behind a step that a key asked for are taken here.
-    if (keysWaiting) {
+    // A pump point: the keys held back behind a step that a key asked for are taken here, and
+    // on a screen every key that has come, since its pump waits for one more.
+    if (keysWaiting || wait->pump == PumpKind::kScreen) {
       keysWaiting = TakeKeys(game, host);
       if (keysWaiting) continue;
     }

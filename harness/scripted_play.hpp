@@ -34,6 +34,8 @@ class ScriptedPlay {
   int64_t Now() { return clock_.Milliseconds(); }
   // Lets time pass, for a loop that steps the window without waiting.
   void Advance(int64_t ms) { clock_.Advance(ms); }
+  // The window's next wait with a wake-up time returns `ms` late (the program stopped in it).
+  void OversleepNextWait(int64_t ms) { clock_.OversleepNextWait(ms); }
 
   // Runs the program from start-up, taking at most one step per event pump, until the
   // program ends. When a step's moment has not come within limitMs of virtual time the

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <utility>
+
 namespace ursa::harness {
 
 void VirtualClock::WaitForEvent(int64_t wakeAtMs) {
@@ -11,7 +13,7 @@ void VirtualClock::WaitForEvent(int64_t wakeAtMs) {
   if (wakeAtMs < 0) {
     ++now_;
   } else {
-    now_ = std::max(now_, wakeAtMs);
+    now_ = std::max(now_, wakeAtMs) + std::exchange(oversleepMs_, 0);
   }
 }
 

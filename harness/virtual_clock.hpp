@@ -20,9 +20,13 @@ class VirtualClock final : public tk::Clock {
   void WaitForEvent(int64_t wakeAtMs) override;
   void SleepUntil(int64_t atMs) override { now_ = std::max(now_, atMs); }
   void Advance(int64_t ms) { now_ += ms; }
+  // The next wait with a wake-up time returns `ms` after it, as when the program is stopped
+  // while it sleeps.
+  void OversleepNextWait(int64_t ms) { oversleepMs_ = ms; }
 
  private:
   int64_t now_;
+  int64_t oversleepMs_ = 0;
 };
 
 }  // namespace ursa::harness

@@ -197,6 +197,12 @@ DisplayWindow::DisplayWindow(const char* title, bool fullscreen) {
     sigemptyset(&quit.sa_mask);
     hangupQuits_ = sigaction(SIGHUP, &quit, nullptr) == 0;
   }
+  // The quit signals reach their handlers (SDL's and the one above) even when what started the
+  // game blocked them, a mask a program inherits: a script's SIGTERM ends the game as a close.
+  sigset_t quits;
+  sigemptyset(&quits);
+  for (const int quitSignal : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&quits, quitSignal);
+  pthread_sigmask(SIG_UNBLOCK, &quits, nullptr);
 }
 
 DisplayWindow::~DisplayWindow() {

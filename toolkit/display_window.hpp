@@ -36,7 +36,7 @@ class DisplayWindow {
   // first). Throws Error with the reason and the fix when there is no display or no OpenGL
   // 3.3. SDL's headless drivers (offscreen, dummy) count as no display unless SDL_VIDEODRIVER
   // names them. While the window exists, SIGHUP (the terminal closed) quits like SIGTERM: a
-  // quit event.
+  // quit event. SIGTERM, SIGINT and SIGHUP are unblocked for the calling thread.
   explicit DisplayWindow(const char* title, bool fullscreen = false);
   ~DisplayWindow();
   DisplayWindow(const DisplayWindow&) = delete;

@@ -2,6 +2,8 @@
 // window system has sent since it was last asked.
 #include "toolkit/event_pump.hpp"
 
+#include <algorithm>
+
 namespace ursa::tk {
 namespace {
 
@@ -10,6 +12,12 @@ int QueuedNow() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVEN
 }  // namespace
 
 bool EventPump::Queued() { return QueuedNow() > 0; }
+
+void EventPump::Wait(int64_t wakeAtMs) {
+  const int64_t startMs = clock_.Milliseconds();
+  clock_.WaitForEvent(wakeAtMs);
+  if (wakeAtMs >= 0) lastWait_ = Waited{std::max(startMs, wakeAtMs), clock_.Milliseconds()};
+}
 
 void EventPump::DeliverPending(bool takeIn) {
   if (takeIn) SDL_PumpEvents();

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "toolkit/clock.hpp"
@@ -24,7 +25,17 @@ class EventPump {
   // does delivering in a pass that does not wait.
   static bool Queued();
   // Returns at wakeAtMs on the clock (negative: no wake-up time) or at the next event.
-  void Wait(int64_t wakeAtMs) { clock_.WaitForEvent(wakeAtMs); }
+  void Wait(int64_t wakeAtMs);
+  // A wait with a wake-up time: when it was due back at the latest (its wake-up time, or its
+  // start if that had passed) and when it returned, on the clock. Back much later than due,
+  // the program was not running in between (stopped, or the machine asleep).
+  struct Waited {
+    int64_t dueMs = 0;
+    int64_t returnedMs = 0;
+  };
+  // The last such wait since ForgetWait.
+  const std::optional<Waited>& LastWait() const { return lastWait_; }
+  void ForgetWait() { lastWait_.reset(); }
   // Delivers the events queued now, each once, in order, after taking in what the window
   // system sent when `takeIn` says so (not right after a wait, which did); a handler that ends
   // the program leaves the later ones queued. Only those queued now, so a flood of key repeats
@@ -38,6 +49,7 @@ class EventPump {
   Clock& clock_;
   std::function<void(const SDL_Event&)> dispatch_;
   bool ended_ = false;
+  std::optional<Waited> lastWait_;
 };
 
 }  // namespace ursa::tk

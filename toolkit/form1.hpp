@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -53,6 +54,8 @@ class Form1 final {
   // wakeAtMs >= 0 and nothing pending, it first waits until that time on the clock or the
   // next event, whichever comes first. Also puts a changed window image on screen.
   void DoEvents(int64_t wakeAtMs = -1);
+  // The wait of the last DoEvents, if it waited: when it was due back and when it returned.
+  const std::optional<EventPump::Waited>& LastWait() const { return pump_.LastWait(); }
   // Ends the program at once: no event is delivered after this, Run returns and DoEvents
   // does nothing, so the shell's loops unwind.
   void EndProgram() { pump_.EndProgram(); }

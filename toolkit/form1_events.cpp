@@ -19,6 +19,7 @@ void Form1::WaitEvents() {
 }
 
 void Form1::DoEvents(int64_t wakeAtMs) {
+  pump_.ForgetWait();
   if (Ended()) return;
   // A held picture goes up at its moment, before any event is served.
   if (presenter_.Pacer().Held()) presenter_.Pacer().Finish();

@@ -15,6 +15,7 @@
 
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
+#include "game/stage_layouts.hpp"
 #include "harness/pump_hook.hpp"
 #include "harness/scripted_play.hpp"
 #include "tests/sim_runner.hpp"
@@ -285,6 +286,43 @@ TEST(RecordedRun, ARunClosedMidPlayEndsOnTheTitleWithTheStageAndMissesOfTheClose
     EXPECT_EQ(SimulatorEnd("--stage " + std::to_string(stage) + " " + path), seen)
         << ReadFile(path);
   }
+}
+
+// The game's clock, counting the waits for an event with no wake-up time (a screen's).
+class IdleWaitCountingClock final : public tk::Clock {
+ public:
+  int64_t Milliseconds() override { return time_.Milliseconds(); }
+  void WaitForEvent(int64_t wakeAtMs) override {
+    if (wakeAtMs < 0) ++idleWaits;
+    time_.WaitForEvent(wakeAtMs);
+  }
+  void SleepUntil(int64_t atMs) override { time_.SleepUntil(atMs); }
+  int idleWaits = 0;
+
+ private:
+  harness::VirtualClock time_{1000};
+};
+
+// A replay's Esc on the ending quits there and then: a screen that waited for an event first
+// would wait for good, with no one at the keyboard and the offscreen driver sending none.
+TEST(RecordedRun, AReplaysEscOnTheEndingQuitsWithoutWaitingForAnEvent) {
+  IdleWaitCountingClock clock;
+  tk::FormOptions options;
+  options.windowed = true;
+  options.present = false;
+  options.clock = &clock;
+  GameWindow window(options);
+  KeyReplay replay({{0, kKeyEnter, true}, {0, kKeyEsc, true}});
+  window.SetReplay(&replay);
+  bool startedUp = false;
+  // A game started past the last stage: Enter shows the ending at once.
+  const harness::PumpHook hook(window.Form(), window, [&] {
+    if (!std::exchange(startedUp, true)) window.Game().state.stage = kEndingStage;
+  });
+  window.Run();
+  EXPECT_TRUE(window.Game().quit);
+  EXPECT_EQ(window.Game().screen, Screen::kEnding);
+  EXPECT_EQ(clock.idleWaits, 0);
 }
 
 }  // namespace

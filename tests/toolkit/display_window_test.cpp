@@ -11,6 +11,7 @@
 
 #include "form_fixture.hpp"
 #include "recording_events.hpp"
+#include "toolkit/quit_queued.hpp"
 
 namespace ursa::tk {
 namespace {
@@ -94,6 +95,17 @@ TEST(DisplayWindowTest, AHangUpTheProgramSetsItselfStaysItsOwn) {
   }
   EXPECT_TRUE(HangUpIs(OwnHangUp));
   signal(SIGHUP, SIG_DFL);
+}
+
+TEST(DisplayWindowTest, ASigtermBlockedByWhatStartedTheGameStillQuits) {
+  sigset_t term;
+  sigemptyset(&term);
+  sigaddset(&term, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &term, nullptr);  // as a mask inherited from the parent
+  DisplayWindow window("Ursa");
+  ASSERT_EQ(raise(SIGTERM), 0);
+  EXPECT_TRUE(QuitQueued());
+  SDL_FlushEvent(SDL_QUIT);
 }
 
 TEST(WindowScaleTest, TheWindowAndItsFrameFitTheUsableArea) {
