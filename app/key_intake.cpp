@@ -8,20 +8,19 @@ void KeyIntake::Push(KeyPress key) {
   if (!Replaying()) waiting_.push_back(key);
 }
 
-bool KeyIntake::Next(const Game& game, uint64_t framesRun, KeyPress& key) {
+std::optional<KeyPress> KeyIntake::Next(const Game& game, uint64_t framesRun) {
   if (replay_ != nullptr) {
     if (const std::optional<ScriptEvent> event = replay_->Take(game.screen, framesRun)) {
-      key = {event->keyCode, event->down};
-      return true;
+      return KeyPress{event->keyCode, event->down};
     }
   }
   const bool onScreen = game.screen == Screen::kTitle || game.screen == Screen::kEnding;
   while (!waiting_.empty()) {
-    key = waiting_.front();
+    const KeyPress key = waiting_.front();
     waiting_.pop_front();
-    if (!(keepOpen_ && onScreen && key.down && key.keyCode == kKeyEsc)) return true;
+    if (!(keepOpen_ && onScreen && key.down && key.keyCode == kKeyEsc)) return key;
   }
-  return false;
+  return std::nullopt;
 }
 
 void KeyIntake::Taken(const Game& game, Screen screen, KeyPress key, uint64_t framesRun) {

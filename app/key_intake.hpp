@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
@@ -31,7 +32,7 @@ class KeyIntake {
   void SetTimeAttack(TimeAttackSession* session) { timeAttack_ = session; }
 
   // The next key for the rules of `game`, after `framesRun` frames of play.
-  bool Next(const Game& game, uint64_t framesRun, KeyPress& key);
+  std::optional<KeyPress> Next(const Game& game, uint64_t framesRun);
   // The rules took `key`, pressed on `screen` after `framesRun` frames: the recordings write
   // it, and a key that started a game begins or ends a time attack's run.
   void Taken(const Game& game, Screen screen, KeyPress key, uint64_t framesRun);

@@ -20,8 +20,6 @@
 #include <system_error>
 #include <utility>
 
-#include "app/player_file_written.hpp"
-
 namespace ursa {
 namespace {
 
@@ -37,12 +35,12 @@ constexpr size_t kNewFileLetters = 6;
 // A write takes a moment; a new file left this long is no longer any game's.
 constexpr std::time_t kStaleSeconds = 10 * 60;
 
-std::function<void(ReplaceStep, const std::string&)>& StepWatch() {
-  static std::function<void(ReplaceStep, const std::string&)> watch;
+std::function<void(FileStep, const std::string&)>& StepWatch() {
+  static std::function<void(FileStep, const std::string&)> watch;
   return watch;
 }
 
-void Reached(ReplaceStep step, const std::string& path) {
+void Reached(FileStep step, const std::string& path) {
   if (StepWatch()) StepWatch()(step, path);
 }
 
@@ -65,8 +63,8 @@ int WriteAll(int fd, const std::string& text) {
 
 // A file set aside: its copy is there and it is gone, told in that order.
 std::string SetAside(const std::string& path, const std::string& aside) {
-  PlayerFileWritten(aside);
-  PlayerFileWritten(path);
+  Reached(FileStep::kChanged, aside);
+  Reached(FileStep::kChanged, path);
   return aside;
 }
 
@@ -145,20 +143,20 @@ bool ReplacePlayerFile(const std::string& path, const std::string& text, std::st
     why = std::strerror(errno);
     return false;
   }
-  Reached(ReplaceStep::kNewFileMade, path);
+  Reached(FileStep::kNewFileMade, path);
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   int failure = fchmod(fd, mode) == 0 ? 0 : errno;
   if (failure == 0) failure = WriteAll(fd, text);
   if (failure == 0 && fsync(fd) != 0) failure = errno;
   if (close(fd) != 0 && failure == 0) failure = errno;
-  if (failure == 0) Reached(ReplaceStep::kNewFileWritten, path);
+  if (failure == 0) Reached(FileStep::kNewFileWritten, path);
   if (failure == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) failure = errno;
   if (failure != 0) {
     unlink(temporary.c_str());
     why = std::strerror(failure);
     return false;
   }
-  Reached(ReplaceStep::kReplaced, path);
+  Reached(FileStep::kChanged, path);
   // The rename reaches the disk with its folder.
   const fs::path file = path;
   const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -167,7 +165,6 @@ bool ReplacePlayerFile(const std::string& path, const std::string& text, std::st
     fsync(folderFd);
     close(folderFd);
   }
-  PlayerFileWritten(path);
   return true;
 }
 
@@ -217,7 +214,7 @@ std::string SetAsidePlayerFile(const std::string& path, std::string& why) {
   return {};
 }
 
-void WatchReplaceSteps(std::function<void(ReplaceStep, const std::string&)> watch) {
+void WatchPlayerFiles(std::function<void(FileStep, const std::string&)> watch) {
   StepWatch() = std::move(watch);
 }
 

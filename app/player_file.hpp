@@ -50,11 +50,12 @@ void ClearStaleWrites(const std::string& path);
 // before is never written over. The new path, or empty with `why` when it cannot be moved.
 std::string SetAsidePlayerFile(const std::string& path, std::string& why);
 
-// The moments between the steps of ReplacePlayerFile, where a program killed leaves the disk
-// as it stands: its new file made, then written whole, then renamed over the old one.
-enum class ReplaceStep { kNewFileMade, kNewFileWritten, kReplaced };
-// Calls `watch` at each of those moments with the path replaced; none when empty. The game
-// watches nothing: a test stops the program there to see that nothing is lost.
-void WatchReplaceSteps(std::function<void(ReplaceStep, const std::string&)> watch);
+// The moments of a change to a player file: a replace's new file made, then written whole, then
+// the file changed (the new one renamed over the old, or a file set aside: its copy there, then
+// the file gone). A program killed there leaves the disk as it stands.
+enum class FileStep { kNewFileMade, kNewFileWritten, kChanged };
+// Calls `watch` at each of those moments with the path; none when empty. The page keeps a copy
+// of every file changed in the browser's storage; a test stops the program at each step.
+void WatchPlayerFiles(std::function<void(FileStep, const std::string&)> watch);
 
 }  // namespace ursa

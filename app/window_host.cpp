@@ -97,8 +97,9 @@ void WindowHost::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) { ++
 
 void WindowHost::EndProgram() { form_.EndProgram(); }
 
-bool WindowHost::NextKey(const Game& game, KeyPress& key) {
-  return keys_ != nullptr && keys_->Next(game, static_cast<uint64_t>(framesRun_), key);
+std::optional<KeyPress> WindowHost::NextKey(const Game& game) {
+  if (keys_ == nullptr) return std::nullopt;
+  return keys_->Next(game, static_cast<uint64_t>(framesRun_));
 }
 
 void WindowHost::KeyTaken(const Game& game, Screen screen, KeyPress key) {

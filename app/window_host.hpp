@@ -55,7 +55,7 @@ class WindowHost final : public GameHost {
 
   void FrameEnded(const GameState& s, FrameResult result) override;
   void EndProgram() override;
-  bool NextKey(const Game& game, KeyPress& key) override;
+  std::optional<KeyPress> NextKey(const Game& game) override;
   void KeyTaken(const Game& game, Screen screen, KeyPress key) override;
   // Where the rules take their keys from; must outlive the host.
   void SetKeys(KeyIntake* keys) { keys_ = keys; }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "game/game_state.hpp"
 #include "game/run_timer.hpp"
@@ -71,7 +72,7 @@ class GameHost {
 
   // The next key that has come for the rules, if any. RunGame takes keys one at a time, in the
   // order they came, each time it is called and before it returns for a pump.
-  virtual bool NextKey(const Game& /*game*/, KeyPress& /*key*/) { return false; }
+  virtual std::optional<KeyPress> NextKey(const Game& /*game*/) { return std::nullopt; }
   // The rules have taken `key`, pressed on `screen`: what it asks for is done at RunGame's
   // next step.
   virtual void KeyTaken(const Game& /*game*/, Screen /*screen*/, KeyPress /*key*/) {}

@@ -12,20 +12,18 @@ void DeliverKey(Game& game, GameHost& host, const ScriptEvent& event) {
   }
 }
 
-bool KeyFeed::Next(uint64_t frame, KeyPress& key) {
+std::optional<KeyPress> KeyFeed::NextDue(uint64_t frame) {
   while (next_ < events_.size() && events_[next_].frame <= frame) {
     const ScriptEvent& event = events_[next_++];
-    if (event.frame == frame) {
-      key = {event.keyCode, event.down};
-      return true;
-    }
+    if (event.frame == frame) return KeyPress{event.keyCode, event.down};
   }
-  return false;
+  return std::nullopt;
 }
 
 void KeyFeed::DeliverFrame(Game& game, GameHost& host, uint64_t frame) {
-  KeyPress key;
-  while (Next(frame, key)) DeliverKey(game, host, {frame, key.keyCode, key.down});
+  while (const std::optional<KeyPress> key = Next(frame)) {
+    DeliverKey(game, host, {frame, key->keyCode, key->down});
+  }
 }
 
 }  // namespace ursa

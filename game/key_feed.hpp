@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "game/game.hpp"
@@ -22,7 +23,11 @@ class KeyFeed {
 
   // The next event of `frame` not yet handed over, for RunGame to take (GameHost::NextKey).
   // Events of an earlier frame that play never stopped at are passed over unheard.
-  bool Next(uint64_t frame, KeyPress& key);
+  std::optional<KeyPress> Next(uint64_t frame) {
+    // Most steps find nothing due: that is answered here, without a call.
+    if (next_ == events_.size() || events_[next_].frame > frame) return std::nullopt;
+    return NextDue(frame);
+  }
   // Delivers every event of `frame` not yet handed over, through DeliverKey.
   void DeliverFrame(Game& game, GameHost& host, uint64_t frame);
 
@@ -30,6 +35,8 @@ class KeyFeed {
   bool Done() const { return next_ == events_.size(); }
 
  private:
+  std::optional<KeyPress> NextDue(uint64_t frame);
+
   std::span<const ScriptEvent> events_;
   std::size_t next_ = 0;
 };

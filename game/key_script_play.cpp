@@ -45,9 +45,11 @@ void KeyScriptPlay::Pump(const StepWait& wait) {
   keysDue_ = true;
 }
 
-bool KeyScriptPlay::NextKey(const Game& /*game*/, KeyPress& key) {
-  keysDue_ = keysDue_ && keys_.Next(framesRun_, key);
-  return keysDue_;
+std::optional<KeyPress> KeyScriptPlay::NextKey(const Game& /*game*/) {
+  if (!keysDue_) return std::nullopt;
+  const std::optional<KeyPress> key = keys_.Next(framesRun_);
+  keysDue_ = key.has_value();
+  return key;
 }
 
 void KeyScriptPlay::FrameEnded(const GameState& /*s*/, FrameResult /*result*/) {

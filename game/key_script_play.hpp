@@ -33,7 +33,7 @@ class KeyScriptPlay : public NullHost {
   void Run();
 
   void FrameEnded(const GameState& s, FrameResult result) override;
-  bool NextKey(const Game& game, KeyPress& key) override;
+  std::optional<KeyPress> NextKey(const Game& game) override;
 
   // Frames of play run so far, which the script's frame numbers count.
   uint64_t FramesRun() const { return framesRun_; }

@@ -72,18 +72,24 @@ void TimeStage(Game& game, GameHost& host) {
 // Takes the keys that have come, in order, until one asks for a step (a game, a stage again, a
 // screen): that step runs first, and the keys after it wait for the next pump point, as they
 // would reach a game that ran inside the key. True when a key stopped the taking so.
+// One key taken; true when it asked for a step.
+bool TakeKey(Game& game, GameHost& host, KeyPress key) {
+  const Screen pressedOn = game.screen;
+  const NextStep before = game.next;
+  if (key.down) {
+    KeyDown(game, host, key.keyCode);
+  } else {
+    KeyUp(game, key.keyCode);
+  }
+  host.KeyTaken(game, pressedOn, key);
+  return game.next != before;
+}
+
 bool TakeKeys(Game& game, GameHost& host) {
-  KeyPress key;
-  while (!game.quit && host.NextKey(game, key)) {
-    const Screen pressedOn = game.screen;
-    const NextStep before = game.next;
-    if (key.down) {
-      KeyDown(game, host, key.keyCode);
-    } else {
-      KeyUp(game, key.keyCode);
-    }
-    host.KeyTaken(game, pressedOn, key);
-    if (game.next != before) return true;
+  while (!game.quit) {
+    const std::optional<KeyPress> key = host.NextKey(game);
+    if (!key) return false;
+    if (TakeKey(game, host, *key)) return true;
   }
   return false;
 }

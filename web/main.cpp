@@ -17,7 +17,7 @@
 
 #include "app/command_line.hpp"
 #include "app/game_window.hpp"
-#include "app/player_file_written.hpp"
+#include "app/player_file.hpp"
 #include "app/recorder.hpp"
 #include "app/replay.hpp"
 #include "app/settings.hpp"
@@ -164,8 +164,10 @@ int main(int argc, char** argv) {
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
   emscripten_set_blur_callback("#canvas", nullptr, EM_FALSE, CanvasBlurred);
   // The page keeps a copy of each player file in the browser's storage, made when it changes.
-  ursa::SetPlayerFileWritten([](const std::string& path) {
-    EM_ASM({ ursaPage.fileWritten(UTF8ToString($0)); }, path.c_str());
+  ursa::WatchPlayerFiles([](ursa::FileStep step, const std::string& path) {
+    if (step == ursa::FileStep::kChanged) {
+      EM_ASM({ ursaPage.fileWritten(UTF8ToString($0)); }, path.c_str());
+    }
   });
   const ursa::CommandLine line = ursa::ParseCommandLine(argc, argv);
   if (line.action != ursa::CommandLine::Action::kPlay) {

@@ -16,7 +16,6 @@
 #include <string>
 
 #include "app/player_file.hpp"
-#include "app/player_file_written.hpp"
 #include "tests/app/file_test_support.hpp"
 #include "tests/scoped_env.hpp"
 #include "tests/sim_runner.hpp"
@@ -186,7 +185,7 @@ TEST(TimeAttackRecords, AGameKilledAtAnyStepOfASaveLosesNeitherTheBestNorItsGhos
     ASSERT_TRUE(TimeAttackRecords(folder).RunFinished(9000, Recording(1)));
     const test::ChildEnd end = test::InChild([&] {
       int reached = 0;
-      WatchReplaceSteps([&](ReplaceStep, const std::string&) {
+      WatchPlayerFiles([&](FileStep, const std::string&) {
         if (++reached == step) raise(SIGKILL);
       });
       return TimeAttackRecords(folder).RunFinished(8000, Recording(2)) ? 0 : 1;
@@ -291,7 +290,9 @@ TEST(TimeAttackRecords, EveryFileChangedIsToldAtOnceAndNothingElse) {
   // The page copies each file it is told of into the browser's storage the moment it changes.
   const std::string folder = Folder("told");
   std::vector<std::string> told;
-  SetPlayerFileWritten([&](const std::string& path) { told.push_back(path); });
+  WatchPlayerFiles([&](FileStep step, const std::string& path) {
+    if (step == FileStep::kChanged) told.push_back(path);
+  });
   TimeAttackRecords records(folder);
   EXPECT_TRUE(records.StageCleared(1, 400));
   EXPECT_FALSE(records.StageCleared(1, 500)) << "no best, nothing written";
@@ -309,7 +310,7 @@ TEST(TimeAttackRecords, EveryFileChangedIsToldAtOnceAndNothingElse) {
     const test::FileSizeLimit full(10);
     TimeAttackRecords(folder, Said().Stream()).StageCleared(2, 10);
   }
-  SetPlayerFileWritten(nullptr);
+  WatchPlayerFiles(nullptr);
   EXPECT_EQ(told, std::vector<std::string>{});
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,11 +101,11 @@ class RecordingHost : public NullHost {
 
   // A key that a pump brings: the rules take it at their next step.
   void Press(int keyCode, bool down = true) { keys_.push_back({keyCode, down}); }
-  bool NextKey(const Game& /*game*/, KeyPress& key) override {
-    if (keys_.empty()) return false;
-    key = keys_.front();
+  std::optional<KeyPress> NextKey(const Game& /*game*/) override {
+    if (keys_.empty()) return std::nullopt;
+    const KeyPress key = keys_.front();
     keys_.pop_front();
-    return true;
+    return key;
   }
   int Count(const std::string& entry) const {
     int n = 0;
